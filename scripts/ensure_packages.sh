@@ -1,0 +1,26 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Tessaly needs these Debian packages: ${missing[*]}" >&2
+            echo "Install them as root (apt-get install ${missing[*]}) and run this again." >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing ${missing[*]} ..."
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building Tessaly needs.
+TESSALY_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+TESSALY_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace tessaly {
+
+// The roll and the address file are 8-bit Windows-1252 text. Decoding maps every
+// byte to one character (the five bytes Windows-1252 leaves undefined map to the
+// C1 control of the same number), so decode followed by encode gives back the
+// same bytes for any input.
+QString decodeWindows1252(QByteArrayView bytes);
+
+// Characters that cannot be written are replaced by '?'; callers that must not
+// lose text check canEncodeWindows1252 first.
+QByteArray encodeWindows1252(QStringView text);
+
+bool canEncodeWindows1252(QChar c);
+bool canEncodeWindows1252(QStringView text);
+
+}  // namespace tessaly

@@ -1,0 +1,82 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace tessaly {
+
+namespace {
+
+QMessageBox::StandardButton showBox(const QString &text, const QString &title,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void QtMessageBoxes::inform(const QString &text, const QString &title)
+{
+    showBox(text, title, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Answer QtMessageBoxes::ask(const QString &text, const QString &title)
+{
+    return showBox(text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+                   QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+void QtMessageBoxes::beep()
+{
+    QApplication::beep();
+}
+
+bool QtClipboard::clear()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->clear();
+    return true;
+}
+
+bool QtClipboard::setText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}
+
+QDate QtClock::today() const
+{
+    return QDate::currentDate();
+}
+
+QRect QtDesktop::workArea() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+QSize QtDesktop::screenSize() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->size() : QSize(800, 600);
+}
+
+QtPlatform::QtPlatform()
+    : platform_{messages_, clipboard_, clock_, desktop_}
+{
+}
+
+}  // namespace tessaly

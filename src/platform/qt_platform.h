@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace tessaly {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void inform(const QString &text, const QString &title) override;
+    Answer ask(const QString &text, const QString &title) override;
+    void beep() override;
+};
+
+class QtClipboard final : public Clipboard {
+public:
+    bool clear() override;
+    bool setText(const QString &text) override;
+};
+
+class QtClock final : public Clock {
+public:
+    QDate today() const override;
+};
+
+class QtDesktop final : public Desktop {
+public:
+    QRect workArea() const override;
+    QSize screenSize() const override;
+};
+
+// The real desktop, for the program itself.
+class QtPlatform {
+public:
+    QtPlatform();
+    Platform &platform() { return platform_; }
+
+private:
+    QtMessageBoxes messages_;
+    QtClipboard clipboard_;
+    QtClock clock_;
+    QtDesktop desktop_;
+    Platform platform_;
+};
+
+}  // namespace tessaly
