@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/member_store.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tessaly {
+
+// The eight address boxes of the entry area, as the store holds them (CR LF line breaks).
+struct AddressBoxes {
+    QString call;
+    QString firstName;
+    QString middleInitial;
+    QString lastName;
+    QString address;
+    QString city;
+    QString state;
+    QString zip;
+};
+
+AddressBoxes addressBoxesOf(const MemberRecord &record);
+
+// The Quick Copy block: "ARS - CALL" line when there is a call sign, the name line,
+// the address as it stands, and the town line "City ST Zip" with no line end after it.
+QString quickCopyText(const AddressBoxes &boxes);
+
+// The text of Address.txt: one block per listed record, in list order, every line
+// ended by CR LF; the call line is "ARS CALL " (ending in a blank).
+QString addressFileText(const MemberStore &store, const std::vector<int> &listedRecords);
+
+// The clipboard table: one line per listed record, 19 tab-separated values in table
+// column order (not the file's field order), every line ended by CR LF.
+QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords);
+
+// Every CR LF pair replaced by `replacement`; a lone CR or LF stays.
+QString joinLineBreaks(const QString &text, const QString &replacement);
+
+struct ExportResult {
+    bool ok = false;
+    QString error;  // the reason, when !ok
+};
+
+// Writes Address.txt in directory as Windows-1252 text, replacing any older file
+// only once the new one is complete.
+ExportResult writeAddressFile(const QString &directory, const QString &text);
+
+extern const QString kAddressFileName;  // "Address.txt"
+
+// Operator messages for exports that failed.
+QString addressFileFailureTitle();
+QString addressFileFailureMessage(const QString &path, const QString &reason);
+QString clipboardFailureTitle();
+QString clipboardFailureMessage();
+
+}  // namespace tessaly
