@@ -17,7 +17,11 @@ QString decodeWindows1252(QByteArrayView bytes);
 // lose text check canEncodeWindows1252 first.
 QByteArray encodeWindows1252(QStringView text);
 
+// Appends the encoding of text to out, as encodeWindows1252 does; with dropQuotes
+// every double quote is left out.
+void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes = false);
+
 bool canEncodeWindows1252(QChar c);
 bool canEncodeWindows1252(QStringView text);
 
-}  // namespace tessaly
+} // namespace tessaly

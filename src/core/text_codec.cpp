@@ -1,0 +1,106 @@
+#include "core/text_codec.h"
+
+#include <array>
+
+namespace tessaly {
+
+namespace {
+
+// Bytes 0x80-0x9F. The five bytes the code page leaves undefined keep their own
+// number so that every byte survives a read and a write.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+constexpr std::array<char16_t, 256> makeDecodeTable()
+{
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = static_cast<char16_t>(b);
+    for (int i = 0; i < 32; ++i)
+        table[0x80 + i] = kHighControls[i];
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+
+constexpr int kUnencodable = -1;
+
+int encodeUnit(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    if (c <= 0x9F) {
+        // Only the undefined bytes decode to a C1 control; the other C1 controls
+        // have no byte of their own.
+        return (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) ? c : kUnencodable;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c)
+            return 0x80 + i;
+    }
+    return kUnencodable;
+}
+
+} // namespace
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(kDecode[in[i]]);
+    return text;
+}
+
+void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes)
+{
+    const qsizetype n = text.size();
+    const QChar *in = text.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = in[i].unicode();
+        if (c < 0x80) {
+            if (!(dropQuotes && c == u'"'))
+                out.append(static_cast<char>(c));
+            continue;
+        }
+        const int b = encodeUnit(c);
+        if (b != kUnencodable) {
+            out.append(static_cast<char>(b));
+            continue;
+        }
+        // A character outside the basic plane is one character to the operator,
+        // so it becomes one '?', not two.
+        if (QChar::isHighSurrogate(c) && i + 1 < n && in[i + 1].isLowSurrogate())
+            ++i;
+        out.append('?');
+    }
+}
+
+QByteArray encodeWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    appendWindows1252(bytes, text, false);
+    return bytes;
+}
+
+bool canEncodeWindows1252(QChar c)
+{
+    return encodeUnit(c.unicode()) != kUnencodable;
+}
+
+bool canEncodeWindows1252(QStringView text)
+{
+    for (QChar c : text) {
+        if (!canEncodeWindows1252(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace tessaly
