@@ -11,28 +11,36 @@ namespace tessaly {
 class MemberStore;
 
 struct ParseSummary {
-    int records = 0;          // records handed to the sink
-    int surplus = 0;          // complete or partial records found after the limit
-    bool endedInsideRecord = false;  // the last record read was cut short by the end of the file
+    int records = 0;                // records handed to the sink
+    int surplus = 0;                // complete or partial records found after the limit
+    bool endedInsideRecord = false; // the last record read was cut short by the end of the file
 };
 
 // Reads the bytes of AddrClub.dat record by record, handing each record to sink,
-// at most `limit` of them; the rest are only counted. Reading rules:
+// at most `limit` of them; the rest are only read through and counted. Each value
+// is Windows-1252 text. Reading rules:
 //  - values follow one another and end at a comma or a line end (CR LF, CR or LF),
 //    so a record may span several lines;
-//  - a value that starts with a double quote (blanks before it skipped) runs to the
-//    next double quote, commas and line breaks included;
+//  - a value that starts with a double quote (blanks and tabs before it skipped)
+//    runs to the next double quote, commas and line breaks included. Text between
+//    the closing quote and the next comma or line end is not lost: it is appended
+//    to the value with blanks trimmed and double quotes dropped. A quote that is
+//    never closed runs to the end of the file, and the record ends there;
 //  - any other value runs to the next comma or line end, blanks and tabs around it
 //    dropped and double quotes inside it removed;
 //  - the end of the file is tested before each record; a file that ends inside a
-//    record gives a record with the remaining fields empty. Trailing blank lines
-//    after the last record are not a record.
+//    record gives a record with the remaining fields empty. Blanks, tabs and line
+//    ends before a record are skipped, so blank lines between records or at the end
+//    of the file are not a record and do not shift the next record's fields.
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink);
 
 // The file image of records 1 to count: nineteen quoted values per record,
-// separated by commas, each record ended by CR LF.
+// separated by commas, each record ended by CR LF. Values are written as stored,
+// line breaks included, except that a double quote is left out: the format has no
+// escape for it, and one inside a value would end the value early and shift every
+// later field. Characters Windows-1252 lacks are written as '?'.
 QByteArray serializeClubData(const MemberStore &store);
 QByteArray serializeRecord(const MemberRecord &record);
 
-}  // namespace tessaly
+} // namespace tessaly

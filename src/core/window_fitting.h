@@ -16,7 +16,9 @@ struct FitRatios {
     double y = 1.0;
 };
 
-// The ratios that stretch a window designed at `design` to `target`.
+// The ratios that stretch a window designed at `design` to `target`. A direction
+// in which either size is not positive keeps the ratio 1 rather than collapsing
+// or dividing by zero.
 FitRatios fitRatios(const QSize &design, const QSize &target);
 
 // Left and width follow the horizontal ratio, top and height the vertical one;
@@ -24,4 +26,4 @@ FitRatios fitRatios(const QSize &design, const QSize &target);
 QRect scaleRect(const QRect &rect, FitRatios ratios);
 QLine scaleLine(const QLine &line, FitRatios ratios);
 
-}  // namespace tessaly
+} // namespace tessaly
