@@ -140,26 +140,30 @@ class RecordReader {
     const char *end_;
 };
 
-void appendRecord(QByteArray &out, const MemberRecord &record)
-{
-    for (int k = 0; k < kFieldCount; ++k) {
-        if (k > 0)
-            out.append(',');
-        out.append('"');
-        // The format has no escape for a quote; one inside a value would end it
-        // early and shift every later field, so it is left out.
-        appendWindows1252(out, record.values[static_cast<std::size_t>(k)], true);
-        out.append('"');
-    }
-    out.append("\r\n", 2);
-}
-
-qsizetype estimatedSize(const MemberRecord &record)
+// Room for the record's bytes: one per character at most, plus the quotes,
+// commas and line end.
+qsizetype maxRecordSize(const MemberRecord &record)
 {
     qsizetype size = kFieldCount * 3 + 1;
     for (const QString &v : record.values)
         size += v.size();
     return size;
+}
+
+char *writeRecord(char *out, const MemberRecord &record)
+{
+    for (int k = 0; k < kFieldCount; ++k) {
+        if (k > 0)
+            *out++ = ',';
+        *out++ = '"';
+        // The format has no escape for a quote; one inside a value would end it
+        // early and shift every later field, so it is left out.
+        out = writeWindows1252(record.values[static_cast<std::size_t>(k)], out, true);
+        *out++ = '"';
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
 }
 
 } // namespace
@@ -191,9 +195,8 @@ ParseSummary parseClubData(const QByteArray &bytes, int limit,
 
 QByteArray serializeRecord(const MemberRecord &record)
 {
-    QByteArray out;
-    out.reserve(estimatedSize(record));
-    appendRecord(out, record);
+    QByteArray out(maxRecordSize(record), Qt::Uninitialized);
+    out.truncate(writeRecord(out.data(), record) - out.constData());
     return out;
 }
 
@@ -201,11 +204,12 @@ QByteArray serializeClubData(const MemberStore &store)
 {
     qsizetype size = 0;
     for (int n = 1; n <= store.count(); ++n)
-        size += estimatedSize(store.record(n));
-    QByteArray out;
-    out.reserve(size);
+        size += maxRecordSize(store.record(n));
+    QByteArray out(size, Qt::Uninitialized);
+    char *end = out.data();
     for (int n = 1; n <= store.count(); ++n)
-        appendRecord(out, store.record(n));
+        end = writeRecord(end, store.record(n));
+    out.truncate(end - out.constData());
     return out;
 }
 

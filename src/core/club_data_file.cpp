@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace tessaly {
 
 const QString ClubDataFile::kFileName = QStringLiteral("AddrClub.dat");
@@ -66,6 +68,9 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
     result.opened = true;
 
     const int room = MemberStore::kCapacity - store.count();
+    // Only a size hint: in a file the program wrote every record ends a line.
+    const qsizetype lines = bytes.count('\n') + 1;
+    store.reserve(store.count() + static_cast<int>(std::min<qsizetype>(lines, room)));
     const ParseSummary summary = parseClubData(bytes, room, [&](MemberRecord &&record) {
         store.append(std::move(record));
         ++result.loaded;

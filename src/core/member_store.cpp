@@ -45,6 +45,11 @@ bool MemberStore::append(MemberRecord record)
     return true;
 }
 
+void MemberStore::reserve(int records)
+{
+    records_.reserve(static_cast<std::size_t>(std::clamp(records, 0, kCapacity)));
+}
+
 void MemberStore::replace(int n, MemberRecord record)
 {
     Q_ASSERT_X(n >= 1 && n <= count(), "MemberStore::replace", "record number out of range");
@@ -71,13 +76,25 @@ std::vector<int> MemberStore::sortMembers()
     });
 
     std::vector<int> newNumber(n + 1, 0);
-    std::vector<MemberRecord> sorted;
-    sorted.reserve(n);
-    for (std::size_t pos = 0; pos < n; ++pos) {
+    for (std::size_t pos = 0; pos < n; ++pos)
         newNumber[order[pos] + 1] = static_cast<int>(pos + 1);
-        sorted.push_back(std::move(records_[order[pos]]));
+
+    // Records move along the cycles of the permutation, in place: every add and
+    // update sorts, and a second table of 10,000 records each time is wasted work.
+    std::vector<bool> placed(n, false);
+    for (std::size_t start = 0; start < n; ++start) {
+        if (placed[start] || order[start] == start)
+            continue;
+        MemberRecord carried = std::move(records_[start]);
+        std::size_t pos = start;
+        while (order[pos] != start) {
+            records_[pos] = std::move(records_[order[pos]]);
+            placed[pos] = true;
+            pos = order[pos];
+        }
+        records_[pos] = std::move(carried);
+        placed[pos] = true;
     }
-    records_ = std::move(sorted);
     return newNumber;
 }
 

@@ -34,6 +34,10 @@ public:
 
     void clear() { records_.clear(); }
 
+    // Makes room for up to `records` records (at most kCapacity) at once, so that
+    // loading a large roll does not regrow the table record by record.
+    void reserve(int records);
+
 private:
     std::vector<MemberRecord> records_;
 };

@@ -57,28 +57,37 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes)
+char *writeWindows1252(QStringView text, char *out, bool dropQuotes)
 {
     const qsizetype n = text.size();
     const QChar *in = text.data();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = in[i].unicode();
         if (c < 0x80) {
-            if (!(dropQuotes && c == u'"'))
-                out.append(static_cast<char>(c));
+            *out = static_cast<char>(c);
+            out += (dropQuotes && c == u'"') ? 0 : 1;
             continue;
         }
         const int b = encodeUnit(c);
         if (b != kUnencodable) {
-            out.append(static_cast<char>(b));
+            *out++ = static_cast<char>(b);
             continue;
         }
         // A character outside the basic plane is one character to the operator,
         // so it becomes one '?', not two.
         if (QChar::isHighSurrogate(c) && i + 1 < n && in[i + 1].isLowSurrogate())
             ++i;
-        out.append('?');
+        *out++ = '?';
     }
+    return out;
+}
+
+void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *const first = out.data() + start;
+    out.truncate(start + (writeWindows1252(text, first, dropQuotes) - first));
 }
 
 QByteArray encodeWindows1252(QStringView text)

@@ -21,6 +21,11 @@ QByteArray encodeWindows1252(QStringView text);
 // every double quote is left out.
 void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes = false);
 
+// The same, written from out onwards into a buffer that has room for text.size()
+// bytes (no character gives more than one byte); returns the end of what was
+// written. For writers that size a whole file at once.
+char *writeWindows1252(QStringView text, char *out, bool dropQuotes = false);
+
 bool canEncodeWindows1252(QChar c);
 bool canEncodeWindows1252(QStringView text);
 
