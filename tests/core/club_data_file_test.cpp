@@ -127,6 +127,23 @@ TEST(ClubDataFile, AFailedSaveSaysWhyAndLeavesTheOldFileWhole)
               QStringList{ClubDataFile::kFileName});
 }
 
+TEST(ClubDataFile, AFullRollOfTenThousandLoadsCompletelyWithNoBackup)
+{
+    TempRoll roll;
+    const QByteArray original = rollBytes(MemberStore::kCapacity);
+    roll.write(ClubDataFile::kFileName, original);
+    ClubDataFile file(roll.dir());
+    MemberStore store;
+    const LoadResult result = file.load(store);
+    EXPECT_EQ(result.loaded, MemberStore::kCapacity);
+    EXPECT_EQ(result.surplus, 0);
+    EXPECT_FALSE(file.backupPending());
+
+    ASSERT_TRUE(file.save(store).ok);
+    EXPECT_EQ(roll.read(ClubDataFile::kFileName), original);
+    EXPECT_FALSE(roll.exists(ClubDataFile::kBackupFileName));
+}
+
 class OverfullRoll : public ::testing::Test {
   protected:
     void SetUp() override
