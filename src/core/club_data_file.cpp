@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -19,7 +20,10 @@ namespace {
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (disk full, file size limit) shows in the
+    // count write() returns: through the buffer it would surface only at commit(),
+    // which then swaps in the truncated file and reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = file.errorString();
         return false;
     }
@@ -55,13 +59,17 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
 {
     LoadResult result;
     QFile file(path());
+    // A roll that exists but cannot be read must not be replaced by whatever the
+    // operator enters next: the first save keeps it first, and fails if it cannot.
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
+        backupPending_ = QFileInfo::exists(path());
         return result;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
+        backupPending_ = true;
         return result;
     }
     file.close();

@@ -36,7 +36,8 @@ public:
     // Fills an empty store; onRecord(n) runs after record n is in the store.
     // When the file holds more records than the store can take, the first
     // MemberStore::kCapacity are loaded and the untouched original is copied to
-    // AddrClub.dat.bak before the first save replaces it.
+    // AddrClub.dat.bak before the first save replaces it. The same holds for a file
+    // that exists but cannot be read: no save replaces it until it has been kept.
     LoadResult load(MemberStore &store, const std::function<void(int)> &onRecord = {});
 
     SaveResult save(const MemberStore &store);

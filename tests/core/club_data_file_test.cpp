@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace tessaly {
 namespace {
@@ -76,6 +78,48 @@ TEST(ClubDataFile, AFileThatCannotBeOpenedLoadsNothingAndSaysWhy)
         EXPECT_EQ(store.count(), 0);
         EXPECT_EQ(calls, 0);
     }
+}
+
+TEST(ClubDataFile, ARollThatExistsButCannotBeReadIsNeverReplacedByASave)
+{
+    TempRoll missing;
+    ClubDataFile fresh(missing.dir());
+    MemberStore none;
+    EXPECT_FALSE(fresh.load(none).opened);
+    EXPECT_FALSE(fresh.backupPending()) << "a roll that is not there yet needs no keeping";
+
+    TempRoll unreadable;
+    const QByteArray original = rollBytes(2);
+    unreadable.write(ClubDataFile::kFileName, original);
+    QFile::setPermissions(unreadable.path(ClubDataFile::kFileName), QFileDevice::Permissions());
+    QFile probe(unreadable.path(ClubDataFile::kFileName));
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "permissions do not stop this user from reading";
+
+    ClubDataFile file(unreadable.dir());
+    MemberStore store;
+    EXPECT_FALSE(file.load(store).opened);
+    EXPECT_TRUE(file.backupPending());
+    store.append(sampleMember(9));
+    const SaveResult saved = file.save(store);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.error.isEmpty());
+    QFile::setPermissions(unreadable.path(ClubDataFile::kFileName),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(unreadable.read(ClubDataFile::kFileName), original);
+}
+
+TEST(ClubDataFile, ARollThatIsADirectoryBlocksSaving)
+{
+    TempRoll roll;
+    QDir(roll.dir()).mkdir(ClubDataFile::kFileName);
+    ClubDataFile file(roll.dir());
+    MemberStore store;
+    EXPECT_FALSE(file.load(store).opened);
+    EXPECT_TRUE(file.backupPending());
+    store.append(sampleMember(1));
+    EXPECT_FALSE(file.save(store).ok);
+    EXPECT_TRUE(QFileInfo(roll.path(ClubDataFile::kFileName)).isDir());
 }
 
 TEST(ClubDataFile, SaveWritesTheWholeRollAndLoadReadsItBack)
