@@ -206,7 +206,9 @@ ExportResult writeAddressFile(const QString &directory, const QString &text)
     // QSaveFile writes beside the old file and swaps it in only on commit, so a write
     // that fails half way leaves the previous Address.txt whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full) shows in the count write()
+    // returns instead of a truncated file being committed as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, file.errorString()};
     const QByteArray bytes = encodeWindows1252(text);
     if (file.write(bytes) != bytes.size()) {
