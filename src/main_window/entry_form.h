@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/member_record.h"
+#include "main_window/address_exports.h"
+
+#include <array>
+
+class QCheckBox;
+class QWidget;
+
+namespace tessaly {
+
+class EntryLineEdit;
+class EntryTextEdit;
+
+// The entry area seen as one member: which control edits which field, and the
+// member's values read from and written to those controls.
+class EntryForm {
+  public:
+    void attach(Field field, EntryLineEdit *box);
+    void attach(Field field, EntryTextEdit *box);
+    void attach(Field field, QCheckBox *box);
+
+    QWidget *control(Field field) const;
+
+    // Box texts exactly as they stand; a ticked check box gives "Y", a clear one "N".
+    MemberRecord read() const;
+    // A yes/no field ticks its box when it holds "Y" in either case.
+    void show(const MemberRecord &record);
+    // Empties every box and clears every check box.
+    void clear();
+
+    AddressBoxes addressBoxes() const;
+
+  private:
+    QString text(Field field) const;
+    void setText(Field field, const QString &value);
+
+    struct Slot {
+        EntryLineEdit *line = nullptr;
+        EntryTextEdit *multiLine = nullptr;
+        QCheckBox *check = nullptr;
+    };
+    std::array<Slot, kFieldCount> slots_{};
+};
+
+} // namespace tessaly

@@ -1,0 +1,71 @@
+#include "main_window/main_window_texts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+
+const QString kSupportAddress = u"support@tessaly.example"_s;
+
+QString mainWindowTitle()
+{
+    return u"Tessaly 1.1"_s;
+}
+
+QString loadFailureTitle()
+{
+    return u"Trouble loading data!"_s;
+}
+
+QString loadFailureMessage()
+{
+    return u"Error reading your file data.  Either your files have become corrupted or you do not "
+           u"have enough available memory to load all your data.  This is generally not good.  "
+           u"Try closing all other programs and opening this program again.  If that doesn't "
+           u"work, try opening the file addrclub.dat with a text editor such as notepad to see if "
+           u"the files are ok (c:\\program files\\club)."_s;
+}
+
+QString invalidDateTitle()
+{
+    return u"Valid Date Required."_s;
+}
+
+QString invalidDateMessage()
+{
+    return u"Please enter a valid date or leave blank."_s;
+}
+
+QString maximumRecordTitle()
+{
+    return u"Maximum Record Count"_s;
+}
+
+QString maximumRecordMessage()
+{
+    return u"This program was designed to hold up to 10,000 records.  You have attempted to "
+           u"exceeded that limit.  If you would like to have this program modified to accomodate "
+           u"additional records, please contact me at "_s +
+           kSupportAddress + u'.';
+}
+
+QString confirmDeleteTitle()
+{
+    return u"Confirm Delete?"_s;
+}
+
+QString confirmDeleteMessage(const QString &firstName, const QString &lastName)
+{
+    return u"Are you sure you want to delete "_s + firstName + u' ' + lastName + u'?';
+}
+
+QString unavailableWindowTitle()
+{
+    return u"Not Available"_s;
+}
+
+QString unavailableWindowMessage(const QString &windowName)
+{
+    return u"The %1 window is not available in this version of Tessaly."_s.arg(windowName);
+}
+
+} // namespace tessaly
