@@ -41,10 +41,26 @@ class MainWindow : public QMainWindow {
     int selectedRecord() const { return selectedRecord_; }
     const ListedMembers &listedMembers() const { return *listed_; }
 
+    // The program adds members only while fewer than this many are on the roll.
+    static constexpr int kAddLimit = 9998;
+
     // The Add/Record command: Command1, or Enter in a single-line entry box.
     void addOrRecord();
     // Rebuilds the Quick Copy box from the eight address boxes.
     void quickcopy();
+    // Loads the member on list row (counted from 1) into the entry area for editing.
+    void selectListRow(int row);
+    void deleteMember();
+    // Empties the entry area, returns to Add mode and puts the focus in the Call box.
+    void clear();
+
+    void listAll();
+    void listVoting();
+    void search(const QString &text);
+
+    void copyQuickCopy();
+    void copyList();
+    void writeAddresses();
 
   protected:
     void showEvent(QShowEvent *event) override;
@@ -60,6 +76,15 @@ class MainWindow : public QMainWindow {
     void fitClient(const QSize &client);
     void loadRoll();
 
+    void connectCommands();
+    // Sorts the roll after a change, following the selected member to its new
+    // place, saves it, and shows every member again.
+    void sortSaveAndRelist();
+    void reportSaveFailure(const SaveResult &result);
+    void emptyEntryArea();
+    void focusCallBox();
+
+    void leaveAddressBox();
     void proposeDate(EntryLineEdit *box);
     void checkDateOnLeave(EntryLineEdit *box);
     void setEntryMode(EntryMode mode);
@@ -87,6 +112,7 @@ class MainWindow : public QMainWindow {
     QSize fittedClient_;
     bool shown_ = false;
     bool dateMessageUp_ = false;
+    bool commandMovingFocus_ = false;
     EntryMode mode_ = EntryMode::Add;
     int selectedRecord_ = 0;
 };

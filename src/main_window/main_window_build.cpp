@@ -68,14 +68,14 @@ void MainWindow::buildEntryControls(QWidget *client)
             auto *box = new EntryTextEdit(client);
             form_.attach(spec.field, box);
             if (isAddressField(spec.field))
-                connect(box, &EntryTextEdit::left, this, &MainWindow::quickcopy);
+                connect(box, &EntryTextEdit::left, this, &MainWindow::leaveAddressBox);
             control = box;
         } else {
             auto *box = new EntryLineEdit(spec.boxKind, client);
             form_.attach(spec.field, box);
             connect(box, &EntryLineEdit::enterPressed, this, &MainWindow::addOrRecord);
             if (isAddressField(spec.field))
-                connect(box, &EntryLineEdit::left, this, &MainWindow::quickcopy);
+                connect(box, &EntryLineEdit::left, this, &MainWindow::leaveAddressBox);
             if (spec.boxKind == EntryBoxKind::Date) {
                 connect(box, &EntryLineEdit::entered, this, [this, box] { proposeDate(box); });
                 connect(box, &EntryLineEdit::left, this, [this, box] { checkDateOnLeave(box); });
@@ -141,9 +141,7 @@ void MainWindow::buildOtherControls(QWidget *client)
         tabOrder_.push_back(control);
     }
     addButton_ = findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(addButton_, &QPushButton::clicked, this, &MainWindow::addOrRecord);
-    connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            &MainWindow::openLabelWindow);
+    connectCommands();
 }
 
 } // namespace tessaly

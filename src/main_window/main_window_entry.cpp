@@ -28,8 +28,10 @@ void MainWindow::quickcopy()
     quickCopyBox_->setPlainText(boxTextFromStored(quickCopyText(form_.addressBoxes())));
 }
 
-void MainWindow::addOrRecord()
+void MainWindow::leaveAddressBox()
 {
+    if (!commandMovingFocus_)
+        quickcopy();
 }
 
 void MainWindow::proposeDate(EntryLineEdit *box)
@@ -62,6 +64,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const bool in = event->type() == QEvent::FocusIn;
+        // Entering the search box starts every search from an empty form in Add
+        // mode; the focus stays in the search box.
+        if (in && watched == searchBox_ &&
+            isOperatorFocusChange(static_cast<QFocusEvent *>(event)->reason()))
+            emptyEntryArea();
         if (auto *check = qobject_cast<QCheckBox *>(watched)) {
             const auto label = checkLabels_.find(check);
             if (label != checkLabels_.end())

@@ -33,16 +33,30 @@ inline QByteArray fileRecord(std::initializer_list<const char *> values)
     return line + "\r\n";
 }
 
-// Three members in sorted order, as the program writes them.
-inline QByteArray threeMembers()
+// Three members, as the program writes them.
+inline QByteArray adamsRecord()
 {
     return fileRecord({"K3ABC", "John", "Q", "Adams", "12 Oak St", "Media", "PA", "19063",
                        "610-555-0101", "golf", "ja@example.org", "12/31/2026", "1/5/1999",
-                       "General", "7/4/2030", "Y", "Y", "N", "2/29/1960"}) +
-           fileRecord({"", "Mary", "", "Baker", "5 Elm St\r\nApt 2", "Chester", "PA", "19013", "",
-                       "", "", "", "", "", "", "N", "y", "Y", ""}) +
-           fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063", "", "",
+                       "General", "7/4/2030", "Y", "Y", "N", "2/29/1960"});
+}
+
+inline QByteArray bakerRecord()
+{
+    return fileRecord({"", "Mary", "", "Baker", "5 Elm St\r\nApt 2", "Chester", "PA", "19013", "",
+                       "", "", "", "", "", "", "N", "y", "Y", ""});
+}
+
+inline QByteArray carterRecord()
+{
+    return fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063", "", "",
                        "", "", "", "Extra", "", "N", "N", "N", ""});
+}
+
+// The three in sorted order.
+inline QByteArray threeMembers()
+{
+    return adamsRecord() + bakerRecord() + carterRecord();
 }
 
 // A main window on a fresh start directory and a fake desktop, as a test sees it.
@@ -80,6 +94,29 @@ class MainWindowTest : public ::testing::Test {
     }
 
     void pressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+
+    void click(const char *buttonId)
+    {
+        QTest::mouseClick(control<QWidget>(buttonId), Qt::LeftButton);
+    }
+
+    // Clicks list row (counted from 1), as the operator picks a member.
+    void clickRow(int row)
+    {
+        QListView *list = control<QListView>("List1");
+        const QModelIndex index = list->model()->index(row - 1, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualRect(index).center());
+    }
+
+    // Types text into the box with the focus moved there first.
+    void typeInto(const char *boxId, const QString &text)
+    {
+        QWidget *box = control<QWidget>(boxId);
+        focus(box);
+        QTest::keyClicks(box, text);
+    }
 
     QStringList listLines() const
     {

@@ -1,42 +1,17 @@
 #include "core/club_data_file.h"
 #include "core/member_store.h"
 
+#include "file_size_cap.h"
 #include "temp_roll.h"
 
 #include <QByteArray>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly::testing {
 namespace {
-
-// Caps the size of any file this process writes, which holds even for root; a
-// write past the cap fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeCap {
-  public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit capped = saved_;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(FailedSave, KeepsTheOldFileByteForByte)
 {
