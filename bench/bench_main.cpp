@@ -1,3 +1,17 @@
+#include <QApplication>
+
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+// The window benchmarks drive the real main window on Qt's offscreen platform.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,11 +1,12 @@
 #include "main_window/address_exports.h"
 #include "main_window/member_search.h"
 
+#include "bench_roll.h"
+
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,82 +16,9 @@ namespace {
 
 constexpr int kMembers = 10000;
 
-// A roll of made-up members with field lengths like a real club's: a few two-line
-// addresses and notes, dates in every field, flags mixed.
-class RollMaker {
-  public:
-    MemberStore make(int count)
-    {
-        static const QString first[] = {u"James"_s, u"Mary"_s,  u"Robert"_s,     u"Patricia"_s,
-                                        u"John"_s,  u"Linda"_s, u"Michael"_s,    u"Barbara"_s,
-                                        u"David"_s, u"Susan"_s, u"Ren\u00e9e"_s, u"Thomas"_s};
-        static const QString last[] = {u"Smith"_s,  u"Johnson"_s,  u"Williams"_s, u"Brown"_s,
-                                       u"Jones"_s,  u"Garcia"_s,   u"Miller"_s,   u"Davis"_s,
-                                       u"Wilson"_s, u"Anderson"_s, u"Taylor"_s,   u"Moore"_s};
-        static const QString street[] = {u"Oak St"_s, u"Maple Ave"_s, u"Chestnut Ln"_s,
-                                         u"Baltimore Pike"_s, u"Route 352"_s};
-        static const QString city[] = {u"Media"_s, u"Springfield"_s, u"Chester"_s,
-                                       u"West Chester"_s, u"Wilmington"_s};
-        static const QString state[] = {u"PA"_s, u"DE"_s, u"NJ"_s, u"MD"_s};
-        static const QString cls[] = {u"Technician"_s, u"General"_s, u"Extra"_s, u""_s};
-
-        MemberStore store;
-        for (int i = 0; i < count; ++i) {
-            MemberRecord r;
-            if (next() % 8 != 0)
-                r[Field::Call] = u"K"_s + QChar(u'A' + next() % 26) + QString::number(next() % 10) +
-                                 QChar(u'A' + next() % 26) + QChar(u'A' + next() % 26) +
-                                 QChar(u'A' + next() % 26);
-            r[Field::FirstName] = pick(first);
-            if (next() % 2)
-                r[Field::MiddleInitial] = QChar(u'A' + next() % 26);
-            r[Field::LastName] = pick(last) + QString::number(i);
-            r[Field::Address] = QString::number(next() % 9000 + 100) + u' ' + pick(street);
-            if (next() % 10 == 0)
-                r[Field::Address] += u"\r\nApt "_s + QString::number(next() % 40 + 1);
-            r[Field::City] = pick(city);
-            r[Field::State] = pick(state);
-            r[Field::Zip] = QString::number(19000 + next() % 999);
-            r[Field::Phone] = u"610-555-"_s + QString::number(1000 + next() % 9000);
-            if (next() % 4 == 0)
-                r[Field::Other] = u"golf\r\nchurch choir"_s;
-            r[Field::Email] =
-                r[Field::FirstName].toLower() + QString::number(i) + u"@example.org"_s;
-            r[Field::ClubExpires] = date();
-            r[Field::Joined] = date();
-            r[Field::LicenseClass] = pick(cls);
-            r[Field::LicenseExpires] = date();
-            r[Field::ArrlMember] = next() % 2 ? u"Y"_s : u"N"_s;
-            r[Field::VotingMember] = next() % 3 ? u"Y"_s : u"N"_s;
-            r[Field::DuesPaid] = next() % 2 ? u"Y"_s : u"N"_s;
-            r[Field::Dob] = date();
-            store.append(std::move(r));
-        }
-        return store;
-    }
-
-  private:
-    std::uint32_t next()
-    {
-        state_ = state_ * 1664525u + 1013904223u;
-        return state_ >> 8;
-    }
-    template <std::size_t N> const QString &pick(const QString (&items)[N])
-    {
-        return items[next() % N];
-    }
-    QString date()
-    {
-        return QString::number(next() % 12 + 1) + u'/' + QString::number(next() % 28 + 1) + u'/' +
-               QString::number(1950 + next() % 80);
-    }
-
-    std::uint32_t state_ = 12345;
-};
-
 const MemberStore &roll()
 {
-    static const MemberStore store = RollMaker().make(kMembers);
+    static const MemberStore store = generatedRoll(kMembers);
     return store;
 }
 

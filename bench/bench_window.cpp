@@ -1,0 +1,175 @@
+#include "core/club_data_codec.h"
+#include "core/club_data_file.h"
+#include "main_window/main_window.h"
+#include "platform/platform.h"
+
+#include "bench_roll.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace tessaly {
+namespace {
+
+// A desktop that answers at once, so that no box waits for a person.
+class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, public Desktop {
+  public:
+    void inform(const QString &, const QString &) override { ++messages; }
+    Answer ask(const QString &, const QString &) override { return Answer::No; }
+    void beep() override {}
+    bool clear() override { return true; }
+    bool setText(const QString &text) override
+    {
+        clipboard = text;
+        return true;
+    }
+    QDate today() const override { return QDate(2026, 12, 6); }
+    QRect workArea() const override { return QRect(0, 0, 1280, 770); }
+    QSize screenSize() const override { return QSize(1280, 800); }
+
+    Platform platform{*this, *this, *this, *this};
+    QString clipboard;
+    int messages = 0;
+};
+
+// The real main window over a roll of `members` in a temporary start directory,
+// shown offscreen so that list updates are laid out and painted as on a desktop.
+struct WindowUnderLoad {
+    explicit WindowUnderLoad(int members)
+    {
+        QSaveFile file(QDir(dir.path()).filePath(ClubDataFile::kFileName));
+        file.open(QIODevice::WriteOnly);
+        file.write(serializeClubData(generatedRoll(members)));
+        file.commit();
+        dataFile = std::make_unique<ClubDataFile>(dir.path());
+        window = std::make_unique<MainWindow>(store, *dataFile, desktop.platform);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T> T *control(const char *id)
+    {
+        return window->findChild<T *>(QString::fromLatin1(id));
+    }
+
+    void click(const char *id)
+    {
+        control<QPushButton>(id)->click();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QuietDesktop desktop;
+    MemberStore store;
+    std::unique_ptr<ClubDataFile> dataFile;
+    std::unique_ptr<MainWindow> window;
+};
+
+constexpr int kMembers = MemberStore::kCapacity;
+
+// One keystroke in the search box: the text changes, the roll is searched and the
+// list is filled and painted again.
+void BM_WindowSearchKeystroke(benchmark::State &state)
+{
+    WindowUnderLoad w(kMembers);
+    QLineEdit *search = w.control<QLineEdit>("Text11");
+    search->setFocus();
+    const QString texts[] = {QStringLiteral("s"), QStringLiteral("sm"), QStringLiteral("smi"),
+                             QStringLiteral("sm")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        search->setText(texts[i++ % 4]);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowSearchKeystroke)->Unit(benchmark::kMillisecond);
+
+// Add: the boxes are read, the roll is sorted and saved, the boxes cleared and
+// every member listed again. The roll starts short of the add limit.
+void BM_WindowAddMember(benchmark::State &state)
+{
+    WindowUnderLoad w(MainWindow::kAddLimit - 400);
+    QLineEdit *last = w.control<QLineEdit>("Text3");
+    QLineEdit *first = w.control<QLineEdit>("Text1");
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        last->setText(QStringLiteral("Miller%1").arg(n++));
+        first->setText(QStringLiteral("Ann"));
+        state.ResumeTiming();
+        w.click("Command1");
+    }
+    if (w.desktop.messages != 0)
+        state.SkipWithError("a message box came up");
+}
+BENCHMARK(BM_WindowAddMember)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// Record: a listed member is selected, renamed so that it moves, and stored.
+void BM_WindowUpdateMember(benchmark::State &state)
+{
+    WindowUnderLoad w(MainWindow::kAddLimit);
+    QListView *list = w.control<QListView>("List1");
+    QLineEdit *last = w.control<QLineEdit>("Text3");
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QModelIndex row = list->model()->index((n * 37) % w.store.count(), 0);
+        list->setCurrentIndex(row);
+        w.window->selectListRow(row.row() + 1);
+        last->setText(QStringLiteral("Zimmer%1").arg(n++));
+        state.ResumeTiming();
+        w.click("Command1");
+    }
+    if (w.desktop.messages != 0)
+        state.SkipWithError("a message box came up");
+}
+BENCHMARK(BM_WindowUpdateMember)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_WindowCopyListToClipboard(benchmark::State &state)
+{
+    WindowUnderLoad w(kMembers);
+    for (auto _ : state)
+        w.click("Command8");
+    state.counters["bytes"] = static_cast<double>(w.desktop.clipboard.size());
+}
+BENCHMARK(BM_WindowCopyListToClipboard)->Unit(benchmark::kMillisecond);
+
+void BM_WindowWriteAddressFile(benchmark::State &state)
+{
+    WindowUnderLoad w(kMembers);
+    for (auto _ : state)
+        w.click("Command6");
+    if (w.desktop.messages != 0)
+        state.SkipWithError("a message box came up");
+}
+BENCHMARK(BM_WindowWriteAddressFile)->Unit(benchmark::kMillisecond);
+
+// Start-up: fit, load 10,000 members and list them.
+void BM_WindowStartUp(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QSaveFile file(QDir(dir.path()).filePath(ClubDataFile::kFileName));
+    file.open(QIODevice::WriteOnly);
+    file.write(serializeClubData(generatedRoll(kMembers)));
+    file.commit();
+    for (auto _ : state) {
+        QuietDesktop desktop;
+        MemberStore store;
+        ClubDataFile dataFile(dir.path());
+        MainWindow window(store, dataFile, desktop.platform);
+        benchmark::DoNotOptimize(store.count());
+    }
+}
+BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaly
