@@ -70,7 +70,7 @@ class MainWindow : public QMainWindow {
     void buildControls();
     void buildEntryControls(QWidget *client);
     void buildOtherControls(QWidget *client);
-    QLabel *buildCaption(QWidget *client, const CaptionSpec &spec);
+    QLabel *buildCaption(QWidget *client, const CaptionSpec &design);
     void buildMenus();
     void fitToWorkArea();
     void fitClient(const QSize &client);

@@ -37,73 +37,73 @@ void MainWindow::buildControls()
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }
 
-QLabel *MainWindow::buildCaption(QWidget *client, const CaptionSpec &spec)
+QLabel *MainWindow::buildCaption(QWidget *client, const CaptionSpec &design)
 {
     auto *label = new QLabel(client);
-    label->setObjectName(spec.id);
+    label->setObjectName(design.id);
     label->setTextFormat(Qt::PlainText);
-    label->setText(spec.caption);
+    label->setText(design.caption);
     label->setFont(captionFont());
     label->setAlignment(
         Qt::AlignVCenter |
-        (spec.alignment == CaptionAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-    label->setToolTip(spec.toolTip);
+        (design.alignment == CaptionAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+    label->setToolTip(design.toolTip);
     paintOnBackground(label, captionBackground());
-    geometry_.place(label, spec.rect);
+    geometry_.place(label, design.rect);
     return label;
 }
 
 void MainWindow::buildEntryControls(QWidget *client)
 {
-    for (const EntryControlSpec &spec : entryControls()) {
-        QLabel *label = buildCaption(client, spec.label);
+    for (const EntryControlSpec &design : entryControls()) {
+        QLabel *label = buildCaption(client, design.label);
         QWidget *control = nullptr;
-        if (spec.checkBox) {
+        if (design.checkBox) {
             auto *box = new QCheckBox(client);
             box->installEventFilter(this);
             checkLabels_[box] = label;
-            form_.attach(spec.field, box);
+            form_.attach(design.field, box);
             control = box;
-        } else if (spec.boxKind == EntryBoxKind::MultiLine) {
+        } else if (design.boxKind == EntryBoxKind::MultiLine) {
             auto *box = new EntryTextEdit(client);
-            form_.attach(spec.field, box);
-            if (isAddressField(spec.field))
+            form_.attach(design.field, box);
+            if (isAddressField(design.field))
                 connect(box, &EntryTextEdit::left, this, &MainWindow::leaveAddressBox);
             control = box;
         } else {
-            auto *box = new EntryLineEdit(spec.boxKind, client);
-            form_.attach(spec.field, box);
+            auto *box = new EntryLineEdit(design.boxKind, client);
+            form_.attach(design.field, box);
             connect(box, &EntryLineEdit::enterPressed, this, &MainWindow::addOrRecord);
-            if (isAddressField(spec.field))
+            if (isAddressField(design.field))
                 connect(box, &EntryLineEdit::left, this, &MainWindow::leaveAddressBox);
-            if (spec.boxKind == EntryBoxKind::Date) {
+            if (design.boxKind == EntryBoxKind::Date) {
                 connect(box, &EntryLineEdit::entered, this, [this, box] { proposeDate(box); });
                 connect(box, &EntryLineEdit::left, this, [this, box] { checkDateOnLeave(box); });
             }
-            if (spec.field == Field::Call)
+            if (design.field == Field::Call)
                 callBox_ = box;
             control = box;
         }
-        control->setObjectName(spec.id);
-        control->setToolTip(spec.toolTip);
-        control->setAccessibleName(spec.label.caption.trimmed());
+        control->setObjectName(design.id);
+        control->setToolTip(design.toolTip);
+        control->setAccessibleName(design.label.caption.trimmed());
         label->setBuddy(control);
-        geometry_.place(control, spec.rect);
+        geometry_.place(control, design.rect);
         tabOrder_.push_back(control);
     }
 }
 
 void MainWindow::buildOtherControls(QWidget *client)
 {
-    for (const OtherControlSpec &spec : otherControls()) {
+    for (const OtherControlSpec &design : otherControls()) {
         QWidget *control = nullptr;
-        switch (spec.kind) {
+        switch (design.kind) {
         case OtherControlKind::TallButton:
         case OtherControlKind::Button: {
-            QPushButton *button = spec.kind == OtherControlKind::TallButton
-                                      ? new PictureButton(spec.picture, client)
+            QPushButton *button = design.kind == OtherControlKind::TallButton
+                                      ? new PictureButton(design.picture, client)
                                       : new QPushButton(client);
-            button->setText(spec.caption);
+            button->setText(design.caption);
             button->setAutoDefault(false);
             control = button;
             break;
@@ -135,9 +135,9 @@ void MainWindow::buildOtherControls(QWidget *client)
             control = memberList_;
             break;
         }
-        control->setObjectName(spec.id);
-        control->setToolTip(spec.toolTip);
-        geometry_.place(control, spec.rect);
+        control->setObjectName(design.id);
+        control->setToolTip(design.toolTip);
+        geometry_.place(control, design.rect);
         tabOrder_.push_back(control);
     }
     addButton_ = findChild<QPushButton *>(QStringLiteral("Command1"));

@@ -12,9 +12,9 @@ class DesignGeometryTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        for (const EntryControlSpec &spec : entryControls()) {
+        for (const EntryControlSpec &design : entryControls()) {
             auto *control = new QWidget(&container);
-            geometry.place(control, spec.rect);
+            geometry.place(control, design.rect);
             controls.push_back(control);
         }
     }

@@ -99,13 +99,13 @@ TEST_F(StartUpTest, EveryControlCarriesItsNameCaptionTooltipAndAccessibleName)
 {
     open();
     EXPECT_EQ(window->windowTitle(), u"Tessaly 1.1"_s);
-    for (const EntryControlSpec &spec : entryControls()) {
-        QWidget *box = control<QWidget>(spec.id.toLatin1().constData());
-        QLabel *label = control<QLabel>(spec.label.id.toLatin1().constData());
+    for (const EntryControlSpec &design : entryControls()) {
+        QWidget *box = control<QWidget>(design.id.toLatin1().constData());
+        QLabel *label = control<QLabel>(design.label.id.toLatin1().constData());
         ASSERT_TRUE(box && label);
-        EXPECT_EQ(label->text(), spec.label.caption);
+        EXPECT_EQ(label->text(), design.label.caption);
         EXPECT_EQ(box->accessibleName(),
-                  spec.label.caption.mid(spec.label.caption.startsWith(u' ')));
+                  design.label.caption.mid(design.label.caption.startsWith(u' ')));
     }
     EXPECT_EQ(control<QLabel>("Label21")->text(), u" ARRL Member"_s);
     EXPECT_EQ(control<QLabel>("Label22")->text(), u" Voting Member"_s);
@@ -178,17 +178,17 @@ TEST_F(StartUpTest, TakesTheWorkAreaAndScalesEveryControlToItsClientArea)
     EXPECT_EQ(client.width(), 1264);
     EXPECT_EQ(client.height(), 900 - window->menuBar()->height());
     const FitRatios ratios = fitRatios(designClientPixels(), client);
-    for (const EntryControlSpec &spec : entryControls()) {
-        EXPECT_EQ(control<QWidget>(spec.id.toLatin1().constData())->geometry(),
-                  scaleRect(designPixels(spec.rect), ratios))
-            << spec.id.toStdString();
-        EXPECT_EQ(control<QWidget>(spec.label.id.toLatin1().constData())->geometry(),
-                  scaleRect(designPixels(spec.label.rect), ratios));
+    for (const EntryControlSpec &design : entryControls()) {
+        EXPECT_EQ(control<QWidget>(design.id.toLatin1().constData())->geometry(),
+                  scaleRect(designPixels(design.rect), ratios))
+            << design.id.toStdString();
+        EXPECT_EQ(control<QWidget>(design.label.id.toLatin1().constData())->geometry(),
+                  scaleRect(designPixels(design.label.rect), ratios));
     }
-    for (const OtherControlSpec &spec : otherControls())
-        EXPECT_EQ(control<QWidget>(spec.id.toLatin1().constData())->geometry(),
-                  scaleRect(designPixels(spec.rect), ratios))
-            << spec.id.toStdString();
+    for (const OtherControlSpec &design : otherControls())
+        EXPECT_EQ(control<QWidget>(design.id.toLatin1().constData())->geometry(),
+                  scaleRect(designPixels(design.rect), ratios))
+            << design.id.toStdString();
     // Fonts keep their size whatever the scale.
     EXPECT_DOUBLE_EQ(control<QLabel>("Text12Label")->font().pointSizeF(), 8.25);
 }
