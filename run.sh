@@ -20,7 +20,8 @@ done
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "Tessaly is a desktop program and there is no display here." >&2
-    echo "Start it from a desktop session, or under a virtual display: xvfb-run ./run.sh $*" >&2
+    echo "Start it from a desktop session, or under a virtual display:" >&2
+    echo "    sudo apt-get install xvfb && xvfb-run ./run.sh $*" >&2
     exit 1
 fi
 
