@@ -1,192 +1,96 @@
-#include "main_window/listed_members.h"
+#include "main_window/address_exports.h"
 #include "main_window_fixture.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly::testing {
 namespace {
 
-QByteArray dunnRecord()
-{
-    return fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St\r\nUnit 4", "Media", "PA", "19063",
-                       "", "", "", "", "", "", "", "N", "N", "Y", ""});
-}
+const QByteArray dunnRecord =
+    fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St\r\nUnit 4", "Media", "PA", "19063", "", "",
+                "", "", "", "", "", "N", "N", "Y", ""});
+const QString adams = u"Adams, John Q - K3ABC"_s, baker = u"Baker, Mary "_s,
+              carter = u"Carter, Carl  - N3XYZ"_s, dunn = u"Dunn, Dora  - W3NEW"_s;
 
 class ListingTest : public MainWindowTest {
   protected:
-    void SetUp() override
-    {
-        open(threeMembers() + dunnRecord());
-        show();
-    }
-
-    void search(const QString &text)
-    {
-        QLineEdit *box = control<QLineEdit>("Text11");
-        focus(box);
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
+    void SetUp() override { open(threeMembers + dunnRecord); }
 };
 
 TEST_F(ListingTest, SearchIgnoresLetterCaseAndSkipsDatesAndFlags)
 {
-    search(u"adams"_s);
-    EXPECT_EQ(listLines(), QStringList{u"Adams, John Q - K3ABC"_s});
-    search(u"ADAMS"_s);
-    EXPECT_EQ(listLines(), QStringList{u"Adams, John Q - K3ABC"_s});
-    // 1999 and 2026 stand only in Adams's dates; "/" only in dates.
-    search(u"1999"_s);
-    EXPECT_TRUE(listLines().isEmpty());
-    search(u"/"_s);
-    EXPECT_TRUE(listLines().isEmpty());
-    EXPECT_EQ(window->listedMembers().listedCount(), 0);
-    EXPECT_TRUE(control<QLineEdit>("Text11")->hasFocus());
+    // 1999 is only in Adams's dates, "/" only in dates, Adams's and Dunn's "y" only in flags.
+    const std::pair<QString, QStringList> rows[] = {{u"adams"_s, {adams}},
+                                                    {u"ADAMS"_s, {adams}},
+                                                    {u"1999"_s, {}},
+                                                    {u"/"_s, {}},
+                                                    {u"y"_s, {baker, carter}}};
+    for (const auto &[text, listed] : rows) {
+        typeInto("Text11", text);
+        EXPECT_EQ(listLines(), listed) << text.toStdString();
+    }
 }
 
-TEST_F(ListingTest, SearchRelistsOnEveryKeystrokeWithTheTextUntrimmed)
+TEST_F(ListingTest, ExportsTakeExactlyTheListedMembers)
 {
-    QLineEdit *box = control<QLineEdit>("Text11");
-    focus(box);
-    QTest::keyClicks(box, u"m"_s);
-    EXPECT_EQ(listLines().size(), 4);
-    QTest::keyClicks(box, u"e"_s);
-    EXPECT_EQ(listLines(), (QStringList{u"Adams, John Q - K3ABC"_s, u"Carter, Carl  - N3XYZ"_s,
-                                        u"Dunn, Dora  - W3NEW"_s}));
-    search(u" st"_s);
-    EXPECT_EQ(listLines(), (QStringList{u"Adams, John Q - K3ABC"_s, u"Baker, Mary "_s,
-                                        u"Dunn, Dora  - W3NEW"_s}));
-    EXPECT_EQ(box->text(), u" st"_s);
-}
-
-TEST_F(ListingTest, ExportsWriteExactlyTheListedMembers)
-{
-    search(u"media"_s);
-    ASSERT_EQ(window->listedMembers().rowRecords(), (std::vector<int>{1, 3, 4}));
+    typeInto("Text11", u"media"_s);
+    ASSERT_EQ(listLines(), (QStringList{adams, carter, dunn}));
+    clickRow(3);
+    click("Command5");
+    EXPECT_EQ(desktop.clipboard.text,
+              u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit 4\r\nMedia PA 19063"_s);
     click("Command6");
     EXPECT_EQ(
         files.read(u"Address.txt"_s),
         QByteArray("ARS K3ABC \r\nJohn Q Adams\r\n12 Oak St\r\nMedia PA 19063\r\n\r\n"
                    "ARS N3XYZ \r\nCarl Carter\r\n9 Pine Rd\r\nMedia PA 19063\r\n\r\n"
                    "ARS W3NEW \r\nDora Dunn\r\n1 Main St\r\nUnit 4\r\nMedia PA 19063\r\n\r\n"));
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
-
     click("Command8");
-    const QStringList lines = desktop.clipboard.text.split(u"\r\n"_s);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[3].isEmpty());
-    EXPECT_TRUE(lines[0].startsWith(u"K3ABC\tJohn\tQ\tAdams\t"_s));
-    EXPECT_TRUE(lines[1].startsWith(u"N3XYZ\tCarl\t\tCarter\t"_s));
-    EXPECT_TRUE(lines[2].startsWith(u"W3NEW\tDora\t\tDunn\t1 Main St, Unit 4\t"_s));
-    EXPECT_EQ(desktop.clipboard.clears, 1);
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
+    QStringList copied;
+    for (const QString &copiedLine : desktop.clipboard.text.split(u"\r\n"_s))
+        copied << copiedLine.section(u'\t', 0, 4);
+    EXPECT_EQ(copied, (QStringList{u"K3ABC\tJohn\tQ\tAdams\t12 Oak St"_s,
+                                   u"N3XYZ\tCarl\t\tCarter\t9 Pine Rd"_s,
+                                   u"W3NEW\tDora\t\tDunn\t1 Main St, Unit 4"_s,
+                                   {}}));
     EXPECT_TRUE(desktop.messages.shown.empty());
-    EXPECT_EQ(fileBytes(), threeMembers() + dunnRecord());
-}
-
-TEST_F(ListingTest, NothingListedGivesAnEmptyAddressFileAndClipboard)
-{
-    files.write(u"Address.txt"_s, "old contents");
-    search(u"no such member"_s);
-    click("Command6");
-    EXPECT_TRUE(files.exists(u"Address.txt"_s));
-    EXPECT_EQ(files.read(u"Address.txt"_s), QByteArray());
-    desktop.clipboard.text = u"old"_s;
-    click("Command8");
-    EXPECT_EQ(desktop.clipboard.text, QString());
 }
 
 TEST_F(ListingTest, EnteringTheSearchBoxEmptiesTheFormButLeavesTheList)
 {
-    search(u"media"_s);
-    clickRow(3);
-    ASSERT_EQ(window->entryMode(), EntryMode::Record);
-    ASSERT_FALSE(control<QPlainTextEdit>("Text10")->toPlainText().isEmpty());
-    control<QLineEdit>("Text1")->setText(u"Changed"_s);
-
-    focus(control<QLineEdit>("Text11"));
-    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
-        if (box->objectName() != u"Text11") {
-            EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
-        }
-    }
-    EXPECT_TRUE(control<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
-    EXPECT_TRUE(control<QPlainTextEdit>("Text10")->toPlainText().isEmpty());
-    EXPECT_FALSE(control<QCheckBox>("Check3")->isChecked());
-    EXPECT_EQ(window->entryMode(), EntryMode::Add);
-    EXPECT_EQ(control<QPushButton>("Command1")->text(), u"&Add"_s);
-    EXPECT_TRUE(control<QLineEdit>("Text11")->hasFocus());
-    EXPECT_EQ(control<QLineEdit>("Text11")->text(), u"media"_s);
+    typeInto("Text11", u"media"_s);
+    clickRow(2);
+    ASSERT_EQ(line("Text3")->text(), u"Carter"_s);
+    focus(line("Text11"));
+    expectEmptyFormInAddMode();
+    EXPECT_EQ(line("Text11")->text(), u"media"_s);
     EXPECT_EQ(listLines().size(), 3);
-    EXPECT_EQ(fileBytes(), threeMembers() + dunnRecord());
 }
 
 TEST_F(ListingTest, ListAllAndListAllVotingReplaceTheListAndClearTheForm)
 {
     clickRow(1);
     click("Command9");
-    // Voting "Y" or "y": Adams and Baker.
-    EXPECT_EQ(listLines(), (QStringList{u"Adams, John Q - K3ABC"_s, u"Baker, Mary "_s}));
-    EXPECT_EQ(window->listedMembers().rowRecords(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(window->entryMode(), EntryMode::Add);
-    EXPECT_TRUE(control<QLineEdit>("Text3")->text().isEmpty());
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
-
-    search(u"dunn"_s);
+    EXPECT_EQ(listLines(), (QStringList{adams, baker})); // Voting "Y" or "y"
+    expectEmptyFormInAddMode();
+    typeInto("Text11", u"dunn"_s);
     click("Command3");
-    EXPECT_EQ(listLines().size(), 4);
-    EXPECT_EQ(control<QLineEdit>("Text11")->text(), u"dunn"_s);
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
+    EXPECT_EQ(listLines(), (QStringList{adams, baker, carter, dunn}));
+    EXPECT_TRUE(line("Text12")->hasFocus());
 }
 
-TEST_F(ListingTest, SelectingARowOfASearchLoadsThatMember)
-{
-    search(u"media"_s);
-    clickRow(2);
-    EXPECT_EQ(window->selectedRecord(), 3);
-    EXPECT_EQ(control<QLineEdit>("Text3")->text(), u"Carter"_s);
-}
-
-TEST_F(ListingTest, CopyToClipboardTakesTheQuickCopyTextWithCrLf)
-{
-    clickRow(4);
-    click("Command5");
-    EXPECT_EQ(desktop.clipboard.clears, 1);
-    EXPECT_EQ(desktop.clipboard.text,
-              u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit 4\r\nMedia PA 19063"_s);
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
-}
-
-TEST_F(ListingTest, AClipboardThatCannotBeSetIsReportedAndNothingElseChanges)
+TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
 {
     desktop.clipboard.failing = true;
+    ASSERT_TRUE(QDir(files.dir()).mkdir(u"Address.txt"_s));
     clickRow(1);
     click("Command5");
+    expectMessage(1, clipboardFailureTitle(), clipboardFailureMessage());
     click("Command8");
-    ASSERT_EQ(desktop.messages.shown.size(), 2u);
-    for (const ShownMessage &message : desktop.messages.shown) {
-        EXPECT_EQ(message.title, clipboardFailureTitle());
-        EXPECT_EQ(message.text, clipboardFailureMessage());
-    }
-    EXPECT_EQ(fileBytes(), threeMembers() + dunnRecord());
-    EXPECT_EQ(listLines().size(), 4);
-}
-
-TEST_F(ListingTest, AnAddressFileThatCannotBeWrittenIsReported)
-{
-    ASSERT_TRUE(QDir(files.dir()).mkdir(u"Address.txt"_s));
+    expectMessage(2, clipboardFailureTitle(), clipboardFailureMessage());
     click("Command6");
-    ASSERT_EQ(desktop.messages.shown.size(), 1u);
-    EXPECT_EQ(desktop.messages.shown[0].title, addressFileFailureTitle());
-    EXPECT_TRUE(desktop.messages.shown[0].text.contains(u"Address.txt"_s));
-    EXPECT_EQ(fileBytes(), threeMembers() + dunnRecord());
-    EXPECT_TRUE(control<QLineEdit>("Text12")->hasFocus());
+    expectMessage(3, addressFileFailureTitle());
+    EXPECT_TRUE(desktop.messages.shown.back().text.contains(u"Address.txt"_s));
 }
 
 } // namespace
