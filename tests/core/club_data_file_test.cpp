@@ -2,276 +2,106 @@
 
 #include "core/club_data_codec.h"
 
-#include "member_fixtures.h"
 #include "temp_roll.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace tessaly {
-namespace {
 
-using testing::recordsOf;
-using testing::sampleMember;
-using testing::storeOf;
-using testing::TempRoll;
+using namespace Qt::StringLiterals;
+static const QString &kRoll = ClubDataFile::kFileName;
+static const QString &kBackup = ClubDataFile::kBackupFileName;
+constexpr int kCapacity = MemberStore::kCapacity;
+const QFile::Permissions kOwner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
-QByteArray rollBytes(int count)
+// Member i as the program writes it; every seventh has a two-line address.
+static QByteArray memberLine(int i)
 {
-    QByteArray bytes;
-    for (int i = 1; i <= count; ++i)
-        bytes += serializeRecord(sampleMember(i, i % 7 == 0));
-    return bytes;
+    const QByteArray n = QByteArray::number(i), address = i % 7 ? " Main St" : " Elm\r\nApt 4";
+    return "\"K" + n + "ABC\",\"Ann\",\"Q\",\"Lastname" + n + "\",\"" + n + address +
+           R"(","Springfield","MA","01103","413-555-0100","golf, church","","12/31/2026",)"
+           "\"3/15/1998\",\"General\",\"6/1/2031\",\"Y\",\"N\",\"N\",\"7/4/1960\"\r\n";
 }
 
-TEST(ClubDataFile, LoadsEveryRecordInFileOrderAndReportsEach)
+// A missing or empty roll may be written; one that is there but cannot be read (a directory in
+// its place, or a file this user may not read) is never replaced by a save.
+TEST(ClubDataFile, OnlyARollThatWasReadOrIsMissingMayBeReplaced)
 {
-    TempRoll roll;
-    const QByteArray bytes = rollBytes(3);
-    roll.write(ClubDataFile::kFileName, bytes);
-
-    ClubDataFile file(roll.dir());
-    MemberStore store;
-    std::vector<int> reported;
-    const LoadResult result = file.load(store, [&](int n) {
-        // The record is already in the store when its number is reported.
-        ASSERT_EQ(store.count(), n);
-        reported.push_back(n);
-    });
-
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.loaded, 3);
-    EXPECT_EQ(result.surplus, 0);
-    EXPECT_EQ(reported, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(recordsOf(store),
-              (std::vector<MemberRecord>{sampleMember(1), sampleMember(2), sampleMember(3)}));
-    EXPECT_FALSE(file.backupPending());
-    EXPECT_EQ(file.path(), QDir(roll.dir()).filePath(QStringLiteral("AddrClub.dat")));
-}
-
-TEST(ClubDataFile, AnEmptyFileOpensWithNoMembers)
-{
-    TempRoll roll;
-    roll.write(ClubDataFile::kFileName, {});
-    MemberStore store;
-    const LoadResult result = ClubDataFile(roll.dir()).load(store);
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.loaded, 0);
-    EXPECT_EQ(store.count(), 0);
-}
-
-TEST(ClubDataFile, AFileThatCannotBeOpenedLoadsNothingAndSaysWhy)
-{
-    TempRoll missing;
-    TempRoll directoryInstead;
-    QDir(directoryInstead.dir()).mkdir(ClubDataFile::kFileName);
-
-    for (const TempRoll *roll : {&missing, &directoryInstead}) {
+    EXPECT_FALSE(ClubDataFile(u"/no/such/folder"_s).save({}).error.isEmpty());
+    enum Start { Missing, Empty, Directory, Unreadable };
+    for (const Start start : {Missing, Empty, Directory, Unreadable}) {
+        SCOPED_TRACE(start);
+        testing::TempRoll roll;
+        const QString path = roll.path(kRoll), kept = start == Directory ? kRoll + u"/in"_s : kRoll;
+        ASSERT_TRUE(start != Directory || QDir(roll.dir()).mkdir(kRoll));
+        if (start != Missing)
+            roll.write(kept, start == Empty ? "" : "kept");
+        QFile::setPermissions(path, start == Unreadable ? QFile::Permissions() : kOwner);
+        if (start == Unreadable && QFile(path).open(QIODevice::ReadOnly))
+            GTEST_SKIP() << "the other cases ran; permissions do not stop this user reading";
+        ClubDataFile file(roll.dir());
         MemberStore store;
-        int calls = 0;
-        const LoadResult result = ClubDataFile(roll->dir()).load(store, [&](int) { ++calls; });
-        EXPECT_FALSE(result.opened);
-        EXPECT_FALSE(result.error.isEmpty());
-        EXPECT_EQ(store.count(), 0);
-        EXPECT_EQ(calls, 0);
+        const LoadResult loaded = file.load(store, [](int) { ADD_FAILURE(); });
+        const bool mayReplace = start == Missing || start == Empty;
+        EXPECT_EQ(std::tuple(loaded.opened, loaded.error.isEmpty(), file.backupPending()),
+                  std::tuple(start == Empty, start == Empty, !mayReplace));
+        store.append(MemberRecord{});
+        const SaveResult saved = file.save(store);
+        EXPECT_EQ(std::pair(saved.ok, saved.error.isEmpty()), std::pair(mayReplace, mayReplace));
+        QFile::setPermissions(path, kOwner);
+        EXPECT_EQ(roll.read(kept), mayReplace ? serializeClubData(store) : "kept");
     }
 }
 
-TEST(ClubDataFile, ARollThatExistsButCannotBeReadIsNeverReplacedByASave)
+// A roll of 10,000 loads whole and saves as it was. A record more is counted, not loaded, and
+// the whole original is kept as the backup before the first save replaces it.
+TEST(ClubDataFile, TenThousandLoadAndTheOriginalOfALargerRollIsKept)
 {
-    TempRoll missing;
-    ClubDataFile fresh(missing.dir());
-    MemberStore none;
-    EXPECT_FALSE(fresh.load(none).opened);
-    EXPECT_FALSE(fresh.backupPending()) << "a roll that is not there yet needs no keeping";
+    for (const int surplus : {0, 1}) {
+        SCOPED_TRACE(surplus);
+        testing::TempRoll roll;
+        QByteArray original;
+        for (int i = 1; i <= kCapacity + surplus; ++i)
+            original += memberLine(i);
+        roll.write(kRoll, original);
+        ClubDataFile file(roll.dir());
+        MemberStore store;
+        int reported = 0; // each record is in the store when its number is reported
+        const LoadResult result = file.load(store, [&](int n) { reported += store.count() == n; });
+        EXPECT_EQ(std::tuple(result.loaded, result.surplus, reported),
+                  std::tuple(kCapacity, surplus, kCapacity));
+        EXPECT_EQ(serializeRecord(store.record(kCapacity)), memberLine(kCapacity));
 
-    TempRoll unreadable;
-    const QByteArray original = rollBytes(2);
-    unreadable.write(ClubDataFile::kFileName, original);
-    QFile::setPermissions(unreadable.path(ClubDataFile::kFileName), QFileDevice::Permissions());
-    QFile probe(unreadable.path(ClubDataFile::kFileName));
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "permissions do not stop this user from reading";
+        // A backup that cannot be made blocks the save and says why. (Loading wrote none.)
+        ASSERT_TRUE(QDir(roll.dir()).mkdir(kBackup));
+        roll.write(kBackup + u"/inside"_s, "x");
+        const SaveResult s = file.save(store);
+        EXPECT_EQ(std::pair(s.ok, s.error.contains(kBackup)), std::pair(!surplus, !!surplus));
+        EXPECT_EQ(roll.read(kRoll), original);
 
-    ClubDataFile file(unreadable.dir());
-    MemberStore store;
-    EXPECT_FALSE(file.load(store).opened);
-    EXPECT_TRUE(file.backupPending());
-    store.append(sampleMember(9));
-    const SaveResult saved = file.save(store);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_FALSE(saved.error.isEmpty());
-    QFile::setPermissions(unreadable.path(ClubDataFile::kFileName),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(unreadable.read(ClubDataFile::kFileName), original);
-}
-
-TEST(ClubDataFile, ARollThatIsADirectoryBlocksSaving)
-{
-    TempRoll roll;
-    QDir(roll.dir()).mkdir(ClubDataFile::kFileName);
-    ClubDataFile file(roll.dir());
-    MemberStore store;
-    EXPECT_FALSE(file.load(store).opened);
-    EXPECT_TRUE(file.backupPending());
-    store.append(sampleMember(1));
-    EXPECT_FALSE(file.save(store).ok);
-    EXPECT_TRUE(QFileInfo(roll.path(ClubDataFile::kFileName)).isDir());
-}
-
-TEST(ClubDataFile, SaveWritesTheWholeRollAndLoadReadsItBack)
-{
-    TempRoll roll;
-    roll.write(ClubDataFile::kFileName, rollBytes(5));
-    ClubDataFile file(roll.dir());
-    MemberStore store;
-    file.load(store);
-
-    store.removeMember(2);
-    store.setField(1, Field::Address, QStringLiteral("1 New Road\r\nFlat 2"));
-    const SaveResult saved = file.save(store);
-    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-
-    EXPECT_EQ(roll.read(ClubDataFile::kFileName), serializeClubData(store));
-    EXPECT_FALSE(roll.exists(ClubDataFile::kBackupFileName));
-    MemberStore reread;
-    ClubDataFile(roll.dir()).load(reread);
-    EXPECT_EQ(recordsOf(reread), recordsOf(store));
-}
-
-TEST(ClubDataFile, SaveCreatesTheFileWhenThereWasNone)
-{
-    TempRoll roll;
-    const MemberStore store = storeOf({sampleMember(1)});
-    ASSERT_TRUE(ClubDataFile(roll.dir()).save(store).ok);
-    EXPECT_EQ(roll.read(ClubDataFile::kFileName), serializeRecord(sampleMember(1)));
-}
-
-TEST(ClubDataFile, AFailedSaveSaysWhyAndLeavesTheOldFileWhole)
-{
-    // These fail even for root, for whom file permissions stop nothing.
-    TempRoll roll;
-    const QString gone = QDir(roll.dir()).filePath(QStringLiteral("no/such/folder"));
-    const SaveResult toMissingFolder = ClubDataFile(gone).save(storeOf({sampleMember(1)}));
-    EXPECT_FALSE(toMissingFolder.ok);
-    EXPECT_FALSE(toMissingFolder.error.isEmpty());
-    EXPECT_FALSE(QDir(gone).exists());
-
-    TempRoll blocked;
-    ASSERT_TRUE(QDir(blocked.dir()).mkdir(ClubDataFile::kFileName));
-    blocked.write(ClubDataFile::kFileName + QStringLiteral("/inside"), "kept");
-    const SaveResult overDirectory = ClubDataFile(blocked.dir()).save(storeOf({sampleMember(1)}));
-    EXPECT_FALSE(overDirectory.ok);
-    EXPECT_FALSE(overDirectory.error.isEmpty());
-    EXPECT_EQ(blocked.read(ClubDataFile::kFileName + QStringLiteral("/inside")), "kept");
-    EXPECT_EQ(QDir(blocked.dir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList{ClubDataFile::kFileName});
-}
-
-TEST(ClubDataFile, AFullRollOfTenThousandLoadsCompletelyWithNoBackup)
-{
-    TempRoll roll;
-    const QByteArray original = rollBytes(MemberStore::kCapacity);
-    roll.write(ClubDataFile::kFileName, original);
-    ClubDataFile file(roll.dir());
-    MemberStore store;
-    const LoadResult result = file.load(store);
-    EXPECT_EQ(result.loaded, MemberStore::kCapacity);
-    EXPECT_EQ(result.surplus, 0);
-    EXPECT_FALSE(file.backupPending());
-
-    ASSERT_TRUE(file.save(store).ok);
-    EXPECT_EQ(roll.read(ClubDataFile::kFileName), original);
-    EXPECT_FALSE(roll.exists(ClubDataFile::kBackupFileName));
-}
-
-class OverfullRoll : public ::testing::Test {
-  protected:
-    void SetUp() override
-    {
-        original = rollBytes(MemberStore::kCapacity + 1);
-        roll.write(ClubDataFile::kFileName, original);
-        result = file.load(store, [this](int) { ++reported; });
+        // The backup replaces an older one, from the untouched original; later saves keep it.
+        ASSERT_TRUE(QDir(roll.path(kBackup)).removeRecursively());
+        roll.write(kBackup, "an older backup");
+        for (int save = 1; save <= 2; ++save) {
+            store.removeMember(1);
+            ASSERT_TRUE(file.save(store).ok);
+            EXPECT_EQ(roll.read(kBackup), surplus ? original : "an older backup");
+            EXPECT_EQ(roll.read(kRoll), serializeClubData(store));
+        }
     }
-
-    TempRoll roll;
-    ClubDataFile file{roll.dir()};
-    QByteArray original;
-    MemberStore store;
-    LoadResult result;
-    int reported = 0;
-};
-
-TEST_F(OverfullRoll, LoadsTheFirstTenThousandAndCountsTheRest)
-{
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.loaded, MemberStore::kCapacity);
-    EXPECT_EQ(result.surplus, 1);
-    EXPECT_EQ(reported, MemberStore::kCapacity);
-    EXPECT_EQ(store.count(), MemberStore::kCapacity);
-    EXPECT_EQ(store.record(MemberStore::kCapacity), sampleMember(MemberStore::kCapacity));
-    EXPECT_TRUE(file.backupPending());
-    // Loading alone writes nothing.
-    EXPECT_FALSE(roll.exists(ClubDataFile::kBackupFileName));
-}
-
-TEST_F(OverfullRoll, FirstSaveKeepsTheOriginalAsBackupOnce)
-{
-    roll.write(ClubDataFile::kBackupFileName, "an older backup");
-    store.removeMember(1);
-    ASSERT_TRUE(file.save(store).ok);
-
-    EXPECT_EQ(roll.read(ClubDataFile::kBackupFileName), original);
-    EXPECT_FALSE(file.backupPending());
-    const QByteArray saved = roll.read(ClubDataFile::kFileName);
-    EXPECT_EQ(saved, serializeClubData(store));
-    EXPECT_EQ(parseClubData(saved, MemberStore::kCapacity, {}).records, MemberStore::kCapacity - 1);
-
-    // Later saves leave the backup of the original alone.
-    store.removeMember(1);
-    ASSERT_TRUE(file.save(store).ok);
-    EXPECT_EQ(roll.read(ClubDataFile::kBackupFileName), original);
-}
-
-TEST_F(OverfullRoll, WhenTheBackupCannotBeMadeNothingIsWritten)
-{
-    ASSERT_TRUE(QDir(roll.dir()).mkdir(ClubDataFile::kBackupFileName));
-    roll.write(ClubDataFile::kBackupFileName + QStringLiteral("/inside"), "x");
-    store.removeMember(1);
-
-    const SaveResult saved = file.save(store);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_TRUE(saved.error.contains(ClubDataFile::kBackupFileName));
-    EXPECT_EQ(roll.read(ClubDataFile::kFileName), original);
-    EXPECT_TRUE(file.backupPending());
-
-    // Once the way is clear the backup comes first, from the untouched original.
-    ASSERT_TRUE(QDir(roll.path(ClubDataFile::kBackupFileName)).removeRecursively());
-    ASSERT_TRUE(file.save(store).ok);
-    EXPECT_EQ(roll.read(ClubDataFile::kBackupFileName), original);
-    EXPECT_EQ(roll.read(ClubDataFile::kFileName), serializeClubData(store));
 }
 
 TEST(ClubDataFileMessages, NameTheFileTheReasonAndWhatIsKept)
 {
-    EXPECT_EQ(saveFailureTitle(), QStringLiteral("Trouble saving data!"));
-    EXPECT_EQ(surplusTitle(), QStringLiteral("Too many members!"));
-
-    const QString path = QStringLiteral("/home/club/AddrClub.dat");
-    const QString failure = saveFailureMessage(path, QStringLiteral("No space left on device"));
-    EXPECT_TRUE(failure.contains(path));
-    EXPECT_TRUE(failure.contains(QStringLiteral("No space left on device")));
-    EXPECT_TRUE(failure.contains(QStringLiteral("kept in memory")));
-
-    EXPECT_TRUE(surplusMessage(path, 1).contains(QStringLiteral("1 more member than")));
-    const QString surplus = surplusMessage(path, 25);
-    EXPECT_TRUE(surplus.contains(path));
-    EXPECT_TRUE(surplus.contains(QStringLiteral("25 more members")));
-    EXPECT_TRUE(surplus.contains(QStringLiteral("AddrClub.dat.bak")));
+    const QString path = u"/home/club/AddrClub.dat"_s, surplus = surplusMessage(path, 25);
+    const QString failure = saveFailureMessage(path, u"Disk full"_s);
+    EXPECT_TRUE(failure.contains(path) && failure.contains(u"Disk full"_s));
+    EXPECT_TRUE(surplus.contains(path) && surplus.contains(u"25 more members"_s) &&
+                surplus.contains(kBackup));
+    EXPECT_TRUE(surplusMessage(path, 1).contains(u"1 more member than"_s));
 }
 
-} // namespace
 } // namespace tessaly
