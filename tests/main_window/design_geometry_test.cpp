@@ -6,59 +6,30 @@
 #include <gtest/gtest.h>
 
 namespace tessaly {
-namespace {
 
-class DesignGeometryTest : public ::testing::Test {
-  protected:
-    void SetUp() override
-    {
-        for (const EntryControlSpec &design : entryControls()) {
-            auto *control = new QWidget(&container);
-            geometry.place(control, design.rect);
-            controls.push_back(control);
-        }
-    }
-
+// Width and height scale apart; each fit starts from the design, not an earlier rounding.
+TEST(DesignGeometry, TwiceTheDesignAreaDoublesEveryControl)
+{
     QWidget container;
     DesignGeometry geometry;
     std::vector<QWidget *> controls;
-};
-
-TEST_F(DesignGeometryTest, PlacesControlsAtTheirDesignPixels)
-{
+    for (const auto &design : entryControls()) {
+        controls.push_back(new QWidget(&container));
+        geometry.place(controls.back(), design.rect);
+    }
     // 15 twips to a pixel: Text12 at 240, 360, 975 x 285 twips.
     EXPECT_EQ(controls.front()->geometry(), QRect(16, 24, 65, 19));
-    EXPECT_EQ(designClientPixels(), QSize(632, 426));
-}
-
-TEST_F(DesignGeometryTest, TwiceTheDesignAreaDoublesEveryControl)
-{
-    geometry.fitTo(&container, designClientPixels() * 2);
-    for (QWidget *control : controls) {
-        const QRect design = geometry.designRect(control);
-        EXPECT_EQ(control->geometry(), QRect(design.left() * 2, design.top() * 2,
-                                             design.width() * 2, design.height() * 2));
-    }
-}
-
-TEST_F(DesignGeometryTest, WidthAndHeightScaleIndependently)
-{
     const QSize design = designClientPixels();
-    geometry.fitTo(&container, QSize(design.width() * 2, design.height()));
-    for (QWidget *control : controls) {
-        const QRect d = geometry.designRect(control);
-        EXPECT_EQ(control->geometry(), QRect(d.left() * 2, d.top(), d.width() * 2, d.height()));
+
+    geometry.fitTo(&container, QSize(333, 211));
+    for (const auto &[sx, sy] : {std::pair(2, 2), std::pair(2, 1), std::pair(1, 1)}) {
+        geometry.fitTo(&container, QSize(design.width() * sx, design.height() * sy));
+        for (QWidget *c : controls) {
+            const QRect d = geometry.designRect(c);
+            EXPECT_EQ(c->geometry(), QRect(d.x() * sx, d.y() * sy, d.width() * sx, d.height() * sy))
+                << sx << " x " << sy;
+        }
     }
 }
 
-TEST_F(DesignGeometryTest, EveryFitStartsFromTheDesign)
-{
-    geometry.fitTo(&container, QSize(1001, 677));
-    geometry.fitTo(&container, QSize(333, 211));
-    geometry.fitTo(&container, designClientPixels());
-    for (QWidget *control : controls)
-        EXPECT_EQ(control->geometry(), geometry.designRect(control));
-}
-
-} // namespace
 } // namespace tessaly
