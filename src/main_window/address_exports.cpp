@@ -16,9 +16,17 @@ constexpr QStringView kCrLf = u"\r\n";
 constexpr QChar kBlank = u' ';
 constexpr QChar kTab = u'\t';
 
-bool isListed(const MemberStore &store, int n)
+// The listed members in list order; a number outside the roll (a listing left over
+// after the roll shrank) is skipped rather than read.
+std::vector<const MemberRecord *> listedOf(const MemberStore &store, const std::vector<int> &rows)
 {
-    return n >= 1 && n <= store.count();
+    std::vector<const MemberRecord *> records;
+    records.reserve(rows.size());
+    for (int n : rows) {
+        if (n >= 1 && n <= store.count())
+            records.push_back(&store.record(n));
+    }
+    return records;
 }
 
 // Appends text with every CR LF pair replaced, without building a copy of the field:
@@ -110,11 +118,10 @@ QString quickCopyText(const AddressBoxes &boxes)
 
 QString addressFileText(const MemberStore &store, const std::vector<int> &listedRecords)
 {
+    const std::vector<const MemberRecord *> listed = listedOf(store, listedRecords);
     qsizetype size = 0;
-    for (int n : listedRecords) {
-        if (!isListed(store, n))
-            continue;
-        const MemberRecord &r = store.record(n);
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
         size += kBlockOverhead + r[Field::Call].size() + r[Field::FirstName].size() +
                 r[Field::MiddleInitial].size() + r[Field::LastName].size() +
                 r[Field::Address].size() + r[Field::City].size() + r[Field::State].size() +
@@ -123,10 +130,8 @@ QString addressFileText(const MemberStore &store, const std::vector<int> &listed
 
     QString out;
     out.reserve(size);
-    for (int n : listedRecords) {
-        if (!isListed(store, n))
-            continue;
-        const MemberRecord &r = store.record(n);
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
         if (!r[Field::Call].isEmpty()) {
             out.append(u"ARS ");
             out.append(r[Field::Call]);
@@ -148,22 +153,18 @@ QString listExportTable(const MemberStore &store, const std::vector<int> &listed
 {
     // Replacing CR LF by ", " can only lengthen a field, so reserve a little over the
     // raw size; a rare overrun costs one reallocation, not quadratic work.
+    const std::vector<const MemberRecord *> listed = listedOf(store, listedRecords);
     qsizetype size = 0;
-    for (int n : listedRecords) {
-        if (!isListed(store, n))
-            continue;
-        const MemberRecord &r = store.record(n);
-        for (const QString &value : r.values)
+    for (const MemberRecord *member : listed) {
+        for (const QString &value : member->values)
             size += value.size();
         size += kFieldCount + 1 + 8;
     }
 
     QString out;
     out.reserve(size);
-    for (int n : listedRecords) {
-        if (!isListed(store, n))
-            continue;
-        const MemberRecord &r = store.record(n);
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
         for (int column = 0; column < kFieldCount; ++column) {
             const Field field = kTableColumns[column];
             if (column > 0)
