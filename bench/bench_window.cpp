@@ -41,15 +41,21 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
     int messages = 0;
 };
 
+// Writes a roll of `members` generated members as AddrClub.dat in directory.
+void writeRoll(const QString &directory, int members)
+{
+    QSaveFile file(QDir(directory).filePath(ClubDataFile::kFileName));
+    file.open(QIODevice::WriteOnly);
+    file.write(serializeClubData(generatedRoll(members)));
+    file.commit();
+}
+
 // The real main window over a roll of `members` in a temporary start directory,
 // shown offscreen so that list updates are laid out and painted as on a desktop.
 struct WindowUnderLoad {
     explicit WindowUnderLoad(int members)
     {
-        QSaveFile file(QDir(dir.path()).filePath(ClubDataFile::kFileName));
-        file.open(QIODevice::WriteOnly);
-        file.write(serializeClubData(generatedRoll(members)));
-        file.commit();
+        writeRoll(dir.path(), members);
         dataFile = std::make_unique<ClubDataFile>(dir.path());
         window = std::make_unique<MainWindow>(store, *dataFile, desktop.platform);
         window->show();
@@ -157,10 +163,7 @@ BENCHMARK(BM_WindowWriteAddressFile)->Unit(benchmark::kMillisecond);
 void BM_WindowStartUp(benchmark::State &state)
 {
     QTemporaryDir dir;
-    QSaveFile file(QDir(dir.path()).filePath(ClubDataFile::kFileName));
-    file.open(QIODevice::WriteOnly);
-    file.write(serializeClubData(generatedRoll(kMembers)));
-    file.commit();
+    writeRoll(dir.path(), kMembers);
     for (auto _ : state) {
         QuietDesktop desktop;
         MemberStore store;
