@@ -77,7 +77,7 @@ void BM_SaveRoll(benchmark::State &state)
     ClubDataFile file(dir.path());
     const MemberStore store = generatedRoll(kMembers);
     for (auto _ : state) {
-        if (!file.save(store).ok) {
+        if (!file.save(store).ok()) {
             state.SkipWithError("save failed");
             break;
         }
@@ -93,7 +93,7 @@ void BM_LoadRoll(benchmark::State &state)
         return;
     }
     ClubDataFile file(dir.path());
-    if (!file.save(generatedRoll(kMembers)).ok) {
+    if (!file.save(generatedRoll(kMembers)).ok()) {
         state.SkipWithError("save failed");
         return;
     }

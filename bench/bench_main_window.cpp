@@ -1,5 +1,6 @@
-#include "main_window/address_exports.h"
-#include "main_window/member_search.h"
+#include "roll/address_file.h"
+#include "roll/address_texts.h"
+#include "roll/member_search.h"
 
 #include "bench_roll.h"
 
@@ -91,7 +92,7 @@ void BM_WriteAddressFile(benchmark::State &state)
     QTemporaryDir dir;
     const QString text = addressFileText(roll(), everyone());
     for (auto _ : state) {
-        if (!writeAddressFile(dir.path(), text).ok) {
+        if (!writeAddressFile(dir.path(), text).ok()) {
             state.SkipWithError("Address.txt could not be written");
             break;
         }

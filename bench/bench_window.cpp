@@ -2,6 +2,7 @@
 #include "core/club_data_file.h"
 #include "main_window/main_window.h"
 #include "platform/platform.h"
+#include "roll/roll_session.h"
 
 #include "bench_roll.h"
 
@@ -56,8 +57,8 @@ struct WindowUnderLoad {
     explicit WindowUnderLoad(int members)
     {
         writeRoll(dir.path(), members);
-        dataFile = std::make_unique<ClubDataFile>(dir.path());
-        window = std::make_unique<MainWindow>(store, *dataFile, desktop.platform);
+        roll = std::make_unique<RollSession>(dir.path());
+        window = std::make_unique<MainWindow>(*roll, desktop.platform);
         window->show();
         QApplication::processEvents();
     }
@@ -75,8 +76,7 @@ struct WindowUnderLoad {
 
     QTemporaryDir dir;
     QuietDesktop desktop;
-    MemberStore store;
-    std::unique_ptr<ClubDataFile> dataFile;
+    std::unique_ptr<RollSession> roll;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -103,7 +103,7 @@ BENCHMARK(BM_WindowSearchKeystroke)->Unit(benchmark::kMillisecond);
 // every member listed again. The roll starts short of the add limit.
 void BM_WindowAddMember(benchmark::State &state)
 {
-    WindowUnderLoad w(MainWindow::kAddLimit - 400);
+    WindowUnderLoad w(RollSession::kAddLimit - 400);
     QLineEdit *last = w.control<QLineEdit>("Text3");
     QLineEdit *first = w.control<QLineEdit>("Text1");
     int n = 0;
@@ -122,15 +122,14 @@ BENCHMARK(BM_WindowAddMember)->Unit(benchmark::kMillisecond)->Iterations(200);
 // Record: a listed member is selected, renamed so that it moves, and stored.
 void BM_WindowUpdateMember(benchmark::State &state)
 {
-    WindowUnderLoad w(MainWindow::kAddLimit);
+    WindowUnderLoad w(RollSession::kAddLimit);
     QListView *list = w.control<QListView>("List1");
     QLineEdit *last = w.control<QLineEdit>("Text3");
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const QModelIndex row = list->model()->index((n * 37) % w.store.count(), 0);
+        const QModelIndex row = list->model()->index((n * 37) % w.roll->count(), 0);
         list->setCurrentIndex(row);
-        w.window->selectListRow(row.row() + 1);
         last->setText(QStringLiteral("Zimmer%1").arg(n++));
         state.ResumeTiming();
         w.click("Command1");
@@ -166,10 +165,9 @@ void BM_WindowStartUp(benchmark::State &state)
     writeRoll(dir.path(), kMembers);
     for (auto _ : state) {
         QuietDesktop desktop;
-        MemberStore store;
-        ClubDataFile dataFile(dir.path());
-        MainWindow window(store, dataFile, desktop.platform);
-        benchmark::DoNotOptimize(store.count());
+        RollSession roll(dir.path());
+        MainWindow window(roll, desktop.platform);
+        benchmark::DoNotOptimize(roll.count());
     }
 }
 BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/member_store.h"
+#include "core/outcome.h"
 
 #include <QString>
 
@@ -9,24 +10,18 @@
 namespace tessaly {
 
 struct LoadResult {
-    bool opened = false;   // false: the file could not be opened; nothing was loaded
+    Outcome outcome; // Failed: the file could not be read; nothing was loaded
     int loaded = 0;
-    int surplus = 0;       // records in the file beyond the store's capacity
-    QString error;         // the system's reason when !opened
-};
-
-struct SaveResult {
-    bool ok = false;
-    QString error;         // the reason, for the operator, when !ok
+    int surplus = 0; // records in the file beyond the store's capacity
 };
 
 // AddrClub.dat in the start directory. Saving is atomic: the new roll is written
 // to a temporary file beside it and only then takes the old file's place, so a
 // failed save leaves the old file whole.
 class ClubDataFile {
-public:
-    static const QString kFileName;        // "AddrClub.dat"
-    static const QString kBackupFileName;  // "AddrClub.dat.bak"
+  public:
+    static const QString kFileName;       // "AddrClub.dat"
+    static const QString kBackupFileName; // "AddrClub.dat.bak"
 
     explicit ClubDataFile(const QString &directory);
 
@@ -40,19 +35,13 @@ public:
     // that exists but cannot be read: no save replaces it until it has been kept.
     LoadResult load(MemberStore &store, const std::function<void(int)> &onRecord = {});
 
-    SaveResult save(const MemberStore &store);
+    Outcome save(const MemberStore &store);
 
     bool backupPending() const { return backupPending_; }
 
-private:
+  private:
     QString directory_;
     bool backupPending_ = false;
 };
 
-// Operator messages about the data file.
-QString saveFailureTitle();
-QString saveFailureMessage(const QString &path, const QString &reason);
-QString surplusTitle();
-QString surplusMessage(const QString &path, int surplus);
-
-}  // namespace tessaly
+} // namespace tessaly

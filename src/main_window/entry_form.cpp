@@ -2,6 +2,7 @@
 
 #include "main_window/entry_line_edit.h"
 #include "main_window/entry_text_edit.h"
+#include "main_window/main_window_controls.h"
 
 #include <QCheckBox>
 
@@ -39,6 +40,16 @@ QWidget *EntryForm::control(Field field) const
     if (slot.multiLine != nullptr)
         return slot.multiLine;
     return slot.check;
+}
+
+bool EntryForm::isAddressBox(const QWidget *control) const
+{
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        if (isAddressField(field) && this->control(field) == control)
+            return true;
+    }
+    return false;
 }
 
 QString EntryForm::text(Field field) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/member_record.h"
-#include "main_window/address_exports.h"
+#include "roll/address_texts.h"
 
 #include <array>
 
@@ -22,6 +22,8 @@ class EntryForm {
     void attach(Field field, QCheckBox *box);
 
     QWidget *control(Field field) const;
+    // Whether control is one of the eight boxes whose contents make the Quick Copy block.
+    bool isAddressBox(const QWidget *control) const;
 
     // Box texts exactly as they stand; a ticked check box gives "Y", a clear one "N".
     MemberRecord read() const;

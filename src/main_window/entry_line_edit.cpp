@@ -1,8 +1,8 @@
 #include "main_window/entry_line_edit.h"
 
-#include "main_window/entry_text_filter.h"
-#include "main_window/focus_reasons.h"
+#include "entry_rules/entry_text_filter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -30,20 +30,19 @@ class SingleLineFilter final : public QValidator {
 
 } // namespace
 
-bool isRuledKey(const QKeyEvent &event, QChar *typed)
+QString ruledText(const QKeyEvent &event)
 {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        *typed = kEnterKey;
-        return true;
-    }
-    constexpr auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.modifiers() & commandModifiers)
-        return false;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return QString(kEnterKey);
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return {};
     const QString text = event.text();
-    if (text.size() != 1 || !text.at(0).isPrint())
-        return false;
-    *typed = text.at(0);
-    return true;
+    for (const QChar c : text) {
+        if (!c.isPrint())
+            return {};
+    }
+    return text;
 }
 
 EntryLineEdit::EntryLineEdit(EntryBoxKind kind, QWidget *parent) : QLineEdit(parent), kind_(kind)
@@ -51,70 +50,79 @@ EntryLineEdit::EntryLineEdit(EntryBoxKind kind, QWidget *parent) : QLineEdit(par
     setValidator(new SingleLineFilter(this));
 }
 
-void EntryLineEdit::selectAllOnEntry()
+void EntryLineEdit::selectAllOnEntry(bool byMouse)
 {
     selectAll();
-    selectAllOnRelease_ = enteredByMouse_;
+    selectAllOnRelease_ = byMouse;
 }
 
-void EntryLineEdit::keyPressEvent(QKeyEvent *event)
+bool EntryLineEdit::applyKeyRule(QChar typed)
 {
-    QChar typed;
-    if (!isRuledKey(*event, &typed)) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
     const EntryBoxState state{text(), hasSelectedText() ? selectionStart() : cursorPosition(),
                               static_cast<int>(selectedText().size())};
     const KeyEdit edit = keyRule(kind_, state, typed);
     switch (edit.action) {
     case KeyEdit::Action::Ordinary:
-        QLineEdit::keyPressEvent(event);
-        return;
+        return false;
     case KeyEdit::Action::Discard:
-        event->accept();
-        return;
+        return true;
     case KeyEdit::Action::RunAddRecord:
-        event->accept();
         emit enterPressed();
-        return;
-    case KeyEdit::Action::Insert: {
-        QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(edit.character),
-                          event->isAutoRepeat(), static_cast<ushort>(event->count()));
-        QLineEdit::keyPressEvent(&changed);
-        event->setAccepted(changed.isAccepted());
-        return;
-    }
+        return true;
+    case KeyEdit::Action::Insert:
+        insert(QString(edit.character));
+        return true;
     case KeyEdit::Action::Replace:
         setText(edit.text);
         // Selected backwards, so that the caret stands right after what was typed.
         setSelection(edit.selectionStart + edit.selectionLength, -edit.selectionLength);
-        event->accept();
-        return;
+        return true;
+    }
+    return false;
+}
+
+void EntryLineEdit::typeCharacters(const QString &typed)
+{
+    for (const QChar c : typed) {
+        if (!applyKeyRule(c))
+            insert(QString(c));
     }
 }
 
-void EntryLineEdit::focusInEvent(QFocusEvent *event)
+void EntryLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    QLineEdit::focusInEvent(event);
-    hasFocus_ = true;
-    if (!isOperatorFocusChange(event->reason()))
+    const QString typed = ruledText(*event);
+    // A single ordinary character is left to the box, which handles it as always.
+    if (typed.isEmpty() || (typed.size() == 1 && !applyKeyRule(typed.at(0)))) {
+        QLineEdit::keyPressEvent(event);
         return;
-    enteredByMouse_ = event->reason() == Qt::MouseFocusReason;
-    selectAllOnRelease_ = false;
-    emit entered();
+    }
+    if (typed.size() > 1)
+        typeCharacters(typed);
+    event->accept();
+}
+
+void EntryLineEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString commit = filterSingleLineText(event->commitString());
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // The box takes the rest of the event (the text the commit replaces, a new
+    // composition) without the committed text, which is then typed character by
+    // character through the same rules as the keyboard.
+    QInputMethodEvent rest(event->preeditString(), event->attributes());
+    rest.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&rest);
+    typeCharacters(commit);
+    event->accept();
 }
 
 void EntryLineEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    // A box can be told it lost the focus it never got: the focus was on its way
-    // here when a rule sent it back to the box it came from.
-    if (!isOperatorFocusChange(event->reason()) || !hasFocus_)
-        return;
-    hasFocus_ = false;
     selectAllOnRelease_ = false;
-    emit left();
 }
 
 void EntryLineEdit::mouseReleaseEvent(QMouseEvent *event)

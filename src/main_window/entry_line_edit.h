@@ -1,13 +1,14 @@
 #pragma once
 
-#include "main_window/entry_key_rules.h"
+#include "entry_rules/entry_key_rules.h"
 
 #include <QLineEdit>
 
 namespace tessaly {
 
 // A single-line entry box: applies its kind's key rule to every typed character,
-// and keeps double quotes and characters Windows-1252 cannot hold out of its text
+// from the keyboard (AltGr and compose included) or from an input method, and
+// keeps double quotes and characters Windows-1252 cannot hold out of its text
 // whichever way the text arrives.
 class EntryLineEdit : public QLineEdit {
     Q_OBJECT
@@ -17,32 +18,32 @@ class EntryLineEdit : public QLineEdit {
 
     EntryBoxKind kind() const { return kind_; }
 
-    // Selects the whole text, also when the focus came with a mouse click that
-    // would otherwise drop the selection again.
-    void selectAllOnEntry();
+    // Selects the whole text; byMouse: the focus came with a mouse click, whose
+    // release would otherwise drop the selection again.
+    void selectAllOnEntry(bool byMouse);
 
   signals:
     void enterPressed();
-    // The operator moved the focus into or out of the box.
-    void entered();
-    void left();
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
+    // Returns false when the character is to be handled in the ordinary way.
+    bool applyKeyRule(QChar typed);
+    void typeCharacters(const QString &typed);
+
     EntryBoxKind kind_;
-    bool hasFocus_ = false;
-    bool enteredByMouse_ = false;
     bool selectAllOnRelease_ = false;
 };
 
-// Whether a key event is a typed character that the key rules look at: Enter, or
-// printable text typed without Ctrl, Alt or Meta. Everything else (shortcuts,
-// arrows, Delete, Home, End) goes to the box untouched.
-bool isRuledKey(const QKeyEvent &event, QChar *typed);
+// The characters of a key event that the key rules look at: Enter as kEnterKey,
+// or the printable text of the key, as the box itself would insert it (AltGr,
+// that is Ctrl+Alt, included; Ctrl alone is a shortcut). Empty for everything
+// the box handles untouched: shortcuts, arrows, Backspace, Delete, Home, End.
+QString ruledText(const QKeyEvent &event);
 
 } // namespace tessaly

@@ -1,9 +1,8 @@
 #include "main_window/entry_text_edit.h"
 
-#include "main_window/entry_key_rules.h"
+#include "entry_rules/entry_key_rules.h"
+#include "entry_rules/entry_text_filter.h"
 #include "main_window/entry_line_edit.h"
-#include "main_window/entry_text_filter.h"
-#include "main_window/focus_reasons.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -20,7 +19,12 @@ EntryTextEdit::EntryTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 
 QString EntryTextEdit::storedText() const
 {
-    return storedTextFromBox(toPlainText());
+    // toPlainText() would turn a no-break space into a blank; the raw text keeps
+    // every character and only marks the line breaks as paragraph separators.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return storedTextFromBox(text);
 }
 
 void EntryTextEdit::setStoredText(const QString &stored)
@@ -30,33 +34,27 @@ void EntryTextEdit::setStoredText(const QString &stored)
 
 void EntryTextEdit::keyPressEvent(QKeyEvent *event)
 {
-    QChar typed;
-    if (!isRuledKey(*event, &typed)) {
+    const QString typed = ruledText(*event);
+    if (typed.isEmpty()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    const KeyEdit edit = keyRule(EntryBoxKind::MultiLine, EntryBoxState{}, typed);
-    switch (edit.action) {
-    case KeyEdit::Action::Insert:
-        if (edit.character == u'\n') {
-            // Shift+Enter would insert a line separator of its own; every Enter is a
-            // plain line break here.
-            insertPlainText(QStringLiteral("\n"));
-            ensureCursorVisible();
-            event->accept();
-            return;
-        }
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    case KeyEdit::Action::Ordinary:
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    case KeyEdit::Action::Discard:
-    case KeyEdit::Action::RunAddRecord:
-    case KeyEdit::Action::Replace:
-        event->accept();
-        return;
+    QString kept;
+    for (const QChar c : typed) {
+        const KeyEdit edit = keyRule(EntryBoxKind::MultiLine, EntryBoxState{}, c);
+        if (edit.action == KeyEdit::Action::Insert)
+            kept.append(edit.character);
+        else if (edit.action == KeyEdit::Action::Ordinary)
+            kept.append(c);
     }
+    // Shift+Enter would insert a line separator of its own; every Enter is a plain
+    // line break here, and what the file cannot hold is dropped however it was typed.
+    kept = filterMultiLineText(kept);
+    if (!kept.isEmpty()) {
+        insertPlainText(kept);
+        ensureCursorVisible();
+    }
+    event->accept();
 }
 
 void EntryTextEdit::inputMethodEvent(QInputMethodEvent *event)
@@ -78,24 +76,6 @@ void EntryTextEdit::insertFromMimeData(const QMimeData *source)
         return;
     insertPlainText(filterMultiLineText(source->text()));
     ensureCursorVisible();
-}
-
-void EntryTextEdit::focusInEvent(QFocusEvent *event)
-{
-    QPlainTextEdit::focusInEvent(event);
-    hasFocus_ = true;
-    if (!isOperatorFocusChange(event->reason()))
-        return;
-    emit entered();
-}
-
-void EntryTextEdit::focusOutEvent(QFocusEvent *event)
-{
-    QPlainTextEdit::focusOutEvent(event);
-    if (!isOperatorFocusChange(event->reason()) || !hasFocus_)
-        return;
-    hasFocus_ = false;
-    emit left();
 }
 
 } // namespace tessaly

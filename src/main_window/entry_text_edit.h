@@ -6,8 +6,9 @@ namespace tessaly {
 
 // A multi-line entry box (Address, Other Data). Enter makes a new line and Tab
 // moves on. The box holds "\n" line breaks; storedText and setStoredText speak
-// the store's CR LF. Double quotes and characters Windows-1252 cannot hold never
-// get in, typed, pasted, dropped or from an input method.
+// the store's CR LF, and give back every other character exactly as it went in.
+// Double quotes and characters Windows-1252 cannot hold never get in, typed
+// (AltGr included), pasted, dropped or from an input method.
 class EntryTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -17,20 +18,10 @@ class EntryTextEdit : public QPlainTextEdit {
     QString storedText() const;
     void setStoredText(const QString &stored);
 
-  signals:
-    // The operator moved the focus into or out of the box.
-    void entered();
-    void left();
-
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-  private:
-    bool hasFocus_ = false;
 };
 
 } // namespace tessaly

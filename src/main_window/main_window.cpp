@@ -1,107 +1,298 @@
 #include "main_window/main_window.h"
 
+#include "entry_rules/date_box_rules.h"
+#include "entry_rules/entry_text_filter.h"
+#include "forms/focus_watcher.h"
+#include "forms/form_look.h"
+#include "forms/work_area_fit.h"
 #include "main_window/entry_line_edit.h"
-#include "main_window/entry_text_edit.h"
-#include "main_window/listed_members.h"
 #include "main_window/main_window_texts.h"
+#include "roll/address_texts.h"
+#include "roll/listed_members.h"
+#include "roll/member_search.h"
+#include "roll/roll_messages.h"
+#include "roll/roll_session.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace tessaly {
 
-MainWindow::MainWindow(MemberStore &store, ClubDataFile &dataFile, Platform &platform,
-                       QWidget *parent)
-    : QMainWindow(parent), store_(store), dataFile_(dataFile), platform_(platform),
-      listed_(new ListedMembers(store, this))
+MainWindow::MainWindow(RollSession &roll, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), roll_(roll), platform_(platform),
+      geometry_(kDesignClientWidth, kDesignClientHeight),
+      focusWatcher_(std::make_unique<FocusWatcher>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(mainWindowTitle());
     buildControls();
     buildMenus();
+    connectControls();
 
-    fitToWorkArea();
+    workAreaFit_ = new WorkAreaFit(this, centralWidget(), geometry_, platform_.desktop);
+    workAreaFit_->fit();
     loadRoll();
 
     setEntryMode(EntryMode::Add);
-    form_.clear();
-    callBox_->setFocus();
+    controls_.form.clear();
+    controls_.callBox->setFocus();
 }
 
-MainWindow::~MainWindow()
+MainWindow::~MainWindow() = default;
+
+int MainWindow::selectedRecord() const
 {
-    // The controls outlive this object by a moment while QWidget tears them down;
-    // nothing they signal then may reach the half-destroyed window.
-    for (QWidget *control : tabOrder_) {
-        control->removeEventFilter(this);
-        disconnect(control, nullptr, this, nullptr);
-    }
+    return roll_.selectedRecord();
 }
 
-void MainWindow::buildMenus()
+void MainWindow::connectControls()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("&Exit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    // Every change is already on disk: there is nothing to ask or save.
-    connect(exit, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+    using Handler = void (MainWindow::*)();
+    static constexpr std::pair<Command, Handler> handlers[] = {
+        {Command::AddRecord, &MainWindow::addOrRecord},
+        {Command::Clear, &MainWindow::clear},
+        {Command::Delete, &MainWindow::deleteMember},
+        {Command::CopyQuickCopy, &MainWindow::copyQuickCopy},
+        {Command::ListAll, &MainWindow::listAll},
+        {Command::ListVoting, &MainWindow::listVoting},
+        {Command::WriteAddressFile, &MainWindow::writeAddresses},
+        {Command::CopyList, &MainWindow::copyList},
+        {Command::PrintList, &MainWindow::openLabelWindow},
+    };
+    for (const auto &[command, handler] : handlers)
+        connect(controls_.commands[static_cast<std::size_t>(command)], &QPushButton::clicked, this,
+                handler);
 
-    QAction *queries = menuBar()->addAction(QStringLiteral("&Queries"));
-    queries->setObjectName(QStringLiteral("mnuFunctions"));
-    connect(queries, &QAction::triggered, this, &MainWindow::openReportWindow);
+    connect(controls_.search, &QLineEdit::textChanged, this, &MainWindow::search);
 
-    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &MainWindow::openHelpWindow);
-}
+    // A line is chosen by a click or by moving the selection with the keys; the
+    // Tab key only makes a line current and loads nobody.
+    connect(controls_.members->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                if (!selected.indexes().isEmpty())
+                    selectListRow(selected.indexes().constFirst().row() + 1);
+            });
+    // Clicking the line that is still selected loads its member again.
+    connect(controls_.members, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { selectListRow(index.row() + 1); });
 
-void MainWindow::fitToWorkArea()
-{
-    const QRect area = platform_.desktop.workArea();
-    resize(area.size());
-    move(area.topLeft());
-    // Lays out menu bar and client area now, so that the fit uses the client
-    // area's true size rather than a guess at the menu bar's height.
-    if (layout() != nullptr)
-        layout()->activate();
-    fitClient(centralWidget()->size());
-}
+    // Every change to the roll lists all members again in their new order; a dues
+    // reset keeps every member's number, so the listing stays as it is.
+    connect(&roll_, &RollSession::changed, listed_, [this](RollSession::Change change) {
+        if (change == RollSession::Change::Members)
+            listed_->listAllMembers();
+    });
 
-void MainWindow::fitClient(const QSize &client)
-{
-    geometry_.fitTo(centralWidget(), client);
-    fittedClient_ = client;
-}
-
-void MainWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (shown_)
-        return;
-    shown_ = true;
-    // A window manager may have taken room for its frame and panels: fit once more,
-    // from the design, to the client area the window really got. Later resizes by
-    // the operator leave the controls where they are.
-    if (centralWidget()->size() != fittedClient_)
-        fitClient(centralWidget()->size());
+    connect(focusWatcher_.get(), &FocusWatcher::entered, this, &MainWindow::controlEntered);
+    connect(focusWatcher_.get(), &FocusWatcher::left, this, &MainWindow::controlLeft);
 }
 
 void MainWindow::loadRoll()
 {
     listed_->emptyList();
-    const LoadResult result =
-        dataFile_.load(store_, [this](int record) { listed_->addListedMember(record); });
-    if (!result.opened) {
+    const LoadResult result = roll_.load([this](int record) { listed_->addListedMember(record); });
+    if (!result.outcome.ok()) {
         platform_.messages.beep();
         platform_.messages.inform(loadFailureMessage(), loadFailureTitle());
         return;
     }
     if (result.surplus > 0)
-        platform_.messages.inform(surplusMessage(dataFile_.path(), result.surplus), surplusTitle());
+        platform_.messages.inform(surplusMessage(roll_.dataFilePath(), result.surplus),
+                                  surplusTitle());
+}
+
+void MainWindow::addOrRecord()
+{
+    const MemberRecord values = controls_.form.read();
+    Outcome outcome;
+    if (mode_ == EntryMode::Add) {
+        outcome = roll_.add(values);
+        if (outcome.status == Outcome::Status::Refused) {
+            platform_.messages.inform(maximumRecordMessage(), maximumRecordTitle());
+            return;
+        }
+    } else {
+        // Record mode is entered only by selecting a listed member, whom the roll
+        // follows through every re-sort; anything else is a stale state that must
+        // not overwrite a member.
+        outcome = roll_.update(roll_.selectedRecord(), values);
+        if (outcome.status == Outcome::Status::Refused)
+            return;
+    }
+    clear();
+    reportFailure(outcome);
+}
+
+void MainWindow::selectListRow(int row)
+{
+    const int record = listed_->recordAtRow(row);
+    if (!roll_.holds(record))
+        return;
+    roll_.select(record);
+    controls_.form.show(roll_.member(record));
+    quickcopy();
+    setEntryMode(EntryMode::Record);
+}
+
+void MainWindow::deleteMember()
+{
+    Outcome outcome;
+    const int record = roll_.selectedRecord();
+    if (roll_.holds(record)) {
+        const MemberRecord &member = roll_.member(record);
+        const Answer answer = platform_.messages.ask(
+            confirmDeleteMessage(member[Field::FirstName], member[Field::LastName]),
+            confirmDeleteTitle());
+        if (answer == Answer::Yes)
+            outcome = roll_.remove(record);
+    }
+    clear();
+    reportFailure(outcome);
+}
+
+void MainWindow::clear()
+{
+    emptyEntryArea();
+    focusCallBox();
+}
+
+void MainWindow::emptyEntryArea()
+{
+    controls_.form.clear();
+    controls_.quickCopy->clear();
+    setEntryMode(EntryMode::Add);
+}
+
+void MainWindow::focusCallBox()
+{
+    // The box that had the focus is left because a command ended, not by the
+    // operator: rebuilding the Quick Copy box now would refill it from the boxes
+    // the command has just emptied.
+    const QScopedValueRollback<bool> moving(commandMovingFocus_, true);
+    controls_.callBox->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::setEntryMode(EntryMode mode)
+{
+    mode_ = mode;
+    controls_.commands[static_cast<std::size_t>(Command::AddRecord)]->setText(
+        mode == EntryMode::Add ? QStringLiteral("&Add") : QStringLiteral("&Record"));
+}
+
+void MainWindow::reportFailure(const Outcome &outcome)
+{
+    // The change stays in the roll and in the list; the next save that succeeds
+    // writes it with everything else.
+    if (outcome.failed())
+        platform_.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
+                                  saveFailureTitle());
+}
+
+void MainWindow::quickcopy()
+{
+    controls_.quickCopy->setPlainText(
+        boxTextFromStored(quickCopyText(controls_.form.addressBoxes())));
+}
+
+void MainWindow::listAll()
+{
+    listed_->listAllMembers();
+    clear();
+}
+
+void MainWindow::listVoting()
+{
+    listed_->listRecords(votingMembers(roll_.store()));
+    clear();
+}
+
+void MainWindow::search(const QString &text)
+{
+    listed_->listRecords(searchMembers(roll_.store(), text));
+}
+
+void MainWindow::copyQuickCopy()
+{
+    const bool copied =
+        platform_.clipboard.clear() &&
+        platform_.clipboard.setText(storedTextFromBox(controls_.quickCopy->toPlainText()));
+    focusCallBox();
+    if (!copied)
+        platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
+}
+
+void MainWindow::copyList()
+{
+    const bool copied =
+        platform_.clipboard.clear() &&
+        platform_.clipboard.setText(listExportTable(roll_.store(), listed_->rowRecords()));
+    focusCallBox();
+    if (!copied)
+        platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
+}
+
+void MainWindow::writeAddresses()
+{
+    const Outcome outcome = roll_.writeAddresses(listed_->rowRecords());
+    focusCallBox();
+    if (!outcome.ok())
+        platform_.messages.inform(addressFileFailureMessage(outcome.file, outcome.reason),
+                                  addressFileFailureTitle());
+}
+
+void MainWindow::controlEntered(QWidget *control, Qt::FocusReason reason)
+{
+    // Entering the search box starts every search from an empty form in Add mode;
+    // the focus stays in the search box.
+    if (control == controls_.search) {
+        emptyEntryArea();
+        return;
+    }
+    highlightCheckLabel(control, true);
+    auto *box = qobject_cast<EntryLineEdit *>(control);
+    if (box != nullptr && box->kind() == EntryBoxKind::Date && box->text().isEmpty()) {
+        box->setText(proposedDateText(platform_.clock.today()));
+        box->selectAllOnEntry(reason == Qt::MouseFocusReason);
+    }
+}
+
+void MainWindow::controlLeft(QWidget *control)
+{
+    highlightCheckLabel(control, false);
+    if (controls_.form.isAddressBox(control) && !commandMovingFocus_)
+        quickcopy();
+    auto *box = qobject_cast<EntryLineEdit *>(control);
+    if (box != nullptr && box->kind() == EntryBoxKind::Date)
+        checkDateOnLeave(box);
+}
+
+void MainWindow::checkDateOnLeave(EntryLineEdit *box)
+{
+    // The message box takes the focus, and giving it back moves it again: neither
+    // is the operator leaving a box.
+    if (dateMessageUp_)
+        return;
+    const DateBoxLeave outcome = leaveDateBox(box->text(), platform_.clock.today());
+    if (box->text() != outcome.text)
+        box->setText(outcome.text);
+    if (outcome.valid)
+        return;
+    const QScopedValueRollback<bool> up(dateMessageUp_, true);
+    platform_.messages.beep();
+    platform_.messages.inform(invalidDateMessage(), invalidDateTitle());
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::highlightCheckLabel(QWidget *control, bool focused)
+{
+    for (const auto &[check, label] : controls_.checkLabels) {
+        if (check == control)
+            paintOnBackground(label, focused ? focusedCaptionBackground() : captionBackground());
+    }
 }
 
 void MainWindow::openReportWindow()
@@ -120,7 +311,7 @@ void MainWindow::openLabelWindow()
 {
     platform_.messages.inform(unavailableWindowMessage(QStringLiteral("Label Format")),
                               unavailableWindowTitle());
-    callBox_->setFocus();
+    controls_.callBox->setFocus();
 }
 
 } // namespace tessaly

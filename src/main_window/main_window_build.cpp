@@ -1,14 +1,20 @@
 #include "main_window/main_window.h"
 
+#include "forms/focus_watcher.h"
+#include "forms/form_look.h"
+#include "forms/picture_button.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/entry_text_edit.h"
-#include "main_window/listed_members.h"
-#include "main_window/main_window_look.h"
-#include "main_window/picture_button.h"
+#include "roll/listed_members.h"
+#include "roll/roll_session.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace tessaly {
@@ -33,8 +39,8 @@ void MainWindow::buildControls()
         buildCaption(client, caption);
     buildOtherControls(client);
 
-    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
-        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    for (std::size_t i = 1; i < controls_.tabOrder.size(); ++i)
+        QWidget::setTabOrder(controls_.tabOrder[i - 1], controls_.tabOrder[i]);
 }
 
 QLabel *MainWindow::buildCaption(QWidget *client, const CaptionSpec &design)
@@ -60,28 +66,19 @@ void MainWindow::buildEntryControls(QWidget *client)
         QWidget *control = nullptr;
         if (design.checkBox) {
             auto *box = new QCheckBox(client);
-            box->installEventFilter(this);
-            checkLabels_[box] = label;
-            form_.attach(design.field, box);
+            controls_.checkLabels.emplace_back(box, label);
+            controls_.form.attach(design.field, box);
             control = box;
         } else if (design.boxKind == EntryBoxKind::MultiLine) {
             auto *box = new EntryTextEdit(client);
-            form_.attach(design.field, box);
-            if (isAddressField(design.field))
-                connect(box, &EntryTextEdit::left, this, &MainWindow::leaveAddressBox);
+            controls_.form.attach(design.field, box);
             control = box;
         } else {
             auto *box = new EntryLineEdit(design.boxKind, client);
-            form_.attach(design.field, box);
+            controls_.form.attach(design.field, box);
             connect(box, &EntryLineEdit::enterPressed, this, &MainWindow::addOrRecord);
-            if (isAddressField(design.field))
-                connect(box, &EntryLineEdit::left, this, &MainWindow::leaveAddressBox);
-            if (design.boxKind == EntryBoxKind::Date) {
-                connect(box, &EntryLineEdit::entered, this, [this, box] { proposeDate(box); });
-                connect(box, &EntryLineEdit::left, this, [this, box] { checkDateOnLeave(box); });
-            }
             if (design.field == Field::Call)
-                callBox_ = box;
+                controls_.callBox = box;
             control = box;
         }
         control->setObjectName(design.id);
@@ -89,7 +86,8 @@ void MainWindow::buildEntryControls(QWidget *client)
         control->setAccessibleName(design.label.caption.trimmed());
         label->setBuddy(control);
         geometry_.place(control, design.rect);
-        tabOrder_.push_back(control);
+        focusWatcher_->watch(control);
+        controls_.tabOrder.push_back(control);
     }
 }
 
@@ -105,6 +103,7 @@ void MainWindow::buildOtherControls(QWidget *client)
                                       : new QPushButton(client);
             button->setText(design.caption);
             button->setAutoDefault(false);
+            controls_.commands[static_cast<std::size_t>(design.command)] = button;
             control = button;
             break;
         }
@@ -114,34 +113,52 @@ void MainWindow::buildOtherControls(QWidget *client)
             box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setAccessibleName(QStringLiteral("Quick Copy"));
-            quickCopyBox_ = box;
+            controls_.quickCopy = box;
             control = box;
             break;
         }
         case OtherControlKind::SearchBox:
-            searchBox_ = new QLineEdit(client);
-            searchBox_->setAccessibleName(QStringLiteral("Search"));
-            searchBox_->installEventFilter(this);
-            control = searchBox_;
+            controls_.search = new QLineEdit(client);
+            controls_.search->setAccessibleName(QStringLiteral("Search"));
+            focusWatcher_->watch(controls_.search);
+            control = controls_.search;
             break;
         case OtherControlKind::MemberList:
-            memberList_ = new QListView(client);
-            memberList_->setModel(listed_);
-            memberList_->setUniformItemSizes(true);
-            memberList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            memberList_->setSelectionMode(QAbstractItemView::SingleSelection);
-            memberList_->setFont(memberListFont());
-            memberList_->setAccessibleName(QStringLiteral("Members"));
-            control = memberList_;
+            controls_.members = new QListView(client);
+            // Owned by the view, so that the list never outlives its model.
+            listed_ = new ListedMembers(roll_.store(), controls_.members);
+            controls_.members->setModel(listed_);
+            controls_.members->setUniformItemSizes(true);
+            controls_.members->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            controls_.members->setSelectionMode(QAbstractItemView::SingleSelection);
+            controls_.members->setFont(memberListFont());
+            controls_.members->setAccessibleName(QStringLiteral("Members"));
+            control = controls_.members;
             break;
         }
         control->setObjectName(design.id);
         control->setToolTip(design.toolTip);
         geometry_.place(control, design.rect);
-        tabOrder_.push_back(control);
+        controls_.tabOrder.push_back(control);
     }
-    addButton_ = findChild<QPushButton *>(QStringLiteral("Command1"));
-    connectCommands();
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    // Every change is already on disk: there is nothing to ask or save.
+    connect(exit, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+
+    QAction *queries = menuBar()->addAction(QStringLiteral("&Queries"));
+    queries->setObjectName(QStringLiteral("mnuFunctions"));
+    connect(queries, &QAction::triggered, this, &MainWindow::openReportWindow);
+
+    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(help, &QAction::triggered, this, &MainWindow::openHelpWindow);
 }
 
 } // namespace tessaly

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core/member_record.h"
-#include "main_window/button_pictures.h"
-#include "main_window/entry_key_rules.h"
+#include "entry_rules/entry_key_rules.h"
+#include "forms/button_pictures.h"
+#include "forms/control_specs.h"
 
 #include <QRect>
 #include <QString>
@@ -17,26 +18,6 @@ namespace tessaly {
 constexpr int kDesignClientWidth = 9480;
 constexpr int kDesignClientHeight = 6390;
 
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-QRect designPixels(const TwipsRect &rect);
-QSize designClientPixels();
-
-enum class CaptionAlignment { Left, Centre };
-
-struct CaptionSpec {
-    QString id;
-    QString caption;
-    TwipsRect rect;
-    CaptionAlignment alignment = CaptionAlignment::Left;
-    QString toolTip;
-};
-
 // One entry control with the caption label that names it, in Tab order.
 struct EntryControlSpec {
     QString id;
@@ -50,9 +31,25 @@ struct EntryControlSpec {
 
 enum class OtherControlKind { TallButton, Button, QuickCopyBox, SearchBox, MemberList };
 
+// The window's command buttons, each bound to its handler by this name.
+enum class Command {
+    None, // not a button
+    AddRecord,
+    Clear,
+    Delete,
+    CopyQuickCopy,
+    ListAll,
+    ListVoting,
+    WriteAddressFile,
+    CopyList,
+    PrintList,
+};
+constexpr int kCommandCount = static_cast<int>(Command::PrintList) + 1;
+
 struct OtherControlSpec {
     QString id;
     OtherControlKind kind;
+    Command command;
     QString caption;
     TwipsRect rect;
     QString toolTip;

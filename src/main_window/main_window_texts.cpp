@@ -1,5 +1,7 @@
 #include "main_window/main_window_texts.h"
 
+#include "core/version.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
@@ -8,7 +10,7 @@ const QString kSupportAddress = u"support@tessaly.example"_s;
 
 QString mainWindowTitle()
 {
-    return u"Tessaly 1.1"_s;
+    return u"Tessaly "_s + QStringLiteral(TESSALY_VERSION);
 }
 
 QString loadFailureTitle()

@@ -1,9 +1,6 @@
 #include "main_window/main_window_texts.h"
 #include "main_window_fixture.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace tessaly::testing {
 namespace {
 
@@ -14,19 +11,6 @@ QByteArray added(const char *last)
 {
     return fileRecord(
         {"", "", "", last, "", "", "", "", "", "", "", "", "", "", "", "N", "N", "N"});
-}
-
-// Runs act with the files this process writes capped at bytes (unlike permissions, even root's).
-template <typename Act> void withFileSizeCap(rlim_t bytes, Act act)
-{
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit capped{bytes, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &capped);
-    act();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
 }
 
 TEST_F(CommandsTest, AddSelectRecordAndDeleteEachRewriteTheFileInOrder)
@@ -97,7 +81,7 @@ TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
     typeInto("Text3", u"newcomer"_s);
     click("Command1");
     expectMessage(1, u"Maximum Record Count"_s, maximumRecordMessage());
-    EXPECT_EQ(store.count(), 9998);
+    EXPECT_EQ(session->count(), 9998);
     EXPECT_EQ(line("Text3")->text(), u"Newcomer"_s);
 
     clickRow(1);
@@ -112,8 +96,14 @@ TEST_F(CommandsTest, AFailedSaveSaysSoLeavesTheOldFileAndKeepsTheChangeForTheNex
     open();
     typeInto("Text3", u"dunn"_s);
     withFileSizeCap(threeMembers.size(), [&] { click("Command1"); }); // fails half way
-    expectMessage(1, saveFailureTitle());
-    EXPECT_TRUE(desktop.messages.shown[0].text.contains(dataFile->path()));
+    expectMessage(1, u"Trouble saving data!"_s);
+    const QString &text = desktop.messages.shown[0].text;
+    EXPECT_TRUE(text.startsWith(u"The member roll could not be saved to "_s +
+                                session->dataFilePath() + u" because of this problem: "_s))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(u".\n\nYour change is kept in memory while Tessaly runs. The file "
+                              u"on disk still holds the roll as it was before this change."_s))
+        << text.toStdString();
     EXPECT_EQ(fileBytes(), threeMembers);
 
     typeInto("Text3", u"eaton"_s);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/main_window.h"
+#include "roll/roll_session.h"
 
 #include "fake_platform.h"
 #include "temp_roll.h"
@@ -57,8 +58,8 @@ class MainWindowTest : public ::testing::Test {
     {
         if (roll)
             files.write(ClubDataFile::kFileName, *roll);
-        dataFile = std::make_unique<ClubDataFile>(files.dir());
-        window = std::make_unique<MainWindow>(store, *dataFile, desktop.platform());
+        session = std::make_unique<RollSession>(files.dir());
+        window = std::make_unique<MainWindow>(*session, desktop.platform());
         if (!shown)
             return;
         window->show();
@@ -145,8 +146,7 @@ class MainWindowTest : public ::testing::Test {
 
     TempRoll files;
     FakePlatform desktop;
-    MemberStore store;
-    std::unique_ptr<ClubDataFile> dataFile;
+    std::unique_ptr<RollSession> session;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -1,5 +1,5 @@
-#include "main_window/address_exports.h"
 #include "main_window_fixture.h"
+#include "roll/roll_messages.h"
 
 #include <QDir>
 
@@ -81,16 +81,23 @@ TEST_F(ListingTest, ListAllAndListAllVotingReplaceTheListAndClearTheForm)
 
 TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
 {
+    const QString kClipboardMessage =
+        u"The clipboard could not be set, so nothing was copied.\n\nNothing in the member roll "
+        u"was changed. Try the copy again in a moment."_s;
     desktop.clipboard.failing = true;
     ASSERT_TRUE(QDir(files.dir()).mkdir(u"Address.txt"_s));
     clickRow(1);
     click("Command5");
-    expectMessage(1, clipboardFailureTitle(), clipboardFailureMessage());
+    expectMessage(1, u"Clipboard Not Available"_s, kClipboardMessage);
     click("Command8");
-    expectMessage(2, clipboardFailureTitle(), clipboardFailureMessage());
+    expectMessage(2, u"Clipboard Not Available"_s, kClipboardMessage);
     click("Command6");
-    expectMessage(3, addressFileFailureTitle());
-    EXPECT_TRUE(desktop.messages.shown.back().text.contains(u"Address.txt"_s));
+    expectMessage(3, u"Address File Not Written"_s);
+    EXPECT_EQ(desktop.messages.shown.back().text,
+              u"The listed addresses could not be written to the file "_s + files.dir() +
+                  u"/Address.txt.\n\nReason: a folder named Address.txt stands where the file "
+                  u"should go\n\nNothing in the member roll was changed, and an earlier copy of "
+                  u"the address file, if there was one, is left as it was."_s);
 }
 
 } // namespace

@@ -1,0 +1,17 @@
+#include "roll/address_file.h"
+
+#include "core/text_codec.h"
+#include "core/whole_file.h"
+
+#include <QDir>
+
+namespace tessaly {
+
+const QString kAddressFileName = QStringLiteral("Address.txt");
+
+Outcome writeAddressFile(const QString &directory, const QString &text)
+{
+    return writeWholeFile(QDir(directory).filePath(kAddressFileName), encodeWindows1252(text));
+}
+
+} // namespace tessaly

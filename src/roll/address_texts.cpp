@@ -1,0 +1,184 @@
+#include "roll/address_texts.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr QStringView kCrLf = u"\r\n";
+constexpr QChar kBlank = u' ';
+constexpr QChar kTab = u'\t';
+
+// The listed members in list order; a number outside the roll (a listing left over
+// after the roll shrank) is skipped rather than read.
+std::vector<const MemberRecord *> listedOf(const MemberStore &store, const std::vector<int> &rows)
+{
+    std::vector<const MemberRecord *> records;
+    records.reserve(rows.size());
+    for (int n : rows) {
+        if (n >= 1 && n <= store.count())
+            records.push_back(&store.record(n));
+    }
+    return records;
+}
+
+// Appends text with every CR LF pair replaced, without building a copy of the field:
+// the table is rebuilt for thousands of members at a time.
+void appendJoined(QString &out, QStringView text, QStringView replacement)
+{
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(kCrLf, start);
+        if (at < 0)
+            break;
+        out.append(text.mid(start, at - start));
+        out.append(replacement);
+        start = at + 2;
+    }
+    out.append(text.mid(start));
+}
+
+// The name line that the Quick Copy block and Address.txt share: blanks only after
+// parts that are present, so a missing first name leaves no leading blank.
+void appendNameLine(QString &out, const QString &first, const QString &middle, const QString &last)
+{
+    if (!first.isEmpty()) {
+        out.append(first);
+        out.append(kBlank);
+    }
+    if (!middle.isEmpty()) {
+        out.append(middle);
+        out.append(kBlank);
+    }
+    out.append(last);
+}
+
+void appendTownLine(QString &out, const QString &city, const QString &state, const QString &zip)
+{
+    out.append(city);
+    out.append(kBlank);
+    out.append(state);
+    out.append(kBlank);
+    out.append(zip);
+}
+
+// Fixed text per block besides the fields: the call line's "ARS ", blank and CR LF,
+// two name blanks and CR LF, the address CR LF, two town blanks and CR LF, the empty line.
+constexpr qsizetype kBlockOverhead = (4 + 1 + 2) + (2 + 2) + 2 + (2 + 2) + 2;
+
+// The table's column order, which differs from the order of the fields in the roll.
+constexpr Field kTableColumns[kFieldCount] = {
+    Field::Call,          Field::FirstName,
+    Field::MiddleInitial, Field::LastName,
+    Field::Address,       Field::City,
+    Field::State,         Field::Zip,
+    Field::Phone,         Field::Email,
+    Field::Joined,        Field::ClubExpires,
+    Field::LicenseClass,  Field::LicenseExpires,
+    Field::ArrlMember,    Field::VotingMember,
+    Field::DuesPaid,      Field::Dob,
+    Field::Other,
+};
+
+} // namespace
+
+AddressBoxes addressBoxesOf(const MemberRecord &record)
+{
+    return AddressBoxes{record[Field::Call],          record[Field::FirstName],
+                        record[Field::MiddleInitial], record[Field::LastName],
+                        record[Field::Address],       record[Field::City],
+                        record[Field::State],         record[Field::Zip]};
+}
+
+QString quickCopyText(const AddressBoxes &boxes)
+{
+    QString out;
+    out.reserve(boxes.call.size() + boxes.firstName.size() + boxes.middleInitial.size() +
+                boxes.lastName.size() + boxes.address.size() + boxes.city.size() +
+                boxes.state.size() + boxes.zip.size() + 16);
+    if (!boxes.call.isEmpty()) {
+        out.append(u"ARS - ");
+        out.append(boxes.call);
+        out.append(kCrLf);
+    }
+    appendNameLine(out, boxes.firstName, boxes.middleInitial, boxes.lastName);
+    out.append(kCrLf);
+    out.append(boxes.address);
+    out.append(kCrLf);
+    appendTownLine(out, boxes.city, boxes.state, boxes.zip);
+    return out;
+}
+
+QString addressFileText(const MemberStore &store, const std::vector<int> &listedRecords)
+{
+    const std::vector<const MemberRecord *> listed = listedOf(store, listedRecords);
+    qsizetype size = 0;
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
+        size += kBlockOverhead + r[Field::Call].size() + r[Field::FirstName].size() +
+                r[Field::MiddleInitial].size() + r[Field::LastName].size() +
+                r[Field::Address].size() + r[Field::City].size() + r[Field::State].size() +
+                r[Field::Zip].size();
+    }
+
+    QString out;
+    out.reserve(size);
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
+        if (!r[Field::Call].isEmpty()) {
+            out.append(u"ARS ");
+            out.append(r[Field::Call]);
+            out.append(kBlank);
+            out.append(kCrLf);
+        }
+        appendNameLine(out, r[Field::FirstName], r[Field::MiddleInitial], r[Field::LastName]);
+        out.append(kCrLf);
+        out.append(r[Field::Address]);
+        out.append(kCrLf);
+        appendTownLine(out, r[Field::City], r[Field::State], r[Field::Zip]);
+        out.append(kCrLf);
+        out.append(kCrLf);
+    }
+    return out;
+}
+
+QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords)
+{
+    // Replacing CR LF by ", " can only lengthen a field, so reserve a little over the
+    // raw size; a rare overrun costs one reallocation, not quadratic work.
+    const std::vector<const MemberRecord *> listed = listedOf(store, listedRecords);
+    qsizetype size = 0;
+    for (const MemberRecord *member : listed) {
+        for (const QString &value : member->values)
+            size += value.size();
+        size += kFieldCount + 1 + 8;
+    }
+
+    QString out;
+    out.reserve(size);
+    for (const MemberRecord *member : listed) {
+        const MemberRecord &r = *member;
+        for (int column = 0; column < kFieldCount; ++column) {
+            const Field field = kTableColumns[column];
+            if (column > 0)
+                out.append(kTab);
+            if (field == Field::Address)
+                appendJoined(out, r[field], u", ");
+            else if (field == Field::Other)
+                appendJoined(out, r[field], u" ");
+            else
+                out.append(r[field]);
+        }
+        out.append(kCrLf);
+    }
+    return out;
+}
+
+QString joinLineBreaks(const QString &text, const QString &replacement)
+{
+    QString out;
+    out.reserve(text.size() + replacement.size() * text.count(kCrLf));
+    appendJoined(out, text, replacement);
+    return out;
+}
+
+} // namespace tessaly

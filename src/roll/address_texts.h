@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/member_store.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tessaly {
+
+// The eight address boxes of the entry area, as the store holds them (CR LF line breaks).
+struct AddressBoxes {
+    QString call;
+    QString firstName;
+    QString middleInitial;
+    QString lastName;
+    QString address;
+    QString city;
+    QString state;
+    QString zip;
+};
+
+AddressBoxes addressBoxesOf(const MemberRecord &record);
+
+// The Quick Copy block: "ARS - CALL" line when there is a call sign, the name line,
+// the address as it stands, and the town line "City ST Zip" with no line end after it.
+QString quickCopyText(const AddressBoxes &boxes);
+
+// The text of Address.txt: one block per listed record, in list order, every line
+// ended by CR LF; the call line is "ARS CALL " (ending in a blank).
+QString addressFileText(const MemberStore &store, const std::vector<int> &listedRecords);
+
+// The clipboard table: one line per listed record, 19 tab-separated values in table
+// column order (not the file's field order), every line ended by CR LF.
+QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords);
+
+// Every CR LF pair replaced by `replacement`; a lone CR or LF stays.
+QString joinLineBreaks(const QString &text, const QString &replacement);
+
+} // namespace tessaly

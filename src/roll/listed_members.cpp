@@ -1,0 +1,65 @@
+#include "roll/listed_members.h"
+
+#include "roll/member_list_line.h"
+
+#include <numeric>
+
+namespace tessaly {
+
+ListedMembers::ListedMembers(const MemberStore &store, QObject *parent)
+    : QAbstractListModel(parent), store_(store)
+{
+}
+
+int ListedMembers::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : listedCount();
+}
+
+QVariant ListedMembers::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const int record = recordAtRow(index.row() + 1);
+    // A command may have changed the store and not yet relisted it when the view
+    // repaints (behind a message box); a row whose record is gone shows nothing.
+    if (record < 1 || record > store_.count())
+        return QString();
+    return memberListLine(store_.record(record));
+}
+
+int ListedMembers::recordAtRow(int row) const
+{
+    if (row < 1 || row > listedCount())
+        return 0;
+    return rows_[static_cast<std::size_t>(row - 1)];
+}
+
+void ListedMembers::listAllMembers()
+{
+    std::vector<int> all(static_cast<std::size_t>(store_.count()));
+    std::iota(all.begin(), all.end(), 1);
+    listRecords(std::move(all));
+}
+
+void ListedMembers::listRecords(std::vector<int> records)
+{
+    beginResetModel();
+    rows_ = std::move(records);
+    endResetModel();
+}
+
+void ListedMembers::addListedMember(int record)
+{
+    const int row = listedCount();
+    beginInsertRows(QModelIndex(), row, row);
+    rows_.push_back(record);
+    endInsertRows();
+}
+
+void ListedMembers::emptyList()
+{
+    listRecords({});
+}
+
+} // namespace tessaly

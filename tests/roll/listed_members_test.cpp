@@ -1,0 +1,50 @@
+#include "roll/listed_members.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+
+TEST(ListedMembers, RowsMapToRecordsInListOrder)
+{
+    MemberStore store; // call sign, first name, middle initial, last name
+    store.append({{u"K3AA"_s, u"Ann"_s, u"Q"_s, u"Adams"_s}});
+    store.append({{u"W1BB"_s, u"Bob"_s, QString(), u"Baker"_s}});
+    store.append({{QString(), u"Cy"_s, u"B"_s, u"Carter"_s}});
+    store.append({{QString(), u"Di"_s, QString(), u"Dean"_s}});
+    ListedMembers model(store);
+    const auto line = [&](int row) { return model.data(model.index(row - 1)).toString(); };
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+
+    model.listAllMembers();
+    EXPECT_EQ(model.rowRecords(), (std::vector<int>{1, 2, 3, 4}));
+    // "Last, First MI", the blank after the first name there even without a middle
+    // initial, then " - Call" only when there is a call sign.
+    EXPECT_EQ(line(1), u"Adams, Ann Q - K3AA"_s);
+    EXPECT_EQ(line(2), u"Baker, Bob  - W1BB"_s);
+    EXPECT_EQ(line(3), u"Carter, Cy B"_s);
+    EXPECT_EQ(line(4), u"Dean, Di "_s);
+
+    model.listRecords({2});
+    model.addListedMember(4);
+    model.addListedMember(1);
+    EXPECT_EQ(model.rowRecords(), (std::vector<int>{2, 4, 1}));
+    EXPECT_EQ(model.recordAtRow(3), 1);
+    EXPECT_EQ(line(3), u"Adams, Ann Q - K3AA"_s);
+    EXPECT_EQ(model.recordAtRow(0), 0);
+    EXPECT_EQ(model.recordAtRow(4), 0);
+    store.removeMember(4); // before a relisting, a row whose record is gone shows nothing
+    EXPECT_EQ(line(2), QString());
+
+    model.emptyList();
+    EXPECT_EQ(model.rowCount(), 0);
+    // Each listing resets the model once, not row by row; each added member is inserted.
+    EXPECT_EQ(resets.count(), 3);
+    EXPECT_EQ(inserts.count(), 2);
+}
+
+} // namespace tessaly
