@@ -112,6 +112,28 @@ TEST_F(CommandsTest, AFailedSaveSaysSoLeavesTheOldFileAndKeepsTheChangeForTheNex
     EXPECT_EQ(fileBytes(), threeMembers + added("Dunn") + added("Eaton"));
 }
 
+// Every Windows-1252 character but the double quote, in every box, comes back from Record byte
+// for byte: the no-break space (A0) too, which a multi-line box's plain text turns into a blank.
+TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
+{
+    QByteArray all;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        if (byte != '"')
+            all += char(byte);
+    }
+    const QByteArray multiLine = all + "\r\n\t" + all + "\r\n";
+    QByteArrayList values(19, all);
+    values[4] = values[9] = multiLine; // Address and Other
+    values[15] = values[16] = values[17] = "N";
+    const QByteArray record = '"' + values.join("\",\"") + "\"\r\n";
+    open(record);
+    clickRow(1);
+    ASSERT_EQ(window->entryMode(), EntryMode::Record);
+    click("Command1");
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    EXPECT_EQ(fileBytes(), record);
+}
+
 TEST_F(CommandsTest, KeyboardAloneAddsAMember)
 {
     open(QByteArray());

@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace tessaly::testing {
@@ -90,10 +92,6 @@ TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
 
     focus(line("Text14"));
     line("Text14")->setText(u"2/30/2003"_s);
-    // Losing the focus to another window checks nothing.
-    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(line("Text14"), &out);
-    EXPECT_TRUE(desktop.messages.shown.empty());
     pressTab();
     EXPECT_EQ(desktop.messages.beeps, 1);
     expectMessage(1, u"Valid Date Required."_s, u"Please enter a valid date or leave blank."_s);
@@ -113,6 +111,88 @@ TEST_F(TypingTest, ACheckBoxLightsItsLabelWhileItHasTheFocus)
                 << label << " with the focus in " << focused.first;
         pressTab();
     }
+}
+
+// The focus that goes to another window, a menu or a popup comes back to the same box: the
+// box is not left, so neither the date check nor the Quick Copy rebuild runs.
+TEST_F(TypingTest, FocusLostToAMenuOrAPopupRunsNoLeaveRule)
+{
+    focus(line("Text14"));
+    line("Text14")->setText(u"2/30/2003"_s);
+    for (const Qt::FocusReason reason :
+         {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(line("Text14"), &out);
+        EXPECT_TRUE(desktop.messages.shown.empty()) << reason;
+    }
+    line("Text14")->clear();
+    typeInto("Text3", u"Adams"_s);
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(line("Text3"), &out);
+        EXPECT_EQ(textOf(control("Text10")), QString()) << reason;
+    }
+    pressTab();
+    EXPECT_EQ(textOf(control("Text10")), u"Adams\n\n  "_s);
+}
+
+// A click into an empty date box proposes today and selects all of it, although the release
+// of the click would put the caret where the mouse was.
+TEST_F(TypingTest, AClickIntoAnEmptyDateBoxSelectsTheProposedDate)
+{
+    QTest::mouseClick(line("Text15"), Qt::LeftButton, {}, QPoint(3, 5));
+    ASSERT_TRUE(line("Text15")->hasFocus());
+    EXPECT_EQ(line("Text15")->selectedText(), u"12/6/2026"_s);
+    QTest::keyClicks(line("Text15"), u"7/4/03"_s);
+    EXPECT_EQ(line("Text15")->text(), u"7/4/03"_s);
+    // A second click into a box that holds a date only places the caret.
+    focus(line("Text12"));
+    QTest::mouseClick(line("Text15"), Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_EQ(line("Text15")->selectedText(), QString());
+}
+
+// Characters typed with AltGr (Ctrl+Alt), with Alt where no access key takes it, or committed
+// by an input method meet the same rules as plain keys.
+TEST_F(TypingTest, AltGrAndInputMethodCharactersMeetTheSameRules)
+{
+    const auto keyed = [](QWidget *box, const QString &text, Qt::KeyboardModifiers modifiers) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+    };
+    const auto committed = [](QWidget *box, const QString &text) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    };
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    // box, what arrives, what the box holds afterwards
+    const std::tuple<const char *, QString, QString> rows[] = {
+        {"Text15", u"7x/4\u00e9"_s, u"7/4"_s}, {"Text12", u"k3abc"_s, u"K3ABC"_s},
+        {"Text3", u"smith"_s, u"Smith"_s},     {"Text4", u"a\"\u0142b"_s, u"ab"_s},
+        {"Text8", u"\u20ac5"_s, u"\u20ac5"_s},
+    };
+    for (const auto &[id, text, after] : rows) {
+        for (const int route : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(id) + " route " + std::to_string(route));
+            typeInto(id, {});
+            if (route == 0)
+                keyed(control(id), text, altGr);
+            else if (route == 1)
+                keyed(control(id), text, Qt::AltModifier);
+            else
+                committed(control(id), text);
+            EXPECT_EQ(textOf(control(id)), after);
+        }
+    }
+    // The state completion works on committed text too, and Ctrl alone types nothing.
+    typeInto("Text6", {});
+    committed(line("Text6"), u"m"_s);
+    EXPECT_EQ(std::pair(line("Text6")->text(), line("Text6")->selectedText()),
+              std::pair(u"MA"_s, u"A"_s));
+    keyed(line("Text6"), u"d"_s, Qt::ControlModifier);
+    EXPECT_EQ(line("Text6")->text(), u"MA"_s);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <deque>
-#include <functional>
 #include <vector>
 
 namespace tessaly::testing {
@@ -19,7 +18,7 @@ struct ShownMessage {
 // Records every message box and answers questions from a script (No when the
 // script has run out, so that a forgotten answer never deletes anything).
 class FakeMessageBoxes final : public MessageBoxes {
-public:
+  public:
     void inform(const QString &text, const QString &title) override;
     Answer ask(const QString &text, const QString &title) override;
     void beep() override { ++beeps; }
@@ -29,29 +28,25 @@ public:
     std::vector<ShownMessage> shown;
     std::deque<Answer> answers;
     int beeps = 0;
-    // Runs while a box is "up", for tests that look at the focus at that moment.
-    std::function<void(const ShownMessage &)> onShow;
 };
 
 class FakeClipboard final : public Clipboard {
-public:
+  public:
     bool clear() override;
     bool setText(const QString &text) override;
 
     QString text;
-    int clears = 0;
-    int sets = 0;
     bool failing = false;
 };
 
 class FakeClock final : public Clock {
-public:
+  public:
     QDate today() const override { return date; }
     QDate date{2026, 12, 6};
 };
 
 class FakeDesktop final : public Desktop {
-public:
+  public:
     QRect workArea() const override { return area; }
     QSize screenSize() const override { return screen; }
     QRect area{0, 0, 1280, 770};
@@ -60,7 +55,7 @@ public:
 
 // One fake desktop for a test: pass platform() to the window under test.
 class FakePlatform {
-public:
+  public:
     FakePlatform();
     Platform &platform() { return platform_; }
 
@@ -69,8 +64,8 @@ public:
     FakeClock clock;
     FakeDesktop desktop;
 
-private:
+  private:
     Platform platform_;
 };
 
-}  // namespace tessaly::testing
+} // namespace tessaly::testing

@@ -38,4 +38,4 @@ bool TempRoll::exists(const QString &name) const
     return QFile::exists(path(name));
 }
 
-}  // namespace tessaly::testing
+} // namespace tessaly::testing
