@@ -8,4 +8,4 @@ namespace tessaly {
 // same count always gives the same roll.
 MemberStore generatedRoll(int count);
 
-}  // namespace tessaly
+} // namespace tessaly

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "roll/roll_session.h"
 
+#include "bench_desktop.h"
 #include "bench_roll.h"
 
 #include <QApplication>
@@ -20,36 +21,6 @@
 
 namespace tessaly {
 namespace {
-
-// A desktop that answers at once, so that no box waits for a person.
-class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, public Desktop {
-  public:
-    void inform(const QString &, const QString &) override { ++messages; }
-    Answer ask(const QString &, const QString &) override { return Answer::No; }
-    void beep() override {}
-    bool clear() override { return true; }
-    bool setText(const QString &text) override
-    {
-        clipboard = text;
-        return true;
-    }
-    QDate today() const override { return QDate(2026, 12, 6); }
-    QRect workArea() const override { return QRect(0, 0, 1280, 770); }
-    QSize screenSize() const override { return QSize(1280, 800); }
-
-    Platform platform{*this, *this, *this, *this};
-    QString clipboard;
-    int messages = 0;
-};
-
-// Writes a roll of `members` generated members as AddrClub.dat in directory.
-void writeRoll(const QString &directory, int members)
-{
-    QSaveFile file(QDir(directory).filePath(ClubDataFile::kFileName));
-    file.open(QIODevice::WriteOnly);
-    file.write(serializeClubData(generatedRoll(members)));
-    file.commit();
-}
 
 // The real main window over a roll of `members` in a temporary start directory,
 // shown offscreen so that list updates are laid out and painted as on a desktop.

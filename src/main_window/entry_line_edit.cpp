@@ -45,15 +45,10 @@ QString ruledText(const QKeyEvent &event)
     return text;
 }
 
-EntryLineEdit::EntryLineEdit(EntryBoxKind kind, QWidget *parent) : QLineEdit(parent), kind_(kind)
+EntryLineEdit::EntryLineEdit(EntryBoxKind kind, QWidget *parent)
+    : WholeTextLineEdit(parent), kind_(kind)
 {
     setValidator(new SingleLineFilter(this));
-}
-
-void EntryLineEdit::selectAllOnEntry(bool byMouse)
-{
-    selectAll();
-    selectAllOnRelease_ = byMouse;
 }
 
 bool EntryLineEdit::applyKeyRule(QChar typed)
@@ -117,21 +112,6 @@ void EntryLineEdit::inputMethodEvent(QInputMethodEvent *event)
     QLineEdit::inputMethodEvent(&rest);
     typeCharacters(commit);
     event->accept();
-}
-
-void EntryLineEdit::focusOutEvent(QFocusEvent *event)
-{
-    QLineEdit::focusOutEvent(event);
-    selectAllOnRelease_ = false;
-}
-
-void EntryLineEdit::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLineEdit::mouseReleaseEvent(event);
-    if (selectAllOnRelease_) {
-        selectAllOnRelease_ = false;
-        selectAll();
-    }
 }
 
 } // namespace tessaly

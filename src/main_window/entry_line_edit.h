@@ -1,8 +1,7 @@
 #pragma once
 
 #include "entry_rules/entry_key_rules.h"
-
-#include <QLineEdit>
+#include "forms/whole_text_line_edit.h"
 
 namespace tessaly {
 
@@ -10,7 +9,7 @@ namespace tessaly {
 // from the keyboard (AltGr and compose included) or from an input method, and
 // keeps double quotes and characters Windows-1252 cannot hold out of its text
 // whichever way the text arrives.
-class EntryLineEdit : public QLineEdit {
+class EntryLineEdit : public WholeTextLineEdit {
     Q_OBJECT
 
   public:
@@ -18,18 +17,12 @@ class EntryLineEdit : public QLineEdit {
 
     EntryBoxKind kind() const { return kind_; }
 
-    // Selects the whole text; byMouse: the focus came with a mouse click, whose
-    // release would otherwise drop the selection again.
-    void selectAllOnEntry(bool byMouse);
-
   signals:
     void enterPressed();
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
     // Returns false when the character is to be handled in the ordinary way.
@@ -37,7 +30,6 @@ class EntryLineEdit : public QLineEdit {
     void typeCharacters(const QString &typed);
 
     EntryBoxKind kind_;
-    bool selectAllOnRelease_ = false;
 };
 
 // The characters of a key event that the key rules look at: Enter as kEnterKey,

@@ -7,6 +7,7 @@
 #include "forms/work_area_fit.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/main_window_texts.h"
+#include "report/report_window.h"
 #include "roll/address_texts.h"
 #include "roll/listed_members.h"
 #include "roll/member_search.h"
@@ -297,8 +298,9 @@ void MainWindow::highlightCheckLabel(QWidget *control, bool focused)
 
 void MainWindow::openReportWindow()
 {
-    platform_.messages.inform(unavailableWindowMessage(QStringLiteral("Database Functions")),
-                              unavailableWindowTitle());
+    // Built afresh at every opening and gone when closed: it keeps nothing.
+    ReportWindow report(roll_, platform_, this);
+    report.exec();
 }
 
 void MainWindow::openHelpWindow()

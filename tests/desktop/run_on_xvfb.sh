@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the desktop checks on a virtual 1280x800 screen under openbox:
 #   run_on_xvfb.sh DESKTOP_TESTS TESSALY SAMPLE_FOLDER SHOT.png
-# first the window tests, then the built program itself on the sample club,
-# whose frame must lie inside the screen; the screenshot is kept to look at.
+# first the window tests, then the built program itself on the sample club, driven
+# from the keyboard: its frame, and that of the report window Alt+Q opens, must lie
+# inside the screen, and Escape must close the report. The screenshots (SHOT.png and
+# SHOT-report.png) are kept to look at.
 set -euo pipefail
 tests="$1" program="$2" samples="$3" shot="$4"
 for tool in Xvfb openbox xdotool xwininfo import; do
@@ -46,15 +48,48 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "the program showed no window" >&2; cat "$work/program.log" >&2; exit 1; }
 sleep 1
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
-w=$(xwininfo -id "$window" | awk '/Width/ {print $2}')
-h=$(xwininfo -id "$window" | awk '/Height/ {print $2}')
+
+# Prints "width height x y" of a window's whole frame.
+frame_of() {
+    local id="$1" l r t b x y w h
+    read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+    y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+    w=$(xwininfo -id "$id" | awk '/Width/ {print $2}')
+    h=$(xwininfo -id "$id" | awk '/Height/ {print $2}')
+    echo "$((w + l + r)) $((h + t + b)) $((x - l)) $((y - t))"
+}
+inside_screen() {
+    local name="$1" fw fh fx fy
+    read -r fw fh fx fy < <(frame_of "$2")
+    echo "$name frame: ${fw}x${fh} at ${fx},${fy}"
+    if [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] || [ $((fx + fw)) -gt 1280 ] || [ $((fy + fh)) -gt 800 ]; then
+        echo "the $name window reaches past the 1280x800 screen" >&2
+        return 1
+    fi
+}
+
+inside_screen program "$window"
 import -window root "$shot"
-fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
-echo "program frame: ${fw}x${fh} at ${fx},${fy}; screenshot in $shot"
-if [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] || [ $((fx + fw)) -gt 1280 ] || [ $((fy + fh)) -gt 800 ]; then
-    echo "the program's window reaches past the 1280x800 screen" >&2
+
+xdotool windowactivate --sync "$window" key --clearmodifiers alt+q
+report=""
+for _ in $(seq 50); do
+    report="$(xdotool search --name '^Database Functions$' 2>/dev/null | head -n 1 || true)"
+    [ -n "$report" ] && xprop -id "$report" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+    sleep 0.1
+done
+[ -n "$report" ] || { echo "Alt+Q opened no report window" >&2; exit 1; }
+sleep 1
+inside_screen report "$report"
+import -window root "${shot%.png}-report.png"
+xdotool key --clearmodifiers Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Database Functions$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+if xdotool search --onlyvisible --name '^Database Functions$' >/dev/null 2>&1; then
+    echo "Escape did not close the report window" >&2
     exit 1
 fi
+echo "screenshots in $shot and ${shot%.png}-report.png"

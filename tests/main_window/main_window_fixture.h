@@ -4,6 +4,7 @@
 #include "roll/roll_session.h"
 
 #include "fake_platform.h"
+#include "file_records.h"
 #include "temp_roll.h"
 
 #include <QApplication>
@@ -21,14 +22,6 @@
 namespace tessaly::testing {
 
 using namespace Qt::Literals::StringLiterals;
-
-// One data file line: the given values quoted, the rest of the nineteen empty.
-inline QByteArray fileRecord(std::initializer_list<const char *> values)
-{
-    QByteArrayList fields(values.begin(), values.end());
-    fields.resize(19);
-    return '"' + fields.join("\",\"") + "\"\r\n";
-}
 
 // Three members as the program writes them, in sorted order.
 inline const QByteArray adamsRecord =

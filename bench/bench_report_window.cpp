@@ -1,0 +1,116 @@
+#include "report/report_model.h"
+#include "report/report_window.h"
+#include "roll/roll_session.h"
+
+#include "bench_desktop.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace tessaly {
+namespace {
+
+constexpr int kMembers = 10000;
+
+// The real report window over a roll of 10,000 in a temporary start directory, shown
+// offscreen so that every change of its lines is laid out and painted.
+struct ReportUnderLoad {
+    ReportUnderLoad()
+    {
+        writeRoll(dir.path(), kMembers);
+        roll = std::make_unique<RollSession>(dir.path());
+        roll->load();
+        window = std::make_unique<ReportWindow>(*roll, desktop.platform);
+        window->show();
+        QApplication::processEvents();
+    }
+    template <typename T> T *control(const char *id)
+    {
+        return window->findChild<T *>(QString::fromLatin1(id));
+    }
+    void click(const char *id)
+    {
+        control<QPushButton>(id)->click();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QuietDesktop desktop;
+    std::unique_ptr<RollSession> roll;
+    std::unique_ptr<ReportWindow> window;
+};
+
+// Opening: fit, columns, 10,000 lines, the figures, shown and painted.
+void BM_ReportWindowOpen(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    writeRoll(dir.path(), kMembers);
+    RollSession roll(dir.path());
+    roll.load();
+    QuietDesktop desktop;
+    for (auto _ : state) {
+        ReportWindow window(roll, desktop.platform);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.report().rowCount());
+    }
+}
+BENCHMARK(BM_ReportWindowOpen)->Unit(benchmark::kMillisecond);
+
+// A click on a title: Last and Joined in turn, so that every sort has work to do.
+void BM_ReportWindowColumnSort(benchmark::State &state)
+{
+    ReportUnderLoad r;
+    QHeaderView *header = r.control<QTreeView>("ListView1")->header();
+    int i = 0;
+    for (auto _ : state) {
+        emit header->sectionClicked(i++ % 2 ? 3 : 10);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ReportWindowColumnSort)->Unit(benchmark::kMillisecond);
+
+void BM_ReportWindowCopy(benchmark::State &state)
+{
+    ReportUnderLoad r;
+    for (auto _ : state)
+        r.click("Command4");
+    benchmark::DoNotOptimize(r.desktop.clipboard.size());
+}
+BENCHMARK(BM_ReportWindowCopy)->Unit(benchmark::kMillisecond);
+
+// The expiration query, alternating between two dates so that the lines change.
+void BM_ReportWindowQuery(benchmark::State &state)
+{
+    ReportUnderLoad r;
+    QLineEdit *date = r.control<QLineEdit>("Text1");
+    int i = 0;
+    for (auto _ : state) {
+        date->setText(i++ % 2 ? QStringLiteral("1/1/2027") : QStringLiteral("6/1/2026"));
+        r.click("Command1");
+    }
+}
+BENCHMARK(BM_ReportWindowQuery)->Unit(benchmark::kMillisecond);
+
+// The dues reset answered Yes: every flag, the whole roll saved, every line listed again.
+void BM_ReportWindowDuesReset(benchmark::State &state)
+{
+    ReportUnderLoad r;
+    r.desktop.answer = Answer::Yes;
+    for (auto _ : state)
+        r.click("Command3");
+    if (r.desktop.messages != 0)
+        state.SkipWithError("a message box came up");
+}
+BENCHMARK(BM_ReportWindowDuesReset)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaly

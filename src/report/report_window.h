@@ -1,0 +1,67 @@
+#pragma once
+
+#include "forms/design_geometry.h"
+#include "platform/platform.h"
+#include "report/report_window_controls.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
+
+namespace tessaly {
+
+class FocusWatcher;
+class ReportModel;
+class RollSession;
+class WholeTextLineEdit;
+
+// "Database Functions": the whole roll as a 19-column report, with the expiration
+// query, the figures of the roll, sorting by a column, the report copied for a
+// spreadsheet and the reset of every member's dues. Built afresh at every opening.
+class ReportWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    ReportWindow(RollSession &roll, Platform &platform, QWidget *parent = nullptr);
+    ~ReportWindow() override;
+
+    const ReportModel &report() const { return *report_; }
+
+  private:
+    struct Controls {
+        std::array<QWidget *, static_cast<std::size_t>(ReportRole::ArrlPercent) + 1> byRole{};
+        QTreeView *report = nullptr;
+        WholeTextLineEdit *queryDate = nullptr;
+        std::vector<QWidget *> tabOrder;
+    };
+    void buildControls();
+    QWidget *buildControl(const ReportControlSpec &design, QWidget *frame);
+    void addColumns();
+    void showStatistics();
+    void connectControls();
+
+    QPushButton *button(ReportRole role) const;
+    QRadioButton *option(ReportRole role) const;
+    QLabel *figure(ReportRole role) const;
+
+    void listQuery();
+    void listAll();
+    void copyReport();
+    void resetDues();
+    void queryDateEntered(QWidget *control, Qt::FocusReason reason);
+
+    RollSession &roll_;
+    Platform &platform_;
+    ReportModel *report_ = nullptr;
+    DesignGeometry geometry_;
+    Controls controls_;
+    std::unique_ptr<FocusWatcher> focusWatcher_;
+};
+
+} // namespace tessaly

@@ -1,0 +1,196 @@
+#include "report/expiration_query.h"
+#include "report/member_statistics.h"
+#include "report/report_sort.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+namespace {
+
+// One record per value, the value in field and every other field empty.
+MemberStore storeWith(Field field, std::initializer_list<QString> values)
+{
+    MemberStore store;
+    for (const QString &value : values) {
+        MemberRecord record;
+        record[field] = value;
+        store.append(record);
+    }
+    return store;
+}
+
+TEST(MemberStatistics, CountsOnlyAnUpperCaseY)
+{
+    MemberStore store = storeWith(
+        Field::ArrlMember, {u"Y"_s, u"y"_s, u"N"_s, QString(), u" Y"_s, u"YY"_s, u"Y"_s, u"Yes"_s});
+    const QString voting[] = {u"y"_s, u"Y"_s, u"Y"_s, u"Y"_s, u"n"_s, u"Y "_s, QString(), u"N"_s};
+    for (int n = 1; n <= store.count(); ++n)
+        store.setField(n, Field::VotingMember, voting[n - 1]);
+
+    const MemberStatistics statistics = memberStatistics(store);
+    EXPECT_EQ(statistics.total, 8);
+    EXPECT_EQ(statistics.arrl, 2);
+    EXPECT_EQ(statistics.voting, 3);
+    EXPECT_EQ(arrlPercentText(statistics), u"25%"_s);
+
+    const MemberStatistics none = memberStatistics(MemberStore());
+    EXPECT_EQ(none.total + none.arrl + none.voting, 0);
+    EXPECT_EQ(arrlPercentText(none), u"0%"_s);
+}
+
+TEST(MemberStatistics, FiftySevenMembersTwelveInTheArrl)
+{
+    MemberStore store;
+    for (int n = 1; n <= 57; ++n) {
+        MemberRecord record;
+        record[Field::ArrlMember] = n % 4 == 0 ? u"Y"_s : u"N"_s;
+        store.append(record);
+    }
+    // Every fourth of 57 members (4, 8, ..., 48, 52, 56) is 14; take two away.
+    store.setField(8, Field::ArrlMember, u"y"_s);
+    store.setField(56, Field::ArrlMember, QString());
+    const MemberStatistics statistics = memberStatistics(store);
+    EXPECT_EQ(statistics.arrl, 12);
+    EXPECT_EQ(statisticsCountText(statistics.total), u"57  "_s);
+    EXPECT_EQ(statisticsCountText(statistics.arrl), u"12  "_s);
+    EXPECT_EQ(statisticsCountText(statistics.voting), u"0  "_s);
+    EXPECT_EQ(arrlPercentText(statistics), u"21%"_s);
+}
+
+TEST(MemberStatistics, PercentRoundsHalfUp)
+{
+    struct Case {
+        int total;
+        int arrl;
+        const char16_t *text;
+    };
+    const Case cases[] = {
+        {57, 12, u"21%"},       {8, 1, u"13%"},        {8, 8, u"100%"},       {5, 0, u"0%"},
+        {500, 1, u"0%"},        {0, 0, u"0%"},         {200, 1, u"1%"},       {40, 1, u"3%"},
+        {3, 1, u"33%"},         {3, 2, u"67%"},        {1000, 5, u"1%"},      {1000, 4, u"0%"},
+        {10000, 9950, u"100%"}, {10000, 9949, u"99%"}, {10000, 1234, u"12%"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(arrlPercentText(MemberStatistics{c.total, c.arrl, 0}), QString::fromUtf16(c.text))
+            << c.arrl << " of " << c.total;
+    EXPECT_EQ(statisticsCountText(10000), u"10000  "_s);
+}
+
+const QDate kToday(2026, 12, 6);
+const QDate kQueryDate(2001, 1, 28);
+
+TEST(ExpirationQuery, ListsDatesStrictlyEarlierInRecordOrder)
+{
+    const MemberStore store =
+        storeWith(Field::ClubExpires, {u"1/28/2001"_s, u"1/27/2001"_s, QString(), u"13/45/2000"_s,
+                                       u"abc"_s, u"12/31/1999"_s, u"1/29/2001"_s, u" 01/27/01 "_s,
+                                       u"1/27"_s, u"  "_s, u"2/29/2001"_s, u"1/1/2000"_s});
+    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, kQueryDate, kToday),
+              (std::vector<int>{2, 6, 8, 12}));
+    // A date written without a year takes today's.
+    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, kQueryDate, QDate(2000, 5, 5)),
+              (std::vector<int>{2, 6, 8, 9, 12}));
+    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, QDate(), kToday),
+              std::vector<int>{});
+    EXPECT_EQ(membersExpiringBefore(MemberStore(), Field::ClubExpires, kQueryDate, kToday),
+              std::vector<int>{});
+}
+
+TEST(ExpirationQuery, EachChoiceReadsOnlyItsOwnField)
+{
+    MemberStore store;
+    const std::pair<QString, QString> clubAndLicence[] = {
+        {u"1/1/2000"_s, QString()},     {QString(), u"1/1/2000"_s},
+        {u"1/1/2000"_s, u"1/1/2030"_s}, {u"1/1/2030"_s, u"1/1/2000"_s},
+        {u"1/1/2000"_s, u"1/1/2000"_s},
+    };
+    for (const auto &[club, licence] : clubAndLicence) {
+        MemberRecord record;
+        record[Field::ClubExpires] = club;
+        record[Field::LicenseExpires] = licence;
+        record[Field::Joined] = u"1/1/1990"_s;
+        store.append(record);
+    }
+    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, kQueryDate, kToday),
+              (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(membersExpiringBefore(store, Field::LicenseExpires, kQueryDate, kToday),
+              (std::vector<int>{2, 4, 5}));
+}
+
+TEST(ExpirationQuery, AllMembersInRecordOrder)
+{
+    EXPECT_EQ(allMembers(storeWith(Field::Call, {u"c"_s, u"a"_s, u"b"_s})),
+              (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(allMembers(MemberStore()), std::vector<int>{});
+}
+
+constexpr int kLastColumn = 3;
+constexpr int kAddressColumn = 4;
+constexpr int kJoinedColumn = 10;
+constexpr int kExpiresColumn = 11;
+constexpr int kDuesColumn = 16;
+
+TEST(ReportSort, DatesSortAsText)
+{
+    const MemberStore store = storeWith(
+        Field::Joined, {u"12/1/1999"_s, u"1/15/2004"_s, u"9/30/2003"_s, QString(), u"10/1/2003"_s});
+    std::vector<int> displayed{1, 2, 3, 4, 5};
+    sortReportByColumn(store, displayed, kJoinedColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{4, 2, 5, 1, 3}));
+
+    // Expires is ClubExpires, empty here for everyone: nothing moves.
+    sortReportByColumn(store, displayed, kExpiresColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{4, 2, 5, 1, 3}));
+}
+
+TEST(ReportSort, IgnoresCaseKeepsEqualCellsInOrderAndAlwaysAscends)
+{
+    const MemberStore store = storeWith(
+        Field::LastName, {u"smith"_s, u"Baker"_s, u"SMITH"_s, u"adams"_s, u"Smith"_s, u"baker"_s});
+    std::vector<int> displayed{5, 6, 1, 2, 3, 4};
+    sortReportByColumn(store, displayed, kLastColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{4, 6, 2, 5, 1, 3}));
+    sortReportByColumn(store, displayed, kLastColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{4, 6, 2, 5, 1, 3}));
+
+    // Only the displayed records are sorted; a query result stays a query result.
+    std::vector<int> queried{3, 2, 1};
+    sortReportByColumn(store, queried, kLastColumn);
+    EXPECT_EQ(queried, (std::vector<int>{2, 3, 1}));
+
+    std::vector<int> none;
+    sortReportByColumn(store, none, kLastColumn);
+    EXPECT_TRUE(none.empty());
+}
+
+// Enough equal cells that a sort which only happens to keep short runs in order shows.
+TEST(ReportSort, ManyEqualCellsKeepTheirOrder)
+{
+    MemberStore store;
+    for (int n = 1; n <= 24; ++n) {
+        MemberRecord record;
+        record[Field::DuesPaid] = n % 2 ? u"N"_s : (n % 3 ? u"y"_s : u"Y"_s);
+        store.append(record);
+    }
+    std::vector<int> displayed(24);
+    for (int i = 0; i < 24; ++i)
+        displayed[i] = 24 - i;
+    sortReportByColumn(store, displayed, kDuesColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{23, 21, 19, 17, 15, 13, 11, 9,  7, 5, 3, 1,
+                                           24, 22, 20, 18, 16, 14, 12, 10, 8, 6, 4, 2}));
+}
+
+// The address sorts as the report shows it: with ", " in place of CR LF (a CR would
+// sort before the comma).
+TEST(ReportSort, SortsTheShownCellText)
+{
+    const MemberStore store = storeWith(Field::Address, {u"1 Oak\r\nB"_s, u"1 Oak, A"_s});
+    std::vector<int> displayed{1, 2};
+    sortReportByColumn(store, displayed, kAddressColumn);
+    EXPECT_EQ(displayed, (std::vector<int>{2, 1}));
+}
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,357 @@
+#include "report/report_window.h"
+
+#include "report/report_model.h"
+#include "roll/roll_session.h"
+
+#include "fake_platform.h"
+#include "file_records.h"
+#include "temp_roll.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace tessaly::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// call, first, middle, last, address, city, state, zip, phone, other, email, club expires,
+// joined, class, licence expires, ARRL, voting, dues, birth
+const QByteArray kOlder =
+    fileRecord({"K3AA", "Ann", "", "Older", "1 Elm\r\n", "Media", "PA", "19063", "",
+                "golf\r\nchess", "", "12/5/2026", "12/1/1999", "General", "", "Y", "y", "Y", ""});
+const QByteArray kNewer =
+    fileRecord({"W3BB", "bob", "", "Newer", "2 Oak", "Aston", "PA", "19014", "", "", "",
+                "12/6/2026", "1/15/2004", "Extra", "1/1/2020", "y", "Y", "Y", ""});
+const QByteArray kUndated = fileRecord(
+    {"", "Cy", "", "Undated", "", "", "", "", "", "", "", "", "", "", "bad", "N", "N", "N", ""});
+
+class ReportWindowTest : public ::testing::Test {
+  protected:
+    void open(const QByteArray &roll = kOlder + kNewer + kUndated, bool shown = true)
+    {
+        files.write(u"AddrClub.dat"_s, roll);
+        session = std::make_unique<RollSession>(files.dir());
+        ASSERT_TRUE(session->load().outcome.ok());
+        window = std::make_unique<ReportWindow>(*session, desktop.platform());
+        if (shown)
+            show();
+    }
+    void show()
+    {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename T = QWidget> T *control(const char *id) const
+    {
+        T *found = window->findChild<T *>(QString::fromLatin1(id));
+        EXPECT_NE(found, nullptr) << id;
+        return found;
+    }
+    QString text(const char *labelId) const { return control<QLabel>(labelId)->text(); }
+    void click(const char *buttonId) { QTest::mouseClick(control(buttonId), Qt::LeftButton); }
+    // Alt with an access key, as the operator presses it. The button shows itself pressed for
+    // a moment before it acts, as on every desktop.
+    void pressAlt(Qt::Key key)
+    {
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        QTest::qWait(150);
+    }
+    void clickTitle(int column)
+    {
+        QTreeView *report = control<QTreeView>("ListView1");
+        report->scrollTo(report->model()->index(0, column));
+        QHeaderView *header = report->header();
+        // The middle of the title: its edges are the handles that resize the columns.
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+    // The report's column of cells, top to bottom.
+    QStringList column(int c) const
+    {
+        QAbstractItemModel *model = control<QTreeView>("ListView1")->model();
+        QStringList cells;
+        for (int row = 0; row < model->rowCount(); ++row)
+            cells << model->index(row, c).data().toString();
+        return cells;
+    }
+    QStringList lastNames() const { return column(3); }
+    void query(const QString &date)
+    {
+        control<QLineEdit>("Text1")->setText(date);
+        click("Command1");
+    }
+    QByteArray roll() const { return files.read(u"AddrClub.dat"_s); }
+
+    TempRoll files;
+    FakePlatform desktop;
+    std::unique_ptr<RollSession> session;
+    std::unique_ptr<ReportWindow> window;
+};
+
+TEST_F(ReportWindowTest, ShowsEveryControlWithItsCaptionAndTooltip)
+{
+    open();
+    EXPECT_EQ(window->windowTitle(), u"Database Functions"_s);
+    EXPECT_EQ(window->objectName(), u"Form3"_s);
+    const std::tuple<const char *, QString, QString> shown[] = {
+        {"Label1", u"Click on the title in the list box to sort."_s, {}},
+        {"Command2", u"List &All"_s, u"List all records."_s},
+        {"Option2", u"Club expiration earlier than:"_s, {}},
+        {"Option3", u"License expiration earlier than:"_s, {}},
+        {"Command1", u"&List"_s, u"List query results."_s},
+        {"Label2", u" Total Members"_s, {}},
+        {"Label4", u" ARRL Members"_s, {}},
+        {"Label7", u" Voting Members"_s, {}},
+        {"Label8", u" ARRL Members %"_s, {}},
+        {"Command4", u"&Copy List to Clipboard"_s, {}},
+        {"Command3", u"&Reset All Dues Paid"_s, u"Reset dues paid value to NO for All members."_s},
+    };
+    for (const auto &[id, caption, toolTip] : shown) {
+        QWidget *widget = control(id);
+        ASSERT_TRUE(widget);
+        EXPECT_EQ(widget->property("text").toString(), caption) << id;
+        EXPECT_EQ(widget->toolTip(), toolTip) << id;
+    }
+    EXPECT_EQ(control<QGroupBox>("Frame1")->title(), u"List Options:"_s);
+    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), u"12/6/2026"_s);
+
+    const QStringList headers = {u"Call"_s,   u"First"_s,   u"MI"_s,    u"Last"_s,    u"Address"_s,
+                                 u"City"_s,   u"State"_s,   u"Zip"_s,   u"Phone"_s,   u"Email"_s,
+                                 u"Joined"_s, u"Expires"_s, u"Class"_s, u"Lic Exp"_s, u"ARRL"_s,
+                                 u"Voting"_s, u"Dues"_s,    u"DOB"_s,   u"Other"_s};
+    QAbstractItemModel *model = control<QTreeView>("ListView1")->model();
+    ASSERT_EQ(model->columnCount(), 19);
+    for (int c = 0; c < 19; ++c)
+        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), headers[c]) << c;
+
+    // The Tab key visits the controls in the table's order.
+    const char *order[] = {"Command2", "ListView1", "Option2", "Text1",
+                           "Command1", "Command4",  "Command3"};
+    control("Command2")->setFocus(Qt::TabFocusReason);
+    for (const char *id : order) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+// The design is 9270 x 6480 twips, 618 x 432 pixels: a work area of twice that doubles every
+// rectangle, and the option buttons keep their place inside the group box. On an 800-pixel screen
+// "Call" is 1176 twips wide (78 pixels) and "Other" 5228 (349).
+TEST_F(ReportWindowTest, FillsTheWorkAreaAndSizesTheColumnsByTheScreen)
+{
+    desktop.desktop.area = QRect(0, 0, 1236, 864);
+    desktop.desktop.screen = QSize(800, 600);
+    open(kOlder, false);
+    EXPECT_EQ(window->geometry(), QRect(0, 0, 1236, 864));
+    const std::pair<const char *, QRect> placed[] = {
+        {"ListView1", QRect(16, 48, 1202, 658)}, {"Frame1", QRect(32, 726, 386, 114)},
+        {"Option2", QRect(32, 32, 338, 34)},     {"Text1", QRect(458, 736, 124, 38)},
+        {"Line1", QRect(16, 720, 610, 2)},       {"Line2", QRect(624, 720, 2, 130)},
+        {"Label6", QRect(864, 816, 82, 30)},     {"Command3", QRect(976, 794, 242, 50)}};
+    for (const auto &[id, rect] : placed)
+        EXPECT_EQ(control(id)->geometry(), rect) << id;
+    QTreeView *report = control<QTreeView>("ListView1");
+    EXPECT_EQ(report->columnWidth(0), 78);
+    EXPECT_EQ(report->columnWidth(2), 26);
+    EXPECT_EQ(report->columnWidth(18), 349);
+
+    // Shown, the window gets a frame (the offscreen desktop draws one too): the whole frame
+    // then takes the work area, and every control stays inside the smaller client area.
+    show();
+    EXPECT_EQ(window->frameGeometry(), QRect(0, 0, 1236, 864));
+    EXPECT_LT(window->width(), 1236);
+    for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(window->rect().contains(child->geometry())) << qPrintable(child->objectName());
+}
+
+TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
+{
+    open();
+    EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
+    // The address's trailing CR LF shows as ", ", the other data's line break as a blank.
+    EXPECT_EQ(column(4).first(), u"1 Elm, "_s);
+    EXPECT_EQ(column(18).first(), u"golf chess"_s);
+    EXPECT_EQ(column(14), (QStringList{u"Y"_s, u"y"_s, u"N"_s}));
+    // Only a capital Y counts.
+    EXPECT_EQ(text("Label3"), u"3  "_s);
+    EXPECT_EQ(text("Label5"), u"1  "_s);
+    EXPECT_EQ(text("Label9"), u"1  "_s);
+    EXPECT_EQ(text("Label6"), u"33%"_s);
+}
+
+TEST_F(ReportWindowTest, AnEmptyRollShowsZeroFiguresAndCopiesAnEmptyText)
+{
+    open(QByteArray());
+    EXPECT_TRUE(lastNames().isEmpty());
+    for (const char *id : {"Label3", "Label5", "Label9"})
+        EXPECT_EQ(text(id), u"0  "_s) << id;
+    EXPECT_EQ(text("Label6"), u"0%"_s);
+    desktop.clipboard.text = u"before"_s;
+    click("Command4");
+    EXPECT_EQ(desktop.clipboard.text, QString());
+    EXPECT_TRUE(control("Command1")->hasFocus());
+}
+
+TEST_F(ReportWindowTest, TheQueryListsWhoExpiresBeforeTheDateAndKeepsTheLinesOnABadDate)
+{
+    open();
+    query(u"12/6/2026"_s); // Older expires a day earlier; Newer on that day
+    EXPECT_EQ(lastNames(), (QStringList{u"Older"_s}));
+    control<QRadioButton>("Option3")->click();
+    query(u"6/1/2030"_s); // licence dates only: Older has none, Undated a bad one
+    EXPECT_EQ(lastNames(), (QStringList{u"Newer"_s}));
+
+    for (const QString &bad : {u"13/45/2026"_s, u"soon"_s}) {
+        query(bad);
+        EXPECT_EQ(lastNames(), (QStringList{u"Newer"_s})) << bad.toStdString();
+        ASSERT_FALSE(desktop.messages.shown.empty());
+        EXPECT_EQ(desktop.messages.shown.back().title, u"Valid Date Required."_s);
+        EXPECT_EQ(desktop.messages.shown.back().text, u"Please enter a valid date."_s);
+        // The focus is back in the query box, its whole text selected for retyping.
+        EXPECT_TRUE(control("Text1")->hasFocus());
+        EXPECT_EQ(control<QLineEdit>("Text1")->selectedText(), bad);
+    }
+    EXPECT_EQ(desktop.messages.shown.size(), 2u);
+
+    click("Command2");
+    EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
+    EXPECT_TRUE(control("Command1")->hasFocus());
+}
+
+TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheLines)
+{
+    open();
+    clickTitle(10); // Joined, as text: "1/15/2004" before "12/1/1999", empty first
+    EXPECT_EQ(column(10), (QStringList{QString(), u"1/15/2004"_s, u"12/1/1999"_s}));
+    clickTitle(10);
+    EXPECT_EQ(column(10), (QStringList{QString(), u"1/15/2004"_s, u"12/1/1999"_s}));
+    clickTitle(1); // First, letter case ignored: Ann, bob, Cy
+    EXPECT_EQ(column(1), (QStringList{u"Ann"_s, u"bob"_s, u"Cy"_s}));
+
+    clickTitle(3);
+    click("Command4");
+    const QString newer = u"W3BB\tbob\t\tNewer\t2 Oak\tAston\tPA\t19014\t\t\t1/15/2004\t12/6/2026\t"
+                          u"Extra\t1/1/2020\ty\tY\tY\t\t\r\n"_s;
+    const QString older = u"K3AA\tAnn\t\tOlder\t1 Elm, \tMedia\tPA\t19063\t\t\t12/1/1999\t"
+                          u"12/5/2026\tGeneral\t\tY\ty\tY\t\tgolf chess\r\n"_s;
+    const QString undated = u"\tCy\t\tUndated\t\t\t\t\t\t\t\t\t\tbad\tN\tN\tN\t\t\r\n"_s;
+    EXPECT_EQ(desktop.clipboard.text.toStdString(), (newer + older + undated).toStdString());
+    click("Command2");
+    click("Command4");
+    EXPECT_EQ(desktop.clipboard.text.toStdString(), (older + newer + undated).toStdString());
+
+    desktop.clipboard.failing = true;
+    click("Command4");
+    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_EQ(desktop.messages.shown.back().title, u"Clipboard Not Available"_s);
+}
+
+TEST_F(ReportWindowTest, TheQueryBoxSelectsItsWholeTextWhicheverWayItGetsTheFocus)
+{
+    open();
+    QLineEdit *box = control<QLineEdit>("Text1");
+    for (const int way : {0, 1, 2}) {
+        control("Command1")->setFocus(Qt::OtherFocusReason);
+        box->deselect();
+        if (way == 0)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        else if (way == 1)
+            QTest::keyClick(control("Command1"), Qt::Key_Backtab);
+        else
+            box->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(box->hasFocus()) << way;
+        EXPECT_EQ(box->selectedText(), u"12/6/2026"_s) << way;
+    }
+}
+
+TEST_F(ReportWindowTest, NoToTheDuesQuestionLeavesTheFileUntouched)
+{
+    open();
+    const QDateTime written = QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified();
+    const QByteArray before = roll();
+    QTest::qWait(20); // a rewrite would show in the time stamp
+    desktop.messages.answerNext(Answer::No);
+    click("Command3");
+    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_TRUE(desktop.messages.shown[0].question);
+    EXPECT_EQ(desktop.messages.shown[0].title, u"Are you sure?"_s);
+    EXPECT_EQ(desktop.messages.shown[0].text, u"This action will set the dues value to NO for ALL "
+                                              u"members.  Do you wish to proceed?"_s);
+    EXPECT_EQ(roll(), before);
+    EXPECT_EQ(QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified(), written);
+    EXPECT_EQ(column(16), (QStringList{u"Y"_s, u"Y"_s, u"N"_s}));
+}
+
+TEST_F(ReportWindowTest, YesSetsEveryDuesFlagToNoSavesAndListsEveryone)
+{
+    QByteArray members;
+    for (int i = 0; i < 25; ++i) {
+        const QByteArray last = "Member" + QByteArray::number(100 + i);
+        members +=
+            fileRecord({"K3AA", "Ann", "", last.constData(), "1 Elm", "Media", "PA", "19063", "",
+                        "", "", "12/5/2026", "", "", "", "Y", "N", i % 3 ? "Y" : "N", ""});
+    }
+    open(members);
+    query(u"1/1/2020"_s);
+    EXPECT_TRUE(lastNames().isEmpty());
+    desktop.messages.answerNext(Answer::Yes);
+    click("Command3");
+    QByteArray expected = members;
+    expected.replace("\"Y\",\"N\",\"Y\",\"\"\r\n", "\"Y\",\"N\",\"N\",\"\"\r\n");
+    EXPECT_EQ(roll(), expected);
+    EXPECT_EQ(roll().count("\"Y\",\"N\",\"N\",\"\"\r\n"), 25);
+    EXPECT_EQ(lastNames().size(), 25);
+    EXPECT_EQ(column(16), QStringList(25, u"N"_s));
+    EXPECT_TRUE(control("Command1")->hasFocus());
+    EXPECT_EQ(desktop.messages.shown.size(), 1u); // the question, and no message after it
+}
+
+TEST_F(ReportWindowTest, AFailedSaveDuringTheResetKeepsTheOldFileAndSaysSo)
+{
+    open();
+    const QByteArray before = roll();
+    desktop.messages.answerNext(Answer::Yes);
+    withFileSizeCap(before.size() / 2, [&] { click("Command3"); });
+    EXPECT_EQ(roll(), before);
+    ASSERT_EQ(desktop.messages.shown.size(), 2u);
+    EXPECT_EQ(desktop.messages.shown[1].title, u"Trouble saving data!"_s);
+    EXPECT_TRUE(desktop.messages.shown[1].text.startsWith(
+        u"The member roll could not be saved to "_s + files.path(u"AddrClub.dat"_s)));
+    // The roll in memory has the reset, and shows it; the next save writes it.
+    EXPECT_EQ(column(16), (QStringList{u"N"_s, u"N"_s, u"N"_s}));
+}
+
+TEST_F(ReportWindowTest, TheAccessKeysRunTheButtonsAndEscapeCloses)
+{
+    open();
+    query(u"12/6/2026"_s);
+    pressAlt(Qt::Key_A); // List &All
+    EXPECT_EQ(lastNames().size(), 3);
+    pressAlt(Qt::Key_C); // &Copy List to Clipboard
+    EXPECT_EQ(desktop.clipboard.text.count(u"\r\n"_s), 3);
+    pressAlt(Qt::Key_R); // &Reset All Dues Paid
+    EXPECT_EQ(desktop.messages.shown.size(), 1u);
+    control<QLineEdit>("Text1")->setText(u"12/6/2026"_s);
+    pressAlt(Qt::Key_L); // &List
+    EXPECT_EQ(lastNames(), (QStringList{u"Older"_s}));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace tessaly::testing
