@@ -23,15 +23,6 @@ void DesignGeometry::place(QWidget *control, const TwipsRect &rect)
     controls_.emplace_back(control, pixels);
 }
 
-QRect DesignGeometry::designRect(const QWidget *control) const
-{
-    for (const auto &[widget, rect] : controls_) {
-        if (widget == control)
-            return rect;
-    }
-    return {};
-}
-
 void DesignGeometry::fitTo(QWidget *container, const QSize &client) const
 {
     const FitRatios ratios = fitRatios(designClient_, client);

@@ -30,7 +30,6 @@ class DesignGeometry {
     QSize designClientPixels() const { return designClient_; }
 
     void place(QWidget *control, const TwipsRect &rect);
-    QRect designRect(const QWidget *control) const;
 
     // Puts the controls of container at their design rectangles scaled by the
     // ratios of client to the design client area; the children of group boxes

@@ -2,8 +2,6 @@
 
 #include <QtGlobal>
 
-#include <algorithm>
-
 namespace tessaly {
 
 namespace {
@@ -34,25 +32,6 @@ const ReportColumn *columnAt(int column)
     return &kReportColumns[static_cast<std::size_t>(column)];
 }
 
-QChar *copyText(QChar *out, QStringView text)
-{
-    return std::copy(text.begin(), text.end(), out);
-}
-
-// The replacement holds neither CR nor LF, so replacing one pair can never form a new
-// one: a single pass from the left gives the same text as searching again from the
-// start after every replacement.
-QChar *copyJoined(QChar *out, QStringView text, QStringView replacement)
-{
-    qsizetype start = 0;
-    for (qsizetype at = text.indexOf(kCrLf); at >= 0; at = text.indexOf(kCrLf, start)) {
-        out = copyText(out, text.mid(start, at - start));
-        out = copyText(out, replacement);
-        start = at + kCrLf.size();
-    }
-    return copyText(out, text.mid(start));
-}
-
 } // namespace
 
 QString reportCell(const MemberRecord &record, int column)
@@ -65,9 +44,11 @@ QString reportCell(const MemberRecord &record, int column)
     // shares it instead of copying, which matters when a view asks for every cell.
     if (lineBreakReplacement(shown->field).isEmpty() || !stored.contains(kCrLf))
         return stored;
-    QString cell(stored.size(), Qt::Uninitialized);
-    const QChar *end = writeReportCell(cell.data(), record, column);
-    cell.truncate(end - cell.constData());
+    // The replacement holds neither CR nor LF, so replacing every pair at once gives the
+    // same text as replacing the first one and searching again from the start.
+    const QStringView replacement = lineBreakReplacement(shown->field);
+    QString cell = stored;
+    cell.replace(kCrLf.data(), kCrLf.size(), replacement.data(), replacement.size());
     return cell;
 }
 
@@ -77,18 +58,6 @@ ReportRow reportRow(const MemberRecord &record)
     for (int column = 0; column < kReportColumnCount; ++column)
         row.cells[static_cast<std::size_t>(column)] = reportCell(record, column);
     return row;
-}
-
-QChar *writeReportCell(QChar *out, const MemberRecord &record, int column)
-{
-    const ReportColumn *shown = columnAt(column);
-    if (!shown)
-        return out;
-    const QString &stored = record[shown->field];
-    const QStringView replacement = lineBreakReplacement(shown->field);
-    if (replacement.isEmpty())
-        return copyText(out, stored);
-    return copyJoined(out, stored, replacement);
 }
 
 } // namespace tessaly

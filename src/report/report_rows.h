@@ -22,9 +22,4 @@ QString reportCell(const MemberRecord &record, int column);
 
 ReportRow reportRow(const MemberRecord &record);
 
-// Writes reportCell(record, column) at out and returns the end of what it wrote. A cell
-// is never longer than the field it shows, so room for the stored text is enough; this
-// lets a whole table go into one buffer sized once.
-QChar *writeReportCell(QChar *out, const MemberRecord &record, int column);
-
 } // namespace tessaly

@@ -173,12 +173,4 @@ QString listExportTable(const MemberStore &store, const std::vector<int> &listed
     return out;
 }
 
-QString joinLineBreaks(const QString &text, const QString &replacement)
-{
-    QString out;
-    out.reserve(text.size() + replacement.size() * text.count(kCrLf));
-    appendJoined(out, text, replacement);
-    return out;
-}
-
 } // namespace tessaly

@@ -34,7 +34,4 @@ QString addressFileText(const MemberStore &store, const std::vector<int> &listed
 // column order (not the file's field order), every line ended by CR LF.
 QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords);
 
-// Every CR LF pair replaced by `replacement`; a lone CR or LF stays.
-QString joinLineBreaks(const QString &text, const QString &replacement);
-
 } // namespace tessaly

@@ -40,25 +40,6 @@ TEST(MemberStatistics, CountsOnlyAnUpperCaseY)
     EXPECT_EQ(arrlPercentText(none), u"0%"_s);
 }
 
-TEST(MemberStatistics, FiftySevenMembersTwelveInTheArrl)
-{
-    MemberStore store;
-    for (int n = 1; n <= 57; ++n) {
-        MemberRecord record;
-        record[Field::ArrlMember] = n % 4 == 0 ? u"Y"_s : u"N"_s;
-        store.append(record);
-    }
-    // Every fourth of 57 members (4, 8, ..., 48, 52, 56) is 14; take two away.
-    store.setField(8, Field::ArrlMember, u"y"_s);
-    store.setField(56, Field::ArrlMember, QString());
-    const MemberStatistics statistics = memberStatistics(store);
-    EXPECT_EQ(statistics.arrl, 12);
-    EXPECT_EQ(statisticsCountText(statistics.total), u"57  "_s);
-    EXPECT_EQ(statisticsCountText(statistics.arrl), u"12  "_s);
-    EXPECT_EQ(statisticsCountText(statistics.voting), u"0  "_s);
-    EXPECT_EQ(arrlPercentText(statistics), u"21%"_s);
-}
-
 TEST(MemberStatistics, PercentRoundsHalfUp)
 {
     struct Case {
@@ -67,15 +48,15 @@ TEST(MemberStatistics, PercentRoundsHalfUp)
         const char16_t *text;
     };
     const Case cases[] = {
-        {57, 12, u"21%"},       {8, 1, u"13%"},        {8, 8, u"100%"},       {5, 0, u"0%"},
-        {500, 1, u"0%"},        {0, 0, u"0%"},         {200, 1, u"1%"},       {40, 1, u"3%"},
-        {3, 1, u"33%"},         {3, 2, u"67%"},        {1000, 5, u"1%"},      {1000, 4, u"0%"},
-        {10000, 9950, u"100%"}, {10000, 9949, u"99%"}, {10000, 1234, u"12%"},
+        {57, 12, u"21%"}, {8, 1, u"13%"},   {8, 8, u"100%"},        {5, 0, u"0%"},
+        {500, 1, u"0%"},  {0, 0, u"0%"},    {200, 1, u"1%"},        {3, 2, u"67%"},
+        {1000, 4, u"0%"}, {1000, 5, u"1%"}, {10000, 9950, u"100%"}, {10000, 9949, u"99%"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(arrlPercentText(MemberStatistics{c.total, c.arrl, 0}), QString::fromUtf16(c.text))
             << c.arrl << " of " << c.total;
-    EXPECT_EQ(statisticsCountText(10000), u"10000  "_s);
+    EXPECT_EQ(statisticsCountText(57), u"57  "_s);
+    EXPECT_EQ(statisticsCountText(0), u"0  "_s);
 }
 
 const QDate kToday(2026, 12, 6);
@@ -117,13 +98,6 @@ TEST(ExpirationQuery, EachChoiceReadsOnlyItsOwnField)
               (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(membersExpiringBefore(store, Field::LicenseExpires, kQueryDate, kToday),
               (std::vector<int>{2, 4, 5}));
-}
-
-TEST(ExpirationQuery, AllMembersInRecordOrder)
-{
-    EXPECT_EQ(allMembers(storeWith(Field::Call, {u"c"_s, u"a"_s, u"b"_s})),
-              (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(allMembers(MemberStore()), std::vector<int>{});
 }
 
 constexpr int kLastColumn = 3;
