@@ -29,6 +29,8 @@ export DISPLAY=":$display"
 # libxkbcommon-x11 hands strndup a buffer that is not NUL-terminated within its
 # bounds; the strict string check would stop every X client of a sanitized build.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
+# The X and D-Bus libraries keep allocations for the life of the process.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/lsan.supp:${LSAN_OPTIONS:-}"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
