@@ -40,16 +40,25 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 
 cp "$samples/AddrClub.dat" "$samples/readtess.txt" "$work/"
 (cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=($program_pid)
-window=""
-for _ in $(seq 100); do
-    window="$(xdotool search --name '^Tessaly ' 2>/dev/null | head -n 1 || true)"
-    [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-done
+pids+=($!)
+
+# Prints the id of the window whose title matches, once the window manager has framed
+# it; nothing when there is none within ten seconds.
+framed_window() {
+    local id
+    for _ in $(seq 100); do
+        id="$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)"
+        if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; then
+            sleep 1 # the first paint
+            echo "$id"
+            return
+        fi
+        sleep 0.1
+    done
+}
+
+window="$(framed_window '^Tessaly ')"
 [ -n "$window" ] || { echo "the program showed no window" >&2; cat "$work/program.log" >&2; exit 1; }
-sleep 1
 
 # Prints "width height x y" of a window's whole frame.
 frame_of() {
@@ -75,14 +84,8 @@ inside_screen program "$window"
 import -window root "$shot"
 
 xdotool windowactivate --sync "$window" key --clearmodifiers alt+q
-report=""
-for _ in $(seq 50); do
-    report="$(xdotool search --name '^Database Functions$' 2>/dev/null | head -n 1 || true)"
-    [ -n "$report" ] && xprop -id "$report" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-done
+report="$(framed_window '^Database Functions$')"
 [ -n "$report" ] || { echo "Alt+Q opened no report window" >&2; exit 1; }
-sleep 1
 inside_screen report "$report"
 import -window root "${shot%.png}-report.png"
 xdotool key --clearmodifiers Escape
