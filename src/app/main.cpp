@@ -15,7 +15,7 @@ int main(int argc, char **argv)
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.
     tessaly::RollSession roll(QDir::current().absolutePath());
-    tessaly::QtPlatform platform;
+    tessaly::QtPlatform platform(roll.startDirectory());
     tessaly::MainWindow window(roll, platform.platform());
     window.show();
     return app.exec();

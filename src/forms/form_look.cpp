@@ -38,6 +38,11 @@ QFont quickCopyFont()
     return namedFont(QStringLiteral("MS Serif"), QFont::Serif, 6);
 }
 
+QFont closeButtonFont()
+{
+    return namedFont(QStringLiteral("Arial"), QFont::SansSerif, 8.25, true);
+}
+
 QColor captionBackground()
 {
     return QColor(0, 0, 128);

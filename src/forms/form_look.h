@@ -13,6 +13,7 @@ QFont controlFont();
 QFont captionFont();
 QFont memberListFont();
 QFont quickCopyFont();
+QFont closeButtonFont(); // Arial bold 8.25
 
 QColor captionBackground();        // navy
 QColor focusedCaptionBackground(); // bright blue, behind the label of a focused check box

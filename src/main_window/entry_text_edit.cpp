@@ -2,6 +2,7 @@
 
 #include "entry_rules/entry_key_rules.h"
 #include "entry_rules/entry_text_filter.h"
+#include "forms/document_text.h"
 #include "main_window/entry_line_edit.h"
 
 #include <QInputMethodEvent>
@@ -19,12 +20,7 @@ EntryTextEdit::EntryTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 
 QString EntryTextEdit::storedText() const
 {
-    // toPlainText() would turn a no-break space into a blank; the raw text keeps
-    // every character and only marks the line breaks as paragraph separators.
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return storedTextFromBox(text);
+    return storedTextFromBox(documentText(document()));
 }
 
 void EntryTextEdit::setStoredText(const QString &stored)

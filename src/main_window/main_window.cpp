@@ -2,9 +2,12 @@
 
 #include "entry_rules/date_box_rules.h"
 #include "entry_rules/entry_text_filter.h"
+#include "forms/document_text.h"
 #include "forms/focus_watcher.h"
 #include "forms/form_look.h"
 #include "forms/work_area_fit.h"
+#include "help/help_window.h"
+#include "labels/label_window.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/main_window_texts.h"
 #include "report/report_window.h"
@@ -218,9 +221,9 @@ void MainWindow::search(const QString &text)
 
 void MainWindow::copyQuickCopy()
 {
-    const bool copied =
-        platform_.clipboard.clear() &&
-        platform_.clipboard.setText(storedTextFromBox(controls_.quickCopy->toPlainText()));
+    const bool copied = platform_.clipboard.clear() &&
+                        platform_.clipboard.setText(
+                            storedTextFromBox(documentText(controls_.quickCopy->document())));
     focusCallBox();
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
@@ -305,15 +308,16 @@ void MainWindow::openReportWindow()
 
 void MainWindow::openHelpWindow()
 {
-    platform_.messages.inform(unavailableWindowMessage(QStringLiteral("Help")),
-                              unavailableWindowTitle());
+    HelpWindow help(roll_.startDirectory(), platform_, this);
+    help.exec();
 }
 
 void MainWindow::openLabelWindow()
 {
-    platform_.messages.inform(unavailableWindowMessage(QStringLiteral("Label Format")),
-                              unavailableWindowTitle());
-    controls_.callBox->setFocus();
+    // The labels are for exactly the members the list shows now, in its order.
+    LabelWindow labels(roll_, listed_->rowRecords(), platform_, this);
+    labels.exec();
+    controls_.callBox->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace tessaly

@@ -60,14 +60,4 @@ QString confirmDeleteMessage(const QString &firstName, const QString &lastName)
     return u"Are you sure you want to delete "_s + firstName + u' ' + lastName + u'?';
 }
 
-QString unavailableWindowTitle()
-{
-    return u"Not Available"_s;
-}
-
-QString unavailableWindowMessage(const QString &windowName)
-{
-    return u"The %1 window is not available in this version of Tessaly."_s.arg(windowName);
-}
-
 } // namespace tessaly

@@ -22,8 +22,4 @@ QString maximumRecordMessage();
 QString confirmDeleteTitle();
 QString confirmDeleteMessage(const QString &firstName, const QString &lastName);
 
-// Windows that this version of the program does not have yet.
-QString unavailableWindowTitle();
-QString unavailableWindowMessage(const QString &windowName);
-
 } // namespace tessaly

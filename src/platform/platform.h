@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace tessaly {
 
@@ -13,7 +16,7 @@ namespace tessaly {
 enum class Answer { Yes, No };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // A modal box with an OK button and no icon.
     virtual void inform(const QString &text, const QString &title) = 0;
@@ -23,7 +26,7 @@ public:
 };
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // Each returns false when the clipboard could not be changed.
     virtual bool clear() = 0;
@@ -31,17 +34,45 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDate today() const = 0;
 };
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // The desktop less task bars and panels, in pixels.
     virtual QRect workArea() const = 0;
     virtual QSize screenSize() const = 0;
+};
+
+// The printer the labels go to. Positions are in inches from the top-left corner of
+// the printable area. Every operation returns false when the printer failed; the
+// caller then stops and calls abort().
+class Printer {
+  public:
+    virtual ~Printer() = default;
+    // The printer's fonts; nullopt when they cannot be listed (no printer at all).
+    virtual std::optional<QStringList> fontFamilies() = 0;
+    // The font the printer prints with now: its default until a print run set another,
+    // and the last one printed with after that, for the whole run of the program.
+    virtual std::optional<QString> currentFont() = 0;
+    virtual bool setFont(const QString &family, double points) = 0;
+    virtual bool setCurrentX(double inches) = 0;
+    virtual bool setCurrentY(double inches) = 0;
+    // Prints text with its top at the current position; then the current x is 0 and the
+    // current y one line of the current font lower. The first line begins the document.
+    virtual bool printLine(const QString &text) = 0;
+    virtual bool newPage() = 0;
+    // Sends the document to the printer. A document without a page sends nothing.
+    virtual bool endDocument() = 0;
+    // Cancels a document that a failure interrupted, so that nothing half-printed is
+    // left queued or on disk.
+    virtual void abort() = 0;
+    // Where the last document went when it went to a file instead of a printer (no
+    // printer on the system): the file's path; empty after printing on a printer.
+    virtual QString lastFile() const = 0;
 };
 
 struct Platform {
@@ -49,6 +80,7 @@ struct Platform {
     Clipboard &clipboard;
     Clock &clock;
     Desktop &desktop;
+    Printer &printer;
 };
 
-}  // namespace tessaly
+} // namespace tessaly

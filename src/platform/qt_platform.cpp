@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,7 +20,7 @@ QMessageBox::StandardButton showBox(const QString &text, const QString &title,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-}  // namespace
+} // namespace
 
 void QtMessageBoxes::inform(const QString &text, const QString &title)
 {
@@ -74,9 +75,10 @@ QSize QtDesktop::screenSize() const
     return screen != nullptr ? screen->size() : QSize(800, 600);
 }
 
-QtPlatform::QtPlatform()
-    : platform_{messages_, clipboard_, clock_, desktop_}
+QtPlatform::QtPlatform(const QString &startDirectory)
+    : printer_(startDirectory.isEmpty() ? QDir::currentPath() : startDirectory),
+      platform_{messages_, clipboard_, clock_, desktop_, printer_}
 {
 }
 
-}  // namespace tessaly
+} // namespace tessaly

@@ -1,47 +1,50 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/qt_printer.h"
 
 #include <memory>
 
 namespace tessaly {
 
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     void inform(const QString &text, const QString &title) override;
     Answer ask(const QString &text, const QString &title) override;
     void beep() override;
 };
 
 class QtClipboard final : public Clipboard {
-public:
+  public:
     bool clear() override;
     bool setText(const QString &text) override;
 };
 
 class QtClock final : public Clock {
-public:
+  public:
     QDate today() const override;
 };
 
 class QtDesktop final : public Desktop {
-public:
+  public:
     QRect workArea() const override;
     QSize screenSize() const override;
 };
 
-// The real desktop, for the program itself.
+// The real desktop, for the program itself. When the system has no printer, labels go
+// to Labels.pdf in startDirectory (the current directory when none is given).
 class QtPlatform {
-public:
-    QtPlatform();
+  public:
+    explicit QtPlatform(const QString &startDirectory = QString());
     Platform &platform() { return platform_; }
 
-private:
+  private:
     QtMessageBoxes messages_;
     QtClipboard clipboard_;
     QtClock clock_;
     QtDesktop desktop_;
+    QtPrinter printer_;
     Platform platform_;
 };
 
-}  // namespace tessaly
+} // namespace tessaly

@@ -6,9 +6,10 @@
 namespace tessaly::testing {
 namespace {
 
+// Octal 240 is a no-break space, which every export must keep.
 const QByteArray dunnRecord =
-    fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St\r\nUnit 4", "Media", "PA", "19063", "", "",
-                "", "", "", "", "", "N", "N", "Y", ""});
+    fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St\r\nUnit\2404", "Media", "PA", "19063", "",
+                "", "", "", "", "", "", "N", "N", "Y", ""});
 const QString adams = u"Adams, John Q - K3ABC"_s, baker = u"Baker, Mary "_s,
               carter = u"Carter, Carl  - N3XYZ"_s, dunn = u"Dunn, Dora  - W3NEW"_s;
 
@@ -38,20 +39,20 @@ TEST_F(ListingTest, ExportsTakeExactlyTheListedMembers)
     clickRow(3);
     click("Command5");
     EXPECT_EQ(desktop.clipboard.text,
-              u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit 4\r\nMedia PA 19063"_s);
+              u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit\u00a04\r\nMedia PA 19063"_s);
     click("Command6");
     EXPECT_EQ(
         files.read(u"Address.txt"_s),
         QByteArray("ARS K3ABC \r\nJohn Q Adams\r\n12 Oak St\r\nMedia PA 19063\r\n\r\n"
                    "ARS N3XYZ \r\nCarl Carter\r\n9 Pine Rd\r\nMedia PA 19063\r\n\r\n"
-                   "ARS W3NEW \r\nDora Dunn\r\n1 Main St\r\nUnit 4\r\nMedia PA 19063\r\n\r\n"));
+                   "ARS W3NEW \r\nDora Dunn\r\n1 Main St\r\nUnit\2404\r\nMedia PA 19063\r\n\r\n"));
     click("Command8");
     QStringList copied;
     for (const QString &copiedLine : desktop.clipboard.text.split(u"\r\n"_s))
         copied << copiedLine.section(u'\t', 0, 4);
     EXPECT_EQ(copied, (QStringList{u"K3ABC\tJohn\tQ\tAdams\t12 Oak St"_s,
                                    u"N3XYZ\tCarl\t\tCarter\t9 Pine Rd"_s,
-                                   u"W3NEW\tDora\t\tDunn\t1 Main St, Unit 4"_s,
+                                   u"W3NEW\tDora\t\tDunn\t1 Main St, Unit\u00a04"_s,
                                    {}}));
     EXPECT_TRUE(desktop.messages.shown.empty());
 }

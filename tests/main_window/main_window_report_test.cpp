@@ -52,5 +52,33 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     EXPECT_FALSE(control<QCheckBox>("Check3")->isChecked());
 }
 
+// "&Print List" opens " Label Format" for the listed members; closing it with Escape gives the
+// focus back to the Call box. "&Help" opens the help page the same way.
+TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
+{
+    open();
+    QStringList titles;
+    const auto closeWhenUp = [&] {
+        QTimer::singleShot(0, [&] {
+            if (QWidget *up = QApplication::activeModalWidget()) {
+                titles << up->windowTitle();
+                QTest::keyClick(up, Qt::Key_Escape);
+            }
+        });
+    };
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    line("Text3")->setFocus();
+    closeWhenUp();
+    click("Command7");
+    // The focus waits in the Call box for the main window to be active again.
+    EXPECT_EQ(window->focusWidget(), line("Text12"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    closeWhenUp();
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(titles, (QStringList{u" Label Format"_s, u"Help Page"_s}));
+}
+
 } // namespace
 } // namespace tessaly::testing

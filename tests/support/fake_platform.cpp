@@ -33,7 +33,7 @@ bool FakeClipboard::setText(const QString &newText)
     return true;
 }
 
-FakePlatform::FakePlatform() : platform_{messages, clipboard, clock, desktop}
+FakePlatform::FakePlatform() : platform_{messages, clipboard, clock, desktop, printer}
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_printer.h"
 #include "platform/platform.h"
 
 #include <QStringList>
@@ -63,6 +64,7 @@ class FakePlatform {
     FakeClipboard clipboard;
     FakeClock clock;
     FakeDesktop desktop;
+    FakePrinter printer;
 
   private:
     Platform platform_;

@@ -1,0 +1,55 @@
+#include "labels/label_plan.h"
+#include "labels/label_printing.h"
+#include "platform/qt_printer.h"
+
+#include "bench_desktop.h"
+#include "bench_roll.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+
+namespace tessaly {
+namespace {
+
+// Every member of a full roll on the usual 10 x 3 sheet: 334 pages.
+LabelPlan wholeRollPlan()
+{
+    const MemberStore store = generatedRoll(MemberStore::kCapacity);
+    std::vector<int> listed(static_cast<std::size_t>(store.count()));
+    std::iota(listed.begin(), listed.end(), 1);
+    return planLabels(store, listed, LabelLayout{}, 1, 1);
+}
+
+// "&Print" on a system without a printer: the whole roll drawn into Labels.pdf and the
+// file put in place.
+void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
+{
+    const LabelPlan plan = wholeRollPlan();
+    QTemporaryDir folder;
+    QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
+    for (auto _ : state) {
+        const Outcome outcome = printLabels(printer, plan, QStringLiteral("DejaVu Sans"), 10);
+        if (!outcome.ok())
+            state.SkipWithError("the labels PDF could not be written");
+    }
+    state.counters["pages"] = plan.pages;
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
+}
+BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Unit(benchmark::kMillisecond);
+
+// The walk over the plan alone, on a printer that draws nothing.
+void BM_LabelPrintingWholeRollWalk(benchmark::State &state)
+{
+    const LabelPlan plan = wholeRollPlan();
+    QuietPrinter printer;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(printLabels(printer, plan, printer.family, 10).status);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
+}
+BENCHMARK(BM_LabelPrintingWholeRollWalk)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,42 @@
+#include "labels/label_plan.h"
+#include "labels/label_settings.h"
+
+#include "bench_roll.h"
+
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+
+namespace tessaly {
+namespace {
+
+constexpr int kMembers = MemberStore::kCapacity;
+
+// "&Print" with every member listed: which member goes where, with which lines. The
+// printer's own work is not in it.
+void BM_LabelPlanWholeRoll(benchmark::State &state)
+{
+    const MemberStore store = generatedRoll(kMembers);
+    std::vector<int> listed(static_cast<std::size_t>(store.count()));
+    std::iota(listed.begin(), listed.end(), 1);
+    const LabelLayout layout;
+    for (auto _ : state) {
+        const LabelPlan plan = planLabels(store, listed, layout, 1, 1);
+        benchmark::DoNotOptimize(plan.labels.data());
+    }
+    state.SetItemsProcessed(state.iterations() * store.count());
+}
+BENCHMARK(BM_LabelPlanWholeRoll)->Unit(benchmark::kMillisecond);
+
+void BM_LabelSettingsLineRoundTrip(benchmark::State &state)
+{
+    const LabelLayout layout;
+    for (auto _ : state) {
+        const std::optional<LabelLayout> read = parseLabelSettings(labelSettingsLine(layout));
+        benchmark::DoNotOptimize(read->fontSize);
+    }
+}
+BENCHMARK(BM_LabelSettingsLineRoundTrip)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,118 @@
+#include "labels/label_settings.h"
+
+#include "core/whole_file.h"
+#include "labels/label_number_rules.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <array>
+#include <cmath>
+
+namespace tessaly {
+
+const QString kLabelSettingsFileName = QStringLiteral("labelrcp.dat");
+
+namespace {
+
+constexpr int kLayoutValueCount = 7;
+
+// The values in file order.
+constexpr std::array<float LabelLayout::*, kLayoutValueCount> kFileOrder = {
+    &LabelLayout::rowsPerPage, &LabelLayout::columnsPerPage, &LabelLayout::topMargin,
+    &LabelLayout::leftMargin,  &LabelLayout::labelHeight,    &LabelLayout::labelWidth,
+    &LabelLayout::fontSize,
+};
+
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+bool isBlankOrBreak(char c)
+{
+    return c == ' ' || c == '\t' || isLineBreak(c);
+}
+
+} // namespace
+
+std::optional<LabelLayout> parseLabelSettings(const QByteArray &bytes)
+{
+    LabelLayout layout;
+    qsizetype at = 0;
+    const qsizetype size = bytes.size();
+    for (float LabelLayout::*field : kFileOrder) {
+        while (at < size && isBlankOrBreak(bytes[at]))
+            ++at;
+        if (at == size)
+            return std::nullopt;
+        const qsizetype begin = at;
+        while (at < size && bytes[at] != ',' && !isLineBreak(bytes[at]))
+            ++at;
+        // Only ASCII digits, dots and blanks make a number, so reading the bytes as
+        // Latin-1 loses nothing that matters here.
+        const std::optional<double> number =
+            numericValue(QString::fromLatin1(bytes.constData() + begin, at - begin));
+        if (!number)
+            return std::nullopt;
+        const float value = static_cast<float>(*number);
+        if (!std::isfinite(value))
+            return std::nullopt;
+        layout.*field = value;
+        if (at < size && bytes[at] == ',')
+            ++at;
+    }
+    return layout;
+}
+
+QString layoutValueText(float value)
+{
+    if (!std::isfinite(value) || value == 0)
+        return QStringLiteral("0");
+    // Rounded to 7 significant digits first; the exponent of that rounding says how many
+    // decimals the plain notation needs to show them all.
+    const QString scientific = QString::number(static_cast<double>(value), 'e', 6);
+    const qsizetype e = scientific.indexOf(u'e');
+    const int exponent = QStringView(scientific).mid(e + 1).toInt();
+    const int decimals = std::max(0, 6 - exponent);
+    QString text = QString::number(scientific.toDouble(), 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    if (text.startsWith(QStringLiteral("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QStringLiteral("-0.")))
+        text.remove(1, 1);
+    return text;
+}
+
+QByteArray labelSettingsLine(const LabelLayout &layout)
+{
+    QByteArray line;
+    for (float LabelLayout::*field : kFileOrder) {
+        if (!line.isEmpty())
+            line.append(',');
+        line.append(layoutValueText(layout.*field).toLatin1());
+    }
+    line.append("\r\n");
+    return line;
+}
+
+std::optional<LabelLayout> readLabelSettings(const QString &directory)
+{
+    QFile file(QDir(directory).filePath(kLabelSettingsFileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseLabelSettings(file.readAll());
+}
+
+Outcome writeLabelSettings(const QString &directory, const LabelLayout &layout)
+{
+    return writeWholeFile(QDir(directory).filePath(kLabelSettingsFileName),
+                          labelSettingsLine(layout));
+}
+
+} // namespace tessaly

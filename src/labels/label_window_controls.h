@@ -1,0 +1,32 @@
+#pragma once
+
+#include "forms/design_geometry.h"
+#include "labels/label_number_rules.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tessaly {
+
+// The " Label Format" window as designed for a 640 x 480 screen: every control's place
+// in twips, its text and tooltip, in focus order. The window builds itself from this.
+
+constexpr int kLabelDesignClientWidth = 7845;
+constexpr int kLabelDesignClientHeight = 4860;
+
+enum class LabelControlKind { NumberBox, Caption, FontList, Preview, PrintButton };
+
+struct LabelControlSpec {
+    QString id;
+    LabelControlKind kind;
+    QString text; // the design-time text or caption
+    TwipsRect rect;
+    QString toolTip;
+    LabelBox box = LabelBox::Rows; // which value a number box holds
+};
+
+// The nine number boxes come in focus order, Text1 to Text8, then Text9 after the font list.
+const std::vector<LabelControlSpec> &labelControls();
+
+} // namespace tessaly

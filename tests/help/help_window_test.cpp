@@ -1,0 +1,79 @@
+#include "help/help_texts.h"
+#include "help/help_window.h"
+
+#include "fake_platform.h"
+#include "temp_roll.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tessaly::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+class HelpWindowTest : public ::testing::Test {
+  protected:
+    void open()
+    {
+        window = std::make_unique<HelpWindow>(files.dir(), desktop.platform());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QString shown() const { return window->findChild<QPlainTextEdit *>(u"Text1"_s)->toPlainText(); }
+
+    TempRoll files;
+    FakePlatform desktop;
+    std::unique_ptr<HelpWindow> window;
+};
+
+// Every byte is one Windows-1252 character (\351 is e acute, \200 the euro sign), and the
+// file's CR LF line breaks are the page's.
+TEST_F(HelpWindowTest, ShowsReadtessTxtWholeAndUnchanged)
+{
+    files.write(u"readtess.txt"_s, "Tessaly Help\r\n\r\nCaf\351 dues: \2005.\r\n\"Queries\" menu");
+    open();
+    EXPECT_EQ(window->windowTitle(), u"Help Page"_s);
+    EXPECT_EQ(shown(), u"Tessaly Help\n\nCaf\u00e9 dues: \u20ac5.\n\"Queries\" menu"_s);
+    auto *text = window->findChild<QPlainTextEdit *>(u"Text1"_s);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_TRUE(desktop.messages.shown.empty());
+}
+
+TEST_F(HelpWindowTest, AMissingFileGivesAnEmptyPageAndNoMessage)
+{
+    open();
+    EXPECT_EQ(shown(), QString());
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    // Close hides the window; the copy writer's button is never shown.
+    auto *close = window->findChild<QPushButton *>(u"Command1"_s);
+    EXPECT_EQ(close->text(), u"Close"_s);
+    EXPECT_FALSE(window->findChild<QPushButton *>(u"Command2"_s)->isVisible());
+    QTest::mouseClick(close, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// ScaleToScreen on a 1280 x 960 screen doubles the 515 x 381 pixel design and centres it.
+TEST_F(HelpWindowTest, ScalesToTheScreenAndCentres)
+{
+    desktop.desktop.screen = QSize(1280, 960);
+    window = std::make_unique<HelpWindow>(files.dir(), desktop.platform());
+    EXPECT_EQ(window->geometry(), QRect(125, 99, 1030, 762));
+    EXPECT_EQ(window->findChild<QWidget *>(u"Text1"_s)->geometry(), QRect(32, 32, 962, 658));
+}
+
+TEST(HelpCopy, IsTheTextBetweenDoubleQuotesAsItStands)
+{
+    EXPECT_EQ(helpCopyBytes(u"Say \"hi\"\r\nCaf\u00e9"_s),
+              QByteArray("\"Say \"hi\"\r\nCaf\351\"\r\n"));
+    TempRoll files;
+    ASSERT_TRUE(writeHelpCopy(files.dir(), u"x"_s).ok());
+    EXPECT_EQ(files.read(u"HelpACL.txt"_s), QByteArray("\"x\"\r\n"));
+}
+
+} // namespace
+} // namespace tessaly::testing

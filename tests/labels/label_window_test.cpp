@@ -1,0 +1,222 @@
+#include "labels/label_window.h"
+
+#include "roll/roll_session.h"
+
+#include "fake_platform.h"
+#include "file_records.h"
+#include "temp_roll.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tessaly::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// call, first, middle, last, address
+const QByteArray kAdams =
+    fileRecord({"K3ABC", "John", "Q", "Adams", "12 Oak St\r\nApt 2", "Media", "PA", "19063"});
+const QByteArray kBaker =
+    fileRecord({"", "Mary", "", "Baker", "5 Elm St", "Chester", "PA", "19013"});
+const QByteArray kCarter = fileRecord({"N3XYZ", "", "", "Carter", "", "", "", ""});
+
+class LabelWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        files.write(u"AddrClub.dat"_s, kAdams + kBaker + kCarter);
+        session = std::make_unique<RollSession>(files.dir());
+        ASSERT_TRUE(session->load().outcome.ok());
+    }
+    void open(std::vector<int> listed = {1, 2, 3})
+    {
+        window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+    QLineEdit *box(int n) const { return window->findChild<QLineEdit *>(u"Text%1"_s.arg(n)); }
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (int n = 1; n <= 9; ++n)
+            texts << box(n)->text();
+        return texts;
+    }
+    // Types text into box n from empty and leaves it with Tab.
+    void enter(int n, const QString &text)
+    {
+        box(n)->clear();
+        box(n)->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box(n), text);
+        QTest::keyClick(box(n), Qt::Key_Tab);
+    }
+    QLabel *preview() const { return window->findChild<QLabel *>(u"Label8"_s); }
+    void print()
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    }
+
+    TempRoll files;
+    FakePlatform desktop;
+    std::unique_ptr<RollSession> session;
+    std::unique_ptr<LabelWindow> window;
+};
+
+TEST_F(LabelWindowTest, FirstOpeningWithoutSettingsSaysSoOnceAndShowsTheDesignTexts)
+{
+    desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
+    open();
+    EXPECT_EQ(window->windowTitle(), u" Label Format"_s);
+    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_EQ(desktop.messages.shown[0].title, u"Label default file error."_s);
+    EXPECT_EQ(desktop.messages.shown[0].text, u"Error reading label default file."_s);
+    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"3"_s, u".52"_s, u".1"_s, u"1"_s, u"2.75"_s,
+                                       u"1"_s, u"1"_s, u"10"_s}));
+    // The fonts in alphabetical order; the printer's current font, exactly as it is spelt,
+    // selected, and the preview written in it.
+    auto *fonts = window->findChild<QListWidget *>(u"List1"_s);
+    QStringList listed;
+    for (int row = 0; row < fonts->count(); ++row)
+        listed << fonts->item(row)->text();
+    EXPECT_EQ(listed, (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
+    ASSERT_NE(fonts->currentItem(), nullptr);
+    EXPECT_EQ(fonts->currentItem()->text(), u"Arial"_s);
+    EXPECT_EQ(preview()->text(), u"Font Style"_s);
+    EXPECT_EQ(preview()->font().family(), u"Arial"_s);
+}
+
+TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachFontStep)
+{
+    files.write(u"labelrcp.dat"_s, "8,2,0.5,.25,1.5,4,12\r\n");
+    desktop.printer.families.reset();
+    desktop.printer.current.reset();
+    open();
+    ASSERT_EQ(desktop.messages.shown.size(), 2u);
+    for (const ShownMessage &shown : desktop.messages.shown) {
+        EXPECT_EQ(shown.title, u"Choose Default Font!"_s);
+        EXPECT_EQ(shown.text, u"No Default Font Specified!"_s);
+    }
+    EXPECT_EQ(boxTexts(), (QStringList{u"8"_s, u"2"_s, u".5"_s, u".25"_s, u"1.5"_s, u"4"_s, u"1"_s,
+                                       u"1"_s, u"12"_s}));
+    EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
+}
+
+TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeaving)
+{
+    open();
+    box(1)->setFocus(Qt::TabFocusReason);
+    box(1)->selectAll();
+    QTest::keyClicks(box(1), u"a-/+ ,x"_s);
+    EXPECT_EQ(box(1)->text(), u"10"_s);
+    // box, typed, left as
+    const std::tuple<int, QString, QString> rows[] = {
+        {3, QString(), u"1"_s},    {4, u"."_s, u"1"_s}, {5, u"1.5"_s, u"1.5"_s},
+        {6, u"1..2"_s, u"2.75"_s}, {7, u"0"_s, u"0"_s}, {8, u"0"_s, u"1"_s},
+        {8, u"4"_s, u"1"_s},       {8, u"3"_s, u"3"_s}, {9, u"0.5"_s, u"10"_s},
+    };
+    for (const auto &[n, typed, left] : rows) {
+        enter(n, typed);
+        EXPECT_EQ(box(n)->text(), left) << n << " " << typed.toStdString();
+    }
+    // The start column is compared with the columns as numbers: 3 is fine with 12.
+    enter(2, u"12"_s);
+    enter(8, u"3"_s);
+    EXPECT_EQ(box(8)->text(), u"3"_s);
+    // A pasted letter is not filtered, but leaving puts it right.
+    QGuiApplication::clipboard()->setText(u"x"_s);
+    box(8)->setFocus(Qt::TabFocusReason);
+    box(8)->selectAll();
+    box(8)->paste();
+    EXPECT_EQ(box(8)->text(), u"x"_s);
+    QTest::keyClick(box(8), Qt::Key_Tab);
+    EXPECT_EQ(box(8)->text(), u"1"_s);
+}
+
+TEST_F(LabelWindowTest, ThePreviewTakesTheSizeWhileItIsTypedButNotBelowOne)
+{
+    open();
+    box(9)->setFocus(Qt::TabFocusReason);
+    box(9)->clear();
+    QTest::keyClicks(box(9), u"14"_s);
+    EXPECT_EQ(preview()->font().pointSizeF(), 14.0);
+    box(9)->clear();
+    QTest::keyClicks(box(9), u"0.5"_s);
+    EXPECT_EQ(preview()->font().pointSizeF(), 14.0);
+    QTest::keyClick(box(9), Qt::Key_Tab);
+    EXPECT_EQ(box(9)->text(), u"10"_s);
+    EXPECT_EQ(preview()->font().pointSizeF(), 10.0);
+}
+
+// Two members from row 10, column 3 of the default 10 x 3 sheet: the first at the page's
+// last label, the second at the top left of page 2.
+TEST_F(LabelWindowTest, PrintWritesTheSettingsAndSendsThePlannedLinesThenHides)
+{
+    open({1, 3});
+    enter(7, u"10"_s);
+    enter(8, u"3"_s);
+    print();
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("10,3,.52,.1,1,2.75,10\r\n"));
+    EXPECT_EQ(desktop.printer.calls, (QStringList{u"font Arial 10"_s,
+                                                  u"x 5.6"_s,
+                                                  u"y 9.52"_s,
+                                                  u"line p1 5.6,9.52 ARS K3ABC"_s,
+                                                  u"x 5.6"_s,
+                                                  u"line p1 5.6,9.77 John Q Adams"_s,
+                                                  u"x 5.6"_s,
+                                                  u"line p1 5.6,10.02 12 Oak St"_s,
+                                                  u"x 5.6"_s,
+                                                  u"line p1 5.6,10.27 Apt 2"_s,
+                                                  u"x 5.6"_s,
+                                                  u"line p1 5.6,10.52 Media PA 19063"_s,
+                                                  u"new page"_s,
+                                                  u"x 0.1"_s,
+                                                  u"y 0.52"_s,
+                                                  u"line p2 0.1,0.52 ARS N3XYZ"_s,
+                                                  u"x 0.1"_s,
+                                                  u"line p2 0.1,0.77 Carter"_s,
+                                                  u"x 0.1"_s,
+                                                  u"line p2 0.1,1.02   "_s,
+                                                  u"end"_s}));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(desktop.messages.shown.size() == 1u); // only the missing settings file
+}
+
+TEST_F(LabelWindowTest, APrinterFailureBeepsSaysPrinterErrorAndHides)
+{
+    open();
+    desktop.printer.failAtCall = 3;
+    print();
+    EXPECT_EQ(desktop.messages.beeps, 1);
+    ASSERT_EQ(desktop.messages.shown.size(), 2u);
+    EXPECT_EQ(desktop.messages.shown[1].title, u"Printer Error!"_s);
+    EXPECT_EQ(desktop.messages.shown[1].text, u"Printer Error!"_s);
+    EXPECT_EQ(desktop.printer.calls.last(), u"abort"_s);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// A sheet that cannot be laid out is refused before anything is written or printed, and the
+// window stays open at the box to correct.
+TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndNothingIsWritten)
+{
+    open();
+    enter(2, u"0"_s);
+    print();
+    ASSERT_EQ(desktop.messages.shown.size(), 2u);
+    EXPECT_EQ(desktop.messages.shown[1].title, u"Label Format Not Printed"_s);
+    EXPECT_TRUE(desktop.printer.calls.isEmpty());
+    EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(box(2)->hasFocus());
+}
+
+} // namespace
+} // namespace tessaly::testing

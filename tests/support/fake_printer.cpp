@@ -1,0 +1,74 @@
+#include "fake_printer.h"
+
+namespace tessaly::testing {
+
+bool FakePrinter::allowed(PrinterOperation operation, const QString &call)
+{
+    ++callCount_;
+    const bool fails = callCount_ == failAtCall || failingOperation == operation;
+    calls.append(fails ? call + QStringLiteral(" FAILED") : call);
+    return !fails;
+}
+
+bool FakePrinter::setFont(const QString &family, double points)
+{
+    if (!allowed(PrinterOperation::SetFont,
+                 QStringLiteral("font %1 %2").arg(family, QString::number(points))))
+        return false;
+    if (!family.isEmpty())
+        current = family;
+    return true;
+}
+
+bool FakePrinter::setCurrentX(double inches)
+{
+    if (!allowed(PrinterOperation::SetCurrentX, QStringLiteral("x %1").arg(inches)))
+        return false;
+    x_ = inches;
+    return true;
+}
+
+bool FakePrinter::setCurrentY(double inches)
+{
+    if (!allowed(PrinterOperation::SetCurrentY, QStringLiteral("y %1").arg(inches)))
+        return false;
+    y_ = inches;
+    return true;
+}
+
+bool FakePrinter::printLine(const QString &text)
+{
+    if (!allowed(PrinterOperation::PrintLine,
+                 QStringLiteral("line p%1 %2,%3 %4").arg(page_).arg(x_).arg(y_).arg(text)))
+        return false;
+    lines.push_back({text, x_, y_, page_});
+    x_ = 0;
+    y_ += lineHeight;
+    return true;
+}
+
+bool FakePrinter::newPage()
+{
+    if (!allowed(PrinterOperation::NewPage, QStringLiteral("new page")))
+        return false;
+    ++page_;
+    x_ = 0;
+    y_ = 0;
+    return true;
+}
+
+bool FakePrinter::endDocument()
+{
+    if (!allowed(PrinterOperation::EndDocument, QStringLiteral("end")))
+        return false;
+    page_ = 1;
+    return true;
+}
+
+void FakePrinter::abort()
+{
+    calls.append(QStringLiteral("abort"));
+    page_ = 1;
+}
+
+} // namespace tessaly::testing

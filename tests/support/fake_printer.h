@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace tessaly::testing {
+
+enum class PrinterOperation { SetFont, SetCurrentX, SetCurrentY, PrintLine, NewPage, EndDocument };
+
+struct PrintedLine {
+    QString text;
+    double x = 0; // inches, where the line was printed
+    double y = 0;
+    int page = 1;
+};
+
+// Records every printing call in order and fails where the test says. The position
+// follows the printer's rule: after a line, x is 0 and y one lineHeight lower.
+class FakePrinter final : public Printer {
+  public:
+    std::optional<QStringList> fontFamilies() override { return families; }
+    std::optional<QString> currentFont() override { return current; }
+    bool setFont(const QString &family, double points) override;
+    bool setCurrentX(double inches) override;
+    bool setCurrentY(double inches) override;
+    bool printLine(const QString &text) override;
+    bool newPage() override;
+    bool endDocument() override;
+    void abort() override;
+    QString lastFile() const override { return file; }
+
+    // One entry a call: "font Arial 10", "x 0.1", "y 0.52", "line p1 0.1,0.52 ARS K3ABC",
+    // "new page", "end", "abort"; a call made to fail ends in " FAILED".
+    QStringList calls;
+    std::vector<PrintedLine> lines;
+
+    // nullopt: the fonts cannot be told, as on a system without a printer.
+    std::optional<QStringList> families = QStringList{
+        QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
+    // Becomes the family of every font set, as a real printer remembers it.
+    std::optional<QString> current = QStringLiteral("Arial");
+    QString file; // what lastFile() gives
+    double lineHeight = 0.25;
+
+    // The nth printing call (counted from 1, abort not counted) fails; 0: none does.
+    int failAtCall = 0;
+    // Every call of this operation fails.
+    std::optional<PrinterOperation> failingOperation;
+
+  private:
+    bool allowed(PrinterOperation operation, const QString &call);
+
+    int callCount_ = 0;
+    double x_ = 0;
+    double y_ = 0;
+    int page_ = 1;
+};
+
+} // namespace tessaly::testing
