@@ -71,6 +71,62 @@ class LabelWindowTest : public ::testing::Test {
     std::unique_ptr<LabelWindow> window;
 };
 
+// Every caption and tooltip as the operator reads them, and the focus order Text1 to Text8,
+// the font list, Text9, Print.
+TEST_F(LabelWindowTest, ShowsItsCaptionsTooltipsAndFocusOrder)
+{
+    open();
+    const QString between = u"Include any margins between the labels in your measurement."_s;
+    const std::tuple<const char *, QString, QString> captions[] = {
+        {"Label1", u"How many label rows are on each page (top to bottom)?"_s, {}},
+        {"Label2", u"How many label columns are on each page (left to right)?"_s, {}},
+        {"Label3", u"Top Margin (Inches - measure from top of page to top edge of first label)"_s,
+         u"Depending on your printer, you may have to subtract the printer's default top "
+         u"margin."_s},
+        {"Label4",
+         u"Left Margin (Inches - measure from left of page to left edge of first label)"_s,
+         u"Depending on your printer, you may have to subtract your printer's default left "
+         u"margin."_s},
+        {"Label5",
+         u"Label Height (Inches - measure from top edge of first label to top edge of next "
+         u"label)"_s,
+         between},
+        {"Label6",
+         u"Label Width (Inches - measure from left edge of first label to left edge of second "
+         u"label)"_s,
+         between},
+        {"Label7", u"Begin with label on Row"_s, {}},
+        {"Label10", u"Column"_s, {}},
+        {"Label9", u"Font Size"_s, {}},
+    };
+    for (const auto &[id, caption, toolTip] : captions) {
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(id));
+        ASSERT_NE(label, nullptr) << id;
+        EXPECT_EQ(label->text(), caption) << id;
+        EXPECT_EQ(label->toolTip(), toolTip) << id;
+    }
+    EXPECT_EQ(window->findChild<QPushButton *>(u"Command1"_s)->text(), u"&Print"_s);
+    const char *order[] = {"Text1", "Text2", "Text3", "Text4", "Text5",   "Text6",
+                           "Text7", "Text8", "List1", "Text9", "Command1"};
+    box(1)->setFocus(Qt::TabFocusReason);
+    for (const char *id : order) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+// Designed for 640 x 480: on a 1280 x 960 screen everything doubles (the 523 x 324 pixel
+// window becomes 1046 x 648, centred), fonts included.
+TEST_F(LabelWindowTest, ScalesToTheScreenAndCentres)
+{
+    desktop.desktop.screen = QSize(1280, 960);
+    window = std::make_unique<LabelWindow>(*session, std::vector<int>{}, desktop.platform());
+    EXPECT_EQ(window->geometry(), QRect(117, 156, 1046, 648));
+    EXPECT_EQ(box(7)->geometry(), QRect(368, 344, 82, 38));
+    EXPECT_EQ(window->findChild<QWidget *>(u"Command1"_s)->geometry(), QRect(416, 496, 146, 130));
+    EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 2 * QFont().pointSizeF());
+}
+
 TEST_F(LabelWindowTest, FirstOpeningWithoutSettingsSaysSoOnceAndShowsTheDesignTexts)
 {
     desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
