@@ -1,6 +1,13 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "roll/roll_session.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
 
 #include <QString>
 
@@ -48,5 +55,37 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
 
 // Writes a roll of `members` generated members as AddrClub.dat in directory.
 void writeRoll(const QString &directory, int members);
+
+// A real window (the main window loads the roll itself; the others get it loaded) over a
+// roll of `members` in a temporary start directory, shown offscreen so that every change
+// is laid out and painted as on a desktop.
+template <typename Window> struct UnderLoad {
+    UnderLoad(int members, bool loadFirst)
+    {
+        writeRoll(dir.path(), members);
+        roll = std::make_unique<RollSession>(dir.path());
+        if (loadFirst)
+            roll->load();
+        window = std::make_unique<Window>(*roll, desktop.platform);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T> T *control(const char *id)
+    {
+        return window->template findChild<T *>(QString::fromLatin1(id));
+    }
+
+    void click(const char *id)
+    {
+        control<QPushButton>(id)->click();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QuietDesktop desktop;
+    std::unique_ptr<RollSession> roll;
+    std::unique_ptr<Window> window;
+};
 
 } // namespace tessaly

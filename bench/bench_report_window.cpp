@@ -20,32 +20,8 @@ namespace {
 
 constexpr int kMembers = 10000;
 
-// The real report window over a roll of 10,000 in a temporary start directory, shown
-// offscreen so that every change of its lines is laid out and painted.
-struct ReportUnderLoad {
-    ReportUnderLoad()
-    {
-        writeRoll(dir.path(), kMembers);
-        roll = std::make_unique<RollSession>(dir.path());
-        roll->load();
-        window = std::make_unique<ReportWindow>(*roll, desktop.platform);
-        window->show();
-        QApplication::processEvents();
-    }
-    template <typename T> T *control(const char *id)
-    {
-        return window->findChild<T *>(QString::fromLatin1(id));
-    }
-    void click(const char *id)
-    {
-        control<QPushButton>(id)->click();
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    QuietDesktop desktop;
-    std::unique_ptr<RollSession> roll;
-    std::unique_ptr<ReportWindow> window;
+struct ReportUnderLoad : UnderLoad<ReportWindow> {
+    ReportUnderLoad() : UnderLoad(kMembers, true) {}
 };
 
 // Opening: fit, columns, 10,000 lines, the figures, shown and painted.

@@ -22,33 +22,9 @@
 namespace tessaly {
 namespace {
 
-// The real main window over a roll of `members` in a temporary start directory,
-// shown offscreen so that list updates are laid out and painted as on a desktop.
-struct WindowUnderLoad {
-    explicit WindowUnderLoad(int members)
-    {
-        writeRoll(dir.path(), members);
-        roll = std::make_unique<RollSession>(dir.path());
-        window = std::make_unique<MainWindow>(*roll, desktop.platform);
-        window->show();
-        QApplication::processEvents();
-    }
-
-    template <typename T> T *control(const char *id)
-    {
-        return window->findChild<T *>(QString::fromLatin1(id));
-    }
-
-    void click(const char *id)
-    {
-        control<QPushButton>(id)->click();
-        QApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    QuietDesktop desktop;
-    std::unique_ptr<RollSession> roll;
-    std::unique_ptr<MainWindow> window;
+// The main window loads its roll as it starts.
+struct WindowUnderLoad : UnderLoad<MainWindow> {
+    explicit WindowUnderLoad(int members) : UnderLoad(members, false) {}
 };
 
 constexpr int kMembers = MemberStore::kCapacity;
