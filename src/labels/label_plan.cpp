@@ -2,6 +2,8 @@
 
 #include "labels/whole_number.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 
 namespace tessaly {
