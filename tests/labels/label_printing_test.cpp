@@ -11,132 +11,71 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly::testing {
 namespace {
 
-const QString kFont = u"Times New Roman"_s;
-
-PlannedLabel label(int listPosition, int page, int row, int column, double x, double y,
-                   QStringList lines)
-{
-    return {listPosition, page, row, column, x, y, std::move(lines)};
-}
-
-// Two labels side by side on page 1, the first with a two-line address, and one on page 2.
+// A label with a two-line address at row 1, column 2 of page 1, and one on page 2.
 LabelPlan twoPages()
 {
     LabelPlan plan;
-    plan.labels = {
-        label(1, 1, 1, 1, 0.1, 0.52,
-              {u"ARS K3ABC"_s, u"John Q Adams"_s, u"12 Oak St"_s, u"Apt 4"_s, u"Media PA 19063"_s}),
-        label(2, 1, 1, 2, 2.85, 0.52, {u"Mary Baker"_s, u"Media PA 19063"_s}),
-        label(3, 2, 1, 1, 0.1, 0.52, {u"Carl Carter"_s, u"Upland PA 19015"_s}),
-    };
+    plan.labels = {{1, 1, 1, 2, 2.85, 0.52, {u"Jo Ng"_s, u"1 Elm"_s, u"Apt 4"_s, u"Troy NY"_s}},
+                   {2, 2, 1, 1, 0.1, 0.52, {u"Al Roe"_s, u"Troy NY"_s}}};
     plan.pages = 2;
     return plan;
 }
 
-TEST(LabelPrinting, WalksThePlanLabelByLabelAndLinesFollowByTheLineAdvance)
+TEST(LabelPrinting, TheCallsOfARun)
 {
-    FakePrinter printer;
-    const Outcome outcome = printLabels(printer, twoPages(), kFont, 10);
-
-    EXPECT_TRUE(outcome.ok());
-    EXPECT_EQ(printer.calls, (QStringList{u"font Times New Roman 10"_s,
-                                          u"x 0.1"_s,
-                                          u"y 0.52"_s,
-                                          u"line p1 0.1,0.52 ARS K3ABC"_s,
-                                          u"x 0.1"_s,
-                                          u"line p1 0.1,0.77 John Q Adams"_s,
-                                          u"x 0.1"_s,
-                                          u"line p1 0.1,1.02 12 Oak St"_s,
-                                          u"x 0.1"_s,
-                                          u"line p1 0.1,1.27 Apt 4"_s,
-                                          u"x 0.1"_s,
-                                          u"line p1 0.1,1.52 Media PA 19063"_s,
-                                          u"x 2.85"_s,
-                                          u"y 0.52"_s,
-                                          u"line p1 2.85,0.52 Mary Baker"_s,
-                                          u"x 2.85"_s,
-                                          u"line p1 2.85,0.77 Media PA 19063"_s,
-                                          u"new page"_s,
-                                          u"x 0.1"_s,
-                                          u"y 0.52"_s,
-                                          u"line p2 0.1,0.52 Carl Carter"_s,
-                                          u"x 0.1"_s,
-                                          u"line p2 0.1,0.77 Upland PA 19015"_s,
-                                          u"end"_s}));
-}
-
-TEST(LabelPrinting, APlanThatStartsOnALaterPageBeginsWithItsNewPages)
-{
-    LabelPlan plan;
-    plan.labels = {label(1, 3, 1, 2, 2.85, 0.52, {u"Lee"_s, u"  "_s})};
-    plan.pages = 3;
-    FakePrinter printer;
-
-    EXPECT_TRUE(printLabels(printer, plan, kFont, 12).ok());
-    EXPECT_EQ(printer.calls,
-              (QStringList{u"font Times New Roman 12"_s, u"new page"_s, u"new page"_s, u"x 2.85"_s,
-                           u"y 0.52"_s, u"line p3 2.85,0.52 Lee"_s, u"x 2.85"_s,
-                           u"line p3 2.85,0.77   "_s, u"end"_s}));
-}
-
-TEST(LabelPrinting, AnEmptyPlanEndsTheDocumentWithoutAPage)
-{
-    FakePrinter printer;
-
-    EXPECT_TRUE(printLabels(printer, LabelPlan{}, QString(), 10).ok());
-    EXPECT_EQ(printer.calls, (QStringList{u"font  10"_s, u"end"_s}));
-}
-
-struct FailureCase {
-    const char *name;
-    int failAtCall;
-    std::optional<PrinterOperation> failingOperation;
-    int callsMade; // up to and including the failing one
-    QString failedCall;
-    QString reason;
-};
-
-TEST(LabelPrinting, AFailureStopsTheRunAbortsAndSaysWhatFailed)
-{
-    const QString onLabel1 =
-        u"the printer failed while printing label 1 (page 1, row 1, column 1)"_s;
-    const FailureCase cases[] = {
-        {"font", 0, PrinterOperation::SetFont, 1, u"font Times New Roman 10 FAILED"_s,
-         u"the printer refused the font Times New Roman at 10 points"_s},
-        {"y of a label", 0, PrinterOperation::SetCurrentY, 3, u"y 0.52 FAILED"_s, onLabel1},
-        {"x before the second line", 5, std::nullopt, 5, u"x 0.1 FAILED"_s, onLabel1},
-        {"third line", 8, std::nullopt, 8, u"line p1 0.1,1.02 12 Oak St FAILED"_s, onLabel1},
-        {"new page", 0, PrinterOperation::NewPage, 18, u"new page FAILED"_s,
-         u"the printer could not start page 2"_s},
-        {"end", 0, PrinterOperation::EndDocument, 24, u"end FAILED"_s,
-         u"the document could not be finished"_s},
+    const struct {
+        LabelPlan plan;
+        QString calls;
+    } cases[] = {
+        // The y once a label; the further lines follow by the printer's own line advance.
+        {twoPages(), u"font Arial 10|x 2.85|y 0.52|line p1 2.85,0.52 Jo Ng|x 2.85|"
+                     "line p1 2.85,0.77 1 Elm|x 2.85|line p1 2.85,1.02 Apt 4|x 2.85|"
+                     "line p1 2.85,1.27 Troy NY|new page|x 0.1|y 0.52|line p2 0.1,0.52 Al Roe|"
+                     "x 0.1|line p2 0.1,0.77 Troy NY|end"_s},
+        {{{{1, 3, 1, 1, 0.1, 0.52, {u"Lee"_s}}}, 3},
+         u"font Arial 10|new page|new page|x 0.1|y 0.52|line p3 0.1,0.52 Lee|end"_s},
+        {LabelPlan{}, u"font Arial 10|end"_s},
     };
-    for (const FailureCase &failure : cases) {
-        SCOPED_TRACE(failure.name);
+    for (const auto &[plan, calls] : cases) {
         FakePrinter printer;
-        printer.failAtCall = failure.failAtCall;
-        printer.failingOperation = failure.failingOperation;
-
-        const Outcome outcome = printLabels(printer, twoPages(), kFont, 10);
-
-        EXPECT_TRUE(outcome.failed());
-        EXPECT_EQ(outcome.file, u"the printer"_s);
-        EXPECT_EQ(outcome.reason, failure.reason);
-        ASSERT_EQ(printer.calls.size(), failure.callsMade + 1);
-        EXPECT_EQ(printer.calls.at(failure.callsMade - 1), failure.failedCall);
-        EXPECT_EQ(printer.calls.last(), u"abort"_s);
+        EXPECT_TRUE(printLabels(printer, plan, u"Arial"_s, 10).ok());
+        EXPECT_EQ(printer.calls.join(u'|'), calls);
     }
 }
 
-TEST(LabelPrinting, AFailureOnAFileNamesTheFile)
+TEST(LabelPrinting, AFailureStopsTheRunAbortsAndSaysWhatFailed)
 {
-    FakePrinter printer;
-    printer.file = u"/home/club/Labels.pdf"_s;
-    printer.failingOperation = PrinterOperation::PrintLine;
-
-    const Outcome outcome = printLabels(printer, twoPages(), kFont, 10);
-    EXPECT_TRUE(outcome.failed());
-    EXPECT_EQ(outcome.file, u"/home/club/Labels.pdf"_s);
+    using Op = PrinterOperation;
+    const QString onLabel1 =
+        u"the printer failed while printing label 1 (page 1, row 1, column 2)"_s;
+    const struct {
+        int failAtCall;
+        std::optional<Op> failing;
+        QString file;
+        int callsMade; // up to and including the failing one
+        QString reason;
+    } cases[] = {
+        {0, Op::SetFont, {}, 1, u"the printer refused the font Arial at 10 points"_s},
+        {0, Op::SetCurrentY, {}, 3, onLabel1},
+        {5, std::nullopt, {}, 5, onLabel1},
+        {8, std::nullopt, u"/home/club/Labels.pdf"_s, 8, onLabel1},
+        {0, Op::NewPage, {}, 11, u"the printer could not start page 2"_s},
+        {0, Op::EndDocument, {}, 17, u"the document could not be finished"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.callsMade);
+        FakePrinter printer;
+        printer.failAtCall = c.failAtCall;
+        printer.failingOperation = c.failing;
+        printer.file = c.file;
+        const Outcome outcome = printLabels(printer, twoPages(), u"Arial"_s, 10);
+        EXPECT_TRUE(outcome.failed());
+        EXPECT_EQ(outcome.file, c.file.isEmpty() ? u"the printer"_s : c.file);
+        EXPECT_EQ(outcome.reason, c.reason);
+        ASSERT_EQ(printer.calls.size(), c.callsMade + 1);
+        EXPECT_TRUE(printer.calls.at(c.callsMade - 1).endsWith(u" FAILED"_s));
+        EXPECT_EQ(printer.calls.last(), u"abort"_s);
+    }
 }
 
 } // namespace
