@@ -3,7 +3,7 @@
 #include "core/member_record.h"
 #include "entry_rules/entry_key_rules.h"
 #include "forms/button_pictures.h"
-#include "forms/control_specs.h"
+#include "forms/caption_design.h"
 
 #include <QRect>
 #include <QString>
