@@ -23,6 +23,15 @@ void DesignGeometry::place(QWidget *control, const TwipsRect &rect)
     controls_.emplace_back(control, pixels);
 }
 
+std::vector<QWidget *> DesignGeometry::controls() const
+{
+    std::vector<QWidget *> placed;
+    placed.reserve(controls_.size());
+    for (const auto &entry : controls_)
+        placed.push_back(entry.first);
+    return placed;
+}
+
 void DesignGeometry::fitTo(QWidget *container, const QSize &client) const
 {
     const FitRatios ratios = fitRatios(designClient_, client);

@@ -30,6 +30,8 @@ class DesignGeometry {
     QSize designClientPixels() const { return designClient_; }
 
     void place(QWidget *control, const TwipsRect &rect);
+    // Every control placed, in the order it was placed.
+    std::vector<QWidget *> controls() const;
 
     // Puts the controls of container at their design rectangles scaled by the
     // ratios of client to the design client area; the children of group boxes

@@ -53,7 +53,7 @@ void scaleToScreen(QWidget *window, const DesignGeometry &geometry, const Deskto
     window->move(placed.topLeft());
     geometry.fitTo(window, placed.size());
     // The controls' own inner parts (viewports, scroll bars) take their control's font.
-    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *control : geometry.controls()) {
         QFont font = control->font();
         font.setPointSizeF(font.pointSizeF() * static_cast<double>(scale.font));
         control->setFont(font);
