@@ -221,9 +221,8 @@ void MainWindow::search(const QString &text)
 
 void MainWindow::copyQuickCopy()
 {
-    const bool copied = platform_.clipboard.clear() &&
-                        platform_.clipboard.setText(
-                            storedTextFromBox(documentText(controls_.quickCopy->document())));
+    const bool copied = platform_.clipboard.replaceText(
+        storedTextFromBox(documentText(controls_.quickCopy->document())));
     focusCallBox();
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
@@ -232,8 +231,7 @@ void MainWindow::copyQuickCopy()
 void MainWindow::copyList()
 {
     const bool copied =
-        platform_.clipboard.clear() &&
-        platform_.clipboard.setText(listExportTable(roll_.store(), listed_->rowRecords()));
+        platform_.clipboard.replaceText(listExportTable(roll_.store(), listed_->rowRecords()));
     focusCallBox();
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());

@@ -31,6 +31,10 @@ class Clipboard {
     // Each returns false when the clipboard could not be changed.
     virtual bool clear() = 0;
     virtual bool setText(const QString &text) = 0;
+
+    // What every copy command does: the clipboard emptied, then given text; false when
+    // either step failed.
+    bool replaceText(const QString &text) { return clear() && setText(text); }
 };
 
 class Clock {

@@ -192,8 +192,7 @@ void ReportWindow::listAll()
 void ReportWindow::copyReport()
 {
     const bool copied =
-        platform_.clipboard.clear() &&
-        platform_.clipboard.setText(reportTableText(roll_.store(), report_->records()));
+        platform_.clipboard.replaceText(reportTableText(roll_.store(), report_->records()));
     button(ReportRole::ListQuery)->setFocus(Qt::OtherFocusReason);
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
