@@ -24,4 +24,6 @@ ensure_packages() {
 # What building Tessaly needs.
 TESSALY_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
 TESSALY_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb openbox xdotool x11-utils imagemagick poppler-utils)
+    xvfb openbox xdotool x11-utils imagemagick poppler-utils
+    clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev)
