@@ -33,12 +33,16 @@ void appendLoose(QByteArray &out, const char *begin, const char *end)
     }
 }
 
+enum class Separator { Comma, LineEnd, FileEnd };
+
 class RecordReader {
   public:
-    explicit RecordReader(const QByteArray &bytes)
-        : pos_(bytes.constData()), end_(bytes.constData() + bytes.size())
+    RecordReader(QByteArrayView bytes, bool utf8)
+        : begin_(bytes.data()), pos_(begin_), end_(begin_ + bytes.size()), utf8_(utf8)
     {
     }
+
+    const char *position() const { return pos_; }
 
     // Blank lines and blanks between records are not a record: a stray empty line
     // in a hand-edited file must neither become an empty member nor shift the
@@ -51,23 +55,39 @@ class RecordReader {
     }
 
     // Reads one record; with record null the values are only skipped. Returns
-    // false when the file ended before the record was complete.
-    bool readRecord(MemberRecord *record)
+    // false when the file ended before the record was complete; regular tells
+    // whether the record had the shape of one the program writes.
+    bool readRecord(MemberRecord *record, bool &regular)
     {
+        regular = true;
         for (int k = 0; k < kFieldCount; ++k) {
             if (k > 0 && pos_ == end_)
                 return false;
             QString *value =
                 record != nullptr ? &record->values[static_cast<std::size_t>(k)] : nullptr;
-            if (!readValue(value))
+            Separator after = Separator::FileEnd;
+            if (!readValue(value, after))
                 return false;
+            if (k + 1 < kFieldCount ? after == Separator::LineEnd : after == Separator::Comma)
+                regular = false;
         }
         return true;
     }
 
+    // The line, counted from 1, that the byte at `at` stands on.
+    int lineOf(const char *at) const
+    {
+        int line = 1;
+        for (const char *p = begin_; p < at; ++p) {
+            if (*p == '\n' || (*p == '\r' && (p + 1 == end_ || p[1] != '\n')))
+                ++line;
+        }
+        return line;
+    }
+
   private:
     // Returns false when a quoted value is still open at the end of the file.
-    bool readValue(QString *value)
+    bool readValue(QString *value, Separator &after)
     {
         while (pos_ < end_ && isBlank(*pos_))
             ++pos_;
@@ -92,7 +112,7 @@ class RecordReader {
                     // Text after the closing quote is kept with the value, not lost.
                     QByteArray joined(begin, close - begin);
                     appendLoose(joined, tail, pos_);
-                    *value = decodeWindows1252(joined);
+                    *value = decode(joined.cbegin(), joined.cend());
                 } else {
                     *value = decode(begin, close);
                 }
@@ -103,10 +123,10 @@ class RecordReader {
             if (value != nullptr) {
                 QByteArray loose;
                 appendLoose(loose, begin, pos_);
-                *value = decodeWindows1252(loose);
+                *value = decode(loose.cbegin(), loose.cend());
             }
         }
-        consumeSeparator();
+        after = consumeSeparator();
         return true;
     }
 
@@ -116,29 +136,63 @@ class RecordReader {
             ++pos_;
     }
 
-    void consumeSeparator()
+    Separator consumeSeparator()
     {
         if (pos_ == end_)
-            return;
-        if (*pos_ == '\r') {
+            return Separator::FileEnd;
+        const char c = *pos_++;
+        if (c == ',')
+            return Separator::Comma;
+        if (c == '\r' && pos_ < end_ && *pos_ == '\n')
             ++pos_;
-            if (pos_ < end_ && *pos_ == '\n')
-                ++pos_;
-        } else {
-            ++pos_; // a comma or a lone LF
-        }
+        return Separator::LineEnd;
     }
 
-    static QString decode(const char *begin, const char *end)
+    QString decode(const char *begin, const char *end) const
     {
         if (begin == end)
             return {};
-        return decodeWindows1252(QByteArrayView(begin, end - begin));
+        const QByteArrayView bytes(begin, end - begin);
+        return utf8_ ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
     }
 
+    const char *begin_;
     const char *pos_;
     const char *end_;
+    bool utf8_;
 };
+
+// Lead bytes give the length of a sequence; the ranges exclude overlong forms,
+// surrogates and code points beyond U+10FFFF.
+bool isUtf8Sequence(const unsigned char *p, const unsigned char *end, int &length)
+{
+    const unsigned char c = p[0];
+    unsigned char low = 0x80, high = 0xbf;
+    if (c >= 0xc2 && c <= 0xdf) {
+        length = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        length = 3;
+        if (c == 0xe0)
+            low = 0xa0;
+        else if (c == 0xed)
+            high = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        length = 4;
+        if (c == 0xf0)
+            low = 0x90;
+        else if (c == 0xf4)
+            high = 0x8f;
+    } else {
+        return false;
+    }
+    if (end - p < length || p[1] < low || p[1] > high)
+        return false;
+    for (int i = 2; i < length; ++i) {
+        if (p[i] < 0x80 || p[i] > 0xbf)
+            return false;
+    }
+    return true;
+}
 
 // Room for the record's bytes: one per character at most, plus the quotes,
 // commas and line end.
@@ -168,22 +222,53 @@ char *writeRecord(char *out, const MemberRecord &record)
 
 } // namespace
 
+bool isMultiByteUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const unsigned char *end = p + bytes.size();
+    bool multiByte = false;
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        if (!isUtf8Sequence(p, end, length))
+            return false;
+        multiByte = true;
+        p += length;
+    }
+    return multiByte;
+}
+
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink)
 {
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    if (text.endsWith('\x1A'))
+        text.chop(1);
+
     ParseSummary summary;
-    RecordReader reader(bytes);
+    summary.utf8 = isMultiByteUtf8(text);
+    RecordReader reader(text, summary.utf8);
     while (reader.nextRecordStarts()) {
-        bool complete;
+        const char *start = reader.position();
+        bool complete, regular;
         if (summary.records < limit) {
             MemberRecord record;
-            complete = reader.readRecord(&record);
+            complete = reader.readRecord(&record, regular);
             ++summary.records;
             if (sink)
                 sink(std::move(record));
         } else {
-            complete = reader.readRecord(nullptr);
+            complete = reader.readRecord(nullptr, regular);
             ++summary.surplus;
+        }
+        if (!complete || !regular) {
+            if (summary.irregular++ == 0)
+                summary.firstIrregularLine = reader.lineOf(start);
         }
         if (!complete) {
             summary.endedInsideRecord = true;

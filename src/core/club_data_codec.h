@@ -3,6 +3,7 @@
 #include "core/member_record.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <functional>
 
@@ -14,7 +15,18 @@ struct ParseSummary {
     int records = 0;                // records handed to the sink
     int surplus = 0;                // complete or partial records found after the limit
     bool endedInsideRecord = false; // the last record read was cut short by the end of the file
+    // Records that a program-written file never holds: the nineteenth value does not
+    // end its line, or a line ends between two values outside quotes, or the file
+    // ends inside the record. Each shifts the fields of what follows.
+    int irregular = 0;
+    int firstIrregularLine = 0; // the line the first irregular record starts on, from 1
+    bool utf8 = false;          // values were read as UTF-8 rather than Windows-1252
 };
+
+// Text that is valid UTF-8 and holds at least one character beyond ASCII: a file
+// saved by a UTF-8 editor, not a Windows-1252 one (whose accented letters are, bar
+// contrived pairs, never valid UTF-8 sequences).
+bool isMultiByteUtf8(QByteArrayView bytes);
 
 // Reads the bytes of AddrClub.dat record by record, handing each record to sink,
 // at most `limit` of them; the rest are only read through and counted. Each value
@@ -32,6 +44,10 @@ struct ParseSummary {
 //    record gives a record with the remaining fields empty. Blanks, tabs and line
 //    ends before a record are skipped, so blank lines between records or at the end
 //    of the file are not a record and do not shift the next record's fields.
+//
+// Before reading, a UTF-8 byte-order mark at the start and a single Ctrl-Z (1A) at
+// the end, which DOS and old Windows editors append, are dropped: neither is a value.
+// A file for which isMultiByteUtf8 holds is read as UTF-8.
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink);
 

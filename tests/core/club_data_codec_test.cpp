@@ -56,9 +56,44 @@ TEST(ParseClubData, ReadingRules)
         {full + "\r\n \r\n" + full + "\r\n\r\n\t", twoFull},
         {QByteArray(full).replace("\r\n", "\r") + full, twoFull},
         {quoted({"\x80", "Ren\xe9"}), u"[\u20ac|Ren\u00e9]"_s},
+        // A DOS editor's Ctrl-Z ends the file; a UTF-8 file is read as UTF-8, its mark dropped.
+        {quoted({"K1A"}) + "\x1a", u"[K1A]"_s},
+        {"\xef\xbb\xbf" + quoted({"K1A", "Ren\xc3\xa9", "\xe2\x82\xac\xe6\x9d\xb1"}),
+         u"[K1A|Ren\u00e9|\u20ac\u6771]"_s},
+        {"\xef\xbb\xbf" + quoted({"K1A", "Ren\xe9"}), u"[K1A|Ren\u00e9]"_s},
+        {quoted({"\xc3\xa9\xe9"}), u"[\u00c3\u00a9\u00e9]"_s}, // not UTF-8 as a whole
     };
     for (const auto &[bytes, expected] : cases)
         EXPECT_EQ(parsed(bytes), expected) << bytes.toStdString();
+}
+
+// A record is irregular when its nineteenth value does not end its line, when a line ends
+// between two of its values outside quotes, or when the file ends inside it.
+TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
+{
+    const QByteArray full = quoted(QByteArray(kFull).split('|'));
+    const QByteArray twoLines = quoted({"K1A", "Jo", "", "Doe", "1 Elm\r\nApt 3"});
+    QByteArray values25 = full.chopped(2),
+               unquoted = "K1A,John,Q,Doe" + QByteArray(",x", 2).repeated(15);
+    for (int k = 19; k < 25; ++k)
+        values25 += ",\"" + QByteArray::number(k) + '"';
+    struct Case {
+        QByteArray bytes;
+        int irregular, firstLine;
+    } cases[] = {
+        {full + twoLines + QByteArray(full).replace("\r\n", "\r") + "\n\r\n  \r\n" + full, 0, 0},
+        {full + values25 + "\r\n" + full + full, 4, 2},             // 82 values: the rest shifted
+        {full + twoLines + full.chopped(10) + "\r\n" + full, 2, 4}, // 18 values on line 4
+        {full + quoted({"K1A", "Jo", "Q"}).replace("\"Jo\"", "\"Jo") + full + full, 3, 2}, // "Jo
+        {(unquoted + "\r\n").repeated(2) + "K1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted, 1,
+         3},
+        {full + full.left(full.size() / 2), 1, 2}, // cut in half
+    };
+    for (const Case &c : cases) {
+        const ParseSummary s = parseClubData(c.bytes, MemberStore::kCapacity, {});
+        EXPECT_EQ(std::pair(s.irregular, s.firstIrregularLine), std::pair(c.irregular, c.firstLine))
+            << c.bytes.toStdString();
+    }
 }
 
 TEST(ParseClubData, RecordsBeyondTheLimitAreCountedNotHandedOver)
