@@ -3,16 +3,66 @@
 #include "core/club_data_codec.h"
 #include "core/whole_file.h"
 
+#include "core/text_codec.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace tessaly {
 
 const QString ClubDataFile::kFileName = QStringLiteral("AddrClub.dat");
 const QString ClubDataFile::kBackupFileName = QStringLiteral("AddrClub.dat.bak");
+const QString ClubDataFile::kBackupFolder = QStringLiteral("backups");
+
+DiskStamp DiskStamp::of(const QString &path)
+{
+    DiskStamp stamp;
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return stamp;
+    const auto nanoseconds = [](const timespec &t) {
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    stamp.exists = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modified = nanoseconds(info.st_mtim);
+    stamp.changed = nanoseconds(info.st_ctim);
+    return stamp;
+}
+
+bool DiskStamp::operator==(const DiskStamp &o) const
+{
+    return std::tie(exists, device, inode, size, modified, changed) ==
+           std::tie(o.exists, o.device, o.inode, o.size, o.modified, o.changed);
+}
+
+namespace {
+
+// The characters of the store that Windows-1252 has no byte for, each once, in the
+// order they first appear.
+QString unencodableCharacters(const MemberStore &store)
+{
+    QString found;
+    for (int n = 1; n <= store.count(); ++n) {
+        for (const QString &value : store.record(n).values) {
+            for (const QChar c : value) {
+                if (!canEncodeWindows1252(c) && !found.contains(c))
+                    found += c;
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace
 
 ClubDataFile::ClubDataFile(const QString &directory) : directory_(directory)
 {
@@ -28,9 +78,17 @@ QString ClubDataFile::backupPath() const
     return QDir(directory_).filePath(kBackupFileName);
 }
 
+QString ClubDataFile::dailyBackupPath(const QDate &day) const
+{
+    return QDir(directory_)
+        .filePath(kBackupFolder + QStringLiteral("/AddrClub-") + day.toString(u"yyyy-MM-dd") +
+                  QStringLiteral(".dat"));
+}
+
 LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)> &onRecord)
 {
     LoadResult result;
+    stamp_ = DiskStamp::of(path());
     QFile file(path());
     // A roll that exists but cannot be read must not be replaced by whatever the
     // operator enters next: the first save keeps it first, and fails if it cannot.
@@ -58,35 +116,110 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
             onRecord(store.count());
     });
     result.surplus = summary.surplus;
-    // The records beyond the store's room exist only in the file on disk; keep that
-    // file before anything overwrites it.
-    backupPending_ = summary.surplus > 0;
+    result.damaged = summary.irregular;
+    result.firstDamagedLine = summary.firstIrregularLine;
+    result.utf8 = summary.utf8;
+    if (summary.utf8)
+        result.unencodable = unencodableCharacters(store);
+    // Records beyond the store's room, the true shape of damaged records and the
+    // UTF-8 text exist only in the file on disk; keep that file before anything
+    // overwrites it.
+    backupPending_ = summary.surplus > 0 || summary.irregular > 0 || summary.utf8;
     return result;
 }
 
-Outcome ClubDataFile::save(const MemberStore &store)
+Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
 {
-    if (backupPending_) {
+    const QByteArray bytes = serializeClubData(store);
+    const bool dailyDue = today.isValid() && lastBackupDay_ != today;
+    if (backupPending_ || dailyDue) {
         QFile original(path());
-        const auto unreadable = [&] {
-            return Outcome::failure(
-                path(), QStringLiteral("the original file could not be read to keep it as %1 (%2)")
-                            .arg(kBackupFileName, original.errorString()));
-        };
-        if (!original.open(QIODevice::ReadOnly))
-            return unreadable();
-        const QByteArray originalBytes = original.readAll();
-        if (original.error() != QFileDevice::NoError)
-            return unreadable();
-        original.close();
-        const Outcome kept = writeWholeFile(backupPath(), originalBytes);
-        if (!kept.ok())
-            return Outcome::failure(path(),
-                                    QStringLiteral("the original file could not be kept as %1 (%2)")
-                                        .arg(backupPath(), kept.reason));
-        backupPending_ = false;
+        QByteArray originalBytes;
+        const bool exists = original.exists();
+        bool read = original.open(QIODevice::ReadOnly);
+        if (read) {
+            originalBytes = original.readAll();
+            read = original.error() == QFileDevice::NoError;
+        }
+        if (backupPending_) {
+            if (!read)
+                return Outcome::failure(
+                    path(),
+                    QStringLiteral("the original file could not be read to keep it as %1 (%2)")
+                        .arg(kBackupFileName, original.errorString()));
+            const Outcome kept = writeWholeFile(backupPath(), originalBytes);
+            if (!kept.ok())
+                return Outcome::failure(
+                    path(), QStringLiteral("the original file could not be kept as %1 (%2)")
+                                .arg(backupPath(), kept.reason));
+            backupPending_ = false;
+        }
+        if (dailyDue) {
+            if (!exists)
+                lastBackupDay_ = today; // a new roll: nothing stood there to keep
+            else if (!read)
+                recordBackupFailure(
+                    Outcome::failure(dailyBackupPath(today), original.errorString()));
+            else if (originalBytes != bytes)
+                makeDailyBackup(originalBytes, today);
+        }
     }
-    return writeWholeFile(path(), serializeClubData(store));
+    const Outcome written = writeWholeFile(path(), bytes);
+    if (written.ok())
+        stamp_ = DiskStamp::of(path());
+    return written;
+}
+
+void ClubDataFile::makeDailyBackup(const QByteArray &original, const QDate &today)
+{
+    const QString target = dailyBackupPath(today);
+    // An earlier run today made it: it holds the roll as the day found it.
+    if (QFileInfo(target).isFile() || original.isEmpty()) {
+        lastBackupDay_ = today;
+        return;
+    }
+    if (!QDir(directory_).mkpath(kBackupFolder)) {
+        recordBackupFailure(Outcome::failure(
+            target, QStringLiteral("the folder %1 could not be made")
+                        .arg(QDir::toNativeSeparators(QDir(directory_).filePath(kBackupFolder)))));
+        return;
+    }
+    const Outcome kept = writeWholeFile(target, original);
+    if (!kept.ok()) {
+        recordBackupFailure(kept);
+        return;
+    }
+    lastBackupDay_ = today;
+    pruneDailyBackups();
+}
+
+void ClubDataFile::pruneDailyBackups() const
+{
+    static const QRegularExpression dated(QStringLiteral("^AddrClub-\\d{4}-\\d{2}-\\d{2}\\.dat$"));
+    QDir folder(QDir(directory_).filePath(kBackupFolder));
+    QStringList names = folder.entryList({QStringLiteral("AddrClub-*.dat")}, QDir::Files);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &n) { return !dated.match(n).hasMatch(); }),
+                names.end());
+    // The dates sort as text; the newest come last.
+    std::sort(names.begin(), names.end());
+    for (qsizetype i = 0; i + kDailyBackupsKept < names.size(); ++i)
+        folder.remove(names[i]);
+}
+
+void ClubDataFile::recordBackupFailure(const Outcome &failure)
+{
+    if (!backupFailureReported_ && !backupFailure_)
+        backupFailure_ = failure;
+}
+
+std::optional<Outcome> ClubDataFile::takeBackupFailure()
+{
+    std::optional<Outcome> failure;
+    failure.swap(backupFailure_);
+    if (failure)
+        backupFailureReported_ = true;
+    return failure;
 }
 
 } // namespace tessaly

@@ -3,9 +3,11 @@
 #include "core/member_store.h"
 #include "core/outcome.h"
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace tessaly {
 
@@ -13,6 +15,21 @@ struct LoadResult {
     Outcome outcome; // Failed: the file could not be read; nothing was loaded
     int loaded = 0;
     int surplus = 0; // records in the file beyond the store's capacity
+    int damaged = 0; // records not shaped as the program writes them
+    int firstDamagedLine = 0;
+    bool utf8 = false;   // read as UTF-8; it will be written back as Windows-1252
+    QString unencodable; // of a UTF-8 file: the characters Windows-1252 cannot hold
+};
+
+// What identifies the file on disk as the one this run last read or wrote.
+struct DiskStamp {
+    bool exists = false;
+    quint64 device = 0, inode = 0;
+    qint64 size = 0, modified = 0, changed = 0; // times in nanoseconds
+
+    static DiskStamp of(const QString &path);
+    bool operator==(const DiskStamp &other) const;
+    bool operator!=(const DiskStamp &other) const { return !(*this == other); }
 };
 
 // AddrClub.dat in the start directory. Saving is atomic: the new roll is written
@@ -22,26 +39,50 @@ class ClubDataFile {
   public:
     static const QString kFileName;       // "AddrClub.dat"
     static const QString kBackupFileName; // "AddrClub.dat.bak"
+    static const QString kBackupFolder;   // "backups": the copy of each day's first save
+    static constexpr int kDailyBackupsKept = 30;
 
     explicit ClubDataFile(const QString &directory);
 
     QString path() const;
     QString backupPath() const;
 
+    // backups/AddrClub-YYYY-MM-DD.dat
+    QString dailyBackupPath(const QDate &day) const;
+
     // Fills an empty store; onRecord(n) runs after record n is in the store.
-    // When the file holds more records than the store can take, the first
-    // MemberStore::kCapacity are loaded and the untouched original is copied to
-    // AddrClub.dat.bak before the first save replaces it. The same holds for a file
-    // that exists but cannot be read: no save replaces it until it has been kept.
+    // The untouched original is copied to AddrClub.dat.bak before the first save
+    // replaces it when that save could lose what it holds: records beyond the
+    // store's capacity, damaged records read as well as they could be, text in
+    // UTF-8, or a file that exists but cannot be read (no save replaces that one
+    // until it has been kept).
     LoadResult load(MemberStore &store, const std::function<void(int)> &onRecord = {});
 
-    Outcome save(const MemberStore &store);
+    // Before the first save on `today` that changes the file, the file as it stood
+    // is copied to the day's backup and only the newest kDailyBackupsKept are kept.
+    // A backup that cannot be made does not stop the save: see takeBackupFailure.
+    Outcome save(const MemberStore &store, const QDate &today = {});
 
     bool backupPending() const { return backupPending_; }
 
+    // True when AddrClub.dat is no longer what this object last read or wrote:
+    // another program has changed, replaced or removed it.
+    bool changedOnDisk() const { return DiskStamp::of(path()) != stamp_; }
+
+    // The first daily backup that failed, once; later failures are not repeated.
+    std::optional<Outcome> takeBackupFailure();
+
   private:
+    void makeDailyBackup(const QByteArray &original, const QDate &today);
+    void pruneDailyBackups() const;
+    void recordBackupFailure(const Outcome &failure);
+
     QString directory_;
     bool backupPending_ = false;
+    DiskStamp stamp_;
+    QDate lastBackupDay_;
+    std::optional<Outcome> backupFailure_;
+    bool backupFailureReported_ = false;
 };
 
 } // namespace tessaly

@@ -1,15 +1,88 @@
 #include "core/whole_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessaly {
 
+namespace {
+
+const QLatin1StringView kTemporaryMark(".tessaly-");
+const QLatin1StringView kTemporaryEnd(".tmp");
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Opens a new, empty file beside target under a name that says whose it is, so that
+// one left behind by a save that was killed half way is recognised and removed.
+int createTemporary(const QString &target, QByteArray &name)
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray suffix(6, Qt::Uninitialized);
+        for (char &c : suffix)
+            c = digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)];
+        name = QFile::encodeName(target) + QByteArray(kTemporaryMark.data()) + suffix +
+               QByteArray(kTemporaryEnd.data());
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<std::size_t>(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// A rename is on disk only once the folder that holds it is; without this a power
+// loss right after a save could bring back the roll from before it.
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo target(path);
+    QFileInfo target(path);
     const QString native = QDir::toNativeSeparators(path);
+    // A roll reached through a link is written where the link points, and the link stays.
+    if (target.isSymLink())
+        target.setFile(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
         return Outcome::failure(native, QStringLiteral("the folder %1 does not exist")
@@ -23,20 +96,46 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
                                                        "should go")
                                             .arg(target.fileName()));
 
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (disk full, file size limit) shows in the
-    // count write() returns: through the buffer it would surface only at commit(),
-    // which then swaps in the truncated file and reports success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Outcome::failure(native, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Outcome::failure(native, reason);
+    const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
+    QByteArray temporary;
+    const int fd = createTemporary(target.absoluteFilePath(), temporary);
+    if (fd < 0)
+        return Outcome::failure(native, systemReason(errno));
+
+    // The new file takes the old one's permissions, as an edit in place would keep them.
+    struct stat old {};
+    bool written =
+        ::stat(finalName.constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    written = written && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
     }
-    if (!file.commit())
-        return Outcome::failure(native, file.errorString());
+    if (written && ::rename(temporary.constData(), finalName.constData()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.constData());
+        return Outcome::failure(native, systemReason(error));
+    }
+    syncFolder(target.absolutePath());
     return Outcome::done();
+}
+
+int removeLeftoverTemporaries(const QString &directory)
+{
+    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
+    QDir folder(directory);
+    int removed = 0;
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (leftover.match(name).hasMatch() && folder.remove(name))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace tessaly
