@@ -1,13 +1,20 @@
 #include "core/version.h"
 #include "main_window/main_window.h"
 #include "platform/qt_platform.h"
+#include "roll/roll_messages.h"
 #include "roll/roll_session.h"
 
 #include <QApplication>
 #include <QDir>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // Over a file-size limit a write should fail and say so, keeping the old roll,
+    // rather than end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
@@ -16,6 +23,11 @@ int main(int argc, char **argv)
     // current directory becomes later.
     tessaly::RollSession roll(QDir::current().absolutePath());
     tessaly::QtPlatform platform(roll.startDirectory());
+    if (!roll.claimFolder()) {
+        platform.platform().messages.inform(tessaly::rollInUseMessage(roll.startDirectory()),
+                                            tessaly::rollInUseTitle());
+        return 1;
+    }
     tessaly::MainWindow window(roll, platform.platform());
     window.show();
     return app.exec();

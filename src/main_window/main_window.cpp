@@ -39,6 +39,7 @@ MainWindow::MainWindow(RollSession &roll, Platform &platform, QWidget *parent)
 
     workAreaFit_ = new WorkAreaFit(this, centralWidget(), geometry_, platform_.desktop);
     workAreaFit_->fit();
+    watchSaves();
     loadRoll();
 
     setEntryMode(EntryMode::Add);
@@ -95,6 +96,20 @@ void MainWindow::connectControls()
     connect(focusWatcher_.get(), &FocusWatcher::left, this, &MainWindow::controlLeft);
 }
 
+void MainWindow::watchSaves()
+{
+    // Every window saves through the roll; its questions and warnings are asked here.
+    roll_.setToday([this] { return platform_.clock.today(); });
+    roll_.setConfirmOverwrite([this](const QString &path) {
+        return platform_.messages.ask(changedOnDiskMessage(path), changedOnDiskTitle()) ==
+               Answer::Yes;
+    });
+    connect(&roll_, &RollSession::backupFailed, this,
+            [this](const QString &file, const QString &reason) {
+                platform_.messages.inform(backupFailureMessage(file, reason), backupFailureTitle());
+            });
+}
+
 void MainWindow::loadRoll()
 {
     listed_->emptyList();
@@ -107,6 +122,13 @@ void MainWindow::loadRoll()
     if (result.surplus > 0)
         platform_.messages.inform(surplusMessage(roll_.dataFilePath(), result.surplus),
                                   surplusTitle());
+    if (result.damaged > 0)
+        platform_.messages.inform(
+            damagedRollMessage(roll_.dataFilePath(), result.damaged, result.firstDamagedLine),
+            damagedRollTitle());
+    if (result.utf8)
+        platform_.messages.inform(utf8RollMessage(roll_.dataFilePath(), result.unencodable),
+                                  utf8RollTitle());
 }
 
 void MainWindow::addOrRecord()

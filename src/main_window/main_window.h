@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
 
     void connectControls();
+    void watchSaves();
     void loadRoll();
 
     // The commands of the buttons.

@@ -3,6 +3,7 @@
 #include "core/club_data_file.h"
 
 #include <QDir>
+#include <QStringList>
 
 namespace tessaly {
 
@@ -32,6 +33,88 @@ QString surplusMessage(const QString &path, int surplus)
                           "were loaded.\n\nThe whole original file will be kept as %3 beside it "
                           "before the roll is first saved.")
         .arg(path, more, ClubDataFile::kBackupFileName);
+}
+
+QString damagedRollTitle()
+{
+    return QStringLiteral("Damaged Records Found");
+}
+
+QString damagedRollMessage(const QString &path, int damaged, int firstLine)
+{
+    const QString records =
+        damaged == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(damaged);
+    return QStringLiteral("%1 holds %2 that do not look like the records Tessaly writes, the "
+                          "first on line %3: a value too many or too few, or a quotation mark "
+                          "missing or out of place. The roll was loaded as well as it could be; "
+                          "check the members read from there on.\n\nThe original file will be "
+                          "kept as %4 beside it before the roll is first saved.")
+        .arg(QDir::toNativeSeparators(path), records)
+        .arg(firstLine)
+        .arg(ClubDataFile::kBackupFileName);
+}
+
+QString utf8RollTitle()
+{
+    return QStringLiteral("Roll Saved as UTF-8");
+}
+
+QString utf8RollMessage(const QString &path, const QString &unencodable)
+{
+    QString text = QStringLiteral("%1 was saved as UTF-8 text. Tessaly keeps the roll as "
+                                  "Windows-1252 text and will write it back that way when it is "
+                                  "first saved; the original file will be kept as %2 beside it "
+                                  "before then.")
+                       .arg(QDir::toNativeSeparators(path), ClubDataFile::kBackupFileName);
+    if (!unencodable.isEmpty()) {
+        QStringList characters;
+        for (const QChar c : unencodable)
+            characters << QString(c);
+        text += QStringLiteral("\n\nThese characters have no place in Windows-1252 and will be "
+                               "written as \"?\": %1")
+                    .arg(characters.join(u' '));
+    }
+    return text;
+}
+
+QString rollInUseTitle()
+{
+    return QStringLiteral("Roll Already Open");
+}
+
+QString rollInUseMessage(const QString &directory)
+{
+    return QStringLiteral("The member roll in %1 is already open in another Tessaly.\n\nWork "
+                          "in that window, or close it and start Tessaly again. This copy ends "
+                          "now and has changed nothing.")
+        .arg(QDir::toNativeSeparators(directory));
+}
+
+QString changedOnDiskTitle()
+{
+    return QStringLiteral("Roll Changed by Another Program");
+}
+
+QString changedOnDiskMessage(const QString &path)
+{
+    return QStringLiteral("%1 was changed by another program after Tessaly read it.\n\nSave "
+                          "the roll as Tessaly holds it over that file? What the other program "
+                          "wrote would be lost.\n\nNo keeps the file as it is; your change stays "
+                          "in memory while Tessaly runs.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString backupFailureTitle()
+{
+    return QStringLiteral("Backup Not Made");
+}
+
+QString backupFailureMessage(const QString &file, const QString &reason)
+{
+    return QStringLiteral("The day's backup of the member roll could not be written to %1 "
+                          "because of this problem: %2.\n\nThe roll itself was saved. Tessaly "
+                          "tries again at each save and will not tell you again while it runs.")
+        .arg(QDir::toNativeSeparators(file), reason);
 }
 
 QString addressFileFailureTitle()

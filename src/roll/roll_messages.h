@@ -14,6 +14,21 @@ QString saveFailureMessage(const QString &path, const QString &reason);
 QString surplusTitle();
 QString surplusMessage(const QString &path, int surplus);
 
+// Start-up: a roll whose records do not all have the shape the program writes.
+QString damagedRollTitle();
+QString damagedRollMessage(const QString &path, int damaged, int firstLine);
+// Start-up: a roll saved as UTF-8; unencodable lists what Windows-1252 cannot hold.
+QString utf8RollTitle();
+QString utf8RollMessage(const QString &path, const QString &unencodable);
+// Start-up: another Tessaly holds the folder.
+QString rollInUseTitle();
+QString rollInUseMessage(const QString &directory);
+// Before a save: another program changed the roll's file. Yes overwrites it.
+QString changedOnDiskTitle();
+QString changedOnDiskMessage(const QString &path);
+QString backupFailureTitle();
+QString backupFailureMessage(const QString &file, const QString &reason);
+
 QString addressFileFailureTitle();
 QString addressFileFailureMessage(const QString &path, const QString &reason);
 

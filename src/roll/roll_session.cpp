@@ -1,7 +1,11 @@
 #include "roll/roll_session.h"
 
+#include "core/whole_file.h"
 #include "roll/address_file.h"
 #include "roll/address_texts.h"
+
+#include <QDir>
+#include <QLockFile>
 
 namespace tessaly {
 
@@ -10,8 +14,24 @@ RollSession::RollSession(const QString &startDirectory, QObject *parent)
 {
 }
 
+RollSession::~RollSession() = default;
+
+bool RollSession::claimFolder()
+{
+    auto lock = std::make_unique<QLockFile>(QDir(startDirectory_).filePath(kLockFileName));
+    // Stale only when the process that took it has gone, never by age: a Tessaly
+    // left open for days still holds its roll.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock())
+        return false;
+    lock_ = std::move(lock);
+    return true;
+}
+
 LoadResult RollSession::load(const std::function<void(int)> &onRecord)
 {
+    removeLeftoverTemporaries(startDirectory_);
+    removeLeftoverTemporaries(QDir(startDirectory_).filePath(ClubDataFile::kBackupFolder));
     return dataFile_.load(store_, onRecord);
 }
 
@@ -68,7 +88,16 @@ Outcome RollSession::saveAndAnnounce(Change change)
 {
     // The change is in memory whether or not the file could take it; the windows
     // show it, and the next save that succeeds writes it with everything else.
-    const Outcome saved = dataFile_.save(store_);
+    Outcome saved;
+    if (dataFile_.changedOnDisk() && !(confirmOverwrite_ && confirmOverwrite_(dataFilePath()))) {
+        saved = Outcome::failure(dataFilePath(),
+                                 QStringLiteral("another program changed the file after Tessaly "
+                                                "read it, and that version was kept"));
+    } else {
+        saved = dataFile_.save(store_, today_ ? today_() : QDate());
+        if (const std::optional<Outcome> backup = dataFile_.takeBackupFailure())
+            emit backupFailed(backup->file, backup->reason);
+    }
     emit changed(change);
     return saved;
 }

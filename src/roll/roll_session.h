@@ -4,10 +4,14 @@
 #include "core/member_store.h"
 #include "core/outcome.h"
 
+#include <QDate>
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QLockFile;
 
 namespace tessaly {
 
@@ -21,6 +25,7 @@ class RollSession : public QObject {
   public:
     // Members are added only while fewer than this many are on the roll.
     static constexpr int kAddLimit = 9998;
+    static inline const QString kLockFileName = QStringLiteral(".tessaly.lock");
 
     enum class Change {
         Members,   // members were added, removed or changed, and the roll re-sorted
@@ -28,6 +33,12 @@ class RollSession : public QObject {
     };
 
     explicit RollSession(const QString &startDirectory, QObject *parent = nullptr);
+    ~RollSession() override;
+
+    // Takes the start directory's lock, so that no second Tessaly works on the same
+    // roll (the last save would silently undo the other's changes). False while
+    // another running Tessaly holds it; a lock left by one that crashed is taken over.
+    bool claimFolder();
 
     const MemberStore &store() const { return store_; }
     int count() const { return store_.count(); }
@@ -37,9 +48,19 @@ class RollSession : public QObject {
     QString startDirectory() const { return startDirectory_; }
     QString dataFilePath() const { return dataFile_.path(); }
 
-    // Reads AddrClub.dat into the empty roll, once, at start-up; onRecord(n) runs
-    // as soon as record n is in.
+    // Reads AddrClub.dat into the empty roll, once, at start-up, after claimFolder;
+    // onRecord(n) runs as soon as record n is in. Temporary files that a killed
+    // save left behind are removed first.
     LoadResult load(const std::function<void(int)> &onRecord = {});
+
+    // Asked before a save when another program has changed AddrClub.dat since this
+    // run read or wrote it; without an answer of true nothing is saved.
+    void setConfirmOverwrite(std::function<bool(const QString &path)> confirm)
+    {
+        confirmOverwrite_ = std::move(confirm);
+    }
+    // The day each save's backup is for; without it no daily backup is made.
+    void setToday(std::function<QDate()> today) { today_ = std::move(today); }
 
     // The member being edited, 0 when none. It stays the same member through every
     // re-sort and removal of others; removing it makes it 0.
@@ -59,6 +80,8 @@ class RollSession : public QObject {
 
   signals:
     void changed(tessaly::RollSession::Change change);
+    // The day's backup could not be made; the save went ahead. Sent once a run.
+    void backupFailed(const QString &file, const QString &reason);
 
   private:
     Outcome sortAndSave();
@@ -68,6 +91,9 @@ class RollSession : public QObject {
     MemberStore store_;
     ClubDataFile dataFile_;
     int selected_ = 0;
+    std::unique_ptr<QLockFile> lock_;
+    std::function<bool(const QString &)> confirmOverwrite_;
+    std::function<QDate()> today_;
 };
 
 } // namespace tessaly

@@ -28,7 +28,7 @@ TEST_F(StartUpTest, ListsTheFileMembersInOrderAndWaitsInAddMode)
     open(threeMembers + "\"W3NEW\",\"Dora\",\"\",\"Dunn\",\"1 Main");
     EXPECT_EQ(listLines(), (QStringList{u"Adams, John Q - K3ABC"_s, u"Baker, Mary "_s,
                                         u"Carter, Carl  - N3XYZ"_s, u"Dunn, Dora  - W3NEW"_s}));
-    EXPECT_TRUE(desktop.messages.shown.empty());
+    expectMessage(1, u"Damaged Records Found"_s);
     expectEmptyFormInAddMode();
     EXPECT_TRUE(line("Text12")->hasFocus());
 }

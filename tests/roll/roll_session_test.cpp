@@ -4,7 +4,11 @@
 
 #include "temp_roll.h"
 
+#include <QDir>
 #include <QSignalSpy>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -113,7 +117,7 @@ TEST_F(RollSessionTest, AFailedSaveKeepsTheChangeInMemoryAndTheFileAsItWas)
     testing::withFileSizeCap(two.size(), [&] { failed = roll->add(member("Baker")); });
     EXPECT_EQ(failed.status, Outcome::Status::Failed);
     EXPECT_EQ(failed.file, files.path(ClubDataFile::kFileName));
-    EXPECT_FALSE(failed.reason.isEmpty());
+    EXPECT_EQ(failed.reason, u"File too large"_s);
     EXPECT_EQ(file(), two);
     // The roll holds the new member, and the windows were told.
     EXPECT_EQ(lastNames(), (QStringList{u"Adams"_s, u"Baker"_s, u"Carter"_s}));
@@ -143,6 +147,74 @@ TEST_F(RollSessionTest, WritesAddressTxtFromTheGivenMembersInThatOrder)
               QByteArray("Ann Baker\r\n1 Main St\r\nMedia PA 19063\r\n\r\n"
                          "Ann Adams\r\n1 Main St\r\nMedia PA 19063\r\n\r\n"));
     EXPECT_EQ(changes->count(), 0);
+}
+
+// A second Tessaly on the same folder is refused while the first runs; the lock of one that
+// died without letting go is taken over.
+TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
+{
+    auto first = std::make_unique<RollSession>(files.dir());
+    RollSession second(files.dir());
+    ASSERT_TRUE(first->claimFolder());
+    EXPECT_FALSE(second.claimFolder());
+    first.reset();
+    EXPECT_TRUE(second.claimFolder());
+
+    testing::TempRoll other;
+    const pid_t crashed = ::fork();
+    if (crashed == 0) {
+        RollSession dying(other.dir());
+        ::_exit(dying.claimFolder() ? 0 : 1); // exits holding the lock
+    }
+    int status = -1;
+    ::waitpid(crashed, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(other.exists(RollSession::kLockFileName));
+    EXPECT_TRUE(RollSession(other.dir()).claimFolder());
+}
+
+// Another program rewrote the file: it is overwritten only when the operator says so; until
+// then the change stays in memory and the other program's file on disk.
+TEST_F(RollSessionTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenConfirmed)
+{
+    open(line("Adams"));
+    files.write(ClubDataFile::kFileName, line("Zeller"));
+    QStringList asked;
+    bool answer = false;
+    roll->setConfirmOverwrite([&](const QString &path) {
+        asked << path;
+        return answer;
+    });
+    const Outcome kept = roll->add(member("Baker"));
+    EXPECT_EQ(std::tuple(kept.status, kept.file, kept.reason),
+              std::tuple(Outcome::Status::Failed, files.path(ClubDataFile::kFileName),
+                         u"another program changed the file after Tessaly read it, and that "
+                         "version was kept"_s));
+    EXPECT_EQ(file(), line("Zeller"));
+    EXPECT_EQ(lastNames(), (QStringList{u"Adams"_s, u"Baker"_s}));
+
+    answer = true;
+    ASSERT_TRUE(roll->resetDues().ok());
+    EXPECT_EQ(file(), line("Adams") + serializeRecord(roll->member(2)));
+    ASSERT_TRUE(roll->remove(2).ok()); // the file is this run's own again: nothing is asked
+    EXPECT_EQ(asked, QStringList(2, files.path(ClubDataFile::kFileName)));
+}
+
+TEST_F(RollSessionTest, TheDaysBackupIsMadeOnTheSessionsDayAndAFailureIsToldOnce)
+{
+    open(line("Adams"));
+    roll->setToday([] { return QDate(2026, 12, 6); });
+    QSignalSpy failures(roll.get(), &RollSession::backupFailed);
+    ASSERT_TRUE(roll->add(member("Baker")).ok());
+    EXPECT_EQ(files.read(u"backups/AddrClub-2026-12-06.dat"_s), line("Adams"));
+
+    QDir(files.dir()).mkpath(u"backups/AddrClub-2026-12-07.dat"_s); // a folder in its place
+    roll->setToday([] { return QDate(2026, 12, 7); });
+    ASSERT_TRUE(roll->add(member("Carter")).ok());
+    ASSERT_TRUE(roll->add(member("Dunn")).ok());
+    ASSERT_EQ(failures.count(), 1);
+    EXPECT_EQ(failures[0][0].toString(), files.path(u"backups/AddrClub-2026-12-07.dat"_s));
+    EXPECT_EQ(file(), serializeClubData(roll->store()));
 }
 
 } // namespace
