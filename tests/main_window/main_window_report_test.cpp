@@ -41,7 +41,7 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     EXPECT_TRUE(modal);
     QByteArray reset = threeMembers;
     reset.replace("\"N\",\"y\",\"Y\",\"\"", "\"N\",\"y\",\"N\",\"\"");
-    EXPECT_EQ(fileBytes(), reset);
+    EXPECT_EQ(roll(), reset);
     EXPECT_EQ(listLines(), listed);
     EXPECT_EQ(session->selectedRecord(), 2);
     EXPECT_EQ(window->entryMode(), EntryMode::Record);
