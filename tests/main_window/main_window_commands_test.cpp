@@ -151,9 +151,8 @@ TEST_F(CommandsTest, KeyboardAloneAddsAMember)
     }
     QTest::keyClicks(QApplication::focusWidget(), u"610-555-0199"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(roll(),
-              fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St", "Media", "PA", "19063",
-                          "610-555-0199", "", "", "", "", "", "", "N", "N", "N", ""}));
+    EXPECT_EQ(roll(), fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St", "Media", "PA", "19063",
+                                  "610-555-0199", "", "", "", "", "", "", "N", "N", "N", ""}));
     EXPECT_TRUE(desktop.messages.shown.empty()); // the empty roll opened quietly
 }
 
