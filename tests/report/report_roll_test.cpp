@@ -75,27 +75,6 @@ TEST(ExpirationQuery, ListsDatesStrictlyEarlierInRecordOrder)
               std::vector<int>{});
 }
 
-TEST(ExpirationQuery, EachChoiceReadsOnlyItsOwnField)
-{
-    MemberStore store;
-    const std::pair<QString, QString> clubAndLicence[] = {
-        {u"1/1/2000"_s, QString()},     {QString(), u"1/1/2000"_s},
-        {u"1/1/2000"_s, u"1/1/2030"_s}, {u"1/1/2030"_s, u"1/1/2000"_s},
-        {u"1/1/2000"_s, u"1/1/2000"_s},
-    };
-    for (const auto &[club, licence] : clubAndLicence) {
-        MemberRecord record;
-        record[Field::ClubExpires] = club;
-        record[Field::LicenseExpires] = licence;
-        record[Field::Joined] = u"1/1/1990"_s;
-        store.append(record);
-    }
-    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, kQueryDate, kToday),
-              (std::vector<int>{1, 3, 5}));
-    EXPECT_EQ(membersExpiringBefore(store, Field::LicenseExpires, kQueryDate, kToday),
-              (std::vector<int>{2, 4, 5}));
-}
-
 // A title click sorts the displayed records, and only those, by the column's cells: always
 // ascending, letter case ignored, equal cells in the order they had. Dates sort as text, and an
 // address as the report shows it, with ", " in place of CR LF (a CR would sort before the comma).
