@@ -1,27 +1,16 @@
 #pragma once
 
 #include "main_window/main_window.h"
-#include "roll/roll_session.h"
 
-#include "fake_platform.h"
-#include "file_records.h"
-#include "temp_roll.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <optional>
 
 namespace tessaly::testing {
-
-using namespace Qt::Literals::StringLiterals;
 
 // Three members as the program writes them, in sorted order.
 inline const QByteArray adamsRecord =
@@ -43,30 +32,16 @@ inline QString textOf(const QWidget *box)
         .toString();
 }
 
-// A main window on a fresh start directory and a fake desktop.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest<MainWindow> {
   protected:
-    // Writes AddrClub.dat (none at all for nullopt), opens the window and shows it if asked.
+    // Opens the window on this AddrClub.dat (none at all for nullopt), shown if asked.
     void open(const std::optional<QByteArray> &roll = threeMembers, bool shown = true)
     {
-        if (roll)
-            files.write(ClubDataFile::kFileName, *roll);
-        session = std::make_unique<RollSession>(files.dir());
+        startSession(roll);
         window = std::make_unique<MainWindow>(*session, desktop.platform());
-        if (!shown)
-            return;
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
+        if (shown)
+            showActive();
     }
-
-    template <typename T = QWidget> T *control(const char *id) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(id));
-        EXPECT_NE(found, nullptr) << id;
-        return found;
-    }
-    QLineEdit *line(const char *id) const { return control<QLineEdit>(id); }
 
     // Moves the focus as the Tab key would, so that enter and leave rules run.
     void focus(QWidget *widget)
@@ -75,7 +50,6 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(widget->hasFocus()) << widget->objectName().toStdString();
     }
     void pressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
-    void click(const char *buttonId) { QTest::mouseClick(control(buttonId), Qt::LeftButton); }
 
     // Clicks list row (counted from 1), as the operator picks a member.
     void clickRow(int row)
@@ -94,16 +68,7 @@ class MainWindowTest : public ::testing::Test {
         QTest::keyClicks(box, text);
     }
 
-    QStringList listLines() const
-    {
-        QAbstractItemModel *model = control<QListView>("List1")->model();
-        QStringList lines;
-        for (int row = 0; row < model->rowCount(); ++row)
-            lines << model->index(row, 0).data().toString();
-        return lines;
-    }
-
-    QByteArray fileBytes() const { return files.read(ClubDataFile::kFileName); }
+    QStringList listLines() const { return columnOf(control<QListView>("List1")->model()); }
 
     // The entry area in one string: the boxes in file order joined by '|', check boxes as
     // Y or N, and the Quick Copy block last.
@@ -126,21 +91,6 @@ class MainWindowTest : public ::testing::Test {
         EXPECT_EQ(window->entryMode(), EntryMode::Add);
         EXPECT_EQ(control<QPushButton>("Command1")->text(), u"&Add"_s);
     }
-
-    // That count (one or more) message boxes came up so far, the last with this title (and text).
-    void expectMessage(std::size_t count, const QString &title, const QString &text = {}) const
-    {
-        ASSERT_EQ(desktop.messages.shown.size(), count);
-        EXPECT_EQ(desktop.messages.shown.back().title, title);
-        if (!text.isNull()) {
-            EXPECT_EQ(desktop.messages.shown.back().text, text);
-        }
-    }
-
-    TempRoll files;
-    FakePlatform desktop;
-    std::unique_ptr<RollSession> session;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace tessaly::testing

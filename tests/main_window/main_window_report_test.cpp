@@ -3,10 +3,22 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
+
 namespace tessaly::testing {
 namespace {
 
-using ReportFromMainWindowTest = MainWindowTest;
+class ReportFromMainWindowTest : public MainWindowTest {
+  protected:
+    // Runs act on the modal window that the next command opens, once it is up.
+    static void whenModalUp(std::function<void(QWidget *)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            if (QWidget *up = QApplication::activeModalWidget())
+                act(up);
+        });
+    }
+};
 
 // Alt+Q opens "Database Functions" modally over the main window; a dues reset there is saved,
 // and the main window's own listing, selection and entry area stay as the operator left them.
@@ -23,25 +35,20 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
 
     QString title;
     bool modal = false;
-    QTimer::singleShot(0, [&] {
-        auto *report = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (report == nullptr)
-            return;
+    whenModalUp([&](QWidget *report) {
         title = report->windowTitle();
-        modal = report->isModal();
+        modal = qobject_cast<QDialog *>(report) && report->isModal();
         desktop.messages.answerNext(Answer::Yes);
         QTest::mouseClick(report->findChild<QWidget *>(u"Command3"_s), Qt::LeftButton);
         QTest::keyClick(report, Qt::Key_Escape);
     });
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::AltModifier);
 
     EXPECT_EQ(title, u"Database Functions"_s);
     EXPECT_TRUE(modal);
     QByteArray reset = threeMembers;
     reset.replace("\"N\",\"y\",\"Y\",\"\"", "\"N\",\"y\",\"N\",\"\"");
-    EXPECT_EQ(fileBytes(), reset);
+    EXPECT_EQ(roll(), reset);
     EXPECT_EQ(listLines(), listed);
     EXPECT_EQ(session->selectedRecord(), 2);
     EXPECT_EQ(window->entryMode(), EntryMode::Record);
@@ -58,24 +65,17 @@ TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
 {
     open();
     QStringList titles;
-    const auto closeWhenUp = [&] {
-        QTimer::singleShot(0, [&] {
-            if (QWidget *up = QApplication::activeModalWidget()) {
-                titles << up->windowTitle();
-                QTest::keyClick(up, Qt::Key_Escape);
-            }
-        });
+    const auto closeWhenUp = [&](QWidget *up) {
+        titles << up->windowTitle();
+        QTest::keyClick(up, Qt::Key_Escape);
     };
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     line("Text3")->setFocus();
-    closeWhenUp();
+    whenModalUp(closeWhenUp);
     click("Command7");
     // The focus waits in the Call box for the main window to be active again.
     EXPECT_EQ(window->focusWidget(), line("Text12"));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    closeWhenUp();
+    showActive();
+    whenModalUp(closeWhenUp);
     QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
     EXPECT_EQ(titles, (QStringList{u" Label Format"_s, u"Help Page"_s}));
 }

@@ -1,29 +1,17 @@
 #include "report/report_window.h"
 
-#include "report/report_model.h"
-#include "roll/roll_session.h"
-
-#include "fake_platform.h"
-#include "file_records.h"
-#include "temp_roll.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTreeView>
-
-#include <gtest/gtest.h>
 
 namespace tessaly::testing {
 namespace {
-
-using namespace Qt::Literals::StringLiterals;
 
 // call, first, middle, last, address, city, state, zip, phone, other, email, club expires,
 // joined, class, licence expires, ARRL, voting, dues, birth
@@ -36,33 +24,16 @@ const QByteArray kNewer =
 const QByteArray kUndated = fileRecord(
     {"", "Cy", "", "Undated", "", "", "", "", "", "", "", "", "", "", "bad", "N", "N", "N", ""});
 
-class ReportWindowTest : public ::testing::Test {
+class ReportWindowTest : public WindowTest<ReportWindow> {
   protected:
     void open(const QByteArray &roll = kOlder + kNewer + kUndated, bool shown = true)
     {
-        files.write(u"AddrClub.dat"_s, roll);
-        session = std::make_unique<RollSession>(files.dir());
+        startSession(roll);
         ASSERT_TRUE(session->load().outcome.ok());
         window = std::make_unique<ReportWindow>(*session, desktop.platform());
         if (shown)
-            show();
+            showActive();
     }
-    void show()
-    {
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    template <typename T = QWidget> T *control(const char *id) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(id));
-        EXPECT_NE(found, nullptr) << id;
-        return found;
-    }
-    QString text(const char *labelId) const { return control<QLabel>(labelId)->text(); }
-    void click(const char *buttonId) { QTest::mouseClick(control(buttonId), Qt::LeftButton); }
     // Alt with an access key, as the operator presses it. The button shows itself pressed for
     // a moment before it acts, as on every desktop.
     void pressAlt(Qt::Key key)
@@ -79,27 +50,24 @@ class ReportWindowTest : public ::testing::Test {
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
     }
-    // The report's column of cells, top to bottom.
     QStringList column(int c) const
     {
-        QAbstractItemModel *model = control<QTreeView>("ListView1")->model();
-        QStringList cells;
-        for (int row = 0; row < model->rowCount(); ++row)
-            cells << model->index(row, c).data().toString();
-        return cells;
+        return columnOf(control<QTreeView>("ListView1")->model(), c);
     }
     QStringList lastNames() const { return column(3); }
+    // Total, ARRL and voting members, and the ARRL share, as the figures show them.
+    QStringList figures() const
+    {
+        QStringList texts;
+        for (const char *id : {"Label3", "Label5", "Label9", "Label6"})
+            texts << control<QLabel>(id)->text();
+        return texts;
+    }
     void query(const QString &date)
     {
-        control<QLineEdit>("Text1")->setText(date);
+        line("Text1")->setText(date);
         click("Command1");
     }
-    QByteArray roll() const { return files.read(u"AddrClub.dat"_s); }
-
-    TempRoll files;
-    FakePlatform desktop;
-    std::unique_ptr<RollSession> session;
-    std::unique_ptr<ReportWindow> window;
 };
 
 TEST_F(ReportWindowTest, ShowsEveryControlWithItsCaptionAndTooltip)
@@ -107,46 +75,46 @@ TEST_F(ReportWindowTest, ShowsEveryControlWithItsCaptionAndTooltip)
     open();
     EXPECT_EQ(window->windowTitle(), u"Database Functions"_s);
     EXPECT_EQ(window->objectName(), u"Form3"_s);
+    // The Tab key visits the first seven in this order.
     const std::tuple<const char *, QString, QString> shown[] = {
-        {"Label1", u"Click on the title in the list box to sort."_s, {}},
         {"Command2", u"List &All"_s, u"List all records."_s},
+        {"ListView1", {}, {}},
         {"Option2", u"Club expiration earlier than:"_s, {}},
-        {"Option3", u"License expiration earlier than:"_s, {}},
+        {"Text1", u"12/6/2026"_s, {}},
         {"Command1", u"&List"_s, u"List query results."_s},
+        {"Command4", u"&Copy List to Clipboard"_s, {}},
+        {"Command3", u"&Reset All Dues Paid"_s, u"Reset dues paid value to NO for All members."_s},
+        {"Label1", u"Click on the title in the list box to sort."_s, {}},
+        {"Option3", u"License expiration earlier than:"_s, {}},
         {"Label2", u" Total Members"_s, {}},
         {"Label4", u" ARRL Members"_s, {}},
         {"Label7", u" Voting Members"_s, {}},
         {"Label8", u" ARRL Members %"_s, {}},
-        {"Command4", u"&Copy List to Clipboard"_s, {}},
-        {"Command3", u"&Reset All Dues Paid"_s, u"Reset dues paid value to NO for All members."_s},
     };
-    for (const auto &[id, caption, toolTip] : shown) {
+    control("Command2")->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 0; i < std::size(shown); ++i) {
+        const auto &[id, caption, toolTip] = shown[i];
+        SCOPED_TRACE(id);
         QWidget *widget = control(id);
         ASSERT_TRUE(widget);
-        EXPECT_EQ(widget->property("text").toString(), caption) << id;
-        EXPECT_EQ(widget->toolTip(), toolTip) << id;
+        EXPECT_EQ(widget->property("text").toString(), caption);
+        EXPECT_EQ(widget->toolTip(), toolTip);
+        if (i < 7) {
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), widget->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
     }
     EXPECT_EQ(control<QGroupBox>("Frame1")->title(), u"List Options:"_s);
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(control<QLineEdit>("Text1")->text(), u"12/6/2026"_s);
 
-    const QStringList headers = {u"Call"_s,   u"First"_s,   u"MI"_s,    u"Last"_s,    u"Address"_s,
-                                 u"City"_s,   u"State"_s,   u"Zip"_s,   u"Phone"_s,   u"Email"_s,
-                                 u"Joined"_s, u"Expires"_s, u"Class"_s, u"Lic Exp"_s, u"ARRL"_s,
-                                 u"Voting"_s, u"Dues"_s,    u"DOB"_s,   u"Other"_s};
     QAbstractItemModel *model = control<QTreeView>("ListView1")->model();
-    ASSERT_EQ(model->columnCount(), 19);
-    for (int c = 0; c < 19; ++c)
-        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), headers[c]) << c;
-
-    // The Tab key visits the controls in the table's order.
-    const char *order[] = {"Command2", "ListView1", "Option2", "Text1",
-                           "Command1", "Command4",  "Command3"};
-    control("Command2")->setFocus(Qt::TabFocusReason);
-    for (const char *id : order) {
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
+    QStringList headers;
+    for (int c = 0; c < model->columnCount(); ++c)
+        headers << model->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{u"Call"_s, u"First"_s, u"MI"_s, u"Last"_s, u"Address"_s,
+                                    u"City"_s, u"State"_s, u"Zip"_s, u"Phone"_s, u"Email"_s,
+                                    u"Joined"_s, u"Expires"_s, u"Class"_s, u"Lic Exp"_s, u"ARRL"_s,
+                                    u"Voting"_s, u"Dues"_s, u"DOB"_s, u"Other"_s}));
 }
 
 // The design is 9270 x 6480 twips, 618 x 432 pixels: a work area of twice that doubles every
@@ -172,7 +140,7 @@ TEST_F(ReportWindowTest, FillsTheWorkAreaAndSizesTheColumnsByTheScreen)
 
     // Shown, the window gets a frame (the offscreen desktop draws one too): the whole frame
     // then takes the work area, and every control stays inside the smaller client area.
-    show();
+    showActive();
     EXPECT_EQ(window->frameGeometry(), QRect(0, 0, 1236, 864));
     EXPECT_LT(window->width(), 1236);
     for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -188,19 +156,13 @@ TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
     EXPECT_EQ(column(18).first(), u"golf chess"_s);
     EXPECT_EQ(column(14), (QStringList{u"Y"_s, u"y"_s, u"N"_s}));
     // Only a capital Y counts.
-    EXPECT_EQ(text("Label3"), u"3  "_s);
-    EXPECT_EQ(text("Label5"), u"1  "_s);
-    EXPECT_EQ(text("Label9"), u"1  "_s);
-    EXPECT_EQ(text("Label6"), u"33%"_s);
-}
+    EXPECT_EQ(figures(), (QStringList{u"3  "_s, u"1  "_s, u"1  "_s, u"33%"_s}));
 
-TEST_F(ReportWindowTest, AnEmptyRollShowsZeroFiguresAndCopiesAnEmptyText)
-{
+    // An empty roll shows zero figures, and its copy is an empty text.
+    window.reset();
     open(QByteArray());
     EXPECT_TRUE(lastNames().isEmpty());
-    for (const char *id : {"Label3", "Label5", "Label9"})
-        EXPECT_EQ(text(id), u"0  "_s) << id;
-    EXPECT_EQ(text("Label6"), u"0%"_s);
+    EXPECT_EQ(figures(), (QStringList{u"0  "_s, u"0  "_s, u"0  "_s, u"0%"_s}));
     desktop.clipboard.text = u"before"_s;
     click("Command4");
     EXPECT_EQ(desktop.clipboard.text, QString());
@@ -216,17 +178,16 @@ TEST_F(ReportWindowTest, TheQueryListsWhoExpiresBeforeTheDateAndKeepsTheLinesOnA
     query(u"6/1/2030"_s); // licence dates only: Older has none, Undated a bad one
     EXPECT_EQ(lastNames(), (QStringList{u"Newer"_s}));
 
+    std::size_t refused = 0;
     for (const QString &bad : {u"13/45/2026"_s, u"soon"_s}) {
+        SCOPED_TRACE(bad.toStdString());
         query(bad);
-        EXPECT_EQ(lastNames(), (QStringList{u"Newer"_s})) << bad.toStdString();
-        ASSERT_FALSE(desktop.messages.shown.empty());
-        EXPECT_EQ(desktop.messages.shown.back().title, u"Valid Date Required."_s);
-        EXPECT_EQ(desktop.messages.shown.back().text, u"Please enter a valid date."_s);
+        EXPECT_EQ(lastNames(), (QStringList{u"Newer"_s}));
+        expectMessage(++refused, u"Valid Date Required."_s, u"Please enter a valid date."_s);
         // The focus is back in the query box, its whole text selected for retyping.
-        EXPECT_TRUE(control("Text1")->hasFocus());
-        EXPECT_EQ(control<QLineEdit>("Text1")->selectedText(), bad);
+        EXPECT_TRUE(line("Text1")->hasFocus());
+        EXPECT_EQ(line("Text1")->selectedText(), bad);
     }
-    EXPECT_EQ(desktop.messages.shown.size(), 2u);
 
     click("Command2");
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
@@ -257,14 +218,13 @@ TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheL
 
     desktop.clipboard.failing = true;
     click("Command4");
-    ASSERT_EQ(desktop.messages.shown.size(), 1u);
-    EXPECT_EQ(desktop.messages.shown.back().title, u"Clipboard Not Available"_s);
+    expectMessage(1, u"Clipboard Not Available"_s);
 }
 
 TEST_F(ReportWindowTest, TheQueryBoxSelectsItsWholeTextWhicheverWayItGetsTheFocus)
 {
     open();
-    QLineEdit *box = control<QLineEdit>("Text1");
+    QLineEdit *box = line("Text1");
     for (const int way : {0, 1, 2}) {
         control("Command1")->setFocus(Qt::OtherFocusReason);
         box->deselect();
@@ -279,25 +239,10 @@ TEST_F(ReportWindowTest, TheQueryBoxSelectsItsWholeTextWhicheverWayItGetsTheFocu
     }
 }
 
-TEST_F(ReportWindowTest, NoToTheDuesQuestionLeavesTheFileUntouched)
-{
-    open();
-    const QDateTime written = QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified();
-    const QByteArray before = roll();
-    QTest::qWait(20); // a rewrite would show in the time stamp
-    desktop.messages.answerNext(Answer::No);
-    click("Command3");
-    ASSERT_EQ(desktop.messages.shown.size(), 1u);
-    EXPECT_TRUE(desktop.messages.shown[0].question);
-    EXPECT_EQ(desktop.messages.shown[0].title, u"Are you sure?"_s);
-    EXPECT_EQ(desktop.messages.shown[0].text, u"This action will set the dues value to NO for ALL "
-                                              u"members.  Do you wish to proceed?"_s);
-    EXPECT_EQ(roll(), before);
-    EXPECT_EQ(QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified(), written);
-    EXPECT_EQ(column(16), (QStringList{u"Y"_s, u"Y"_s, u"N"_s}));
-}
-
-TEST_F(ReportWindowTest, YesSetsEveryDuesFlagToNoSavesAndListsEveryone)
+// No leaves the file as it was; Yes sets every dues flag to N, saves, and lists everyone again
+// even after a query that listed no one. A failed save keeps the old file and says so, while the
+// roll in memory has the reset and shows it, so that the next reset writes it.
+TEST_F(ReportWindowTest, TheDuesResetAsksThenSavesEveryFlagAsNo)
 {
     QByteArray members;
     for (int i = 0; i < 25; ++i) {
@@ -307,6 +252,27 @@ TEST_F(ReportWindowTest, YesSetsEveryDuesFlagToNoSavesAndListsEveryone)
                         "", "", "12/5/2026", "", "", "", "Y", "N", i % 3 ? "Y" : "N", ""});
     }
     open(members);
+    const QDateTime written = QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified();
+    QTest::qWait(20); // a rewrite would show in the time stamp
+    desktop.messages.answerNext(Answer::No);
+    click("Command3");
+    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_TRUE(desktop.messages.shown[0].question);
+    EXPECT_EQ(desktop.messages.shown[0].title, u"Are you sure?"_s);
+    EXPECT_EQ(desktop.messages.shown[0].text, u"This action will set the dues value to NO for ALL "
+                                              u"members.  Do you wish to proceed?"_s);
+    EXPECT_EQ(roll(), members);
+    EXPECT_EQ(QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified(), written);
+    EXPECT_EQ(column(16).mid(0, 3), (QStringList{u"N"_s, u"Y"_s, u"Y"_s}));
+
+    desktop.messages.answerNext(Answer::Yes);
+    withFileSizeCap(members.size() / 2, [&] { click("Command3"); });
+    EXPECT_EQ(roll(), members);
+    expectMessage(3, u"Trouble saving data!"_s);
+    EXPECT_TRUE(desktop.messages.shown[2].text.startsWith(
+        u"The member roll could not be saved to "_s + files.path(u"AddrClub.dat"_s)));
+    EXPECT_EQ(column(16), QStringList(25, u"N"_s));
+
     query(u"1/1/2020"_s);
     EXPECT_TRUE(lastNames().isEmpty());
     desktop.messages.answerNext(Answer::Yes);
@@ -318,22 +284,7 @@ TEST_F(ReportWindowTest, YesSetsEveryDuesFlagToNoSavesAndListsEveryone)
     EXPECT_EQ(lastNames().size(), 25);
     EXPECT_EQ(column(16), QStringList(25, u"N"_s));
     EXPECT_TRUE(control("Command1")->hasFocus());
-    EXPECT_EQ(desktop.messages.shown.size(), 1u); // the question, and no message after it
-}
-
-TEST_F(ReportWindowTest, AFailedSaveDuringTheResetKeepsTheOldFileAndSaysSo)
-{
-    open();
-    const QByteArray before = roll();
-    desktop.messages.answerNext(Answer::Yes);
-    withFileSizeCap(before.size() / 2, [&] { click("Command3"); });
-    EXPECT_EQ(roll(), before);
-    ASSERT_EQ(desktop.messages.shown.size(), 2u);
-    EXPECT_EQ(desktop.messages.shown[1].title, u"Trouble saving data!"_s);
-    EXPECT_TRUE(desktop.messages.shown[1].text.startsWith(
-        u"The member roll could not be saved to "_s + files.path(u"AddrClub.dat"_s)));
-    // The roll in memory has the reset, and shows it; the next save writes it.
-    EXPECT_EQ(column(16), (QStringList{u"N"_s, u"N"_s, u"N"_s}));
+    EXPECT_EQ(desktop.messages.shown.size(), 4u); // the question, and no message after it
 }
 
 TEST_F(ReportWindowTest, TheAccessKeysRunTheButtonsAndEscapeCloses)
@@ -346,7 +297,7 @@ TEST_F(ReportWindowTest, TheAccessKeysRunTheButtonsAndEscapeCloses)
     EXPECT_EQ(desktop.clipboard.text.count(u"\r\n"_s), 3);
     pressAlt(Qt::Key_R); // &Reset All Dues Paid
     EXPECT_EQ(desktop.messages.shown.size(), 1u);
-    control<QLineEdit>("Text1")->setText(u"12/6/2026"_s);
+    line("Text1")->setText(u"12/6/2026"_s);
     pressAlt(Qt::Key_L); // &List
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s}));
     QTest::keyClick(window.get(), Qt::Key_Escape);

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "roll/roll_session.h"
+
+#include "fake_platform.h"
+#include "file_records.h"
+#include "temp_roll.h"
+
+#include <QAbstractItemModel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace tessaly::testing {
+
+using namespace Qt::Literals::StringLiterals;
+
+// One column of a list or report, top to bottom.
+inline QStringList columnOf(const QAbstractItemModel *model, int column = 0)
+{
+    QStringList cells;
+    for (int row = 0; row < model->rowCount(); ++row)
+        cells << model->index(row, column).data().toString();
+    return cells;
+}
+
+// A window of type W over the roll of a fresh start directory, on a fake desktop.
+template <typename W> class WindowTest : public ::testing::Test {
+  protected:
+    // Writes AddrClub.dat (none at all for nullopt) and opens a session on it.
+    void startSession(const std::optional<QByteArray> &roll)
+    {
+        if (roll)
+            files.write(u"AddrClub.dat"_s, *roll);
+        session = std::make_unique<RollSession>(files.dir());
+    }
+    // Shows the window and waits until it has the keyboard, as the operator finds it.
+    void showActive()
+    {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename T = QWidget> T *control(const char *id) const
+    {
+        T *found = window->template findChild<T *>(QString::fromLatin1(id));
+        EXPECT_NE(found, nullptr) << id;
+        return found;
+    }
+    QLineEdit *line(const char *id) const { return control<QLineEdit>(id); }
+    void click(const char *buttonId) { QTest::mouseClick(control(buttonId), Qt::LeftButton); }
+    QByteArray roll() const { return files.read(u"AddrClub.dat"_s); }
+
+    // That count (one or more) message boxes came up so far, the last with this title (and text).
+    void expectMessage(std::size_t count, const QString &title, const QString &text = {}) const
+    {
+        ASSERT_EQ(desktop.messages.shown.size(), count);
+        EXPECT_EQ(desktop.messages.shown.back().title, title);
+        if (!text.isNull()) {
+            EXPECT_EQ(desktop.messages.shown.back().text, text);
+        }
+    }
+
+    TempRoll files;
+    FakePlatform desktop;
+    std::unique_ptr<RollSession> session;
+    std::unique_ptr<W> window;
+};
+
+} // namespace tessaly::testing
