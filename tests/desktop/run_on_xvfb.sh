@@ -4,7 +4,8 @@
 # first the window tests, then the built program itself on the sample club, driven
 # from the keyboard: its frame, and that of the report window Alt+Q opens, must lie
 # inside the screen, and Escape must close the report. The screenshots (SHOT.png and
-# SHOT-report.png) are kept to look at.
+# SHOT-report.png) are kept to look at. A second copy started on the same folder must
+# refuse and end without touching the roll (SHOT-second.png).
 set -euo pipefail
 tests="$1" program="$2" samples="$3" shot="$4"
 for tool in Xvfb openbox xdotool xwininfo import; do
@@ -97,4 +98,17 @@ if xdotool search --onlyvisible --name '^Database Functions$' >/dev/null 2>&1; t
     echo "Escape did not close the report window" >&2
     exit 1
 fi
-echo "screenshots in $shot and ${shot%.png}-report.png"
+
+# A second copy on the same folder says the roll is open elsewhere and ends, touching nothing.
+(cd "$work" && exec "$program") >"$work/second.log" 2>&1 &
+second=$!
+pids+=($second)
+refusal="$(framed_window '^Roll Already Open$')"
+[ -n "$refusal" ] || { echo "a second copy showed no refusal" >&2; cat "$work/second.log" >&2; exit 1; }
+import -window root "${shot%.png}-second.png"
+xdotool windowactivate --sync "$refusal" key --clearmodifiers Return
+status=0
+wait "$second" || status=$?
+[ "$status" -eq 1 ] || { echo "the second copy ended with $status, not 1" >&2; exit 1; }
+cmp -s "$samples/AddrClub.dat" "$work/AddrClub.dat" || { echo "the roll was changed" >&2; exit 1; }
+echo "screenshots in $shot, ${shot%.png}-report.png and ${shot%.png}-second.png"
