@@ -46,10 +46,9 @@ ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatc
             if (!matches[column])
                 continue;
             const Field field = *matches[column];
-            const QStringView raw =
-                column < static_cast<std::size_t>(cells.size())
-                    ? QStringView(cells.at(static_cast<qsizetype>(column)))
-                    : QStringView();
+            const QStringView raw = column < static_cast<std::size_t>(cells.size())
+                                        ? QStringView(cells.at(static_cast<qsizetype>(column)))
+                                        : QStringView();
             const FixedValue fixed = fixValue(field, raw, today);
             anyValue = anyValue || !raw.trimmed().isEmpty();
             row.member[field] = fixed.text;

@@ -15,8 +15,8 @@ namespace tessaly {
 struct PlannedRow {
     int sheetRow = 0; // as the spreadsheet counts rows: the header is row 1
     MemberRecord member;
-    int duplicateOfMember = 0; // the record number on the roll it matches
-    int duplicateOfRow = 0;    // an earlier row of the sheet it matches
+    int duplicateOfMember = 0;     // the record number on the roll it matches
+    int duplicateOfRow = 0;        // an earlier row of the sheet it matches
     std::vector<Field> replaced;   // characters Windows-1252 cannot hold were replaced
     std::vector<Field> keptAsText; // dates and flags that could not be read
     bool empty = false;            // nothing in the imported columns

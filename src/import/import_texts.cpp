@@ -103,8 +103,8 @@ QString importSummary(const ImportTally &tally, int rowCount, int room)
     QStringList parts;
     parts << QStringLiteral("%1 in the file, %2 to add").arg(rows(rowCount), number(tally.added));
     if (!tally.duplicates.empty())
-        parts << QStringLiteral("%1 already on the roll").arg(number(
-                     static_cast<int>(tally.duplicates.size())));
+        parts << QStringLiteral("%1 already on the roll")
+                     .arg(number(static_cast<int>(tally.duplicates.size())));
     if (!tally.unencodable.empty())
         parts << QStringLiteral("%1 with characters AddrClub.dat cannot hold")
                      .arg(number(static_cast<int>(tally.unencodable.size())));

@@ -155,9 +155,8 @@ SheetSeparator detectSeparator(QStringView text)
             sample = sample.left(lastBreak);
     }
     // Ties go to the separator least likely to stand inside a value.
-    constexpr std::array<SheetSeparator, 3> candidates = {SheetSeparator::Tab,
-                                                          SheetSeparator::Semicolon,
-                                                          SheetSeparator::Comma};
+    constexpr std::array<SheetSeparator, 3> candidates = {
+        SheetSeparator::Tab, SheetSeparator::Semicolon, SheetSeparator::Comma};
     SheetSeparator best = SheetSeparator::Comma;
     std::tuple<int, qsizetype> bestScore{0, 0};
     for (const SheetSeparator candidate : candidates) {

@@ -16,8 +16,7 @@ bool isMultiLine(Field field)
 
 bool isFlag(Field field)
 {
-    return field == Field::ArrlMember || field == Field::VotingMember ||
-           field == Field::DuesPaid;
+    return field == Field::ArrlMember || field == Field::VotingMember || field == Field::DuesPaid;
 }
 
 bool isDate(Field field)
@@ -28,8 +27,7 @@ bool isDate(Field field)
 
 bool isLineBreak(QChar c)
 {
-    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
+    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 // Quotes out, control characters blank, every line break as the field needs it.

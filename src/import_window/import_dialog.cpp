@@ -77,8 +77,8 @@ void ImportDialog::buildControls()
     separator_ = new QComboBox;
     separator_->setObjectName(QStringLiteral("separatorChoice"));
     // In the order of SheetSeparator.
-    separator_->addItems({QStringLiteral("Comma"), QStringLiteral("Semicolon"),
-                          QStringLiteral("Tab")});
+    separator_->addItems(
+        {QStringLiteral("Comma"), QStringLiteral("Semicolon"), QStringLiteral("Tab")});
     auto *encodingLabel = new QLabel(QStringLiteral("&Encoding:"));
     encodingLabel->setBuddy(encoding_);
     auto *separatorLabel = new QLabel(QStringLiteral("&Separator:"));
@@ -175,7 +175,8 @@ void ImportDialog::fieldChosen(int column, int choice)
 {
     const int value = fieldChoices_[static_cast<std::size_t>(column)]->itemData(choice).toInt();
     assignField(matches_, column,
-                value == kNotImported ? std::nullopt : std::optional<Field>(static_cast<Field>(value)));
+                value == kNotImported ? std::nullopt
+                                      : std::optional<Field>(static_cast<Field>(value)));
     replan();
 }
 
@@ -185,8 +186,7 @@ void ImportDialog::replan()
         QComboBox *choice = fieldChoices_[column];
         const std::optional<Field> field = matches_[column];
         const QSignalBlocker quiet(choice);
-        choice->setCurrentIndex(
-            choice->findData(field ? static_cast<int>(*field) : kNotImported));
+        choice->setCurrentIndex(choice->findData(field ? static_cast<int>(*field) : kNotImported));
     }
     plan_ = planImport(dataRows_, matches_, roll_.store(), platform_.clock.today());
     refresh();
@@ -201,8 +201,8 @@ void ImportDialog::refresh()
 {
     const int duplicates =
         rowsWhere(plan_, [](const PlannedRow &row) { return !row.empty && row.duplicate(); });
-    const int replaced = rowsWhere(
-        plan_, [](const PlannedRow &row) { return !row.empty && !row.replaced.empty(); });
+    const int replaced =
+        rowsWhere(plan_, [](const PlannedRow &row) { return !row.empty && !row.replaced.empty(); });
     addDuplicates_->setText(addDuplicatesText(duplicates));
     addDuplicates_->setEnabled(duplicates > 0);
     acceptReplacements_->setText(acceptReplacementsText(replaced));
@@ -213,8 +213,8 @@ void ImportDialog::refresh()
     const int room = std::max(RollSession::kAddLimit - roll_.count(), 0);
     const bool anyField = std::any_of(matches_.begin(), matches_.end(),
                                       [](const std::optional<Field> &f) { return f.has_value(); });
-    summary_->setText(importSummary(tallyImport(plan_, chosen),
-                                    static_cast<int>(plan_.rows.size()), room));
+    summary_->setText(
+        importSummary(tallyImport(plan_, chosen), static_cast<int>(plan_.rows.size()), room));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(anyField && !plan_.rows.empty());
 }
 
@@ -250,8 +250,7 @@ bool importMembersFromSheet(RollSession &roll, Platform &platform, QWidget *pare
         return false;
     const SheetFile sheet = readSheetFile(path);
     if (!sheet.outcome.ok()) {
-        platform.messages.inform(sheetUnreadableMessage(path, sheet.outcome.reason),
-                                 importTitle());
+        platform.messages.inform(sheetUnreadableMessage(path, sheet.outcome.reason), importTitle());
         return false;
     }
     ImportDialog dialog(roll, platform, path, sheet.bytes, parent);

@@ -30,18 +30,18 @@ namespace {
 // 25 members none of whom is on the sample roll; their names fall between its own.
 QByteArray twentyFiveMembers()
 {
-    const char *const last[] = {"Aaronson", "Bell",  "Carver", "Doyle",  "Ellison",
-                                "Foster",   "Garner", "Hale",  "Irwin",  "Jensen",
-                                "Keller",   "Lowry", "Monroe", "Nash",   "Ortiz",
-                                "Porter",   "Quade", "Rhodes", "Sutton", "Tate",
-                                "Upton",    "Vance", "Walsh",  "Young",  "zimmer"};
+    const char *const last[] = {
+        "Aaronson", "Bell",   "Carver", "Doyle",  "Ellison", "Foster", "Garner", "Hale",  "Irwin",
+        "Jensen",   "Keller", "Lowry",  "Monroe", "Nash",    "Ortiz",  "Porter", "Quade", "Rhodes",
+        "Sutton",   "Tate",   "Upton",  "Vance",  "Walsh",   "Young",  "zimmer"};
     QByteArray csv = "Call sign,First name,MI,Last name,Street address,City,State,Zip code,"
                      "Phone,E-mail,Date joined,Membership expires,Class,License expires,ARRL,"
                      "Voting,Dues paid,Date of birth,Notes\r\n";
     for (int i = 0; i < 25; ++i)
         csv += "k3t" + QByteArray::number(i + 1) + ",Ann,," + last[i] + "," +
-               QByteArray::number(i + 1) + " Main St,Media,pa,19063,610-555-0100,,07/04/1990,"
-                                           "12/31/27,Tech,,yes,no,x,,\"golf\nchurch\"\r\n";
+               QByteArray::number(i + 1) +
+               " Main St,Media,pa,19063,610-555-0100,,07/04/1990,"
+               "12/31/27,Tech,,yes,no,x,,\"golf\nchurch\"\r\n";
     return csv;
 }
 
@@ -124,16 +124,15 @@ TEST_F(ImportTest, TheMenuImportsTwentyFiveRowsIntoTheSampleClubInOneSortedSave)
         previewed << model->headerData(1, Qt::Horizontal).toString()
                   << model->headerData(19, Qt::Horizontal).toString()
                   << model->index(0, 0).data().toString() << model->index(0, 1).data().toString()
-                  << model->index(0, 11).data().toString()
-                  << model->index(0, 19).data().toString();
+                  << model->index(0, 11).data().toString() << model->index(0, 19).data().toString();
         shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     });
     window.findChild<QAction *>(u"mnuImport"_s)->trigger();
 
     EXPECT_EQ(desktop.files.titles, QStringList{u"Import Members"_s});
     EXPECT_EQ(desktop.files.directories, QStringList{files.dir()});
-    EXPECT_EQ(previewed, (QStringList{u"Call sign\nCall"_s, u"Notes\nOther"_s, u"Add"_s,
-                                      u"K3T1"_s, u"7/4/1990"_s, u"golf, church"_s}));
+    EXPECT_EQ(previewed, (QStringList{u"Call sign\nCall"_s, u"Notes\nOther"_s, u"Add"_s, u"K3T1"_s,
+                                      u"7/4/1990"_s, u"golf, church"_s}));
     EXPECT_EQ(messages(),
               QStringList{u"Import Members: 25 members added to the roll from club.csv."_s});
     EXPECT_EQ(changes->count(), 1);
@@ -175,8 +174,9 @@ TEST_F(ImportTest, AnImportPastTheLimitAddsNothingAndSaysSo)
 {
     QByteArray big;
     for (int n = 0; n < 9990; ++n)
-        big += "\"\",\"\",\"\",\"Member" + QByteArray::number(n) +
-               "\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"N\",\"N\",\"N\",\"\"\r\n";
+        big +=
+            "\"\",\"\",\"\",\"Member" + QByteArray::number(n) +
+            "\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"N\",\"N\",\"N\",\"\"\r\n";
     openRoll(big);
     openDialog(sheet(twentyFiveMembers()));
     EXPECT_EQ(child<QLabel>("summary")->text(),
@@ -211,13 +211,14 @@ TEST_F(ImportTest, TheOperatorChangesMatchesAndTicksRowsIn)
     openDialog(sheet("\xEF\xBB\xBF"
                      "CALL;Surname;First;Remarks;Birthday\r\n"
                      "K3ABC;Abernathy;Walter;Field Day;19/7/1951\r\n"
-                     "N3NEW;Pu\xC5\x82" "aski;Kazimierz;;\r\n"
+                     "N3NEW;Pu\xC5\x82"
+                     "aski;Kazimierz;;\r\n"
                      "N3OLD;Zubek;Anna;\"a;b\";someday\r\n"));
     EXPECT_EQ(child<QComboBox>("encodingChoice")->currentText(), u"UTF-8"_s);
     EXPECT_EQ(child<QComboBox>("separatorChoice")->currentText(), u"Semicolon"_s);
     const QStringList states = {cell(0, 0), cell(1, 0), cell(2, 0), cell(1, 2), cell(2, 5)};
-    EXPECT_EQ(states, (QStringList{u"Left out: on the roll"_s, u"Left out: characters"_s,
-                                   u"Add"_s, u"Pulaski"_s, u"someday"_s}));
+    EXPECT_EQ(states, (QStringList{u"Left out: on the roll"_s, u"Left out: characters"_s, u"Add"_s,
+                                   u"Pulaski"_s, u"someday"_s}));
 
     auto *remarks = child<QComboBox>("fieldChoice4");
     remarks->setCurrentIndex(0);
@@ -254,14 +255,15 @@ TEST_F(ImportTest, AFileThatIsNotASheetOrHasNoRowsIsRefusedBeforeAnyDialog)
                              sheet("Call,First,Last\r\n"_ba), QString()};
     for (int i = 0; i < 3; ++i)
         window.findChild<QAction *>(u"mnuImport"_s)->trigger();
-    EXPECT_EQ(messages(),
-              (QStringList{u"Import Members: Tessaly could not import "_s + files.path(u"club.xlsx"_s) +
-                               u": it is not comma-, semicolon- or tab-separated text. Save the "
-                               u"spreadsheet as \"CSV UTF-8\" or \"CSV\" and import that file."
-                               u"\n\nNothing was added to the roll."_s,
-                           u"Import Members: "_s + files.path(u"club.csv"_s) +
-                               u" has no rows below its first row, which names the columns."
-                               u"\n\nNothing was added to the roll."_s}));
+    EXPECT_EQ(
+        messages(),
+        (QStringList{u"Import Members: Tessaly could not import "_s + files.path(u"club.xlsx"_s) +
+                         u": it is not comma-, semicolon- or tab-separated text. Save the "
+                         u"spreadsheet as \"CSV UTF-8\" or \"CSV\" and import that file."
+                         u"\n\nNothing was added to the roll."_s,
+                     u"Import Members: "_s + files.path(u"club.csv"_s) +
+                         u" has no rows below its first row, which names the columns."
+                         u"\n\nNothing was added to the roll."_s}));
     EXPECT_EQ(changes->count(), 0);
 }
 

@@ -14,14 +14,13 @@ const QDate today{2026, 12, 6};
 
 TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
 {
-    const QStringList headers = {u"Call sign"_s, u"FIRST NAME"_s, u"mi"_s,      u"Surname"_s,
-                                 u"E-mail"_s,    u"Zip code"_s,   u"Lic Exp"_s, u"D.O.B."_s,
-                                 u" Dues Paid"_s, u"Notes"_s,     u"Expiration"_s, u"email"_s};
-    const ColumnMatches expected = {Field::Call,   Field::FirstName, Field::MiddleInitial,
-                                    Field::LastName, Field::Email,   Field::Zip,
-                                    Field::LicenseExpires, Field::Dob, Field::DuesPaid,
-                                    Field::Other,  std::nullopt,     std::nullopt,
-                                    std::nullopt};
+    const QStringList headers = {u"Call sign"_s,  u"FIRST NAME"_s, u"mi"_s,         u"Surname"_s,
+                                 u"E-mail"_s,     u"Zip code"_s,   u"Lic Exp"_s,    u"D.O.B."_s,
+                                 u" Dues Paid"_s, u"Notes"_s,      u"Expiration"_s, u"email"_s};
+    const ColumnMatches expected = {
+        Field::Call,  Field::FirstName,      Field::MiddleInitial, Field::LastName, Field::Email,
+        Field::Zip,   Field::LicenseExpires, Field::Dob,           Field::DuesPaid, Field::Other,
+        std::nullopt, std::nullopt,          std::nullopt};
     EXPECT_EQ(matchColumns(headers, 13), expected);
 
     ColumnMatches matches = {Field::Call, Field::LastName, std::nullopt};
@@ -86,14 +85,14 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
     const ColumnMatches matches = {Field::Call, Field::FirstName, Field::LastName, Field::Address,
                                    std::nullopt};
     const std::vector<QStringList> rows = {
-        {u"k3abc"_s, u"JOHN"_s, u"adams"_s, u"elsewhere"_s},      // 2: call and name
-        {u""_s, u"mary"_s, u"BAKER"_s, u"5 Elm  St\nApt 2"_s},    // 3: name and address
-        {u""_s, u"Mary"_s, u"Baker"_s, u"9 Pine Rd"_s},           // 4: same name only: new
-        {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u"1 Main"_s},         // 5: other call: new
-        {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u""_s},               // 6: as row 5
-        {u"N3Q"_s, u"Zo\u0107"_s, u"Quinn"_s, u""_s},             // 7: replaced
-        {u""_s, u""_s, u""_s, u""_s, u"not imported"_s},          // 8: empty
-        {u""_s, u"Ann"_s},                                        // 9: ragged: new
+        {u"k3abc"_s, u"JOHN"_s, u"adams"_s, u"elsewhere"_s},   // 2: call and name
+        {u""_s, u"mary"_s, u"BAKER"_s, u"5 Elm  St\nApt 2"_s}, // 3: name and address
+        {u""_s, u"Mary"_s, u"Baker"_s, u"9 Pine Rd"_s},        // 4: same name only: new
+        {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u"1 Main"_s},      // 5: other call: new
+        {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u""_s},            // 6: as row 5
+        {u"N3Q"_s, u"Zo\u0107"_s, u"Quinn"_s, u""_s},          // 7: replaced
+        {u""_s, u""_s, u""_s, u""_s, u"not imported"_s},       // 8: empty
+        {u""_s, u"Ann"_s},                                     // 9: ragged: new
     };
     const ImportPlan plan = planImport(rows, matches, roll, today);
     ASSERT_EQ(plan.rows.size(), 8u);
