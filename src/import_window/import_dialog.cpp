@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -102,12 +103,13 @@ void ImportDialog::buildControls()
 
     fieldPanel_ = new QWidget;
     fieldForm_ = new QFormLayout(fieldPanel_);
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(fieldPanel_);
-    scroll->setWidgetResizable(true);
+    fieldScroll_ = new QScrollArea;
+    fieldScroll_->setWidget(fieldPanel_);
+    fieldScroll_->setWidgetResizable(true);
+    fieldScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *columns = new QGroupBox(QStringLiteral("Columns"));
     auto *columnsLayout = new QVBoxLayout(columns);
-    columnsLayout->addWidget(scroll);
+    columnsLayout->addWidget(fieldScroll_);
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(preview_, 3);
@@ -169,6 +171,10 @@ void ImportDialog::buildFieldChoices()
                 [this, column](int index) { fieldChosen(column, index); });
         fieldChoices_.push_back(choice);
     }
+    // Every column's name and choice in full; only the list of them scrolls.
+    fieldScroll_->setMinimumWidth(fieldPanel_->sizeHint().width() +
+                                  fieldScroll_->verticalScrollBar()->sizeHint().width() +
+                                  2 * fieldScroll_->frameWidth());
 }
 
 void ImportDialog::fieldChosen(int column, int choice)

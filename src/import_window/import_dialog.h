@@ -15,6 +15,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
+class QScrollArea;
 class QTableView;
 
 namespace tessaly {
@@ -60,6 +61,7 @@ class ImportDialog : public QDialog {
     QComboBox *separator_ = nullptr;
     QTableView *preview_ = nullptr;
     ImportPreviewModel *model_ = nullptr;
+    QScrollArea *fieldScroll_ = nullptr;
     QWidget *fieldPanel_ = nullptr;
     QFormLayout *fieldForm_ = nullptr;
     std::vector<QComboBox *> fieldChoices_;
