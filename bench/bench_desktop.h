@@ -31,7 +31,8 @@ class QuietPrinter final : public Printer {
 };
 
 // A desktop that answers at once, so that no box waits for a person.
-class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, public Desktop {
+class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, public Desktop,
+                           public FileChooser {
   public:
     void inform(const QString &, const QString &) override { ++messages; }
     Answer ask(const QString &, const QString &) override { return answer; }
@@ -45,9 +46,13 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
     QDate today() const override { return QDate(2026, 12, 6); }
     QRect workArea() const override { return QRect(0, 0, 1280, 770); }
     QSize screenSize() const override { return QSize(1280, 800); }
+    QString chooseFileToOpen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
 
     QuietPrinter printer;
-    Platform platform{*this, *this, *this, *this, printer};
+    Platform platform{*this, *this, *this, *this, printer, *this};
     QString clipboard;
     int messages = 0;
     Answer answer = Answer::No;

@@ -26,7 +26,7 @@ void BM_LabelWindowOpen(benchmark::State &state)
     std::iota(listed.begin(), listed.end(), 1);
     QuietDesktop desktop;
     QtPrinter printer(dir.path(), QtPrinter::Destination::PdfFile);
-    Platform platform{desktop, desktop, desktop, desktop, printer};
+    Platform platform{desktop, desktop, desktop, desktop, printer, desktop};
     for (auto _ : state) {
         LabelWindow window(roll, listed, platform);
         window.show();

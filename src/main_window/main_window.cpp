@@ -7,6 +7,7 @@
 #include "forms/form_look.h"
 #include "forms/work_area_fit.h"
 #include "help/help_window.h"
+#include "import_window/import_dialog.h"
 #include "labels/label_window.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/main_window_texts.h"
@@ -330,6 +331,14 @@ void MainWindow::openHelpWindow()
 {
     HelpWindow help(roll_.startDirectory(), platform_, this);
     help.exec();
+}
+
+void MainWindow::importMembers()
+{
+    // The roll announces the members it takes in, and the list then shows them all in
+    // their places; the entry area keeps whatever the operator has in it.
+    importMembersFromSheet(roll_, platform_, this);
+    controls_.callBox->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::openLabelWindow()

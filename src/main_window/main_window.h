@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow {
     void openLabelWindow();
     void openReportWindow();
     void openHelpWindow();
+    void importMembers();
 
     void search(const QString &text);
     void selectListRow(int row);

@@ -147,6 +147,10 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *import = file->addAction(QStringLiteral("&Import Members..."));
+    import->setObjectName(QStringLiteral("mnuImport"));
+    connect(import, &QAction::triggered, this, &MainWindow::importMembers);
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     // Every change is already on disk: there is nothing to ask or save.

@@ -79,12 +79,22 @@ class Printer {
     virtual QString lastFile() const = 0;
 };
 
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // The file the operator chose to open, starting in directory and showing the files
+    // filter names (as "Text (*.csv *.txt);;All files (*)"); empty when cancelled.
+    virtual QString chooseFileToOpen(const QString &title, const QString &directory,
+                                     const QString &filter) = 0;
+};
+
 struct Platform {
     MessageBoxes &messages;
     Clipboard &clipboard;
     Clock &clock;
     Desktop &desktop;
     Printer &printer;
+    FileChooser &files;
 };
 
 } // namespace tessaly

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -63,6 +64,12 @@ QDate QtClock::today() const
     return QDate::currentDate();
 }
 
+QString QtFileChooser::chooseFileToOpen(const QString &title, const QString &directory,
+                                        const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory, filter);
+}
+
 QRect QtDesktop::workArea() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -77,7 +84,7 @@ QSize QtDesktop::screenSize() const
 
 QtPlatform::QtPlatform(const QString &startDirectory)
     : printer_(startDirectory.isEmpty() ? QDir::currentPath() : startDirectory),
-      platform_{messages_, clipboard_, clock_, desktop_, printer_}
+      platform_{messages_, clipboard_, clock_, desktop_, printer_, files_}
 {
 }
 

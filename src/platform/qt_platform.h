@@ -25,6 +25,12 @@ class QtClock final : public Clock {
     QDate today() const override;
 };
 
+class QtFileChooser final : public FileChooser {
+  public:
+    QString chooseFileToOpen(const QString &title, const QString &directory,
+                             const QString &filter) override;
+};
+
 class QtDesktop final : public Desktop {
   public:
     QRect workArea() const override;
@@ -44,6 +50,7 @@ class QtPlatform {
     QtClock clock_;
     QtDesktop desktop_;
     QtPrinter printer_;
+    QtFileChooser files_;
     Platform platform_;
 };
 

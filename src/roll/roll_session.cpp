@@ -71,6 +71,20 @@ Outcome RollSession::resetDues()
     return saveAndAnnounce(Change::DuesReset);
 }
 
+Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
+{
+    const auto adding = static_cast<qsizetype>(members.size());
+    if (store_.count() + adding > kAddLimit)
+        return Outcome::refused(QStringLiteral("the roll holds %1 members and takes %2 at most")
+                                    .arg(store_.count())
+                                    .arg(kAddLimit));
+    if (members.empty())
+        return Outcome::done();
+    for (const MemberRecord &member : members)
+        store_.append(member);
+    return sortAndSave();
+}
+
 Outcome RollSession::writeAddresses(const std::vector<int> &records) const
 {
     return writeAddressFile(startDirectory_, addressFileText(store_, records));

@@ -74,6 +74,10 @@ class RollSession : public QObject {
     Outcome update(int record, const MemberRecord &member);
     Outcome remove(int record);
     Outcome resetDues();
+    // Adds all the members in one step: one sort, one save, one changed(). Refused,
+    // with none added, when they would bring the roll past kAddLimit; nothing to add
+    // is done without a save.
+    Outcome addMembers(const std::vector<MemberRecord> &members);
 
     // Address.txt in the start directory, from the given records in that order.
     Outcome writeAddresses(const std::vector<int> &records) const;

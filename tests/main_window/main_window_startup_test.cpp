@@ -140,6 +140,8 @@ TEST_F(StartUpTest, TabVisitsEveryControlWithItsCaptionAndTooltip)
     ASSERT_EQ(window->menuBar()->actions().size(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(window->menuBar()->actions().at(i)->text(), menus[i]);
+    EXPECT_EQ(window->menuBar()->actions().at(0)->menu()->actions().at(0)->text(),
+              u"&Import Members..."_s);
 }
 
 // A client area of exactly twice the design (632 x 426 pixels) doubles every rectangle; the

@@ -33,7 +33,20 @@ bool FakeClipboard::setText(const QString &newText)
     return true;
 }
 
-FakePlatform::FakePlatform() : platform_{messages, clipboard, clock, desktop, printer}
+QString FakeFileChooser::chooseFileToOpen(const QString &title, const QString &directory,
+                                          const QString &)
+{
+    titles << title;
+    directories << directory;
+    if (answers.empty())
+        return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+FakePlatform::FakePlatform()
+    : platform_{messages, clipboard, clock, desktop, printer, files}
 {
 }
 

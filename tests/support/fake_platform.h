@@ -54,6 +54,18 @@ class FakeDesktop final : public Desktop {
     QSize screen{1280, 800};
 };
 
+// Answers each choice of a file from a script (cancelled when the script has run out)
+// and records the titles and folders it was asked with.
+class FakeFileChooser final : public FileChooser {
+  public:
+    QString chooseFileToOpen(const QString &title, const QString &directory,
+                             const QString &filter) override;
+
+    std::deque<QString> answers;
+    QStringList titles;
+    QStringList directories;
+};
+
 // One fake desktop for a test: pass platform() to the window under test.
 class FakePlatform {
   public:
@@ -65,6 +77,7 @@ class FakePlatform {
     FakeClock clock;
     FakeDesktop desktop;
     FakePrinter printer;
+    FakeFileChooser files;
 
   private:
     Platform platform_;

@@ -1,0 +1,90 @@
+#include "bench_desktop.h"
+#include "bench_roll.h"
+
+#include "import/column_matching.h"
+#include "import/import_plan.h"
+#include "import/sheet_reader.h"
+#include "import_window/import_dialog.h"
+#include "report/report_columns.h"
+#include "roll/roll_session.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace tessaly {
+namespace {
+
+// 5,000 rows and a roll of 5,000 would pass the 9,998 the roll takes: the roll is two
+// short of 5,000 so that every row goes in.
+constexpr int kSheetRows = 5000;
+constexpr int kRollMembers = RollSession::kAddLimit - kSheetRows;
+
+// The spreadsheet a club would bring: the report's columns, every value quoted, members
+// none of whom is on the roll already.
+QByteArray sheetOfNewMembers()
+{
+    const MemberStore members = generatedRoll(kSheetRows);
+    QStringList header;
+    for (const ReportColumn &column : kReportColumns)
+        header << column.header.toString();
+    QString csv = header.join(u',') + QStringLiteral("\r\n");
+    for (int n = 1; n <= members.count(); ++n) {
+        QStringList cells;
+        for (const ReportColumn &column : kReportColumns) {
+            // The roll is made the same way: a new surname keeps every row off it.
+            const QString suffix =
+                column.field == Field::LastName ? QStringLiteral("-new") : QString();
+            cells << u'"' + members.field(n, column.field) + suffix + u'"';
+        }
+        csv += cells.join(u',') + QStringLiteral("\r\n");
+    }
+    return csv.toUtf8();
+}
+
+// From the file's bytes to the members on the roll: reading, matching, fixing, the
+// duplicate rule, then the one sort and the one save.
+void BM_ImportIntoRoll(benchmark::State &state)
+{
+    const QByteArray bytes = sheetOfNewMembers();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeRoll(dir.path(), kRollMembers);
+        RollSession roll(dir.path());
+        roll.load();
+        state.ResumeTiming();
+
+        const SheetEncoding encoding = detectEncoding(bytes);
+        const QString text = decodeSheet(bytes, encoding);
+        std::vector<QStringList> rows = readSheetRows(text, separatorChar(detectSeparator(text)));
+        const QStringList headers = rows.front();
+        rows.erase(rows.begin());
+        const ColumnMatches matches = matchColumns(headers, static_cast<int>(headers.size()));
+        const ImportPlan plan = planImport(rows, matches, roll.store(), QDate(2026, 12, 6));
+        roll.addMembers(plan.membersToAdd({}));
+        if (roll.count() != kRollMembers + kSheetRows)
+            state.SkipWithError("not every row was added");
+    }
+}
+BENCHMARK(BM_ImportIntoRoll)->Unit(benchmark::kMillisecond);
+
+// What the operator waits for between choosing the file and seeing its preview.
+void BM_ImportDialogOpens(benchmark::State &state)
+{
+    const QByteArray bytes = sheetOfNewMembers();
+    QTemporaryDir dir;
+    writeRoll(dir.path(), kRollMembers);
+    RollSession roll(dir.path());
+    roll.load();
+    QuietDesktop desktop;
+    for (auto _ : state) {
+        ImportDialog dialog(roll, desktop.platform, dir.filePath(QStringLiteral("club.csv")),
+                            bytes);
+        benchmark::DoNotOptimize(dialog.plan().rows.size());
+    }
+}
+BENCHMARK(BM_ImportDialogOpens)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaly

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "import/import_plan.h"
+
+#include <QString>
+
+namespace tessaly {
+
+// Everything the import tells the operator, in one place.
+
+QString importTitle();
+QString sheetFileFilter();
+
+QString sheetTooLargeReason();
+QString notTextSheetReason();
+// The sheet could not be read, or was refused for the reason given.
+QString sheetUnreadableMessage(const QString &path, const QString &reason);
+QString noDataRowsMessage(const QString &path);
+
+// The roll holds count members; adding would bring it past limit.
+QString overLimitMessage(int count, int adding, int limit);
+
+// After the import: how many were added from the file, which rows were left out and
+// why, and which went in with a value changed or kept as written.
+QString importResultMessage(const QString &fileName, const ImportTally &tally);
+
+// Below the preview, before anything is added.
+QString importSummary(const ImportTally &tally, int rows, int room);
+QString addDuplicatesText(int rows);
+QString acceptReplacementsText(int rows);
+QString notImportedText();
+
+} // namespace tessaly

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/outcome.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tessaly {
+
+struct SheetFile {
+    Outcome outcome; // Failed: unreadable; Refused: not a text sheet or too large
+    QByteArray bytes;
+};
+
+// A spreadsheet's text, read whole. Anything larger than any club's roll could be,
+// or holding NUL bytes (a workbook, or text saved as UTF-16), is refused unread.
+SheetFile readSheetFile(const QString &path);
+
+constexpr qint64 kLargestSheetBytes = 64 * 1024 * 1024;
+
+} // namespace tessaly

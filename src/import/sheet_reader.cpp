@@ -1,0 +1,179 @@
+#include "import/sheet_reader.h"
+
+#include "core/text_codec.h"
+
+#include <QStringDecoder>
+
+#include <array>
+#include <tuple>
+
+namespace tessaly {
+
+namespace {
+
+bool allBlank(const QStringList &row)
+{
+    for (const QString &cell : row) {
+        if (!cell.trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate,
+// nothing past U+10FFFF. Text in Windows-1252 with any letter beyond ASCII almost
+// never is.
+bool isUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, code = lead & 0x1F, least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, code = lead & 0x0F, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, code = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + length > n)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// The start of the text, enough to judge a sheet by its first rows.
+constexpr qsizetype kSampleChars = 64 * 1024;
+
+} // namespace
+
+QChar separatorChar(SheetSeparator separator)
+{
+    switch (separator) {
+    case SheetSeparator::Semicolon:
+        return u';';
+    case SheetSeparator::Tab:
+        return u'\t';
+    case SheetSeparator::Comma:
+        break;
+    }
+    return u',';
+}
+
+SheetEncoding detectEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return SheetEncoding::Utf8;
+    return isUtf8(bytes) ? SheetEncoding::Utf8 : SheetEncoding::Windows1252;
+}
+
+QString decodeSheet(QByteArrayView bytes, SheetEncoding encoding)
+{
+    if (encoding == SheetEncoding::Windows1252)
+        return decodeWindows1252(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    return text;
+}
+
+std::vector<QStringList> readSheetRows(QStringView text, QChar separator)
+{
+    std::vector<QStringList> rows;
+    QStringList row;
+    QString cell;
+    bool inQuotes = false;
+    bool cellQuoted = false;
+    auto endCell = [&] {
+        row.append(cell);
+        cell.clear();
+        cellQuoted = false;
+    };
+    auto endRow = [&] {
+        endCell();
+        if (!allBlank(row))
+            rows.push_back(row);
+        row.clear();
+    };
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c != u'"') {
+                cell.append(c);
+            } else if (i + 1 < n && text[i + 1] == u'"') {
+                cell.append(c);
+                ++i;
+            } else {
+                inQuotes = false;
+            }
+        } else if (c == separator) {
+            endCell();
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            endRow();
+        } else if (c == u'"' && !cellQuoted && cell.trimmed().isEmpty()) {
+            // Blanks before an opening quote are the writer's, not the value's.
+            cell.clear();
+            inQuotes = true;
+            cellQuoted = true;
+        } else {
+            cell.append(c);
+        }
+    }
+    if (!cell.isEmpty() || cellQuoted || !row.isEmpty())
+        endRow();
+    return rows;
+}
+
+SheetSeparator detectSeparator(QStringView text)
+{
+    QStringView sample = text.left(kSampleChars);
+    if (sample.size() < text.size()) {
+        // The last row of a cut sample is incomplete; judge by the whole ones.
+        const qsizetype lastBreak = sample.lastIndexOf(u'\n');
+        if (lastBreak > 0)
+            sample = sample.left(lastBreak);
+    }
+    // Ties go to the separator least likely to stand inside a value.
+    constexpr std::array<SheetSeparator, 3> candidates = {
+        SheetSeparator::Tab, SheetSeparator::Semicolon, SheetSeparator::Comma};
+    SheetSeparator best = SheetSeparator::Comma;
+    std::tuple<int, qsizetype> bestScore{0, 0};
+    for (const SheetSeparator candidate : candidates) {
+        const std::vector<QStringList> rows = readSheetRows(sample, separatorChar(candidate));
+        if (rows.empty() || rows.front().size() < 2)
+            continue;
+        const qsizetype columns = rows.front().size();
+        int alike = 0;
+        for (const QStringList &row : rows)
+            alike += row.size() == columns ? 1 : 0;
+        const std::tuple<int, qsizetype> score{alike, columns};
+        if (score > bestScore) {
+            bestScore = score;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+} // namespace tessaly

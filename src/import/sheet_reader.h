@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace tessaly {
+
+// A spreadsheet saved as comma-, semicolon- or tab-separated text.
+
+enum class SheetEncoding { Utf8, Windows1252 };
+enum class SheetSeparator { Comma, Semicolon, Tab };
+
+QChar separatorChar(SheetSeparator separator);
+
+// UTF-8 when the bytes carry its byte-order mark or read as UTF-8 without a fault;
+// Windows-1252 otherwise, which any byte sequence is.
+SheetEncoding detectEncoding(QByteArrayView bytes);
+
+// The text of the bytes, without a UTF-8 byte-order mark. Bytes that are not UTF-8
+// when read as such become U+FFFD, which the roll cannot hold and the import reports.
+QString decodeSheet(QByteArrayView bytes, SheetEncoding encoding);
+
+// The separator that splits the first rows into the same number of columns, more
+// than one; a comma when none does.
+SheetSeparator detectSeparator(QStringView text);
+
+// The rows of the sheet, cells as written. A cell in double quotes may hold the
+// separator, line breaks and doubled quotes (one quote each); text after its closing
+// quote is kept. Rows may differ in length. Rows whose cells are all blank are not
+// rows of the sheet.
+std::vector<QStringList> readSheetRows(QStringView text, QChar separator);
+
+} // namespace tessaly

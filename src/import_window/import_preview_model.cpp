@@ -1,0 +1,147 @@
+#include "import_window/import_preview_model.h"
+
+#include "import/import_texts.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <algorithm>
+
+namespace tessaly {
+
+namespace {
+
+bool holds(const std::vector<Field> &fields, Field field)
+{
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
+}
+
+// A cell shows one line, as the report does.
+QString oneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(", "));
+    text.replace(u'\n', u' ');
+    text.replace(u'\r', u' ');
+    return text;
+}
+
+} // namespace
+
+QString sheetColumnName(const QStringList &headers, int column)
+{
+    const QString text = column < headers.size() ? headers.at(column).simplified() : QString();
+    return text.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : text;
+}
+
+void ImportPreviewModel::show(const QStringList *headers, const std::vector<QStringList> *dataRows,
+                              const ColumnMatches *matches, const ImportPlan *plan,
+                              ImportChoices choices)
+{
+    beginResetModel();
+    headers_ = headers;
+    rows_ = dataRows;
+    matches_ = matches;
+    plan_ = plan;
+    choices_ = choices;
+    endResetModel();
+}
+
+int ImportPreviewModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || plan_ == nullptr ? 0 : static_cast<int>(plan_->rows.size());
+}
+
+int ImportPreviewModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || matches_ == nullptr ? 0 : static_cast<int>(matches_->size()) + 1;
+}
+
+std::optional<Field> ImportPreviewModel::fieldOf(int column) const
+{
+    if (column < 1 || column > static_cast<int>(matches_->size()))
+        return std::nullopt;
+    return (*matches_)[static_cast<std::size_t>(column - 1)];
+}
+
+QString ImportPreviewModel::rawCell(int row, int column) const
+{
+    const QStringList &cells = (*rows_)[static_cast<std::size_t>(row)];
+    return column - 1 < cells.size() ? cells.at(column - 1) : QString();
+}
+
+QString ImportPreviewModel::statusText(const PlannedRow &row) const
+{
+    switch (plan_->leftOut(row, choices_)) {
+    case LeftOut::Empty:
+        return QStringLiteral("Left out: empty");
+    case LeftOut::Duplicate:
+        return row.duplicateOfMember > 0
+                   ? QStringLiteral("Left out: on the roll")
+                   : QStringLiteral("Left out: as row %1").arg(row.duplicateOfRow);
+    case LeftOut::Unencodable:
+        return QStringLiteral("Left out: characters");
+    case LeftOut::No:
+        break;
+    }
+    return QStringLiteral("Add");
+}
+
+QString ImportPreviewModel::cellText(int row, int column) const
+{
+    const PlannedRow &planned = plan_->rows[static_cast<std::size_t>(row)];
+    if (column == 0)
+        return statusText(planned);
+    if (const std::optional<Field> field = fieldOf(column))
+        return oneLine(planned.member[*field]);
+    return oneLine(rawCell(row, column));
+}
+
+QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || plan_ == nullptr || index.row() >= rowCount())
+        return {};
+    const PlannedRow &row = plan_->rows[static_cast<std::size_t>(index.row())];
+    const std::optional<Field> field = fieldOf(index.column());
+    const bool replaced = field && holds(row.replaced, *field);
+    const bool kept = field && holds(row.keptAsText, *field);
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(index.row(), index.column());
+    case Qt::ForegroundRole:
+        if (plan_->leftOut(row, choices_) != LeftOut::No)
+            return QBrush(QColor(0x70, 0x70, 0x70));
+        return {};
+    case Qt::BackgroundRole:
+        if (replaced || kept)
+            return QBrush(QColor(0xFF, 0xF0, 0xB0));
+        return {};
+    case Qt::ToolTipRole:
+        if (replaced)
+            return QStringLiteral("Characters AddrClub.dat cannot hold were replaced. The file "
+                                  "holds: %1")
+                .arg(rawCell(index.row(), index.column()));
+        if (kept)
+            return QStringLiteral("Not read as a date or yes/no value; kept as written.");
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || plan_ == nullptr)
+        return {};
+    if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= rowCount())
+            return {};
+        return plan_->rows[static_cast<std::size_t>(section)].sheetRow;
+    }
+    if (section == 0)
+        return QStringLiteral("Import");
+    const std::optional<Field> field = fieldOf(section);
+    return sheetColumnName(*headers_, section - 1) + u'\n' +
+           (field ? fieldDisplayName(*field) : notImportedText());
+}
+
+} // namespace tessaly

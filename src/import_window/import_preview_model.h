@@ -1,0 +1,52 @@
+#pragma once
+
+#include "import/column_matching.h"
+#include "import/import_plan.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <vector>
+
+namespace tessaly {
+
+// The sheet as the import would take it: a first column saying whether each row is
+// added or why it is left out, then the sheet's columns, headed by the file's own
+// header and the field each fills. Imported cells show the value as it would be
+// stored; a value changed on the way, or kept as written, is marked and its tooltip
+// shows what the file holds.
+class ImportPreviewModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The model keeps pointers to what it shows; the caller keeps them alive and
+    // calls show() again whenever one of them changes.
+    void show(const QStringList *headers, const std::vector<QStringList> *dataRows,
+              const ColumnMatches *matches, const ImportPlan *plan, ImportChoices choices);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    QString statusText(const PlannedRow &row) const;
+
+  private:
+    QString cellText(int row, int column) const;
+    QString rawCell(int row, int column) const;
+    std::optional<Field> fieldOf(int column) const;
+
+    const QStringList *headers_ = nullptr;
+    const std::vector<QStringList> *rows_ = nullptr;
+    const ColumnMatches *matches_ = nullptr;
+    const ImportPlan *plan_ = nullptr;
+    ImportChoices choices_;
+};
+
+// The header the import shows for column (from 0) of the sheet: its own text, or
+// "Column 3" when the file leaves it blank.
+QString sheetColumnName(const QStringList &headers, int column);
+
+} // namespace tessaly
