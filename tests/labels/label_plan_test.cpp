@@ -150,19 +150,5 @@ TEST(LabelLines, CallSignNameAddressAndTown)
         EXPECT_EQ(labelLines(member), lines) << lines.join(u'|').toStdString();
 }
 
-// The cells a preview outlines: row by row, at the label positions, as big as asked; none
-// for a sheet no print would take.
-TEST(SheetCells, EveryLabelOfOneSheetRowByRow)
-{
-    EXPECT_EQ(sheetCells({2, 2, 0.5f, 0.25f, 1, 2.75f, 10}, {2.625, 0.75}),
-              (std::vector<QRectF>{{0.25, 0.5, 2.625, 0.75},
-                                   {3, 0.5, 2.625, 0.75},
-                                   {0.25, 1.5, 2.625, 0.75},
-                                   {3, 1.5, 2.625, 0.75}}));
-    EXPECT_EQ(sheetCells(sheet(1.9f, 3), {2.75, 1}).size(), 3u);
-    for (const LabelLayout &none : {sheet(0, 3), sheet(10, 0), sheet(101, 3), sheet(10, 21)})
-        EXPECT_TRUE(sheetCells(none, {1, 1}).empty());
-}
-
 } // namespace
 } // namespace tessaly

@@ -43,35 +43,6 @@ TEST(LabelPrinting, TheCallsOfARun)
     }
 }
 
-// A preview's cells are outlined on every page before its labels, blank first pages too.
-TEST(LabelPrinting, OutlinedCellsOnEveryPage)
-{
-    const std::vector<QRectF> cells = {{0.1, 0.52, 2.75, 1}, {2.85, 0.52, 2.75, 1}};
-    FakePrinter printer;
-    EXPECT_TRUE(printLabels(printer, twoPages(), u"Arial"_s, 10, cells).ok());
-    EXPECT_EQ(printer.calls.join(u'|'),
-              u"font Arial 10|outline p1 0.1,0.52 2.75x1|outline p1 2.85,0.52 2.75x1|x 2.85|"
-              "y 0.52|line p1 2.85,0.52 Jo Ng|x 2.85|line p1 2.85,0.77 1 Elm|x 2.85|"
-              "line p1 2.85,1.02 Apt 4|x 2.85|line p1 2.85,1.27 Troy NY|new page|"
-              "outline p2 0.1,0.52 2.75x1|outline p2 2.85,0.52 2.75x1|x 0.1|y 0.52|"
-              "line p2 0.1,0.52 Al Roe|x 0.1|line p2 0.1,0.77 Troy NY|end"_s);
-
-    FakePrinter blankFirst;
-    EXPECT_TRUE(printLabels(blankFirst, {{{1, 2, 1, 1, 0.1, 0.52, {u"Lee"_s}}}, 2}, u"Arial"_s, 10,
-                            {cells.front()})
-                    .ok());
-    EXPECT_EQ(blankFirst.calls.join(u'|'),
-              u"font Arial 10|outline p1 0.1,0.52 2.75x1|new page|outline p2 0.1,0.52 2.75x1|"
-              "x 0.1|y 0.52|line p2 0.1,0.52 Lee|end"_s);
-
-    FakePrinter failing;
-    failing.failAtCall = 5; // the first outline of page 2
-    const Outcome outcome =
-        printLabels(failing, {{{1, 2, 1, 1, 0.1, 0.52, {u"Lee"_s}}}, 2}, u"Arial"_s, 10, cells);
-    EXPECT_EQ(outcome.reason, u"the printer could not outline the labels of page 2"_s);
-    EXPECT_EQ(failing.calls.last(), u"abort"_s);
-}
-
 TEST(LabelPrinting, AFailureStopsTheRunAbortsAndSaysWhatFailed)
 {
     using Op = PrinterOperation;

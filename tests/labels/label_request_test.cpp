@@ -86,25 +86,5 @@ TEST(LabelRequest, TheFirstBadBoxInFocusOrderIsNamed)
     EXPECT_EQ(checkLabelRequest(request).value().box, LabelBox::LabelWidth);
 }
 
-TEST(LabelRequest, ReadFromTheBoxTexts)
-{
-    LabelBoxTexts texts = {u"10"_s,   u"3"_s,   u".52"_s, u" .1"_s, u"1"_s,
-                           u"2.75"_s, u"2.5"_s, u"3"_s,   u"12"_s};
-    LabelBox unreadable = LabelBox::Rows;
-    const std::optional<LabelRequest> request = requestFromTexts(texts, &unreadable);
-    ASSERT_TRUE(request);
-    EXPECT_EQ(request->layout, (LabelLayout{10, 3, 0.52f, 0.1f, 1, 2.75f, 12}));
-    EXPECT_EQ(request->startRow, 2.5);
-    EXPECT_EQ(request->startColumn, 3);
-
-    texts[7] = u"x"_s;
-    texts[8] = QString();
-    EXPECT_FALSE(requestFromTexts(texts, &unreadable));
-    EXPECT_EQ(unreadable, LabelBox::StartColumn);
-    EXPECT_EQ(notNumericProblem(LabelBox::StartColumn).message,
-              u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
-              "Nothing was printed or saved."_s);
-}
-
 } // namespace
 } // namespace tessaly

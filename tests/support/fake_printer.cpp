@@ -88,7 +88,8 @@ QWidget *FakePrinter::previewPages(const PrintedDocument &document, QWidget *par
     FakePrinter pages;
     pages.current = current;
     pages.lineHeight = lineHeight;
-    pages.failingOperation = failingInPreview;
+    pages.failAtCall = failAtCall;
+    pages.failingOperation = failingOperation;
     const bool drawn = document(pages);
     previewCalls = pages.calls;
     if (!drawn)

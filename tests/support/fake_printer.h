@@ -41,8 +41,8 @@ class FakePrinter final : public Printer {
     void abort() override;
     QString lastFile() const override { return file; }
     bool outlineCell(const QRectF &inches) override;
-    // Draws the document on a fake printer of its own, whose calls become previewCalls, and
-    // gives an empty widget named "PreviewPages".
+    // Draws the document on a fake printer of its own, failing as this one is set to, whose
+    // calls become previewCalls; gives an empty widget named "PreviewPages".
     QWidget *previewPages(const PrintedDocument &document, QWidget *parent) override;
 
     // One entry a call: "font Arial 10", "x 0.1", "y 0.52", "line p1 0.1,0.52 ARS K3ABC",
@@ -51,8 +51,6 @@ class FakePrinter final : public Printer {
     QStringList calls;
     // The calls of the last preview's document.
     QStringList previewCalls;
-    // Every call of this operation fails while a preview is drawn.
-    std::optional<PrinterOperation> failingInPreview;
     std::vector<PrintedLine> lines;
 
     // nullopt: the fonts cannot be told, as on a system without a printer.
