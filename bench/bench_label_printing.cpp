@@ -6,6 +6,7 @@
 #include "bench_roll.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +40,27 @@ void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
 }
 BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Unit(benchmark::kMillisecond);
+
+// "Pre&view" of the whole roll: every page drawn for the preview, the sheet outlined.
+void BM_LabelPreviewWholeRoll(benchmark::State &state)
+{
+    const LabelPlan plan = wholeRollPlan();
+    const std::vector<QRectF> cells = sheetCells(LabelLayout{}, {2.75, 1});
+    QTemporaryDir folder;
+    QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
+    for (auto _ : state) {
+        QWidget owner;
+        const QWidget *pages = printer.previewPages(
+            [&](Printer &preview) {
+                return printLabels(preview, plan, QStringLiteral("DejaVu Sans"), 10, cells).ok();
+            },
+            &owner);
+        if (pages == nullptr)
+            state.SkipWithError("the preview could not be drawn");
+    }
+    state.counters["pages"] = plan.pages;
+}
+BENCHMARK(BM_LabelPreviewWholeRoll)->Unit(benchmark::kMillisecond);
 
 // The walk over the plan alone, on a printer that draws nothing.
 void BM_LabelPrintingWholeRollWalk(benchmark::State &state)

@@ -1,5 +1,6 @@
 #include "labels/label_plan.h"
 
+#include "labels/label_request.h"
 #include "labels/whole_number.h"
 
 #include <QStringBuilder>
@@ -122,6 +123,26 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
     if (!plan.labels.empty())
         plan.pages = plan.labels.back().page;
     return plan;
+}
+
+std::vector<QRectF> sheetCells(const LabelLayout &layout, const QSizeF &labelSize)
+{
+    const int rows = wholeNumber(layout.rowsPerPage);
+    const int columns = wholeNumber(layout.columnsPerPage);
+    std::vector<QRectF> cells;
+    if (rows < 1 || columns < 1 || rows > LabelLimits::kMaxRows ||
+        columns > LabelLimits::kMaxColumns)
+        return cells;
+    const double top = typedValue(layout.topMargin);
+    const double left = typedValue(layout.leftMargin);
+    const double height = typedValue(layout.labelHeight);
+    const double width = typedValue(layout.labelWidth);
+    cells.reserve(static_cast<std::size_t>(rows * columns));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            cells.emplace_back(QPointF(left + column * width, top + row * height), labelSize);
+    }
+    return cells;
 }
 
 } // namespace tessaly

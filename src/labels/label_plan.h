@@ -3,6 +3,7 @@
 #include "core/member_store.h"
 #include "labels/label_layout.h"
 
+#include <QRectF>
 #include <QStringList>
 
 #include <vector>
@@ -42,5 +43,11 @@ QStringList addressLines(const QString &address);
 // 1, or a start column outside 1 to the column count, gives an empty plan.
 LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
                      const LabelLayout &layout, int startRow, int startColumn);
+
+// Every label of one sheet of the layout, row by row, in inches from the same corner as the
+// plan's positions: at each label's place, labelSize big (the label itself, or its pitches
+// when its own size is not known). Empty for a sheet without rows or columns, or with more
+// labels than a checked request allows.
+std::vector<QRectF> sheetCells(const LabelLayout &layout, const QSizeF &labelSize);
 
 } // namespace tessaly

@@ -27,18 +27,35 @@ QString labelFailure(const PlannedLabel &label)
 } // namespace
 
 Outcome printLabels(Printer &printer, const LabelPlan &plan, const QString &fontFamily,
-                    double fontSize)
+                    double fontSize, const std::vector<QRectF> &outlinedCells)
 {
+    const auto outlined = [&printer, &outlinedCells] {
+        for (const QRectF &cell : outlinedCells) {
+            if (!printer.outlineCell(cell))
+                return false;
+        }
+        return true;
+    };
+    const auto unoutlined = [&printer](int page) {
+        return stopped(
+            printer,
+            QStringLiteral("the printer could not outline the labels of page %1").arg(page));
+    };
+
     if (!printer.setFont(fontFamily, fontSize))
         return stopped(printer, QStringLiteral("the printer refused the font %1 at %2 points")
                                     .arg(fontFamily, QString::number(fontSize)));
 
     int page = 1;
+    if (!plan.labels.empty() && !outlined())
+        return unoutlined(page);
     for (const PlannedLabel &label : plan.labels) {
         for (; page < label.page; ++page) {
             if (!printer.newPage())
                 return stopped(printer,
                                QStringLiteral("the printer could not start page %1").arg(page + 1));
+            if (!outlined())
+                return unoutlined(page + 1);
         }
         // The y is set once a label: its later lines follow by the printer's own line
         // advance, so the lettering keeps the spacing of the font it is printed in.

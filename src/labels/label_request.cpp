@@ -62,6 +62,35 @@ bool wholeWithin(double value, double lowest, double highest)
 
 } // namespace
 
+std::optional<LabelRequest> requestFromTexts(const LabelBoxTexts &texts, LabelBox *unreadable)
+{
+    std::array<double, std::tuple_size_v<LabelBoxTexts>> values{};
+    for (std::size_t n = 0; n < texts.size(); ++n) {
+        const std::optional<double> value = numericValue(texts[n]);
+        if (!value) {
+            if (unreadable != nullptr)
+                *unreadable = static_cast<LabelBox>(n);
+            return std::nullopt;
+        }
+        values[n] = *value;
+    }
+    const auto valueOf = [&values](LabelBox box) { return values[static_cast<std::size_t>(box)]; };
+    const auto single = [&valueOf](LabelBox box) { return static_cast<float>(valueOf(box)); };
+    LabelRequest request;
+    request.layout = {single(LabelBox::Rows),        single(LabelBox::Columns),
+                      single(LabelBox::TopMargin),   single(LabelBox::LeftMargin),
+                      single(LabelBox::LabelHeight), single(LabelBox::LabelWidth),
+                      single(LabelBox::FontSize)};
+    request.startRow = valueOf(LabelBox::StartRow);
+    request.startColumn = valueOf(LabelBox::StartColumn);
+    return request;
+}
+
+RequestProblem notNumericProblem(LabelBox box)
+{
+    return problem(box, QStringLiteral("a number"));
+}
+
 std::optional<RequestProblem> checkLabelRequest(const LabelRequest &request)
 {
     using L = LabelLimits;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace tessaly {
@@ -16,6 +17,14 @@ struct LabelRequest {
     double startRow = 1;
     double startColumn = 1;
 };
+
+// The texts of the nine number boxes, in LabelBox order.
+using LabelBoxTexts = std::array<QString, 9>;
+
+// The request the boxes hold; nullopt when a text is not numeric (numericValue), and then
+// *unreadable, when given, is the first such box.
+std::optional<LabelRequest> requestFromTexts(const LabelBoxTexts &texts,
+                                             LabelBox *unreadable = nullptr);
 
 // The box that holds a value the labels cannot be laid out with, and what to tell the
 // operator about it.
@@ -46,6 +55,10 @@ struct LabelLimits {
 // column beyond the columns reached list positions below 1, and absurd counts, pitches or
 // font sizes gave nonsense or a hang.
 std::optional<RequestProblem> checkLabelRequest(const LabelRequest &request);
+
+// What to tell the operator about a box whose text is no number at all (pasted, and not
+// yet left), in the words of checkLabelRequest.
+RequestProblem notNumericProblem(LabelBox box);
 
 // The whole numbers a request is planned with (planLabels): each count rounded down.
 struct LabelCounts {

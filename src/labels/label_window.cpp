@@ -4,13 +4,16 @@
 #include "forms/picture_button.h"
 #include "forms/screen_scale.h"
 #include "labels/label_plan.h"
+#include "labels/label_preview_dialog.h"
 #include "labels/label_printing.h"
 #include "labels/label_request.h"
 #include "labels/label_settings.h"
+#include "labels/label_sheets.h"
 #include "labels/label_window_controls.h"
 #include "labels/label_window_texts.h"
 #include "roll/roll_session.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +54,11 @@ std::size_t slotOf(LabelBox role)
     return static_cast<std::size_t>(role);
 }
 
+// The boxes a sheet of the list fills, in LabelLayout order.
+constexpr LabelBox kSheetBoxes[] = {LabelBox::Rows,        LabelBox::Columns,
+                                    LabelBox::TopMargin,   LabelBox::LeftMargin,
+                                    LabelBox::LabelHeight, LabelBox::LabelWidth};
+
 } // namespace
 
 LabelWindow::LabelWindow(const RollSession &roll, std::vector<int> listed, Platform &platform,
@@ -64,8 +72,10 @@ LabelWindow::LabelWindow(const RollSession &roll, std::vector<int> listed, Platf
     setModal(true);
     buildControls();
     scaleToScreen(this, geometry_, platform_.desktop);
+    fillSheetList();
     fillFontList();
     readSettings();
+    showMatchingSheet();
     connectControls();
 }
 
@@ -87,6 +97,11 @@ void LabelWindow::buildControls()
         case LabelControlKind::Caption:
             control = new QLabel(design.text, this);
             break;
+        case LabelControlKind::SheetList:
+            sheets_ = new QComboBox(this);
+            sheets_->setAccessibleName(QStringLiteral("Sheet"));
+            control = sheets_;
+            break;
         case LabelControlKind::FontList:
             fonts_ = new QListWidget(this);
             fonts_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,6 +118,11 @@ void LabelWindow::buildControls()
             printButton_->setText(design.text);
             printButton_->setAutoDefault(false);
             control = printButton_;
+            break;
+        case LabelControlKind::PreviewButton:
+            previewButton_ = new QPushButton(design.text, this);
+            previewButton_->setAutoDefault(false);
+            control = previewButton_;
             break;
         }
         control->setObjectName(design.id);
@@ -126,11 +146,52 @@ void LabelWindow::connectControls()
         preview_->setFont(font);
     });
     connect(printButton_, &QPushButton::clicked, this, &LabelWindow::print);
+    connect(previewButton_, &QPushButton::clicked, this, &LabelWindow::preview);
+    connect(sheets_, &QComboBox::activated, this, &LabelWindow::sheetChosen);
+    // Whatever changes a measurement, typing, pasting or a leave rule, the list follows.
+    for (LabelBox which : kSheetBoxes)
+        connect(box(which), &QLineEdit::textChanged, this, &LabelWindow::showMatchingSheet);
 }
 
 LabelNumberBox *LabelWindow::box(LabelBox which) const
 {
     return boxes_[slotOf(which)];
+}
+
+LabelBoxTexts LabelWindow::boxTexts() const
+{
+    LabelBoxTexts texts;
+    for (std::size_t b = 0; b < kBoxCount; ++b)
+        texts[b] = boxes_[b]->text();
+    return texts;
+}
+
+void LabelWindow::fillSheetList()
+{
+    for (const LabelSheet &sheet : labelSheets())
+        sheets_->addItem(QString::fromUtf8(sheet.name));
+    sheets_->addItem(customSheetName());
+}
+
+void LabelWindow::sheetChosen(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= labelSheets().size())
+        return;
+    const LabelSheet &sheet = labelSheets()[static_cast<std::size_t>(index)];
+    const float values[] = {sheet.rowsPerPage, sheet.columnsPerPage, sheet.topMargin,
+                            sheet.leftMargin,  sheet.labelHeight,    sheet.labelWidth};
+    for (std::size_t n = 0; n < std::size(kSheetBoxes); ++n)
+        box(kSheetBoxes[n])->setText(layoutValueText(values[n]));
+    // A start column the new sheet does not have goes back to 1, as on leaving its box.
+    LabelNumberBox *column = box(LabelBox::StartColumn);
+    column->setText(
+        leaveText(LabelBox::StartColumn, column->text(), box(LabelBox::Columns)->text()));
+}
+
+void LabelWindow::showMatchingSheet()
+{
+    const std::optional<std::size_t> sheet = matchingSheet(boxTexts());
+    sheets_->setCurrentIndex(sheet ? static_cast<int>(*sheet) : sheets_->count() - 1);
 }
 
 void LabelWindow::fillFontList()
@@ -198,48 +259,42 @@ void LabelWindow::setPreviewSize(double points)
     preview_->setFont(font);
 }
 
+bool LabelWindow::refused(const std::optional<RequestProblem> &problem)
+{
+    if (!problem)
+        return false;
+    platform_.messages.inform(problem->message, layoutRefusedTitle());
+    box(problem->box)->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+QString LabelWindow::chosenFont() const
+{
+    const QListWidgetItem *font = fonts_->currentItem();
+    return font != nullptr ? font->text() : QString();
+}
+
 void LabelWindow::print()
 {
-    std::array<double, kBoxCount> values{};
-    for (std::size_t b = 0; b < kBoxCount; ++b) {
-        const std::optional<double> value = numericValue(boxes_[b]->text());
-        // Only a text that reached the box by pasting and was never left can be no number.
-        if (!value) {
-            printerError();
-            return;
-        }
-        values[b] = *value;
-    }
-    const auto valueOf = [&values](LabelBox which) { return values[slotOf(which)]; };
-    LabelRequest request;
-    request.layout.rowsPerPage = static_cast<float>(valueOf(LabelBox::Rows));
-    request.layout.columnsPerPage = static_cast<float>(valueOf(LabelBox::Columns));
-    request.layout.topMargin = static_cast<float>(valueOf(LabelBox::TopMargin));
-    request.layout.leftMargin = static_cast<float>(valueOf(LabelBox::LeftMargin));
-    request.layout.labelHeight = static_cast<float>(valueOf(LabelBox::LabelHeight));
-    request.layout.labelWidth = static_cast<float>(valueOf(LabelBox::LabelWidth));
-    request.layout.fontSize = static_cast<float>(valueOf(LabelBox::FontSize));
-    request.startRow = valueOf(LabelBox::StartRow);
-    request.startColumn = valueOf(LabelBox::StartColumn);
-
-    // A layout that cannot be printed is refused before anything is written, and the
-    // window stays open so that the operator can put it right.
-    if (const std::optional<RequestProblem> problem = checkLabelRequest(request)) {
-        platform_.messages.inform(problem->message, layoutRefusedTitle());
-        box(problem->box)->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (!writeLabelSettings(roll_.startDirectory(), request.layout).ok()) {
+    // Only a text that reached a box by pasting and was never left can be no number.
+    const std::optional<LabelRequest> request = requestFromTexts(boxTexts());
+    if (!request) {
         printerError();
         return;
     }
-    const LabelCounts counts = labelCounts(request);
+    // A layout that cannot be printed is refused before anything is written, and the
+    // window stays open so that the operator can put it right.
+    if (refused(checkLabelRequest(*request)))
+        return;
+    if (!writeLabelSettings(roll_.startDirectory(), request->layout).ok()) {
+        printerError();
+        return;
+    }
+    const LabelCounts counts = labelCounts(*request);
     const LabelPlan plan =
-        planLabels(roll_.store(), listed_, request.layout, counts.startRow, counts.startColumn);
-    const QListWidgetItem *font = fonts_->currentItem();
-    const Outcome printed =
-        printLabels(platform_.printer, plan, font != nullptr ? font->text() : QString(),
-                    static_cast<double>(request.layout.fontSize));
+        planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
+    const Outcome printed = printLabels(platform_.printer, plan, chosenFont(),
+                                        static_cast<double>(request->layout.fontSize));
     if (!printed.ok()) {
         printerError();
         return;
@@ -249,6 +304,59 @@ void LabelWindow::print()
         platform_.messages.inform(labelsSavedMessage(platform_.printer.lastFile()),
                                   labelsSavedTitle());
     accept();
+}
+
+// What "&Print" would print now, drawn by the same renderer, with the sheet's labels
+// outlined; nothing is written. The preview's "&Print" is this window's.
+void LabelWindow::preview()
+{
+    LabelBox unreadable = LabelBox::Rows;
+    const std::optional<LabelRequest> request = requestFromTexts(boxTexts(), &unreadable);
+    if (!request) {
+        refused(notNumericProblem(unreadable));
+        return;
+    }
+    if (refused(checkLabelRequest(*request)))
+        return;
+    const LabelCounts counts = labelCounts(*request);
+    const LabelPlan plan =
+        planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
+    if (plan.labels.empty()) {
+        platform_.messages.inform(nothingToPreviewMessage(), previewTitle());
+        return;
+    }
+    // A sheet of the list outlines its labels as they are; other sheets, their pitches.
+    const std::optional<std::size_t> sheet = matchingSheet(request->layout);
+    const QSizeF labelSize = sheet ? QSizeF(static_cast<double>(labelSheets()[*sheet].width),
+                                            static_cast<double>(labelSheets()[*sheet].height))
+                                   : QSizeF(static_cast<double>(request->layout.labelWidth),
+                                            static_cast<double>(request->layout.labelHeight));
+    const std::vector<QRectF> cells = sheetCells(request->layout, labelSize);
+    const QString font = chosenFont();
+    const double size = static_cast<double>(request->layout.fontSize);
+
+    auto *dialog =
+        new LabelPreviewDialog(previewSummary(static_cast<int>(plan.labels.size()), plan.pages),
+                               platform_.desktop.workArea(), this);
+    Outcome drawn = Outcome::done();
+    QWidget *pages = platform_.printer.previewPages(
+        [&](Printer &printer) {
+            drawn = printLabels(printer, plan, font, size, cells);
+            return drawn.ok();
+        },
+        dialog);
+    if (pages == nullptr) {
+        delete dialog;
+        platform_.messages.inform(
+            previewFailedMessage(drawn.ok() ? QStringLiteral("the printer has no preview")
+                                            : drawn.reason),
+            previewTitle());
+        return;
+    }
+    dialog->showPages(pages);
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    connect(dialog, &QDialog::accepted, this, &LabelWindow::print);
+    dialog->open();
 }
 
 void LabelWindow::printerError()

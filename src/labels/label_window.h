@@ -2,6 +2,7 @@
 
 #include "forms/design_geometry.h"
 #include "labels/label_number_rules.h"
+#include "labels/label_request.h"
 #include "platform/platform.h"
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -20,9 +22,10 @@ class FocusWatcher;
 class LabelNumberBox;
 class RollSession;
 
-// " Label Format": the label sheet's measurements, where on the first sheet to begin,
-// and the printer font; "&Print" prints one label for each listed member, in list
-// order. Built afresh at every opening; it hides itself after every print.
+// " Label Format": the label sheet's measurements (typed, or filled from the sheet list),
+// where on the first sheet to begin, and the printer font; "&Print" prints one label for
+// each listed member, in list order, and "Pre&view" shows first what it would print.
+// Built afresh at every opening; it hides itself after every print.
 class LabelWindow : public QDialog {
     Q_OBJECT
 
@@ -37,14 +40,22 @@ class LabelWindow : public QDialog {
 
     void buildControls();
     void connectControls();
+    void fillSheetList();
     void fillFontList();
     void readSettings();
     LabelNumberBox *box(LabelBox which) const;
+    LabelBoxTexts boxTexts() const;
 
     void boxLeft(QWidget *control);
     void sizeTyped(const QString &text);
     void setPreviewSize(double points);
+    void sheetChosen(int index);
+    void showMatchingSheet();
+    // Tells the operator about a problem and puts the focus on its box; false for none.
+    bool refused(const std::optional<RequestProblem> &problem);
+    QString chosenFont() const;
     void print();
+    void preview();
     void printerError();
 
     const RollSession &roll_;
@@ -52,9 +63,11 @@ class LabelWindow : public QDialog {
     Platform &platform_;
     DesignGeometry geometry_;
     std::array<LabelNumberBox *, kBoxCount> boxes_{};
+    QComboBox *sheets_ = nullptr;
     QListWidget *fonts_ = nullptr;
     QLabel *preview_ = nullptr;
     QPushButton *printButton_ = nullptr;
+    QPushButton *previewButton_ = nullptr;
     std::unique_ptr<FocusWatcher> focusWatcher_;
 };
 

@@ -10,6 +10,8 @@ const std::vector<LabelControlSpec> &labelControls()
     using B = LabelBox;
     const QString betweenLabels = u"Include any margins between the labels in your measurement."_s;
     static const std::vector<LabelControlSpec> controls = {
+        {u"Label11"_s, K::Caption, u"Sheet"_s, {240, 60, 555, 255}, {}},
+        {u"Combo1"_s, K::SheetList, {}, {840, 30, 4575, 285}, {}},
         {u"Text1"_s, K::NumberBox, u"10"_s, {240, 360, 495, 285}, {}, B::Rows},
         {u"Label1"_s,
          K::Caption,
@@ -59,6 +61,7 @@ const std::vector<LabelControlSpec> &labelControls()
         {u"Text9"_s, K::NumberBox, u"10"_s, {240, 3840, 495, 285}, {}, B::FontSize},
         {u"Label9"_s, K::Caption, u"Font Size"_s, {960, 3840, 2055, 255}, {}},
         {u"Command1"_s, K::PrintButton, u"&Print"_s, {3120, 3720, 1095, 975}, {}},
+        {u"Command2"_s, K::PreviewButton, u"Pre&view"_s, {1905, 4170, 1095, 525}, {}},
     };
     return controls;
 }

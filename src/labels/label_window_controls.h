@@ -15,7 +15,15 @@ namespace tessaly {
 constexpr int kLabelDesignClientWidth = 7845;
 constexpr int kLabelDesignClientHeight = 4860;
 
-enum class LabelControlKind { NumberBox, Caption, FontList, Preview, PrintButton };
+enum class LabelControlKind {
+    NumberBox,
+    Caption,
+    SheetList,
+    FontList,
+    Preview,
+    PrintButton,
+    PreviewButton,
+};
 
 struct LabelControlSpec {
     QString id;
@@ -26,7 +34,10 @@ struct LabelControlSpec {
     LabelBox box = LabelBox::Rows; // which value a number box holds
 };
 
-// The nine number boxes come in focus order, Text1 to Text8, then Text9 after the font list.
+// The sheet list first, then the nine number boxes in focus order, Text1 to Text8, then
+// Text9 after the font list, "&Print" and its preview last. The sheet list and the preview
+// button stand where the window had room: above the first box, and below "Font Size"
+// beside "&Print".
 const std::vector<LabelControlSpec> &labelControls();
 
 } // namespace tessaly

@@ -57,4 +57,41 @@ QString labelsSavedMessage(const QString &path)
            u"Open it to print it or to look at it."_s.arg(QDir::toNativeSeparators(path));
 }
 
+QString customSheetName()
+{
+    return u"Custom"_s;
+}
+
+QString previewTitle()
+{
+    return u"Label Preview"_s;
+}
+
+QString previewPrintCaption()
+{
+    return u"&Print"_s;
+}
+
+QString previewCloseCaption()
+{
+    return u"Close"_s;
+}
+
+QString previewSummary(int labels, int pages)
+{
+    return (labels == 1 ? u"1 label"_s : u"%1 labels"_s.arg(labels)) +
+           (pages == 1 ? u" on 1 page"_s : u" on %1 pages"_s.arg(pages));
+}
+
+QString nothingToPreviewMessage()
+{
+    return u"There are no labels to show: the list in the main window shows no members.\n\n"
+           u"List the members to print there first."_s;
+}
+
+QString previewFailedMessage(const QString &reason)
+{
+    return u"The labels could not be shown: %1.\nNothing was printed or saved."_s.arg(reason);
+}
+
 } // namespace tessaly

@@ -22,4 +22,15 @@ QString layoutRefusedTitle();
 QString labelsSavedTitle();
 QString labelsSavedMessage(const QString &path);
 
+// The sheet list's entry for measurements that are no sheet of the list.
+QString customSheetName();
+
+QString previewTitle();
+QString previewPrintCaption();
+QString previewCloseCaption();
+// "1 label on 1 page", "31 labels on 2 pages".
+QString previewSummary(int labels, int pages);
+QString nothingToPreviewMessage();
+QString previewFailedMessage(const QString &reason);
+
 } // namespace tessaly

@@ -2,11 +2,15 @@
 
 #include <QDate>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QWidget;
 
 namespace tessaly {
 
@@ -51,6 +55,11 @@ class Desktop {
     virtual QSize screenSize() const = 0;
 };
 
+class Printer;
+
+// Draws a whole document on the printer it is given; false when that printer failed.
+using PrintedDocument = std::function<bool(Printer &)>;
+
 // The printer the labels go to. Positions are in inches from the top-left corner of
 // the printable area. Every operation returns false when the printer failed; the
 // caller then stops and calls abort().
@@ -77,6 +86,15 @@ class Printer {
     // Where the last document went when it went to a file instead of a printer (no
     // printer on the system): the file's path; empty after printing on a printer.
     virtual QString lastFile() const = 0;
+
+    // Outlines one label of the sheet (inches, like the positions) on a preview's pages;
+    // paper and files never show it.
+    virtual bool outlineCell(const QRectF &) { return true; }
+    // The pages document draws, as this printer would print them, drawn at once on a
+    // printer of their own and shown one after another in a widget that parent owns.
+    // Nothing is printed or written, and the font the printer remembers stays as it was.
+    // nullptr when document returned false, or when this printer has no preview.
+    virtual QWidget *previewPages(const PrintedDocument &, QWidget *) { return nullptr; }
 };
 
 class FileChooser {

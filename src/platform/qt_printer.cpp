@@ -9,6 +9,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -41,6 +42,169 @@ bool replaceFile(const QString &from, const QString &to)
                             std::filesystem::path(to.toStdU16String()), error);
     return !error;
 }
+
+// The pages labels are printed on: the system's default printer (or its first one), or a
+// US Letter PDF; nullptr when a printer is asked for and the system has none.
+std::unique_ptr<QPrinter> labelPrinter(bool toPdf)
+{
+    if (!toPdf) {
+        QPrinterInfo target = QPrinterInfo::defaultPrinter();
+        if (target.isNull()) {
+            const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+            if (all.isEmpty())
+                return nullptr;
+            target = all.first();
+        }
+        return std::make_unique<QPrinter>(target, QPrinter::HighResolution);
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    // A PDF has no unprintable edge: positions are from the corner of the sheet.
+    printer->setFullPage(true);
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+    return printer;
+}
+
+// No family prints with the font the printer has now, its default until a run chose one.
+QFont labelFont(const QString &family, double points)
+{
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
+LineMetrics applyFont(QPainter &painter, QPrinter &printer, const QFont &font)
+{
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &printer);
+    return {metrics.ascent(), metrics.lineSpacing()};
+}
+
+// Draws text with its top at (x, y) inches and gives the y of the line below. Paper, the
+// PDF and the preview all letter their pages here.
+double drawLine(QPainter &painter, QPrinter &printer, const LineMetrics &metrics, double x,
+                double y, const QString &text)
+{
+    const double dpiY = printer.logicalDpiY();
+    painter.drawText(QPointF(x * printer.logicalDpiX(), y * dpiY + metrics.ascent), text);
+    return y + metrics.lineSpacing / dpiY;
+}
+
+// The preview's pages: the same lettering as on paper, and the outlines of the sheet's labels
+// in a thin grey beneath it.
+class PreviewPrinter final : public Printer {
+  public:
+    PreviewPrinter(QPrinter &pages, const QString &family) : pages_(pages), family_(family) {}
+    ~PreviewPrinter() override { abort(); }
+    PreviewPrinter(const PreviewPrinter &) = delete;
+    PreviewPrinter &operator=(const PreviewPrinter &) = delete;
+
+    std::optional<QStringList> fontFamilies() override { return std::nullopt; }
+    std::optional<QString> currentFont() override { return family_; }
+    bool setFont(const QString &family, double points) override
+    {
+        if (!std::isfinite(points) || points <= 0)
+            return false;
+        if (!family.isEmpty())
+            family_ = family;
+        font_ = labelFont(family_, points);
+        fontChosen_ = true;
+        if (painter_.isActive())
+            metrics_ = applyFont(painter_, pages_, font_);
+        return true;
+    }
+    bool setCurrentX(double inches) override { return moveTo(x_, inches); }
+    bool setCurrentY(double inches) override { return moveTo(y_, inches); }
+    bool printLine(const QString &text) override
+    {
+        if (!begun())
+            return false;
+        y_ = drawLine(painter_, pages_, metrics_, x_, y_, text);
+        x_ = 0;
+        return true;
+    }
+    bool newPage() override
+    {
+        if (!begun())
+            return false;
+        x_ = 0;
+        y_ = 0;
+        return pages_.newPage();
+    }
+    bool endDocument() override
+    {
+        abort();
+        return true;
+    }
+    void abort() override
+    {
+        if (painter_.isActive())
+            painter_.end();
+    }
+    QString lastFile() const override { return {}; }
+    bool outlineCell(const QRectF &inches) override
+    {
+        if (!begun())
+            return false;
+        const double dpiX = pages_.logicalDpiX();
+        const double dpiY = pages_.logicalDpiY();
+        painter_.save();
+        QPen pen(QColor(160, 160, 160));
+        pen.setCosmetic(true);
+        pen.setWidth(0);
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(QRectF(inches.x() * dpiX, inches.y() * dpiY, inches.width() * dpiX,
+                                 inches.height() * dpiY));
+        painter_.restore();
+        return true;
+    }
+
+  private:
+    static bool moveTo(double &coordinate, double inches)
+    {
+        if (!std::isfinite(inches))
+            return false;
+        coordinate = inches;
+        return true;
+    }
+    bool begun()
+    {
+        if (painter_.isActive())
+            return true;
+        if (!painter_.begin(&pages_))
+            return false;
+        metrics_ = applyFont(painter_, pages_, fontChosen_ ? font_ : QFont());
+        return true;
+    }
+
+    QPrinter &pages_;
+    QString family_;
+    QFont font_;
+    bool fontChosen_ = false;
+    double x_ = 0;
+    double y_ = 0;
+    LineMetrics metrics_;
+    QPainter painter_;
+};
+
+// The preview widget keeps the printer its pages were drawn for as long as it shows them.
+struct OwnedPrinter {
+    std::unique_ptr<QPrinter> printer;
+};
+
+class PagesView final : private OwnedPrinter, public QPrintPreviewWidget {
+  public:
+    PagesView(std::unique_ptr<QPrinter> pages, QWidget *parent)
+        : OwnedPrinter{std::move(pages)}, QPrintPreviewWidget(OwnedPrinter::printer.get(), parent)
+    {
+        setViewMode(QPrintPreviewWidget::SinglePageView);
+        setZoomMode(QPrintPreviewWidget::FitInView);
+    }
+};
 
 } // namespace
 
@@ -91,13 +255,9 @@ bool QtPrinter::setFont(const QString &family, double points)
         return false;
     if (!painter_.isActive())
         chooseDestination();
-    // No family chosen prints with the font the printer has now.
     if (!family.isEmpty())
         family_ = family;
-    font_ = QFont();
-    if (!family_.isEmpty())
-        font_.setFamily(family_);
-    font_.setPointSizeF(points);
+    font_ = labelFont(family_, points);
     fontChosen_ = true;
     if (painter_.isActive())
         applyFont();
@@ -124,11 +284,8 @@ bool QtPrinter::printLine(const QString &text)
 {
     if (!painter_.isActive() && !beginDocument())
         return false;
-    const double dpiX = printer_->logicalDpiX();
-    const double dpiY = printer_->logicalDpiY();
-    painter_.drawText(QPointF(x_ * dpiX, y_ * dpiY + ascent_), text);
+    y_ = drawLine(painter_, *printer_, metrics_, x_, y_, text);
     x_ = 0;
-    y_ += lineSpacing_ / dpiY;
     return true;
 }
 
@@ -181,14 +338,9 @@ bool QtPrinter::beginDocument()
     chooseDestination();
     std::unique_ptr<QPrinter> printer;
     if (lastFile_.isEmpty()) {
-        QPrinterInfo target = QPrinterInfo::defaultPrinter();
-        if (target.isNull()) {
-            const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-            if (all.isEmpty())
-                return false;
-            target = all.first();
-        }
-        printer = std::make_unique<QPrinter>(target, QPrinter::HighResolution);
+        printer = labelPrinter(false);
+        if (!printer)
+            return false;
     } else {
         // The document is written beside the PDF it replaces and takes its name only when
         // it is whole, so an interrupted run never leaves half a document as Labels.pdf.
@@ -199,13 +351,8 @@ bool QtPrinter::beginDocument()
             return false;
         partialPdf_ = partial.fileName();
         partial.close();
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer = labelPrinter(true);
         printer->setOutputFileName(partialPdf_);
-        printer->setPageSize(QPageSize(QPageSize::Letter));
-        // A PDF has no unprintable edge: positions are from the corner of the sheet.
-        printer->setFullPage(true);
-        printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
     }
     printer->setDocName(QStringLiteral("Labels"));
     if (!painter_.begin(printer.get())) {
@@ -222,10 +369,25 @@ bool QtPrinter::beginDocument()
 
 void QtPrinter::applyFont()
 {
-    painter_.setFont(fontChosen_ ? font_ : QFont());
-    const QFontMetricsF metrics(painter_.font(), printer_.get());
-    ascent_ = metrics.ascent();
-    lineSpacing_ = metrics.lineSpacing();
+    metrics_ = tessaly::applyFont(painter_, *printer_, fontChosen_ ? font_ : QFont());
+}
+
+QWidget *QtPrinter::previewPages(const PrintedDocument &document, QWidget *parent)
+{
+    std::unique_ptr<QPrinter> pages = labelPrinter(toPdf());
+    if (!pages)
+        return nullptr;
+    auto view = std::make_unique<PagesView>(std::move(pages), parent);
+    bool drawn = false;
+    // The pages are drawn once, here: the document may not outlive this call.
+    const QMetaObject::Connection drawing = QObject::connect(
+        view.get(), &QPrintPreviewWidget::paintRequested, view.get(), [&](QPrinter *printer) {
+            PreviewPrinter preview(*printer, family_);
+            drawn = document(preview);
+        });
+    view->updatePreview();
+    QObject::disconnect(drawing);
+    return drawn ? view.release() : nullptr;
 }
 
 bool QtPrinter::commitPdf()

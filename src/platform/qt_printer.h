@@ -11,6 +11,12 @@ class QPrinter;
 
 namespace tessaly {
 
+// Where the lettering of one font sits on a printer's page, in device pixels.
+struct LineMetrics {
+    double ascent = 0;
+    double lineSpacing = 0;
+};
+
 // The system's default printer, or a PDF file when the system has no printer at all
 // (a machine without a print service), so that a print run always leaves something the
 // operator can print later.
@@ -40,6 +46,8 @@ class QtPrinter final : public Printer {
     bool endDocument() override;
     void abort() override;
     QString lastFile() const override { return lastFile_; }
+    // The pages of the printer a print would use now (the PDF's when there is none).
+    QWidget *previewPages(const PrintedDocument &document, QWidget *parent) override;
 
   private:
     bool toPdf() const;
@@ -58,8 +66,7 @@ class QtPrinter final : public Printer {
     bool fontChosen_ = false;
     double x_ = 0; // inches
     double y_ = 0;
-    double ascent_ = 0; // device pixels, for the font on this printer
-    double lineSpacing_ = 0;
+    LineMetrics metrics_; // for the font on this printer
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
 };

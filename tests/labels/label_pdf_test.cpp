@@ -4,9 +4,11 @@
 
 #include "temp_roll.h"
 
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +98,33 @@ TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
         corners.append(u"7,%1 205,%1 403,%1"_s.arg(37 + 72 * row));
     corners.append(u"7,37"_s); // page 2
     EXPECT_EQ(callSignCorners(bbox), corners.join(u' '));
+}
+
+// The preview draws its pages once, at once, and leaves no file and no remembered font.
+TEST(LabelPdf, APreviewDrawsThePagesWithoutPrintingOrRememberingTheFont)
+{
+    const LabelPlan plan{{{1, 1, 1, 1, 0.1, 0.52, {u"Lee"_s}}, {2, 2, 1, 1, 0.1, 0.52, {u"Ng"_s}}},
+                         2};
+    TempRoll files;
+    QtPrinter printer(files.dir(), QtPrinter::Destination::PdfFile);
+    const std::optional<QString> font = printer.currentFont();
+    QWidget owner;
+    int drawn = 0;
+    const auto document = [&](Printer &preview) {
+        ++drawn;
+        return printLabels(preview, plan, u"DejaVu Serif"_s, 10, {{0.1, 0.52, 2.75, 1}}).ok();
+    };
+    auto *view = qobject_cast<QPrintPreviewWidget *>(printer.previewPages(document, &owner));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->parent(), &owner);
+    EXPECT_EQ(view->pageCount(), 2);
+    owner.show();
+    QTest::qWait(10);
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(printer.currentFont(), font);
+    EXPECT_TRUE(QDir(files.dir()).isEmpty());
+    EXPECT_EQ(printer.previewPages([](Printer &preview) { return preview.setFont({}, 0); }, &owner),
+              nullptr);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +17,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace tessaly::testing {
 namespace {
@@ -60,6 +64,12 @@ class LabelWindowTest : public ::testing::Test {
         QTest::keyClick(box(n), Qt::Key_Tab);
     }
     QLabel *preview() const { return window->findChild<QLabel *>(u"Label8"_s); }
+    QComboBox *sheets() const { return window->findChild<QComboBox *>(u"Combo1"_s); }
+    QDialog *previewDialog() const { return window->findChild<QDialog *>(u"LabelPreview"_s); }
+    void clickPreview()
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
+    }
     void print()
     {
         QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
@@ -98,6 +108,7 @@ TEST_F(LabelWindowTest, ShowsItsCaptionsTooltipsAndFocusOrder)
         {"Label7", u"Begin with label on Row"_s, {}},
         {"Label10", u"Column"_s, {}},
         {"Label9", u"Font Size"_s, {}},
+        {"Label11", u"Sheet"_s, {}},
     };
     for (const auto &[id, caption, toolTip] : captions) {
         auto *label = window->findChild<QLabel *>(QString::fromLatin1(id));
@@ -106,8 +117,9 @@ TEST_F(LabelWindowTest, ShowsItsCaptionsTooltipsAndFocusOrder)
         EXPECT_EQ(label->toolTip(), toolTip) << id;
     }
     EXPECT_EQ(window->findChild<QPushButton *>(u"Command1"_s)->text(), u"&Print"_s);
-    const char *order[] = {"Text1", "Text2", "Text3", "Text4", "Text5",   "Text6",
-                           "Text7", "Text8", "List1", "Text9", "Command1"};
+    EXPECT_EQ(window->findChild<QPushButton *>(u"Command2"_s)->text(), u"Pre&view"_s);
+    const char *order[] = {"Text1", "Text2", "Text3", "Text4",    "Text5",    "Text6",  "Text7",
+                           "Text8", "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"};
     box(1)->setFocus(Qt::TabFocusReason);
     for (const char *id : order) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
@@ -124,6 +136,9 @@ TEST_F(LabelWindowTest, ScalesToTheScreenAndCentres)
     EXPECT_EQ(window->geometry(), QRect(117, 156, 1046, 648));
     EXPECT_EQ(box(7)->geometry(), QRect(368, 344, 82, 38));
     EXPECT_EQ(window->findChild<QWidget *>(u"Command1"_s)->geometry(), QRect(416, 496, 146, 130));
+    EXPECT_EQ(sheets()->geometry(), QRect(112, 4, 610, 38));
+    EXPECT_EQ(window->findChild<QWidget *>(u"Command2"_s)->geometry(), QRect(254, 556, 146, 70));
+    EXPECT_DOUBLE_EQ(sheets()->font().pointSizeF(), 2 * QFont().pointSizeF());
     EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 2 * QFont().pointSizeF());
 }
 
@@ -137,6 +152,7 @@ TEST_F(LabelWindowTest, FirstOpeningWithoutSettingsSaysSoOnceAndShowsTheDesignTe
     EXPECT_EQ(desktop.messages.shown[0].text, u"Error reading label default file."_s);
     EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"3"_s, u".52"_s, u".1"_s, u"1"_s, u"2.75"_s,
                                        u"1"_s, u"1"_s, u"10"_s}));
+    EXPECT_EQ(sheets()->currentText(), u"Custom"_s);
     // The fonts in alphabetical order; the printer's current font, exactly as it is spelt,
     // selected, and the preview written in it.
     auto *fonts = window->findChild<QListWidget *>(u"List1"_s);
@@ -272,6 +288,121 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndNothingIsWritten)
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(box(2)->hasFocus());
+}
+
+// The sheet list fills the six sheet boxes and always names the sheet they hold.
+TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
+{
+    files.write(u"labelrcp.dat"_s, "10,2,0.5,0.15625,1,4.1875,12\r\n");
+    open({1});
+    ASSERT_EQ(sheets()->count(), 9);
+    EXPECT_EQ(sheets()->itemText(8), u"Custom"_s);
+    const QString twenty = u"20 per sheet 1\" x 4\" (2 x 10)"_s;
+    EXPECT_EQ(sheets()->currentText(), twenty);
+
+    sheets()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheets(), Qt::Key_Home);
+    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"3"_s, u".5"_s, u".1875"_s, u"1"_s, u"2.75"_s,
+                                       u"1"_s, u"1"_s, u"12"_s}));
+    // A start column the chosen sheet does not have goes back to 1.
+    enter(8, u"3"_s);
+    sheets()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheets(), Qt::Key_Down);
+    EXPECT_EQ(sheets()->currentText(), twenty);
+    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"2"_s, u".5"_s, u".15625"_s, u"1"_s, u"4.1875"_s,
+                                       u"1"_s, u"1"_s, u"12"_s}));
+
+    // Typing a measurement of no sheet shows "Custom"; typing the sheet's own, the sheet.
+    box(3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box(3), Qt::Key_End);
+    QTest::keyClick(box(3), Qt::Key_5);
+    EXPECT_EQ(sheets()->currentText(), u"Custom"_s);
+    QTest::keyClick(box(3), Qt::Key_Backspace);
+    EXPECT_EQ(sheets()->currentText(), twenty);
+
+    // A sheet of the list is outlined label by label, gaps left out.
+    sheets()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheets(), Qt::Key_Home);
+    clickPreview();
+    ASSERT_NE(previewDialog(), nullptr);
+    EXPECT_EQ(desktop.printer.previewCalls.filter(u"outline p1 "_s).size(), 30);
+    EXPECT_EQ(desktop.printer.previewCalls.value(1), u"outline p1 0.1875,0.5 2.625x1"_s);
+}
+
+// The preview is drawn by the printing itself: the same calls as "&Print" makes, with every
+// label of the sheet outlined on each page first; closing it writes and prints nothing, and
+// its "&Print" is the window's.
+TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
+{
+    files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,10\r\n");
+    open({1, 2, 3});
+    enter(7, u"2"_s);
+    enter(8, u"2"_s);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+    QTest::qWait(200);
+    QDialog *dialog = previewDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
+    EXPECT_NE(dialog->findChild<QWidget *>(u"PreviewPages"_s), nullptr);
+    const QStringList drawn = desktop.printer.previewCalls;
+
+    QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(previewDialog(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(desktop.printer.calls.isEmpty());
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,10\r\n"));
+
+    clickPreview();
+    dialog = previewDialog();
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,10\r\n"));
+    EXPECT_FALSE(window->isVisible());
+
+    const QStringList page1 = {u"outline p1 0.25,0.5 3x1"_s, u"outline p1 3.25,0.5 3x1"_s,
+                               u"outline p1 0.25,1.5 3x1"_s, u"outline p1 3.25,1.5 3x1"_s};
+    ASSERT_EQ(drawn.size(), desktop.printer.calls.size() + 8);
+    EXPECT_EQ(drawn.mid(1, 4), page1);
+    EXPECT_EQ(drawn.mid(drawn.indexOf(u"new page"_s) + 1, 4),
+              QStringList(page1).replaceInStrings(u" p1 "_s, u" p2 "_s));
+    QStringList lettering = drawn;
+    lettering.removeIf([](const QString &call) { return call.startsWith(u"outline "_s); });
+    EXPECT_EQ(lettering, desktop.printer.calls);
+}
+
+// A box that holds no number (pasted, not left) or pages that cannot be drawn: the operator
+// is told why, the window stays, and nothing is printed or written.
+TEST_F(LabelWindowTest, APreviewThatCannotBeShownSaysWhyAndNothingIsWritten)
+{
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[this] {
+             QGuiApplication::clipboard()->setText(u"x"_s);
+             box(8)->setFocus(Qt::TabFocusReason);
+             box(8)->selectAll();
+             box(8)->paste();
+         },
+         u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
+         "Nothing was printed or saved."_s},
+        {[this] { desktop.printer.failingOperation = PrinterOperation::PrintLine; },
+         u"The labels could not be shown: the printer failed while printing label 1 (page 1, "
+         "row 1, column 1).\nNothing was printed or saved."_s},
+    };
+    for (const auto &[change, text] : cases) {
+        open({1});
+        desktop.messages.shown.clear();
+        change();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+        QTest::qWait(200);
+        EXPECT_EQ(previewDialog(), nullptr);
+        ASSERT_EQ(desktop.messages.shown.size(), 1u);
+        EXPECT_EQ(desktop.messages.shown[0].text, text);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(desktop.printer.calls.isEmpty());
+        EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
+    }
 }
 
 } // namespace

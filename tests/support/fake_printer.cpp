@@ -1,5 +1,7 @@
 #include "fake_printer.h"
 
+#include <QWidget>
+
 namespace tessaly::testing {
 
 bool FakePrinter::allowed(PrinterOperation operation, const QString &call)
@@ -69,6 +71,32 @@ void FakePrinter::abort()
 {
     calls.append(QStringLiteral("abort"));
     page_ = 1;
+}
+
+bool FakePrinter::outlineCell(const QRectF &inches)
+{
+    return allowed(PrinterOperation::OutlineCell, QStringLiteral("outline p%1 %2,%3 %4x%5")
+                                                      .arg(page_)
+                                                      .arg(inches.x())
+                                                      .arg(inches.y())
+                                                      .arg(inches.width())
+                                                      .arg(inches.height()));
+}
+
+QWidget *FakePrinter::previewPages(const PrintedDocument &document, QWidget *parent)
+{
+    FakePrinter pages;
+    pages.current = current;
+    pages.lineHeight = lineHeight;
+    pages.failAtCall = failAtCall;
+    pages.failingOperation = failingOperation;
+    const bool drawn = document(pages);
+    previewCalls = pages.calls;
+    if (!drawn)
+        return nullptr;
+    auto *view = new QWidget(parent);
+    view->setObjectName(QStringLiteral("PreviewPages"));
+    return view;
 }
 
 } // namespace tessaly::testing

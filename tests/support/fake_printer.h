@@ -9,7 +9,15 @@
 
 namespace tessaly::testing {
 
-enum class PrinterOperation { SetFont, SetCurrentX, SetCurrentY, PrintLine, NewPage, EndDocument };
+enum class PrinterOperation {
+    SetFont,
+    SetCurrentX,
+    SetCurrentY,
+    PrintLine,
+    NewPage,
+    EndDocument,
+    OutlineCell,
+};
 
 struct PrintedLine {
     QString text;
@@ -32,10 +40,17 @@ class FakePrinter final : public Printer {
     bool endDocument() override;
     void abort() override;
     QString lastFile() const override { return file; }
+    bool outlineCell(const QRectF &inches) override;
+    // Draws the document on a fake printer of its own, failing as this one is set to, whose
+    // calls become previewCalls; gives an empty widget named "PreviewPages".
+    QWidget *previewPages(const PrintedDocument &document, QWidget *parent) override;
 
     // One entry a call: "font Arial 10", "x 0.1", "y 0.52", "line p1 0.1,0.52 ARS K3ABC",
-    // "new page", "end", "abort"; a call made to fail ends in " FAILED".
+    // "outline p1 0.1,0.52 2.75x1", "new page", "end", "abort"; a call made to fail ends
+    // in " FAILED".
     QStringList calls;
+    // The calls of the last preview's document.
+    QStringList previewCalls;
     std::vector<PrintedLine> lines;
 
     // nullopt: the fonts cannot be told, as on a system without a printer.

@@ -1,0 +1,54 @@
+#include "labels/label_plan.h"
+#include "labels/label_settings.h"
+#include "labels/label_sheets.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+namespace {
+
+// Each sheet fits its paper (its last label ends on it, no label runs into the next), would
+// be printed, and is found back from labelrcp.dat as the window reads it into the boxes.
+TEST(LabelSheets, EverySheetFitsItsPaperAndIsFoundBackFromTheBoxes)
+{
+    ASSERT_GE(labelSheets().size(), 8u);
+    for (std::size_t n = 0; n < labelSheets().size(); ++n) {
+        const LabelSheet &sheet = labelSheets()[n];
+        SCOPED_TRACE(sheet.name);
+        EXPECT_TRUE(sheet.topMargin >= 0 && sheet.leftMargin >= 0);
+        EXPECT_TRUE(sheet.width <= sheet.labelWidth && sheet.height <= sheet.labelHeight);
+        const LabelLayout layout = withSheet(LabelLayout{12, 1, 1, 1, 1, 1, 14}, sheet);
+        const QRectF last = sheetCells(layout, QSizeF(sheet.width, sheet.height)).back();
+        EXPECT_LE(last.right(), paperSize(sheet.paper).width());
+        EXPECT_LE(last.bottom(), paperSize(sheet.paper).height());
+        EXPECT_EQ(checkLabelRequest({layout, 1, 1}), std::nullopt);
+
+        const LabelLayout stored = parseLabelSettings(labelSettingsLine(layout)).value();
+        EXPECT_EQ(stored.fontSize, 14);
+        const QStringList values = QString::fromLatin1(labelSettingsLine(stored)).split(u',');
+        EXPECT_EQ(
+            matchingSheet(LabelBoxTexts{
+                values[0], values[1], values[2], values[3], values[4], values[5], {}, {}, {}}),
+            n);
+    }
+    EXPECT_DOUBLE_EQ(paperSize(Paper::A4).height(), 297 / 25.4);
+}
+
+// A number is a number however written, and any other number in one of the six is no sheet
+// of the list; nor are the window's first texts, measured with the printer's margin taken off.
+TEST(LabelSheets, TheBoxesAsTypedMatchOrShowCustom)
+{
+    EXPECT_EQ(matchingSheet({u" 10.0"_s, u"3"_s, u"0.50"_s, u".1875"_s, u"1"_s, u"2.75"_s, u"x"_s}),
+              0u);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".19"_s, u"1"_s, u"2.75"_s}), std::nullopt);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3.5"_s, u".5"_s, u".1875"_s, u"1"_s, u"2.75"_s}),
+              std::nullopt);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".1875"_s, u"."_s, u"2.75"_s}),
+              std::nullopt);
+    EXPECT_EQ(matchingSheet(LabelLayout{}), std::nullopt);
+}
+
+} // namespace
+} // namespace tessaly
