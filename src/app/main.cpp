@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "core/version.h"
 #include "main_window/main_window.h"
 #include "platform/qt_platform.h"
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
+    QApplication::setWindowIcon(tessaly::applicationIcon());
 
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.
