@@ -13,6 +13,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QApplication::setWindowIcon(tessaly::applicationIcon());
+    // Wayland desktops take a window's icon from the desktop entry it names, not from the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.tessaly.Tessaly"));
 
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.

@@ -10,6 +10,8 @@ for tool in desktop-file-validate appstreamcli identify; do
     command -v "$tool" >/dev/null || { echo "the install check needs $tool" >&2; exit 1; }
 done
 
+# Offscreen only: on a developer's desktop a refusal would otherwise also open a dialog.
+unset DISPLAY WAYLAND_DISPLAY
 work="$(cd "$(mktemp -d)" && pwd -P)"
 pids=()
 cleanup() {
@@ -103,6 +105,21 @@ cmp -s "$shipped" "$home/Tessaly/readtess.txt" || fault "the first start put no 
     fault "the first start made no empty roll in ~/Tessaly"
 grep -qxF "New, empty roll created in $home/Tessaly" "$work/launch.log" || fault "the first start did not say where the roll is"
 
+# While the program runs on a roll, a second start on it is refused, and the first goes on.
+(export HOME="$home" QT_QPA_PLATFORM=offscreen; unset XDG_DOCUMENTS_DIR; exec "$usr/bin/tessaly-launch") >"$work/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+for _ in $(seq 100); do [ "$(readlink "/proc/$first/exe" 2>/dev/null)" = "$usr/bin/tessaly" ] && break; sleep 0.1; done
+# The guard stops a second program that did start, so that fault cannot hang the check.
+rc=0
+HOME="$home" QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/tessaly-launch" >"$work/second.log" 2>&1 || rc=$?
+[ "$rc" -eq 1 ] || fault "a second start on the open roll ended with $rc, not refused with 1"
+grep -qF "Tessaly is already open on the roll in $home/Tessaly" "$work/second.log" ||
+    fault "no message for the open roll: $(cat "$work/second.log")"
+kill -0 "$first" 2>/dev/null || fault "the first program did not go on running"
+kill "$first"
+wait "$first" 2>/dev/null || true
+
 # A second start replaces neither the operator's help text nor the roll.
 printf 'Our own help\r\n' >"$home/Tessaly/readtess.txt"
 printf '"W1AW"\r\n' >"$home/Tessaly/AddrClub.dat"
@@ -126,9 +143,9 @@ launch_in "$home" "$home/Documents" "$home/Tessaly"
 
 # A file where the folder should be is refused with a message, and left as it was.
 printf 'notes\n' >"$work/notes"
-if HOME="$home" QT_QPA_PLATFORM=offscreen "$usr/bin/tessaly-launch" "$work/notes" >"$work/refused.log" 2>&1; then
-    fault "the launcher accepted a file as the roll folder"
-fi
+rc=0
+HOME="$home" QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/tessaly-launch" "$work/notes" >"$work/refused.log" 2>&1 || rc=$?
+[ "$rc" -eq 1 ] || fault "a file as the roll folder ended with $rc, not refused with 1"
 grep -qF "is a file, not a folder" "$work/refused.log" || fault "no message for a file as the roll folder: $(cat "$work/refused.log")"
 [ "$(cat "$work/notes")" = "notes" ] || fault "the launcher changed the file given as the roll folder"
 
