@@ -6,7 +6,7 @@
 # temporary HOME and starting the installed program in them (offscreen).
 set -euo pipefail
 build="$1" version="$2"
-for tool in desktop-file-validate appstreamcli identify; do
+for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "the install check needs $tool" >&2; exit 1; }
 done
 
@@ -26,7 +26,6 @@ fault() { echo "FAULT: $*" >&2; failures=$((failures + 1)); }
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log"
 usr="$work/root/usr"
 
-# --- the installed files ---------------------------------------------------------------------
 expected="bin/tessaly
 bin/tessaly-launch
 share/applications/org.tessaly.Tessaly.desktop
@@ -45,13 +44,7 @@ $(diff <(echo "$expected") <(echo "$actual"))"
 for program in bin/tessaly bin/tessaly-launch; do
     [ -x "$usr/$program" ] || fault "$program is not executable"
 done
-for size in 48 128 256; do
-    got="$(identify -format '%wx%h' "$usr/share/icons/hicolor/${size}x${size}/apps/org.tessaly.Tessaly.png")"
-    [ "$got" = "${size}x${size}" ] || fault "the ${size}x${size} icon is $got"
-done
-grep -q '<svg' "$usr/share/icons/hicolor/scalable/apps/org.tessaly.Tessaly.svg" || fault "the scalable icon is no SVG"
 
-# --- what the desktop reads --------------------------------------------------------------------
 entry="$usr/share/applications/org.tessaly.Tessaly.desktop"
 desktop-file-validate "$entry" || fault "desktop-file-validate refuses the desktop entry"
 for line in "Exec=tessaly-launch" "Icon=org.tessaly.Tessaly" "Categories=Office;Database;"; do
@@ -68,59 +61,55 @@ grep -q "^\.TH TESSALY 1 \"[0-9-]*\" \"Tessaly $version\"" "$usr/share/man/man1/
 got="$("$usr/bin/tessaly-launch" --version)"
 [ "$got" = "Tessaly $version" ] || fault "tessaly-launch --version printed '$got'"
 
-# --- the launcher ------------------------------------------------------------------------------
-# Starts the installed launcher with the given HOME and documents folder and arguments, waits
-# until the installed program runs in the expected folder, and stops it.
-launch_in() {
-    local home="$1" documents="$2" folder="$3" pid cwd="" exe=""
+# HOME DOCUMENTS FOLDER [ARGS]: starts the installed launcher and waits until the installed
+# program runs in FOLDER; its pid is left in $running.
+start_in() {
+    local home="$1" documents="$2" folder="$3" exe="" cwd=""
     shift 3
     (
         export HOME="$home" QT_QPA_PLATFORM=offscreen
         if [ -n "$documents" ]; then export XDG_DOCUMENTS_DIR="$documents"; else unset XDG_DOCUMENTS_DIR; fi
         exec "$usr/bin/tessaly-launch" "$@"
     ) >"$work/launch.log" 2>&1 &
-    pid=$!
-    pids+=("$pid")
+    running=$!
+    pids+=("$running")
     for _ in $(seq 100); do
-        exe="$(readlink "/proc/$pid/exe" 2>/dev/null || true)"
-        cwd="$(readlink "/proc/$pid/cwd" 2>/dev/null || true)"
+        exe="$(readlink "/proc/$running/exe" 2>/dev/null || true)"
+        cwd="$(readlink "/proc/$running/cwd" 2>/dev/null || true)"
         [ "$exe" = "$usr/bin/tessaly" ] && break
-        kill -0 "$pid" 2>/dev/null || break
+        kill -0 "$running" 2>/dev/null || break
         sleep 0.1
     done
-    if [ "$exe" != "$usr/bin/tessaly" ] || [ "$cwd" != "$folder" ]; then
+    [ "$exe" = "$usr/bin/tessaly" ] && [ "$cwd" = "$folder" ] ||
         fault "the launcher did not start the program in $folder (program '$exe' in '$cwd'): $(cat "$work/launch.log")"
-    fi
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+}
+stop() { kill "$running" 2>/dev/null || true; wait "$running" 2>/dev/null || true; }
+launch_in() { start_in "$@"; stop; }
+# MESSAGE [ARGS]: the launcher must refuse with exit status 1 and MESSAGE. The timeout stops a
+# program that started after all, so that fault cannot hang the check.
+refused() {
+    local message="$1" rc=0
+    shift
+    HOME="$home" QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/tessaly-launch" "$@" >"$work/refused.log" 2>&1 || rc=$?
+    [ "$rc" -eq 1 ] && grep -qF "$message" "$work/refused.log" ||
+        fault "not refused with '$message' (status $rc): $(cat "$work/refused.log")"
 }
 shipped="$usr/share/tessaly/readtess.txt"
+home="$work/home" home2="$work/home2"
+mkdir -p "$home" "$home2" "$work/club"
 
-# A first start makes ~/Tessaly with the help text and an empty roll.
-home="$work/home"
-mkdir -p "$home"
-launch_in "$home" "" "$home/Tessaly"
+# A first start makes ~/Tessaly with the help text and an empty roll; while that program runs,
+# a second start on the same roll is refused and the first goes on.
+start_in "$home" "" "$home/Tessaly"
 cmp -s "$shipped" "$home/Tessaly/readtess.txt" || fault "the first start put no help text in ~/Tessaly"
 [ -f "$home/Tessaly/AddrClub.dat" ] && [ ! -s "$home/Tessaly/AddrClub.dat" ] ||
     fault "the first start made no empty roll in ~/Tessaly"
 grep -qxF "New, empty roll created in $home/Tessaly" "$work/launch.log" || fault "the first start did not say where the roll is"
+refused "Tessaly is already open on the roll in $home/Tessaly"
+kill -0 "$running" 2>/dev/null || fault "the first program did not go on running"
+stop
 
-# While the program runs on a roll, a second start on it is refused, and the first goes on.
-(export HOME="$home" QT_QPA_PLATFORM=offscreen; unset XDG_DOCUMENTS_DIR; exec "$usr/bin/tessaly-launch") >"$work/first.log" 2>&1 &
-first=$!
-pids+=("$first")
-for _ in $(seq 100); do [ "$(readlink "/proc/$first/exe" 2>/dev/null)" = "$usr/bin/tessaly" ] && break; sleep 0.1; done
-# The guard stops a second program that did start, so that fault cannot hang the check.
-rc=0
-HOME="$home" QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/tessaly-launch" >"$work/second.log" 2>&1 || rc=$?
-[ "$rc" -eq 1 ] || fault "a second start on the open roll ended with $rc, not refused with 1"
-grep -qF "Tessaly is already open on the roll in $home/Tessaly" "$work/second.log" ||
-    fault "no message for the open roll: $(cat "$work/second.log")"
-kill -0 "$first" 2>/dev/null || fault "the first program did not go on running"
-kill "$first"
-wait "$first" 2>/dev/null || true
-
-# A second start replaces neither the operator's help text nor the roll.
+# A later start replaces neither the operator's help text nor the roll.
 printf 'Our own help\r\n' >"$home/Tessaly/readtess.txt"
 printf '"W1AW"\r\n' >"$home/Tessaly/AddrClub.dat"
 launch_in "$home" "" "$home/Tessaly"
@@ -128,25 +117,18 @@ launch_in "$home" "" "$home/Tessaly"
 [ "$(cat "$home/Tessaly/AddrClub.dat")" = $'"W1AW"\r' ] || fault "the second start changed the roll"
 
 # An existing folder without the help text gets it, and no roll of the launcher's making.
-mkdir -p "$work/club"
 launch_in "$home" "" "$work/club" "$work/club"
 cmp -s "$shipped" "$work/club/readtess.txt" || fault "an existing folder got no help text"
 [ ! -e "$work/club/AddrClub.dat" ] || fault "the launcher made a roll in an existing folder"
 
 # With a documents folder the roll goes there, unless ~/Tessaly already holds one.
-home2="$work/home2"
-mkdir -p "$home2"
 launch_in "$home2" "$home2/Documents" "$home2/Documents/Tessaly"
-[ -f "$home2/Documents/Tessaly/AddrClub.dat" ] || fault "no roll folder in the documents folder"
 launch_in "$home" "$home/Documents" "$home/Tessaly"
 [ ! -e "$home/Documents/Tessaly" ] || fault "a second roll folder appeared beside the roll in ~/Tessaly"
 
-# A file where the folder should be is refused with a message, and left as it was.
+# A file where the folder should be is refused and left as it was.
 printf 'notes\n' >"$work/notes"
-rc=0
-HOME="$home" QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/tessaly-launch" "$work/notes" >"$work/refused.log" 2>&1 || rc=$?
-[ "$rc" -eq 1 ] || fault "a file as the roll folder ended with $rc, not refused with 1"
-grep -qF "is a file, not a folder" "$work/refused.log" || fault "no message for a file as the roll folder: $(cat "$work/refused.log")"
+refused "is a file, not a folder" "$work/notes"
 [ "$(cat "$work/notes")" = "notes" ] || fault "the launcher changed the file given as the roll folder"
 
 [ "$failures" -eq 0 ] || { echo "$failures install fault(s)" >&2; exit 1; }
