@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "core/version.h"
 #include "main_window/main_window.h"
 #include "platform/qt_platform.h"
@@ -18,6 +19,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
+    QApplication::setWindowIcon(tessaly::applicationIcon());
+    // Wayland desktops take a window's icon from the desktop entry it names, not from the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.tessaly.Tessaly"));
 
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.
