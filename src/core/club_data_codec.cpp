@@ -162,38 +162,6 @@ class RecordReader {
     bool utf8_;
 };
 
-// Lead bytes give the length of a sequence; the ranges exclude overlong forms,
-// surrogates and code points beyond U+10FFFF.
-bool isUtf8Sequence(const unsigned char *p, const unsigned char *end, int &length)
-{
-    const unsigned char c = p[0];
-    unsigned char low = 0x80, high = 0xbf;
-    if (c >= 0xc2 && c <= 0xdf) {
-        length = 2;
-    } else if (c >= 0xe0 && c <= 0xef) {
-        length = 3;
-        if (c == 0xe0)
-            low = 0xa0;
-        else if (c == 0xed)
-            high = 0x9f;
-    } else if (c >= 0xf0 && c <= 0xf4) {
-        length = 4;
-        if (c == 0xf0)
-            low = 0x90;
-        else if (c == 0xf4)
-            high = 0x8f;
-    } else {
-        return false;
-    }
-    if (end - p < length || p[1] < low || p[1] > high)
-        return false;
-    for (int i = 2; i < length; ++i) {
-        if (p[i] < 0x80 || p[i] > 0xbf)
-            return false;
-    }
-    return true;
-}
-
 // Room for the record's bytes: one per character at most, plus the quotes,
 // commas and line end.
 qsizetype maxRecordSize(const MemberRecord &record)
@@ -222,25 +190,6 @@ char *writeRecord(char *out, const MemberRecord &record)
 
 } // namespace
 
-bool isMultiByteUtf8(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const unsigned char *end = p + bytes.size();
-    bool multiByte = false;
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        int length = 0;
-        if (!isUtf8Sequence(p, end, length))
-            return false;
-        multiByte = true;
-        p += length;
-    }
-    return multiByte;
-}
-
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink)
 {
@@ -251,7 +200,7 @@ ParseSummary parseClubData(const QByteArray &bytes, int limit,
         text.chop(1);
 
     ParseSummary summary;
-    summary.utf8 = isMultiByteUtf8(text);
+    summary.utf8 = utf8Shape(text) == Utf8Shape::MultiByte;
     RecordReader reader(text, summary.utf8);
     while (reader.nextRecordStarts()) {
         const char *start = reader.position();

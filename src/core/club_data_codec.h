@@ -23,11 +23,6 @@ struct ParseSummary {
     bool utf8 = false;          // values were read as UTF-8 rather than Windows-1252
 };
 
-// Text that is valid UTF-8 and holds at least one character beyond ASCII: a file
-// saved by a UTF-8 editor, not a Windows-1252 one (whose accented letters are, bar
-// contrived pairs, never valid UTF-8 sequences).
-bool isMultiByteUtf8(QByteArrayView bytes);
-
 // Reads the bytes of AddrClub.dat record by record, handing each record to sink,
 // at most `limit` of them; the rest are only read through and counted. Each value
 // is Windows-1252 text. Reading rules:
@@ -47,7 +42,7 @@ bool isMultiByteUtf8(QByteArrayView bytes);
 //
 // Before reading, a UTF-8 byte-order mark at the start and a single Ctrl-Z (1A) at
 // the end, which DOS and old Windows editors append, are dropped: neither is a value.
-// A file for which isMultiByteUtf8 holds is read as UTF-8.
+// A file whose utf8Shape is MultiByte is read as UTF-8.
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink);
 

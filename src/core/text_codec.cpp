@@ -112,4 +112,55 @@ bool canEncodeWindows1252(QStringView text)
     return true;
 }
 
+// Lead bytes give the length of a sequence; the ranges exclude overlong forms,
+// surrogates and code points beyond U+10FFFF.
+static bool isUtf8Sequence(const unsigned char *p, const unsigned char *end, int &length)
+{
+    const unsigned char c = p[0];
+    unsigned char low = 0x80, high = 0xbf;
+    if (c >= 0xc2 && c <= 0xdf) {
+        length = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        length = 3;
+        if (c == 0xe0)
+            low = 0xa0;
+        else if (c == 0xed)
+            high = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        length = 4;
+        if (c == 0xf0)
+            low = 0x90;
+        else if (c == 0xf4)
+            high = 0x8f;
+    } else {
+        return false;
+    }
+    if (end - p < length || p[1] < low || p[1] > high)
+        return false;
+    for (int i = 2; i < length; ++i) {
+        if (p[i] < 0x80 || p[i] > 0xbf)
+            return false;
+    }
+    return true;
+}
+
+Utf8Shape utf8Shape(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const unsigned char *end = p + bytes.size();
+    Utf8Shape shape = Utf8Shape::Ascii;
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        if (!isUtf8Sequence(p, end, length))
+            return Utf8Shape::Invalid;
+        shape = Utf8Shape::MultiByte;
+        p += length;
+    }
+    return shape;
+}
+
 } // namespace tessaly

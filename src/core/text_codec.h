@@ -26,6 +26,13 @@ void appendWindows1252(QByteArray &out, QStringView text, bool dropQuotes = fals
 // written. For writers that size a whole file at once.
 char *writeWindows1252(QStringView text, char *out, bool dropQuotes = false);
 
+// What a text file's bytes are as UTF-8. MultiByte text was saved by a UTF-8 editor,
+// not a Windows-1252 one, whose accented letters are, bar contrived pairs, never
+// well-formed UTF-8 sequences (no stray continuation byte, no overlong form, no
+// surrogate, nothing past U+10FFFF).
+enum class Utf8Shape { Ascii, MultiByte, Invalid };
+Utf8Shape utf8Shape(QByteArrayView bytes);
+
 bool canEncodeWindows1252(QChar c);
 bool canEncodeWindows1252(QStringView text);
 

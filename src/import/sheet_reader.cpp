@@ -20,45 +20,6 @@ bool allBlank(const QStringList &row)
     return true;
 }
 
-// Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate,
-// nothing past U+10FFFF. Text in Windows-1252 with any letter beyond ASCII almost
-// never is.
-bool isUtf8(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, code = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, code = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, code = lead & 0x07, least = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + length > n)
-            return false;
-        for (int k = 1; k < length; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i + k] & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 // The start of the text, enough to judge a sheet by its first rows.
 constexpr qsizetype kSampleChars = 64 * 1024;
 
@@ -81,7 +42,8 @@ SheetEncoding detectEncoding(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return SheetEncoding::Utf8;
-    return isUtf8(bytes) ? SheetEncoding::Utf8 : SheetEncoding::Windows1252;
+    return utf8Shape(bytes) == Utf8Shape::Invalid ? SheetEncoding::Windows1252
+                                                  : SheetEncoding::Utf8;
 }
 
 QString decodeSheet(QByteArrayView bytes, SheetEncoding encoding)
