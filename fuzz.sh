@@ -7,7 +7,8 @@
 # tests/fuzz/corpus/<target> is only read. An input that crashes, hangs, leaks or breaks a
 # round trip is saved in build/fuzz/findings/<target>/; once it is fixed, copy it into
 # tests/fuzz/corpus/<target>/ under a name that says what it is, and ./test.sh replays it
-# from then on.
+# from then on. libFuzzer stops at the first finding; to go on and gather them all, run
+#   TESSALY_FUZZ_FLAGS="-fork=1 -ignore_crashes=1" ./fuzz.sh 600
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
@@ -35,7 +36,8 @@ for target in "${targets[@]}"; do
     dict=()
     [ -f "tests/fuzz/$target.dict" ] && dict=(-dict="tests/fuzz/$target.dict")
     echo "== $target for ${seconds} s"
-    "$build/tests/fuzz/${target}_fuzz" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+    # shellcheck disable=SC2086
+    "$build/tests/fuzz/${target}_fuzz" "${dict[@]}" ${TESSALY_FUZZ_FLAGS:-} -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
         "$work" "tests/fuzz/corpus/$target" || status=1
 done

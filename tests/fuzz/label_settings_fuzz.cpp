@@ -5,11 +5,29 @@
 #include "fuzz_check.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <cstddef>
 #include <cstdint>
 
 using namespace tessaly;
+
+namespace {
+
+// Leading and trailing zeros and the point are not significant: "1000" and ".0012" hold
+// one and two.
+bool atMostSevenSignificantDigits(const QByteArray &value)
+{
+    QByteArray digits = value;
+    digits.replace(".", "").replace("-", "");
+    while (digits.startsWith('0'))
+        digits.remove(0, 1);
+    while (digits.endsWith('0'))
+        digits.chop(1);
+    return digits.size() <= 7;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -21,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray line = labelSettingsLine(*layout);
     fuzzCheck(line.endsWith("\r\n") && line.count(',') == 6 && !line.contains(' '),
               "the line holds seven values, comma-separated, ended by CR LF");
+    for (const QByteArray &value : line.trimmed().split(','))
+        fuzzCheck(atMostSevenSignificantDigits(value),
+                  "each value has at most 7 significant digits");
     const std::optional<LabelLayout> again = parseLabelSettings(line);
     fuzzCheck(again.has_value(), "the written line reads back");
     fuzzCheck(labelSettingsLine(*again) == line, "the layout read back writes the same line");
