@@ -65,7 +65,9 @@ std::string format(const char *pattern, double value)
 std::string durationText(double ms)
 {
     const auto scaled = [](double value, const char *unit) {
-        const char *pattern = value >= 100 ? "%.0f %s" : value >= 10 ? "%.1f %s" : "%.2f %s";
+        const char *pattern = value >= 99.95   ? "%.0f %s"
+                              : value >= 9.995 ? "%.1f %s"
+                                               : "%.2f %s";
         char text[64];
         std::snprintf(text, sizeof text, pattern, value, unit);
         return std::string(text);
@@ -96,8 +98,10 @@ std::int64_t splitRollSize(std::string args, std::string &rest)
 // Display width: the table holds a few two-byte UTF-8 signs (µ, ×, ≥).
 std::size_t width(const std::string &text)
 {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const auto startsCharacter = [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    };
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), startsCharacter));
 }
 
 std::string padded(const std::string &text, std::size_t to, bool right)

@@ -65,7 +65,10 @@ void BM_WindowAddMember(benchmark::State &state)
     if (w.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_WindowAddMember)->Apply(atRollSizes)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_WindowAddMember)
+    ->Apply(atRollSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 
 // Record: a listed member is selected, renamed so that it moves, and stored.
 void BM_WindowUpdateMember(benchmark::State &state)
@@ -85,7 +88,10 @@ void BM_WindowUpdateMember(benchmark::State &state)
     if (w.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_WindowUpdateMember)->Apply(atRollSizes)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_WindowUpdateMember)
+    ->Apply(atRollSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 
 void BM_WindowCopyListToClipboard(benchmark::State &state)
 {
