@@ -9,14 +9,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
+#include <vector>
+
 namespace tessaly {
 namespace {
 
-constexpr int kMembers = MemberStore::kCapacity;
 
 void BM_ParseClubData(benchmark::State &state)
 {
-    const QByteArray bytes = serializeClubData(generatedRoll(kMembers));
+    const QByteArray bytes = serializeClubData(generatedRoll(rollSize(state)));
     for (auto _ : state) {
         MemberStore store;
         parseClubData(bytes, MemberStore::kCapacity,
@@ -25,11 +27,11 @@ void BM_ParseClubData(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
-BENCHMARK(BM_ParseClubData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseClubData)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_SerializeClubData(benchmark::State &state)
 {
-    const MemberStore store = generatedRoll(kMembers);
+    const MemberStore store = generatedRoll(rollSize(state));
     qsizetype size = 0;
     for (auto _ : state) {
         const QByteArray bytes = serializeClubData(store);
@@ -38,21 +40,78 @@ void BM_SerializeClubData(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * size);
 }
-BENCHMARK(BM_SerializeClubData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SerializeClubData)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeWholeRoll(benchmark::State &state)
 {
-    const QString text = decodeWindows1252(serializeClubData(generatedRoll(kMembers)));
+    const QString text = decodeWindows1252(serializeClubData(generatedRoll(rollSize(state))));
     for (auto _ : state)
         benchmark::DoNotOptimize(encodeWindows1252(text).size());
     state.SetBytesProcessed(state.iterations() * text.size());
 }
-BENCHMARK(BM_EncodeWholeRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeWholeRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
+
+// The roll's first sorting procedure, kept here only as the yardstick for sortMembers:
+// for each position the key of the record there is built, the later records' keys are
+// built and compared with it one by one, without regard to letter case, and the first
+// smaller one is swapped in and the position examined again.
+void quadraticSort(MemberStore &store)
+{
+    const int count = store.count();
+    int i = 1;
+    while (i <= count) {
+        const QString key = memberSortKey(store.record(i));
+        int smaller = 0;
+        for (int j = i; j <= count && smaller == 0; ++j) {
+            if (memberSortKey(store.record(j)).compare(key, Qt::CaseInsensitive) < 0)
+                smaller = j;
+        }
+        if (smaller == 0)
+            ++i;
+        else
+            std::swap(store.record(i), store.record(smaller));
+    }
+}
+
+// The same procedure with every key built and folded once beforehand, as sortMembers
+// does: what is left of the difference is the procedure's own.
+void quadraticSortFoldedKeys(MemberStore &store)
+{
+    const int count = store.count();
+    std::vector<QString> keys(static_cast<std::size_t>(count) + 1);
+    for (int n = 1; n <= count; ++n)
+        keys[static_cast<std::size_t>(n)] = memberSortKey(store.record(n)).toCaseFolded();
+    const auto key = [&keys](int n) { return QStringView(keys[static_cast<std::size_t>(n)]); };
+    int i = 1;
+    while (i <= count) {
+        int smaller = 0;
+        for (int j = i; j <= count && smaller == 0; ++j) {
+            if (key(j).compare(key(i), Qt::CaseSensitive) < 0)
+                smaller = j;
+        }
+        if (smaller == 0) {
+            ++i;
+            continue;
+        }
+        std::swap(store.record(i), store.record(smaller));
+        std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(smaller)]);
+    }
+}
+
+bool inKeyOrder(const MemberStore &store)
+{
+    for (int n = 2; n <= store.count(); ++n) {
+        if (memberSortKey(store.record(n - 1))
+                .compare(memberSortKey(store.record(n)), Qt::CaseInsensitive) > 0)
+            return false;
+    }
+    return true;
+}
 
 // What every add and update does: the roll is in order but for one record.
-void BM_SortMembersOneOutOfPlace(benchmark::State &state)
+template <typename Sort> void sortOneOutOfPlace(benchmark::State &state, Sort sort)
 {
-    MemberStore store = generatedRoll(kMembers);
+    MemberStore store = generatedRoll(rollSize(state));
     const QString early = QStringLiteral("Aardvark");
     const QString late = QStringLiteral("Zywicki");
     bool toEnd = true;
@@ -61,11 +120,34 @@ void BM_SortMembersOneOutOfPlace(benchmark::State &state)
         // other end, so each sort moves one record across the whole roll.
         const int n = toEnd ? 1 : store.count();
         store.setField(n, Field::LastName, toEnd ? late : early);
-        benchmark::DoNotOptimize(store.sortMembers().size());
+        sort(store);
         toEnd = !toEnd;
     }
+    if (!inKeyOrder(store))
+        state.SkipWithError("the roll is not in order after the sort");
 }
-BENCHMARK(BM_SortMembersOneOutOfPlace)->Unit(benchmark::kMillisecond);
+
+void BM_SortMembersOneOutOfPlace(benchmark::State &state)
+{
+    sortOneOutOfPlace(state, [](MemberStore &store) {
+        benchmark::DoNotOptimize(store.sortMembers().size());
+    });
+}
+BENCHMARK(BM_SortMembersOneOutOfPlace)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
+
+void BM_SortQuadraticOneOutOfPlace(benchmark::State &state)
+{
+    sortOneOutOfPlace(state, quadraticSort);
+}
+BENCHMARK(BM_SortQuadraticOneOutOfPlace)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
+
+void BM_SortQuadraticFoldedKeysOneOutOfPlace(benchmark::State &state)
+{
+    sortOneOutOfPlace(state, quadraticSortFoldedKeys);
+}
+BENCHMARK(BM_SortQuadraticFoldedKeysOneOutOfPlace)
+    ->Apply(atRollSizes)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SaveRoll(benchmark::State &state)
 {
@@ -75,7 +157,7 @@ void BM_SaveRoll(benchmark::State &state)
         return;
     }
     ClubDataFile file(dir.path());
-    const MemberStore store = generatedRoll(kMembers);
+    const MemberStore store = generatedRoll(rollSize(state));
     for (auto _ : state) {
         if (!file.save(store).ok()) {
             state.SkipWithError("save failed");
@@ -83,7 +165,7 @@ void BM_SaveRoll(benchmark::State &state)
         }
     }
 }
-BENCHMARK(BM_SaveRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_LoadRoll(benchmark::State &state)
 {
@@ -93,7 +175,7 @@ void BM_LoadRoll(benchmark::State &state)
         return;
     }
     ClubDataFile file(dir.path());
-    if (!file.save(generatedRoll(kMembers)).ok()) {
+    if (!file.save(generatedRoll(rollSize(state))).ok()) {
         state.SkipWithError("save failed");
         return;
     }
@@ -102,7 +184,7 @@ void BM_LoadRoll(benchmark::State &state)
         benchmark::DoNotOptimize(file.load(store).loaded);
     }
 }
-BENCHMARK(BM_LoadRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

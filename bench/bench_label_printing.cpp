@@ -15,10 +15,10 @@
 namespace tessaly {
 namespace {
 
-// Every member of a full roll on the usual 10 x 3 sheet: 334 pages.
-LabelPlan wholeRollPlan()
+// Every member of the roll on the usual 10 x 3 sheet: 334 pages for a full roll.
+LabelPlan wholeRollPlan(const benchmark::State &state)
 {
-    const MemberStore store = generatedRoll(MemberStore::kCapacity);
+    const MemberStore store = generatedRoll(rollSize(state));
     std::vector<int> listed(static_cast<std::size_t>(store.count()));
     std::iota(listed.begin(), listed.end(), 1);
     return planLabels(store, listed, LabelLayout{}, 1, 1);
@@ -28,7 +28,7 @@ LabelPlan wholeRollPlan()
 // file put in place.
 void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
 {
-    const LabelPlan plan = wholeRollPlan();
+    const LabelPlan plan = wholeRollPlan(state);
     QTemporaryDir folder;
     QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
     for (auto _ : state) {
@@ -39,7 +39,7 @@ void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
     state.counters["pages"] = plan.pages;
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
 }
-BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // "Pre&view" of the whole roll: every page drawn for the preview, the sheet outlined.
 void BM_LabelPreviewWholeRoll(benchmark::State &state)
@@ -65,13 +65,13 @@ BENCHMARK(BM_LabelPreviewWholeRoll)->Unit(benchmark::kMillisecond);
 // The walk over the plan alone, on a printer that draws nothing.
 void BM_LabelPrintingWholeRollWalk(benchmark::State &state)
 {
-    const LabelPlan plan = wholeRollPlan();
+    const LabelPlan plan = wholeRollPlan(state);
     QuietPrinter printer;
     for (auto _ : state)
         benchmark::DoNotOptimize(printLabels(printer, plan, printer.family, 10).status);
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
 }
-BENCHMARK(BM_LabelPrintingWholeRollWalk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPrintingWholeRollWalk)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

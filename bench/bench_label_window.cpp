@@ -3,6 +3,7 @@
 #include "roll/roll_session.h"
 
 #include "bench_desktop.h"
+#include "bench_roll.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,12 +15,12 @@
 namespace tessaly {
 namespace {
 
-// Opening the label window with every member of a 10,000 roll listed: scaling to the
+// Opening the label window with every member of the roll listed: scaling to the
 // screen, the printer's whole font list, labelrcp.dat, shown and painted.
 void BM_LabelWindowOpen(benchmark::State &state)
 {
     QTemporaryDir dir;
-    writeRoll(dir.path(), 10000);
+    writeRoll(dir.path(), rollSize(state));
     RollSession roll(dir.path());
     roll.load();
     std::vector<int> listed(static_cast<std::size_t>(roll.count()));
@@ -33,7 +34,7 @@ void BM_LabelWindowOpen(benchmark::State &state)
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_LabelWindowOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelWindowOpen)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

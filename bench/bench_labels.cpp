@@ -10,13 +10,12 @@
 namespace tessaly {
 namespace {
 
-constexpr int kMembers = MemberStore::kCapacity;
 
 // "&Print" with every member listed: which member goes where, with which lines. The
 // printer's own work is not in it.
 void BM_LabelPlanWholeRoll(benchmark::State &state)
 {
-    const MemberStore store = generatedRoll(kMembers);
+    const MemberStore store = generatedRoll(rollSize(state));
     std::vector<int> listed(static_cast<std::size_t>(store.count()));
     std::iota(listed.begin(), listed.end(), 1);
     const LabelLayout layout;
@@ -26,7 +25,7 @@ void BM_LabelPlanWholeRoll(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * store.count());
 }
-BENCHMARK(BM_LabelPlanWholeRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPlanWholeRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_LabelSettingsLineRoundTrip(benchmark::State &state)
 {

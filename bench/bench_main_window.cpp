@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,17 +16,20 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly {
 namespace {
 
-constexpr int kMembers = 10000;
-
-const MemberStore &roll()
+// Generated once per size: the searches run many times over the same roll.
+const MemberStore &roll(const benchmark::State &state)
 {
-    static const MemberStore store = generatedRoll(kMembers);
-    return store;
+    static std::map<int, MemberStore> rolls;
+    const int members = rollSize(state);
+    auto it = rolls.find(members);
+    if (it == rolls.end())
+        it = rolls.emplace(members, generatedRoll(members)).first;
+    return it->second;
 }
 
-std::vector<int> everyone()
+std::vector<int> everyone(const MemberStore &store)
 {
-    std::vector<int> all(static_cast<std::size_t>(roll().count()));
+    std::vector<int> all(static_cast<std::size_t>(store.count()));
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = static_cast<int>(i) + 1;
     return all;
@@ -33,7 +37,7 @@ std::vector<int> everyone()
 
 void searchFor(benchmark::State &state, const QString &text)
 {
-    const MemberStore &store = roll();
+    const MemberStore &store = roll(state);
     std::size_t found = 0;
     for (auto _ : state) {
         const std::vector<int> listed = searchMembers(store, text);
@@ -47,50 +51,50 @@ void BM_SearchOneLetter(benchmark::State &state)
 {
     searchFor(state, u"s"_s);
 }
-BENCHMARK(BM_SearchOneLetter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchOneLetter)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_SearchThreeLetters(benchmark::State &state)
 {
     searchFor(state, u"mil"_s);
 }
-BENCHMARK(BM_SearchThreeLetters)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchThreeLetters)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_SearchNoMatch(benchmark::State &state)
 {
     searchFor(state, u"zq#"_s);
 }
-BENCHMARK(BM_SearchNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchNoMatch)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_VotingMembers(benchmark::State &state)
 {
-    const MemberStore &store = roll();
+    const MemberStore &store = roll(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(votingMembers(store).data());
 }
-BENCHMARK(BM_VotingMembers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VotingMembers)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_ListExportTable(benchmark::State &state)
 {
-    const MemberStore &store = roll();
-    const std::vector<int> listed = everyone();
+    const MemberStore &store = roll(state);
+    const std::vector<int> listed = everyone(store);
     for (auto _ : state)
         benchmark::DoNotOptimize(listExportTable(store, listed).constData());
 }
-BENCHMARK(BM_ListExportTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListExportTable)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_AddressFileText(benchmark::State &state)
 {
-    const MemberStore &store = roll();
-    const std::vector<int> listed = everyone();
+    const MemberStore &store = roll(state);
+    const std::vector<int> listed = everyone(store);
     for (auto _ : state)
         benchmark::DoNotOptimize(addressFileText(store, listed).constData());
 }
-BENCHMARK(BM_AddressFileText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddressFileText)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_WriteAddressFile(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString text = addressFileText(roll(), everyone());
+    const QString text = addressFileText(roll(state), everyone(roll(state)));
     for (auto _ : state) {
         if (!writeAddressFile(dir.path(), text).ok()) {
             state.SkipWithError("Address.txt could not be written");
@@ -98,7 +102,7 @@ void BM_WriteAddressFile(benchmark::State &state)
         }
     }
 }
-BENCHMARK(BM_WriteAddressFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteAddressFile)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

@@ -3,6 +3,7 @@
 #include "roll/roll_session.h"
 
 #include "bench_desktop.h"
+#include "bench_roll.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -18,17 +19,16 @@
 namespace tessaly {
 namespace {
 
-constexpr int kMembers = 10000;
 
 struct ReportUnderLoad : UnderLoad<ReportWindow> {
-    ReportUnderLoad() : UnderLoad(kMembers, true) {}
+    explicit ReportUnderLoad(const benchmark::State &state) : UnderLoad(rollSize(state), true) {}
 };
 
-// Opening: fit, columns, 10,000 lines, the figures, shown and painted.
+// Opening: fit, columns, one line per member, the figures, shown and painted.
 void BM_ReportWindowOpen(benchmark::State &state)
 {
     QTemporaryDir dir;
-    writeRoll(dir.path(), kMembers);
+    writeRoll(dir.path(), rollSize(state));
     RollSession roll(dir.path());
     roll.load();
     QuietDesktop desktop;
@@ -39,12 +39,12 @@ void BM_ReportWindowOpen(benchmark::State &state)
         benchmark::DoNotOptimize(window.report().rowCount());
     }
 }
-BENCHMARK(BM_ReportWindowOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindowOpen)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // A click on a title: Last and Joined in turn, so that every sort has work to do.
 void BM_ReportWindowColumnSort(benchmark::State &state)
 {
-    ReportUnderLoad r;
+    ReportUnderLoad r(state);
     QHeaderView *header = r.control<QTreeView>("ListView1")->header();
     int i = 0;
     for (auto _ : state) {
@@ -52,21 +52,21 @@ void BM_ReportWindowColumnSort(benchmark::State &state)
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_ReportWindowColumnSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindowColumnSort)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_ReportWindowCopy(benchmark::State &state)
 {
-    ReportUnderLoad r;
+    ReportUnderLoad r(state);
     for (auto _ : state)
         r.click("Command4");
     benchmark::DoNotOptimize(r.desktop.clipboard.size());
 }
-BENCHMARK(BM_ReportWindowCopy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindowCopy)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // The expiration query, alternating between two dates so that the lines change.
 void BM_ReportWindowQuery(benchmark::State &state)
 {
-    ReportUnderLoad r;
+    ReportUnderLoad r(state);
     QLineEdit *date = r.control<QLineEdit>("Text1");
     int i = 0;
     for (auto _ : state) {
@@ -74,19 +74,19 @@ void BM_ReportWindowQuery(benchmark::State &state)
         r.click("Command1");
     }
 }
-BENCHMARK(BM_ReportWindowQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindowQuery)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // The dues reset answered Yes: every flag, the whole roll saved, every line listed again.
 void BM_ReportWindowDuesReset(benchmark::State &state)
 {
-    ReportUnderLoad r;
+    ReportUnderLoad r(state);
     r.desktop.answer = Answer::Yes;
     for (auto _ : state)
         r.click("Command3");
     if (r.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_ReportWindowDuesReset)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportWindowDuesReset)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

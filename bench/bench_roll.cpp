@@ -13,6 +13,11 @@ QString pick(QRandomGenerator &random, const QStringList &choices)
 
 } // namespace
 
+void atRollSizes(benchmark::internal::Benchmark *bench)
+{
+    bench->ArgName("members")->Arg(1000)->Arg(MemberStore::kCapacity);
+}
+
 MemberStore generatedRoll(int count)
 {
     static const QStringList firsts = {

@@ -17,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace tessaly {
@@ -27,13 +28,12 @@ struct WindowUnderLoad : UnderLoad<MainWindow> {
     explicit WindowUnderLoad(int members) : UnderLoad(members, false) {}
 };
 
-constexpr int kMembers = MemberStore::kCapacity;
 
 // One keystroke in the search box: the text changes, the roll is searched and the
 // list is filled and painted again.
 void BM_WindowSearchKeystroke(benchmark::State &state)
 {
-    WindowUnderLoad w(kMembers);
+    WindowUnderLoad w(rollSize(state));
     QLineEdit *search = w.control<QLineEdit>("Text11");
     search->setFocus();
     const QString texts[] = {QStringLiteral("s"), QStringLiteral("sm"), QStringLiteral("smi"),
@@ -44,13 +44,14 @@ void BM_WindowSearchKeystroke(benchmark::State &state)
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_WindowSearchKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowSearchKeystroke)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // Add: the boxes are read, the roll is sorted and saved, the boxes cleared and
-// every member listed again. The roll starts short of the add limit.
+// every member listed again. A full roll starts short of the add limit, so that
+// every add is taken.
 void BM_WindowAddMember(benchmark::State &state)
 {
-    WindowUnderLoad w(RollSession::kAddLimit - 400);
+    WindowUnderLoad w(std::min(rollSize(state), RollSession::kAddLimit - 400));
     QLineEdit *last = w.control<QLineEdit>("Text3");
     QLineEdit *first = w.control<QLineEdit>("Text1");
     int n = 0;
@@ -64,12 +65,15 @@ void BM_WindowAddMember(benchmark::State &state)
     if (w.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_WindowAddMember)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_WindowAddMember)
+    ->Apply(atRollSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 
 // Record: a listed member is selected, renamed so that it moves, and stored.
 void BM_WindowUpdateMember(benchmark::State &state)
 {
-    WindowUnderLoad w(RollSession::kAddLimit);
+    WindowUnderLoad w(std::min(rollSize(state), RollSession::kAddLimit));
     QListView *list = w.control<QListView>("List1");
     QLineEdit *last = w.control<QLineEdit>("Text3");
     int n = 0;
@@ -84,32 +88,35 @@ void BM_WindowUpdateMember(benchmark::State &state)
     if (w.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_WindowUpdateMember)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_WindowUpdateMember)
+    ->Apply(atRollSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 
 void BM_WindowCopyListToClipboard(benchmark::State &state)
 {
-    WindowUnderLoad w(kMembers);
+    WindowUnderLoad w(rollSize(state));
     for (auto _ : state)
         w.click("Command8");
     state.counters["bytes"] = static_cast<double>(w.desktop.clipboard.size());
 }
-BENCHMARK(BM_WindowCopyListToClipboard)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowCopyListToClipboard)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 void BM_WindowWriteAddressFile(benchmark::State &state)
 {
-    WindowUnderLoad w(kMembers);
+    WindowUnderLoad w(rollSize(state));
     for (auto _ : state)
         w.click("Command6");
     if (w.desktop.messages != 0)
         state.SkipWithError("a message box came up");
 }
-BENCHMARK(BM_WindowWriteAddressFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowWriteAddressFile)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
-// Start-up: fit, load 10,000 members and list them.
+// Start-up inside the process: fit, load the roll and list it.
 void BM_WindowStartUp(benchmark::State &state)
 {
     QTemporaryDir dir;
-    writeRoll(dir.path(), kMembers);
+    writeRoll(dir.path(), rollSize(state));
     for (auto _ : state) {
         QuietDesktop desktop;
         RollSession roll(dir.path());
@@ -117,7 +124,7 @@ void BM_WindowStartUp(benchmark::State &state)
         benchmark::DoNotOptimize(roll.count());
     }
 }
-BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowStartUp)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly
