@@ -44,7 +44,7 @@ BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Apply(atRollSizes)->Unit(benchmark::k
 // "Pre&view" of the whole roll: every page drawn for the preview, the sheet outlined.
 void BM_LabelPreviewWholeRoll(benchmark::State &state)
 {
-    const LabelPlan plan = wholeRollPlan();
+    const LabelPlan plan = wholeRollPlan(state);
     const std::vector<QRectF> cells = sheetCells(LabelLayout{}, {2.75, 1});
     QTemporaryDir folder;
     QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
@@ -60,7 +60,7 @@ void BM_LabelPreviewWholeRoll(benchmark::State &state)
     }
     state.counters["pages"] = plan.pages;
 }
-BENCHMARK(BM_LabelPreviewWholeRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPreviewWholeRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // The walk over the plan alone, on a printer that draws nothing.
 void BM_LabelPrintingWholeRollWalk(benchmark::State &state)

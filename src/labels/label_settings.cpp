@@ -65,27 +65,47 @@ std::optional<LabelLayout> parseLabelSettings(const QByteArray &bytes)
     return layout;
 }
 
-QString layoutValueText(float value)
+namespace {
+
+// Rounded to 7 significant digits, then written out in plain notation from those digits
+// themselves: going back through a double would print every digit of the nearest double
+// for large values.
+QString sevenDigitText(float value)
 {
-    if (!std::isfinite(value) || value == 0)
-        return QStringLiteral("0");
-    // Rounded to 7 significant digits first; the exponent of that rounding says how many
-    // decimals the plain notation needs to show them all.
     const QString scientific = QString::number(static_cast<double>(value), 'e', 6);
     const qsizetype e = scientific.indexOf(u'e');
     const int exponent = QStringView(scientific).mid(e + 1).toInt();
-    const int decimals = std::max(0, 6 - exponent);
-    QString text = QString::number(scientific.toDouble(), 'f', decimals);
+    const bool negative = scientific.startsWith(u'-');
+    const QString digits = scientific.left(e).remove(u'-').remove(u'.');
+    QString text = exponent >= 6   ? digits + QString(exponent - 6, u'0')
+                   : exponent >= 0 ? digits.left(exponent + 1) + u'.' + digits.mid(exponent + 1)
+                                   : u'.' + QString(-exponent - 1, u'0') + digits;
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);
         if (text.endsWith(u'.'))
             text.chop(1);
     }
-    if (text.startsWith(QStringLiteral("0.")))
-        text.remove(0, 1);
-    else if (text.startsWith(QStringLiteral("-0.")))
-        text.remove(1, 1);
+    return negative ? u'-' + text : text;
+}
+
+} // namespace
+
+QString layoutValueText(float value)
+{
+    if (!std::isfinite(value) || value == 0)
+        return QStringLiteral("0");
+    // Where a float is coarser than seven digits (huge values), the text may read back as
+    // a neighbour that rounds to other digits; the text of that neighbour is the one that
+    // stays the same from save to save.
+    QString text = sevenDigitText(value);
+    for (int step = 0; step < 4; ++step) {
+        const float back = static_cast<float>(text.toDouble());
+        const QString again = sevenDigitText(back);
+        if (again == text)
+            break;
+        text = again;
+    }
     return text;
 }
 
