@@ -47,15 +47,22 @@ bool DiskStamp::operator==(const DiskStamp &o) const
 namespace {
 
 // The characters of the store that Windows-1252 has no byte for, each once, in the
-// order they first appear.
-QString unencodableCharacters(const MemberStore &store)
+// order they first appear; one beyond the basic plane is one character, as the writer
+// makes one '?' of it.
+QStringList unencodableCharacters(const MemberStore &store)
 {
-    QString found;
+    QStringList found;
     for (int n = 1; n <= store.count(); ++n) {
         for (const QString &value : store.record(n).values) {
-            for (const QChar c : value) {
-                if (!canEncodeWindows1252(c) && !found.contains(c))
-                    found += c;
+            for (qsizetype i = 0; i < value.size(); ++i) {
+                if (canEncodeWindows1252(value[i]))
+                    continue;
+                const bool pair = value[i].isHighSurrogate() && i + 1 < value.size() &&
+                                  value[i + 1].isLowSurrogate();
+                const QString character = value.mid(i, pair ? 2 : 1);
+                i += pair ? 1 : 0;
+                if (!found.contains(character))
+                    found << character;
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -18,7 +19,7 @@ struct LoadResult {
     int damaged = 0; // records not shaped as the program writes them
     int firstDamagedLine = 0;
     bool utf8 = false;   // read as UTF-8; it will be written back as Windows-1252
-    QString unencodable; // of a UTF-8 file: the characters Windows-1252 cannot hold
+    QStringList unencodable; // of a UTF-8 file: the characters Windows-1252 cannot hold
 };
 
 // What identifies the file on disk as the one this run last read or wrote.

@@ -59,7 +59,7 @@ QString utf8RollTitle()
     return QStringLiteral("Roll Saved as UTF-8");
 }
 
-QString utf8RollMessage(const QString &path, const QString &unencodable)
+QString utf8RollMessage(const QString &path, const QStringList &unencodable)
 {
     QString text = QStringLiteral("%1 was saved as UTF-8 text. Tessaly keeps the roll as "
                                   "Windows-1252 text and will write it back that way when it is "
@@ -67,12 +67,9 @@ QString utf8RollMessage(const QString &path, const QString &unencodable)
                                   "before then.")
                        .arg(QDir::toNativeSeparators(path), ClubDataFile::kBackupFileName);
     if (!unencodable.isEmpty()) {
-        QStringList characters;
-        for (const QChar c : unencodable)
-            characters << QString(c);
         text += QStringLiteral("\n\nThese characters have no place in Windows-1252 and will be "
                                "written as \"?\": %1")
-                    .arg(characters.join(u' '));
+                    .arg(unencodable.join(u' '));
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tessaly {
 
@@ -19,7 +20,7 @@ QString damagedRollTitle();
 QString damagedRollMessage(const QString &path, int damaged, int firstLine);
 // Start-up: a roll saved as UTF-8; unencodable lists what Windows-1252 cannot hold.
 QString utf8RollTitle();
-QString utf8RollMessage(const QString &path, const QString &unencodable);
+QString utf8RollMessage(const QString &path, const QStringList &unencodable);
 // Start-up: another Tessaly holds the folder.
 QString rollInUseTitle();
 QString rollInUseMessage(const QString &directory);

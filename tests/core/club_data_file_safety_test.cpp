@@ -41,15 +41,20 @@ TEST(ClubDataFileSafety, TheOriginalOfADamagedOrUtf8FileIsKeptBeforeTheFirstSave
         QByteArray bytes;
         int loaded, damaged, firstLine;
         bool utf8;
-        QString unencodable;
+        QStringList unencodable;
     } cases[] = {
         {"clean", kAdams + "\r\n" + kBaker, 2, 0, 0, false, {}},
         {"byte-order mark, ASCII", "\xef\xbb\xbf" + kAdams, 1, 0, 0, false, {}},
         {"Ctrl-Z", kAdams + kBaker + "\x1a", 2, 0, 0, false, {}},
         {"18 values", kAdams + eighteen + kBaker, 3, 2, 2, false, {}},
         {"cut", kAdams + kBaker.left(20), 2, 1, 2, false, {}},
-        {"UTF-8", fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81"}), 1, 0,
-         0, true, u"\u0141\u6771"_s},
+        {"UTF-8",
+         fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81 \xf0\x9f\x93\xbb"}),
+         1,
+         0,
+         0,
+         true,
+         {u"\u0141"_s, u"\u6771"_s, u"\U0001F4FB"_s}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shape);

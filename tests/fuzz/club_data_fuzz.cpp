@@ -24,15 +24,12 @@ MemberStore readRoll(const QByteArray &bytes, ParseSummary &summary)
     return store;
 }
 
-// The member as the Windows-1252 file keeps it.
+// The member as the Windows-1252 file keeps it: '?' for each character it lacks, one for
+// a character beyond the basic plane.
 MemberRecord asWritten(MemberRecord record)
 {
-    for (QString &value : record.values) {
-        for (QChar &c : value) {
-            if (!canEncodeWindows1252(c))
-                c = u'?';
-        }
-    }
+    for (QString &value : record.values)
+        value = decodeWindows1252(encodeWindows1252(value));
     return record;
 }
 
@@ -42,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     // Not copied: the reader must never look past the last byte, and the sanitizer
     // sees it when it does.
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     ParseSummary first;
     const MemberStore loaded = readRoll(bytes, first);
     fuzzCheck(loaded.count() == first.records, "every record read reaches the roll");
