@@ -37,18 +37,12 @@ TEST(LabelNumbers, LeaveRules)
         {LabelBox::Rows, QString(), {}, u"1"_s},
         {LabelBox::Columns, u"x"_s, {}, u"1"_s},
         {LabelBox::TopMargin, u" .52 "_s, {}, u" .52 "_s},
-        {LabelBox::TopMargin, QString(), {}, u"1"_s},
         {LabelBox::LeftMargin, u"1..2"_s, {}, u"1"_s},
         {LabelBox::LabelHeight, u"-1"_s, {}, u"1"_s},
         {LabelBox::LabelWidth, u"wide"_s, {}, u"2.75"_s},
         {LabelBox::StartRow, u"25"_s, u"3"_s, u"25"_s},
         {LabelBox::StartColumn, u"0"_s, u"3"_s, u"1"_s},
-        {LabelBox::StartColumn, u"4"_s, u"3"_s, u"1"_s},
-        {LabelBox::StartColumn, u"b"_s, u"3"_s, u"1"_s},
-        {LabelBox::StartColumn, u"3"_s, u"12"_s, u"3"_s},
-        {LabelBox::StartColumn, u"3"_s, u"3"_s, u"3"_s},
         {LabelBox::StartColumn, u"2"_s, u"x"_s, u"1"_s},
-        {LabelBox::FontSize, u"0.5"_s, {}, u"10"_s},
         {LabelBox::FontSize, u"1"_s, {}, u"1"_s},
     };
     for (const auto &[box, text, columns, left] : cases)

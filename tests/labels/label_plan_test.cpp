@@ -47,19 +47,12 @@ QString placesOf(const LabelPlan &plan)
 
 TEST(LabelPlan, PlacesAndPages)
 {
-    QStringList thirtyOne; // page 1 full, then page 2 row 1 column 1
-    for (int row = 1; row <= 10; ++row) {
-        for (int column = 1; column <= 3; ++column)
-            thirtyOne.append(u"%1:1.%2.%3"_s.arg(thirtyOne.size() + 1).arg(row).arg(column));
-    }
-    thirtyOne.append(u"31:2.1.1"_s);
     const struct {
         LabelLayout layout;
         int members, startRow, startColumn;
         QString places;
         int pages;
     } cases[] = {
-        {sheet(10, 3), 31, 1, 1, thirtyOne.join(u' '), 2},
         {sheet(10, 3), 2, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
         {sheet(10, 3), 4, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
         {sheet(10, 3), 3, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
@@ -120,7 +113,6 @@ TEST(AddressLines, SplitAtEachCrLf)
         QString address;
         QStringList lines;
     } cases[] = {
-        {u"1 Oak St\r\nApt 4"_s, {u"1 Oak St"_s, u"Apt 4"_s}},
         {u"1 Oak St\r\n"_s, {u"1 Oak St"_s}},
         {QString(), {}},
         {u"1 Oak St\r\nB"_s, {u"1 Oak St"_s, u"B"_s}},

@@ -27,11 +27,7 @@ TEST(LabelPrinting, TheCallsOfARun)
         LabelPlan plan;
         QString calls;
     } cases[] = {
-        // The y once a label; the further lines follow by the printer's own line advance.
-        {twoPages(), u"font Arial 10|x 2.85|y 0.52|line p1 2.85,0.52 Jo Ng|x 2.85|"
-                     "line p1 2.85,0.77 1 Elm|x 2.85|line p1 2.85,1.02 Apt 4|x 2.85|"
-                     "line p1 2.85,1.27 Troy NY|new page|x 0.1|y 0.52|line p2 0.1,0.52 Al Roe|"
-                     "x 0.1|line p2 0.1,0.77 Troy NY|end"_s},
+        // Pages without a label are passed over empty.
         {{{{1, 3, 1, 1, 0.1, 0.52, {u"Lee"_s}}}, 3},
          u"font Arial 10|new page|new page|x 0.1|y 0.52|line p3 0.1,0.52 Lee|end"_s},
         {LabelPlan{}, u"font Arial 10|end"_s},

@@ -35,6 +35,9 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
     const QString startRow = u"\"Begin with label on Row\" must hold a number from 0 to 1000"_s;
     const QString startColumn = u"\"Column\" after \"Begin with label on Row\" must hold a number "
                                 "from 1 to %1, the label columns on each page"_s;
+    const QString width =
+        u"\"Label Width (Inches - measure from left edge of first label to left "
+        "edge of second label)\" must hold a number of inches above 0, up to 20"_s;
     using R = LabelRequest &;
     const struct {
         std::function<void(LabelRequest &)> change;
@@ -55,9 +58,7 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
         {[](R r) { r.layout.labelHeight = 0; }, LabelBox::LabelHeight,
          u"\"Label Height (Inches - measure from top edge of first label to top edge of next "
          "label)\" must hold a number of inches above 0, up to 20"_s},
-        {[](R r) { r.layout.labelWidth = 20.5f; }, LabelBox::LabelWidth,
-         u"\"Label Width (Inches - measure from left edge of first label to left edge of "
-         "second label)\" must hold a number of inches above 0, up to 20"_s},
+        {[](R r) { r.layout.labelWidth = 20.5f; }, LabelBox::LabelWidth, width},
         {[](R r) { r.startRow = -1; }, LabelBox::StartRow, startRow},
         {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, startRow},
         {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn, startColumn.arg(3)},
@@ -65,6 +66,11 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
          startColumn.arg(12)},
         {[](R r) { r.layout.fontSize = 0.5f; }, LabelBox::FontSize,
          u"\"Font Size\" must hold a number of points from 1 to 200"_s},
+        // Of several bad boxes, the first in focus order is named.
+        {[](R r) {
+             r.layout.fontSize = 0, r.startColumn = 9, r.startRow = -1, r.layout.labelWidth = 0;
+         },
+         LabelBox::LabelWidth, width},
     };
     for (const auto &[change, box, what] : cases) {
         LabelRequest request;
@@ -74,16 +80,6 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
         EXPECT_EQ(problem->box, box) << what.toStdString();
         EXPECT_EQ(problem->message, u"The box "_s + what + u".\nNothing was printed or saved."_s);
     }
-}
-
-TEST(LabelRequest, TheFirstBadBoxInFocusOrderIsNamed)
-{
-    LabelRequest request;
-    request.layout.fontSize = 0;
-    request.startColumn = 9;
-    request.startRow = -1;
-    request.layout.labelWidth = 0;
-    EXPECT_EQ(checkLabelRequest(request).value().box, LabelBox::LabelWidth);
 }
 
 } // namespace

@@ -1,29 +1,19 @@
 #include "labels/label_window.h"
 
-#include "roll/roll_session.h"
-
-#include "fake_platform.h"
-#include "file_records.h"
-#include "temp_roll.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 
 namespace tessaly::testing {
 namespace {
-
-using namespace Qt::Literals::StringLiterals;
 
 // call, first, middle, last, address
 const QByteArray kAdams =
@@ -32,60 +22,77 @@ const QByteArray kBaker =
     fileRecord({"", "Mary", "", "Baker", "5 Elm St", "Chester", "PA", "19013"});
 const QByteArray kCarter = fileRecord({"N3XYZ", "", "", "Carter", "", "", "", ""});
 
-class LabelWindowTest : public ::testing::Test {
+class LabelWindowTest : public WindowTest<LabelWindow> {
   protected:
     void SetUp() override
     {
-        files.write(u"AddrClub.dat"_s, kAdams + kBaker + kCarter);
-        session = std::make_unique<RollSession>(files.dir());
+        startSession(kAdams + kBaker + kCarter);
         ASSERT_TRUE(session->load().outcome.ok());
     }
     void open(std::vector<int> listed = {1, 2, 3})
     {
         window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
+        showActive();
     }
-    QLineEdit *box(int n) const { return window->findChild<QLineEdit *>(u"Text%1"_s.arg(n)); }
-    QStringList boxTexts() const
+    QLineEdit *box(int n) const { return line(("Text" + QByteArray::number(n)).constData()); }
+    // The nine boxes' texts, Text1 to Text9, joined by "|".
+    QString boxTexts() const
     {
         QStringList texts;
         for (int n = 1; n <= 9; ++n)
             texts << box(n)->text();
-        return texts;
+        return texts.join(u'|');
     }
-    // Types text into box n from empty and leaves it with Tab.
-    void enter(int n, const QString &text)
+    // Types text into box n from empty; enter also leaves it with Tab.
+    void type(int n, const QString &text)
     {
         box(n)->clear();
         box(n)->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box(n), text);
+    }
+    void enter(int n, const QString &text)
+    {
+        type(n, text);
         QTest::keyClick(box(n), Qt::Key_Tab);
     }
-    QLabel *preview() const { return window->findChild<QLabel *>(u"Label8"_s); }
-    QComboBox *sheets() const { return window->findChild<QComboBox *>(u"Combo1"_s); }
+    // Pastes text over box n, which a box does not filter, and stays in it.
+    void paste(int n, const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        box(n)->setFocus(Qt::TabFocusReason);
+        box(n)->selectAll();
+        box(n)->paste();
+    }
+    void previewByKey()
+    {
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+        QTest::qWait(200);
+    }
+    QLabel *preview() const { return control<QLabel>("Label8"); }
+    QComboBox *sheets() const { return control<QComboBox>("Combo1"); }
     QDialog *previewDialog() const { return window->findChild<QDialog *>(u"LabelPreview"_s); }
-    void clickPreview()
-    {
-        QTest::mouseClick(window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
-    }
-    void print()
-    {
-        QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    }
-
-    TempRoll files;
-    FakePlatform desktop;
-    std::unique_ptr<RollSession> session;
-    std::unique_ptr<LabelWindow> window;
 };
 
-// Every caption and tooltip as the operator reads them, and the focus order Text1 to Text8,
-// the font list, Text9, Print.
-TEST_F(LabelWindowTest, ShowsItsCaptionsTooltipsAndFocusOrder)
+// The first opening, without a settings file: every caption and tooltip as the operator reads
+// them, the design's texts in the boxes, and the focus order Text1 to Text8, the font list,
+// Text9, Print.
+TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettingsWereRead)
 {
+    desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
     open();
+    EXPECT_EQ(window->windowTitle(), u" Label Format"_s);
+    expectMessage(1, u"Label default file error."_s, u"Error reading label default file."_s);
+    EXPECT_EQ(boxTexts(), u"10|3|.52|.1|1|2.75|1|1|10"_s);
+    EXPECT_EQ(sheets()->currentText(), u"Custom"_s);
+    // The fonts in alphabetical order; the printer's current font, exactly as it is spelt,
+    // selected, and the preview written in it.
+    auto *fonts = control<QListWidget>("List1");
+    EXPECT_EQ(columnOf(fonts->model()),
+              (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
+    ASSERT_NE(fonts->currentItem(), nullptr);
+    EXPECT_EQ(fonts->currentItem()->text(), u"Arial"_s);
+    EXPECT_EQ(preview()->text(), u"Font Style"_s);
+    EXPECT_EQ(preview()->font().family(), u"Arial"_s);
     const QString between = u"Include any margins between the labels in your measurement."_s;
     const std::tuple<const char *, QString, QString> captions[] = {
         {"Label1", u"How many label rows are on each page (top to bottom)?"_s, {}},
@@ -111,13 +118,13 @@ TEST_F(LabelWindowTest, ShowsItsCaptionsTooltipsAndFocusOrder)
         {"Label11", u"Sheet"_s, {}},
     };
     for (const auto &[id, caption, toolTip] : captions) {
-        auto *label = window->findChild<QLabel *>(QString::fromLatin1(id));
-        ASSERT_NE(label, nullptr) << id;
+        auto *label = control<QLabel>(id);
+        ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), caption) << id;
         EXPECT_EQ(label->toolTip(), toolTip) << id;
     }
-    EXPECT_EQ(window->findChild<QPushButton *>(u"Command1"_s)->text(), u"&Print"_s);
-    EXPECT_EQ(window->findChild<QPushButton *>(u"Command2"_s)->text(), u"Pre&view"_s);
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), u"&Print"_s);
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), u"Pre&view"_s);
     const char *order[] = {"Text1", "Text2", "Text3", "Text4",    "Text5",    "Text6",  "Text7",
                            "Text8", "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"};
     box(1)->setFocus(Qt::TabFocusReason);
@@ -135,35 +142,11 @@ TEST_F(LabelWindowTest, ScalesToTheScreenAndCentres)
     window = std::make_unique<LabelWindow>(*session, std::vector<int>{}, desktop.platform());
     EXPECT_EQ(window->geometry(), QRect(117, 156, 1046, 648));
     EXPECT_EQ(box(7)->geometry(), QRect(368, 344, 82, 38));
-    EXPECT_EQ(window->findChild<QWidget *>(u"Command1"_s)->geometry(), QRect(416, 496, 146, 130));
+    EXPECT_EQ(control("Command1")->geometry(), QRect(416, 496, 146, 130));
     EXPECT_EQ(sheets()->geometry(), QRect(112, 4, 610, 38));
-    EXPECT_EQ(window->findChild<QWidget *>(u"Command2"_s)->geometry(), QRect(254, 556, 146, 70));
+    EXPECT_EQ(control("Command2")->geometry(), QRect(254, 556, 146, 70));
     EXPECT_DOUBLE_EQ(sheets()->font().pointSizeF(), 2 * QFont().pointSizeF());
     EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 2 * QFont().pointSizeF());
-}
-
-TEST_F(LabelWindowTest, FirstOpeningWithoutSettingsSaysSoOnceAndShowsTheDesignTexts)
-{
-    desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
-    open();
-    EXPECT_EQ(window->windowTitle(), u" Label Format"_s);
-    ASSERT_EQ(desktop.messages.shown.size(), 1u);
-    EXPECT_EQ(desktop.messages.shown[0].title, u"Label default file error."_s);
-    EXPECT_EQ(desktop.messages.shown[0].text, u"Error reading label default file."_s);
-    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"3"_s, u".52"_s, u".1"_s, u"1"_s, u"2.75"_s,
-                                       u"1"_s, u"1"_s, u"10"_s}));
-    EXPECT_EQ(sheets()->currentText(), u"Custom"_s);
-    // The fonts in alphabetical order; the printer's current font, exactly as it is spelt,
-    // selected, and the preview written in it.
-    auto *fonts = window->findChild<QListWidget *>(u"List1"_s);
-    QStringList listed;
-    for (int row = 0; row < fonts->count(); ++row)
-        listed << fonts->item(row)->text();
-    EXPECT_EQ(listed, (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
-    ASSERT_NE(fonts->currentItem(), nullptr);
-    EXPECT_EQ(fonts->currentItem()->text(), u"Arial"_s);
-    EXPECT_EQ(preview()->text(), u"Font Style"_s);
-    EXPECT_EQ(preview()->font().family(), u"Arial"_s);
 }
 
 TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachFontStep)
@@ -177,11 +160,12 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
         EXPECT_EQ(shown.title, u"Choose Default Font!"_s);
         EXPECT_EQ(shown.text, u"No Default Font Specified!"_s);
     }
-    EXPECT_EQ(boxTexts(), (QStringList{u"8"_s, u"2"_s, u".5"_s, u".25"_s, u"1.5"_s, u"4"_s, u"1"_s,
-                                       u"1"_s, u"12"_s}));
+    EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
 }
 
+// Each box leaves by its own rule; the preview takes the size while it is typed, but not
+// below one.
 TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeaving)
 {
     open();
@@ -191,9 +175,8 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
     EXPECT_EQ(box(1)->text(), u"10"_s);
     // box, typed, left as
     const std::tuple<int, QString, QString> rows[] = {
-        {3, QString(), u"1"_s},    {4, u"."_s, u"1"_s}, {5, u"1.5"_s, u"1.5"_s},
-        {6, u"1..2"_s, u"2.75"_s}, {7, u"0"_s, u"0"_s}, {8, u"0"_s, u"1"_s},
-        {8, u"4"_s, u"1"_s},       {8, u"3"_s, u"3"_s}, {9, u"0.5"_s, u"10"_s},
+        {3, QString(), u"1"_s}, {4, u"."_s, u"1"_s}, {6, u"1..2"_s, u"2.75"_s},
+        {7, u"0"_s, u"0"_s},    {8, u"4"_s, u"1"_s}, {8, u"3"_s, u"3"_s},
     };
     for (const auto &[n, typed, left] : rows) {
         enter(n, typed);
@@ -204,24 +187,14 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
     enter(8, u"3"_s);
     EXPECT_EQ(box(8)->text(), u"3"_s);
     // A pasted letter is not filtered, but leaving puts it right.
-    QGuiApplication::clipboard()->setText(u"x"_s);
-    box(8)->setFocus(Qt::TabFocusReason);
-    box(8)->selectAll();
-    box(8)->paste();
+    paste(8, u"x"_s);
     EXPECT_EQ(box(8)->text(), u"x"_s);
     QTest::keyClick(box(8), Qt::Key_Tab);
     EXPECT_EQ(box(8)->text(), u"1"_s);
-}
 
-TEST_F(LabelWindowTest, ThePreviewTakesTheSizeWhileItIsTypedButNotBelowOne)
-{
-    open();
-    box(9)->setFocus(Qt::TabFocusReason);
-    box(9)->clear();
-    QTest::keyClicks(box(9), u"14"_s);
+    type(9, u"14"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 14.0);
-    box(9)->clear();
-    QTest::keyClicks(box(9), u"0.5"_s);
+    type(9, u"0.5"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 14.0);
     QTest::keyClick(box(9), Qt::Key_Tab);
     EXPECT_EQ(box(9)->text(), u"10"_s);
@@ -235,59 +208,38 @@ TEST_F(LabelWindowTest, PrintWritesTheSettingsAndSendsThePlannedLinesThenHides)
     open({1, 3});
     enter(7, u"10"_s);
     enter(8, u"3"_s);
-    print();
+    click("Command1");
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("10,3,.52,.1,1,2.75,10\r\n"));
-    EXPECT_EQ(desktop.printer.calls, (QStringList{u"font Arial 10"_s,
-                                                  u"x 5.6"_s,
-                                                  u"y 9.52"_s,
-                                                  u"line p1 5.6,9.52 ARS K3ABC"_s,
-                                                  u"x 5.6"_s,
-                                                  u"line p1 5.6,9.77 John Q Adams"_s,
-                                                  u"x 5.6"_s,
-                                                  u"line p1 5.6,10.02 12 Oak St"_s,
-                                                  u"x 5.6"_s,
-                                                  u"line p1 5.6,10.27 Apt 2"_s,
-                                                  u"x 5.6"_s,
-                                                  u"line p1 5.6,10.52 Media PA 19063"_s,
-                                                  u"new page"_s,
-                                                  u"x 0.1"_s,
-                                                  u"y 0.52"_s,
-                                                  u"line p2 0.1,0.52 ARS N3XYZ"_s,
-                                                  u"x 0.1"_s,
-                                                  u"line p2 0.1,0.77 Carter"_s,
-                                                  u"x 0.1"_s,
-                                                  u"line p2 0.1,1.02   "_s,
-                                                  u"end"_s}));
+    EXPECT_EQ(desktop.printer.calls.join(u'|'),
+              u"font Arial 10|x 5.6|y 9.52|line p1 5.6,9.52 ARS K3ABC|"
+              "x 5.6|line p1 5.6,9.77 John Q Adams|x 5.6|line p1 5.6,10.02 12 Oak St|"
+              "x 5.6|line p1 5.6,10.27 Apt 2|x 5.6|line p1 5.6,10.52 Media PA 19063|new page|"
+              "x 0.1|y 0.52|line p2 0.1,0.52 ARS N3XYZ|x 0.1|line p2 0.1,0.77 Carter|"
+              "x 0.1|line p2 0.1,1.02   |end"_s);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(desktop.messages.shown.size() == 1u); // only the missing settings file
-}
-
-TEST_F(LabelWindowTest, APrinterFailureBeepsSaysPrinterErrorAndHides)
-{
-    open();
-    desktop.printer.failAtCall = 3;
-    print();
-    EXPECT_EQ(desktop.messages.beeps, 1);
-    ASSERT_EQ(desktop.messages.shown.size(), 2u);
-    EXPECT_EQ(desktop.messages.shown[1].title, u"Printer Error!"_s);
-    EXPECT_EQ(desktop.messages.shown[1].text, u"Printer Error!"_s);
-    EXPECT_EQ(desktop.printer.calls.last(), u"abort"_s);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(desktop.messages.shown.size(), 1u); // only the missing settings file
 }
 
 // A sheet that cannot be laid out is refused before anything is written or printed, and the
-// window stays open at the box to correct.
-TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndNothingIsWritten)
+// window stays open at the box to correct; a printer that fails beeps, says so and hides it.
+TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndAPrinterFailureHides)
 {
     open();
     enter(2, u"0"_s);
-    print();
-    ASSERT_EQ(desktop.messages.shown.size(), 2u);
-    EXPECT_EQ(desktop.messages.shown[1].title, u"Label Format Not Printed"_s);
+    click("Command1");
+    expectMessage(2, u"Label Format Not Printed"_s);
     EXPECT_TRUE(desktop.printer.calls.isEmpty());
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(box(2)->hasFocus());
+
+    enter(2, u"3"_s);
+    desktop.printer.failAtCall = 3;
+    click("Command1");
+    EXPECT_EQ(desktop.messages.beeps, 1);
+    expectMessage(3, u"Printer Error!"_s, u"Printer Error!"_s);
+    EXPECT_EQ(desktop.printer.calls.last(), u"abort"_s);
+    EXPECT_FALSE(window->isVisible());
 }
 
 // The sheet list fills the six sheet boxes and always names the sheet they hold.
@@ -302,15 +254,13 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
 
     sheets()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sheets(), Qt::Key_Home);
-    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"3"_s, u".5"_s, u".1875"_s, u"1"_s, u"2.75"_s,
-                                       u"1"_s, u"1"_s, u"12"_s}));
+    EXPECT_EQ(boxTexts(), u"10|3|.5|.1875|1|2.75|1|1|12"_s);
     // A start column the chosen sheet does not have goes back to 1.
     enter(8, u"3"_s);
     sheets()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sheets(), Qt::Key_Down);
     EXPECT_EQ(sheets()->currentText(), twenty);
-    EXPECT_EQ(boxTexts(), (QStringList{u"10"_s, u"2"_s, u".5"_s, u".15625"_s, u"1"_s, u"4.1875"_s,
-                                       u"1"_s, u"1"_s, u"12"_s}));
+    EXPECT_EQ(boxTexts(), u"10|2|.5|.15625|1|4.1875|1|1|12"_s);
 
     // Typing a measurement of no sheet shows "Custom"; typing the sheet's own, the sheet.
     box(3)->setFocus(Qt::TabFocusReason);
@@ -323,7 +273,7 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     // A sheet of the list is outlined label by label, gaps left out.
     sheets()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sheets(), Qt::Key_Home);
-    clickPreview();
+    click("Command2");
     ASSERT_NE(previewDialog(), nullptr);
     EXPECT_EQ(desktop.printer.previewCalls.filter(u"outline p1 "_s).size(), 30);
     EXPECT_EQ(desktop.printer.previewCalls.value(1), u"outline p1 0.1875,0.5 2.625x1"_s);
@@ -338,9 +288,7 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     open({1, 2, 3});
     enter(7, u"2"_s);
     enter(8, u"2"_s);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
-    QTest::qWait(200);
+    previewByKey();
     QDialog *dialog = previewDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
@@ -354,7 +302,7 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     EXPECT_TRUE(desktop.printer.calls.isEmpty());
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,10\r\n"));
 
-    clickPreview();
+    click("Command2");
     dialog = previewDialog();
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
@@ -377,12 +325,7 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
 TEST_F(LabelWindowTest, APreviewThatCannotBeShownSaysWhyAndNothingIsWritten)
 {
     const std::pair<std::function<void()>, QString> cases[] = {
-        {[this] {
-             QGuiApplication::clipboard()->setText(u"x"_s);
-             box(8)->setFocus(Qt::TabFocusReason);
-             box(8)->selectAll();
-             box(8)->paste();
-         },
+        {[this] { paste(8, u"x"_s); },
          u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
          "Nothing was printed or saved."_s},
         {[this] { desktop.printer.failingOperation = PrinterOperation::PrintLine; },
@@ -393,9 +336,7 @@ TEST_F(LabelWindowTest, APreviewThatCannotBeShownSaysWhyAndNothingIsWritten)
         open({1});
         desktop.messages.shown.clear();
         change();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
-        QTest::qWait(200);
+        previewByKey();
         EXPECT_EQ(previewDialog(), nullptr);
         ASSERT_EQ(desktop.messages.shown.size(), 1u);
         EXPECT_EQ(desktop.messages.shown[0].text, text);
