@@ -36,6 +36,8 @@ QStringList filesIn(const QString &dir)
 TEST(ClubDataFileSafety, TheOriginalOfADamagedOrUtf8FileIsKeptBeforeTheFirstSave)
 {
     const QByteArray eighteen = kAdams.left(kAdams.lastIndexOf(",\"")) + "\r\n";
+    const QByteArray twentyFive = kAdams.chopped(2) + QByteArray(",\"x\"").repeated(6) + "\r\n";
+    const QByteArray unquoted = "K1A,John,Q,Doe" + QByteArray(",x").repeated(15) + "\r\n";
     struct Case {
         const char *shape;
         QByteArray bytes;
@@ -48,6 +50,9 @@ TEST(ClubDataFileSafety, TheOriginalOfADamagedOrUtf8FileIsKeptBeforeTheFirstSave
         {"Ctrl-Z", kAdams + kBaker + "\x1a", 2, 0, 0, false, {}},
         {"18 values", kAdams + eighteen + kBaker, 3, 2, 2, false, {}},
         {"cut", kAdams + kBaker.left(20), 2, 1, 2, false, {}},
+        {"25 values", kAdams + twentyFive + kBaker, 4, 3, 2, false, {}},
+        {"a quote never closed", kAdams + R"("K1A","Jo,"Q")" + kBaker, 3, 2, 2, false, {}},
+        {"a stray opening quote", unquoted + "K1A,\"John" + unquoted.mid(8), 2, 1, 2, false, {}},
         {"UTF-8",
          fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81 \xf0\x9f\x93\xbb"}),
          1,
