@@ -15,16 +15,22 @@
 namespace tessaly {
 namespace {
 
-// 5,000 rows and a roll of 5,000 would pass the 9,998 the roll takes: the roll is two
-// short of 5,000 so that every row goes in.
-constexpr int kSheetRows = 5000;
-constexpr int kRollMembers = RollSession::kAddLimit - kSheetRows;
+// A sheet of half the roll size into a roll of the other half: at 10,000, 5,000 rows. The
+// roll is two short of its half, as 5,000 and 5,000 would pass the 9,998 the roll takes.
+int sheetRows(const benchmark::State &state)
+{
+    return rollSize(state) / 2;
+}
+int rollMembers(const benchmark::State &state)
+{
+    return rollSize(state) / 2 - 2;
+}
 
 // The spreadsheet a club would bring: the report's columns, every value quoted, members
 // none of whom is on the roll already.
-QByteArray sheetOfNewMembers()
+QByteArray sheetOfNewMembers(int rows)
 {
-    const MemberStore members = generatedRoll(kSheetRows);
+    const MemberStore members = generatedRoll(rows);
     QStringList header;
     for (const ReportColumn &column : kReportColumns)
         header << column.header.toString();
@@ -46,11 +52,12 @@ QByteArray sheetOfNewMembers()
 // duplicate rule, then the one sort and the one save.
 void BM_ImportIntoRoll(benchmark::State &state)
 {
-    const QByteArray bytes = sheetOfNewMembers();
+    const int sheet = sheetRows(state), members = rollMembers(state);
+    const QByteArray bytes = sheetOfNewMembers(sheet);
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();
-        writeRoll(dir.path(), kRollMembers);
+        writeRoll(dir.path(), members);
         RollSession roll(dir.path());
         roll.load();
         state.ResumeTiming();
@@ -63,18 +70,18 @@ void BM_ImportIntoRoll(benchmark::State &state)
         const ColumnMatches matches = matchColumns(headers, static_cast<int>(headers.size()));
         const ImportPlan plan = planImport(rows, matches, roll.store(), QDate(2026, 12, 6));
         roll.addMembers(plan.membersToAdd({}));
-        if (roll.count() != kRollMembers + kSheetRows)
+        if (roll.count() != members + sheet)
             state.SkipWithError("not every row was added");
     }
 }
-BENCHMARK(BM_ImportIntoRoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportIntoRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 // What the operator waits for between choosing the file and seeing its preview.
 void BM_ImportDialogOpens(benchmark::State &state)
 {
-    const QByteArray bytes = sheetOfNewMembers();
+    const QByteArray bytes = sheetOfNewMembers(sheetRows(state));
     QTemporaryDir dir;
-    writeRoll(dir.path(), kRollMembers);
+    writeRoll(dir.path(), rollMembers(state));
     RollSession roll(dir.path());
     roll.load();
     QuietDesktop desktop;
@@ -84,7 +91,7 @@ void BM_ImportDialogOpens(benchmark::State &state)
         benchmark::DoNotOptimize(dialog.plan().rows.size());
     }
 }
-BENCHMARK(BM_ImportDialogOpens)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDialogOpens)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly
