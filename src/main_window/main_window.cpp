@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace tessaly {
 
@@ -123,13 +124,18 @@ void MainWindow::loadRoll()
     if (result.surplus > 0)
         platform_.messages.inform(surplusMessage(roll_.dataFilePath(), result.surplus),
                                   surplusTitle());
-    if (result.damaged > 0)
-        platform_.messages.inform(
-            damagedRollMessage(roll_.dataFilePath(), result.damaged, result.firstDamagedLine),
-            damagedRollTitle());
-    if (result.utf8)
-        platform_.messages.inform(utf8RollMessage(roll_.dataFilePath(), result.unencodable),
-                                  utf8RollTitle());
+    if (result.damaged == 0 && !result.utf8)
+        return;
+    // Told over the window with its list, so that the operator sees what was read.
+    QTimer::singleShot(0, this, [this, result] {
+        if (result.damaged > 0)
+            platform_.messages.inform(
+                damagedRollMessage(roll_.dataFilePath(), result.damaged, result.firstDamagedLine),
+                damagedRollTitle());
+        if (result.utf8)
+            platform_.messages.inform(utf8RollMessage(roll_.dataFilePath(), result.unencodable),
+                                      utf8RollTitle());
+    });
 }
 
 void MainWindow::addOrRecord()

@@ -42,16 +42,19 @@ QString damagedRollTitle()
 
 QString damagedRollMessage(const QString &path, int damaged, int firstLine)
 {
-    const QString records =
-        damaged == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(damaged);
-    return QStringLiteral("%1 holds %2 that do not look like the records Tessaly writes, the "
-                          "first on line %3: a value too many or too few, or a quotation mark "
+    const QString records = damaged == 1
+                                ? QStringLiteral("1 record that does not look like the records "
+                                                 "Tessaly writes, on line %1")
+                                      .arg(firstLine)
+                                : QStringLiteral("%1 records that do not look like the records "
+                                                 "Tessaly writes, the first on line %2")
+                                      .arg(damaged)
+                                      .arg(firstLine);
+    return QStringLiteral("%1 holds %2: a value too many or too few, or a quotation mark "
                           "missing or out of place. The roll was loaded as well as it could be; "
                           "check the members read from there on.\n\nThe original file will be "
-                          "kept as %4 beside it before the roll is first saved.")
-        .arg(QDir::toNativeSeparators(path), records)
-        .arg(firstLine)
-        .arg(ClubDataFile::kBackupFileName);
+                          "kept as %3 beside it before the roll is first saved.")
+        .arg(QDir::toNativeSeparators(path), records, ClubDataFile::kBackupFileName);
 }
 
 QString utf8RollTitle()

@@ -22,6 +22,9 @@ TEST(RollMessages, NameTheFileTheReasonAndWhatIsKept)
               u"AddrClub.dat.bak beside it before the roll is first saved."_s);
     EXPECT_TRUE(surplusMessage(path, 1).startsWith(
         u"/home/club/AddrClub.dat holds 1 more member than Tessaly"_s));
+    EXPECT_TRUE(damagedRollMessage(path, 1, 7).startsWith(
+        u"/home/club/AddrClub.dat holds 1 record that does not look like the records Tessaly "
+        u"writes, on line 7: a value"_s));
 }
 
 } // namespace tessaly
