@@ -2,6 +2,8 @@
 
 #include "core/member_store.h"
 
+#include "file_records.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -9,6 +11,7 @@
 namespace tessaly {
 
 using namespace Qt::StringLiterals;
+using testing::fileRecord;
 
 // What parsing gives: each record as [values], up to the last non-empty value and separated by
 // '|'; then " +N" for N records beyond the limit and " cut" when the file ended inside a record.
@@ -25,28 +28,19 @@ static QString parsed(const QByteArray &bytes, int limit = MemberStore::kCapacit
            (s.endedInsideRecord ? u" cut"_s : QString());
 }
 
-// Nineteen values, each quoted, then CR LF: a record as the program writes it.
-static QByteArray quoted(const QList<QByteArray> &values)
-{
-    QByteArray line;
-    for (int k = 0; k < kFieldCount; ++k)
-        line += (k ? ",\"" : "\"") + values.value(k) + '"';
-    return line + "\r\n";
-}
-
 const char kFull[] = "W1AW|Hiram|P|Maxim|225 Main St|Newington|CT|06111|860-594-0200|founder||"
                      "12/31/2026|5/1/1914|Extra|2/20/2036|Y|Y|N|9/2/1869";
 
 TEST(ParseClubData, ReadingRules)
 {
-    const QByteArray full = quoted(QByteArray(kFull).split('|')), rest = quoted({}).mid(8);
+    const QByteArray full = fileRecord(QByteArray(kFull).split('|')), rest = fileRecord({}).mid(8);
     const QString twoFull = u"[%1][%1]"_s.arg(QString::fromUtf8(kFull));
     const std::pair<QByteArray, QString> cases[] = {
         {"", u""_s},
-        {quoted({}), u"[]"_s},
+        {fileRecord({}), u"[]"_s},
         {"\"K1A\",\"Lee, Jr.\",\"1 Elm\r\nApt 3\"" + rest, u"[K1A|Lee, Jr.|1 Elm\r\nApt 3]"_s},
         // A record runs on over line ends until it has all its values.
-        {"\"K1A\"\r\n\"John\"\r\"Q\"\n\"Doe\"" + quoted({}).mid(11), u"[K1A|John|Q|Doe]"_s},
+        {"\"K1A\"\r\n\"John\"\r\"Q\"\n\"Doe\"" + fileRecord({}).mid(11), u"[K1A|John|Q|Doe]"_s},
         {" K1A ,\tJo hn\t,O\"Brien \r\n" + rest.mid(1), u"[K1A|Jo hn|OBrien]"_s},
         {"  \"K1A\", \t\"Lee, Jr.\",  \" Q \"" + rest, u"[K1A|Lee, Jr.| Q ]"_s},
         {"\"K1A\" x ,\"Smith\" Jr\"., \"Doe\"  " + rest, u"[K1Ax|SmithJr.|Doe]"_s},
@@ -55,13 +49,13 @@ TEST(ParseClubData, ReadingRules)
         {full + full.chopped(2), twoFull},
         {full + "\r\n \r\n" + full + "\r\n\r\n\t", twoFull},
         {QByteArray(full).replace("\r\n", "\r") + full, twoFull},
-        {quoted({"\x80", "Ren\xe9"}), u"[\u20ac|Ren\u00e9]"_s},
+        {fileRecord({"\x80", "Ren\xe9"}), u"[\u20ac|Ren\u00e9]"_s},
         // A DOS editor's Ctrl-Z ends the file; a UTF-8 file is read as UTF-8, its mark dropped.
-        {quoted({"K1A"}) + "\x1a", u"[K1A]"_s},
-        {"\xef\xbb\xbf" + quoted({"K1A", "Ren\xc3\xa9", "\xe2\x82\xac\xe6\x9d\xb1"}),
+        {fileRecord({"K1A"}) + "\x1a", u"[K1A]"_s},
+        {"\xef\xbb\xbf" + fileRecord({"K1A", "Ren\xc3\xa9", "\xe2\x82\xac\xe6\x9d\xb1"}),
          u"[K1A|Ren\u00e9|\u20ac\u6771]"_s},
-        {"\xef\xbb\xbf" + quoted({"K1A", "Ren\xe9"}), u"[K1A|Ren\u00e9]"_s},
-        {quoted({"\xc3\xa9\xe9"}), u"[\u00c3\u00a9\u00e9]"_s}, // not UTF-8 as a whole
+        {"\xef\xbb\xbf" + fileRecord({"K1A", "Ren\xe9"}), u"[K1A|Ren\u00e9]"_s},
+        {fileRecord({"\xc3\xa9\xe9"}), u"[\u00c3\u00a9\u00e9]"_s}, // not UTF-8 as a whole
     };
     for (const auto &[bytes, expected] : cases)
         EXPECT_EQ(parsed(bytes), expected) << bytes.toStdString();
@@ -71,8 +65,8 @@ TEST(ParseClubData, ReadingRules)
 // between two of its values outside quotes, or when the file ends inside it.
 TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
 {
-    const QByteArray full = quoted(QByteArray(kFull).split('|'));
-    const QByteArray twoLines = quoted({"K1A", "Jo", "", "Doe", "1 Elm\r\nApt 3"});
+    const QByteArray full = fileRecord(QByteArray(kFull).split('|'));
+    const QByteArray twoLines = fileRecord({"K1A", "Jo", "", "Doe", "1 Elm\r\nApt 3"});
     QByteArray values25 = full.chopped(2),
                unquoted = "K1A,John,Q,Doe" + QByteArray(",x", 2).repeated(15);
     for (int k = 19; k < 25; ++k)
@@ -84,7 +78,8 @@ TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
         {full + twoLines + QByteArray(full).replace("\r\n", "\r") + "\n\r\n  \r\n" + full, 0, 0},
         {full + values25 + "\r\n" + full + full, 4, 2},             // 82 values: the rest shifted
         {full + twoLines + full.chopped(10) + "\r\n" + full, 2, 4}, // 18 values on line 4
-        {full + quoted({"K1A", "Jo", "Q"}).replace("\"Jo\"", "\"Jo") + full + full, 3, 2}, // "Jo
+        {full + fileRecord({"K1A", "Jo", "Q"}).replace("\"Jo\"", "\"Jo") + full + full, 3,
+         2}, // "Jo
         {(unquoted + "\r\n").repeated(2) + "K1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted, 1,
          3},
         {full + full.left(full.size() / 2), 1, 2}, // cut in half
@@ -98,7 +93,8 @@ TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
 
 TEST(ParseClubData, RecordsBeyondTheLimitAreCountedNotHandedOver)
 {
-    const QByteArray bytes = quoted({"1"}) + quoted({"2"}) + quoted({"3"}) + "\"4\",\"cut";
+    const QByteArray bytes =
+        fileRecord({"1"}) + fileRecord({"2"}) + fileRecord({"3"}) + "\"4\",\"cut";
     EXPECT_EQ(parsed(bytes, 2), u"[1][2] +2 cut"_s);
     EXPECT_EQ(parsed(bytes, 0), u" +4 cut"_s);
 }
@@ -109,15 +105,16 @@ TEST(SerializeClubData, WritesBackWhatWasRead)
 {
     MemberRecord record;
     record.values = {u"\""_s, u"J\u00f6rg \u20ac \u0141ukasz \u6771"_s, {}, u"O\"Bri\"en\""_s};
-    EXPECT_EQ(serializeRecord(record), quoted({"", "J\xf6rg \x80 ?ukasz ?", "", "OBrien"}));
+    EXPECT_EQ(serializeRecord(record), fileRecord({"", "J\xf6rg \x80 ?ukasz ?", "", "OBrien"}));
 
     QByteArray everyByte; // all but the quote
     for (int b = 0; b < 256; ++b)
         everyByte += static_cast<char>(b == '"' ? 'x' : b);
-    const QByteArray bytes = quoted(QByteArray(kFull).split('|')) +
-                             quoted({"K1A", "John", "", "Smith, Jr.", "12 Elm St\r\nApt 3"}) +
-                             quoted({}) + quoted({}) + quoted({everyByte, "", "", everyByte}) +
-                             quoted({" K1A ", "\r\nJo", "", "Doe\r\n", "\t"});
+    const QByteArray bytes = fileRecord(QByteArray(kFull).split('|')) +
+                             fileRecord({"K1A", "John", "", "Smith, Jr.", "12 Elm St\r\nApt 3"}) +
+                             fileRecord({}) + fileRecord({}) +
+                             fileRecord({everyByte, "", "", everyByte}) +
+                             fileRecord({" K1A ", "\r\nJo", "", "Doe\r\n", "\t"});
     MemberStore store;
     parseClubData(bytes, MemberStore::kCapacity, [&](MemberRecord &&r) { store.append(r); });
     EXPECT_EQ(serializeClubData(store), bytes);

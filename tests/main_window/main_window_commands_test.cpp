@@ -129,7 +129,7 @@ TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
     QByteArrayList values(19, all);
     values[4] = values[9] = multiLine; // Address and Other
     values[15] = values[16] = values[17] = "N";
-    const QByteArray record = '"' + values.join("\",\"") + "\"\r\n";
+    const QByteArray record = fileRecord(values);
     open(record);
     clickRow(1);
     ASSERT_EQ(window->entryMode(), EntryMode::Record);

@@ -1,12 +1,11 @@
 #include "roll/address_file.h"
 #include "roll/address_texts.h"
 
+#include "member_records.h"
 #include "temp_roll.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -15,18 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly {
 namespace {
 
-// Records given as their fields in file order joined by "|"; fields left off are empty.
-MemberStore storeOf(std::initializer_list<QString> records)
-{
-    MemberStore store;
-    for (const QString &fields : records) {
-        MemberRecord record;
-        const QStringList values = fields.split(u'|');
-        std::copy(values.begin(), values.end(), record.values.begin());
-        store.append(record);
-    }
-    return store;
-}
+using testing::storeOf;
 
 // Quick Copy block, Address.txt block and clipboard table line of one member. Every
 // field of the first member has a value of its own, so that a value in the wrong column

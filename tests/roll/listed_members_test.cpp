@@ -1,5 +1,7 @@
 #include "roll/listed_members.h"
 
+#include "member_records.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -10,11 +12,9 @@ namespace tessaly {
 
 TEST(ListedMembers, RowsMapToRecordsInListOrder)
 {
-    MemberStore store; // call sign, first name, middle initial, last name
-    store.append({{u"K3AA"_s, u"Ann"_s, u"Q"_s, u"Adams"_s}});
-    store.append({{u"W1BB"_s, u"Bob"_s, QString(), u"Baker"_s}});
-    store.append({{QString(), u"Cy"_s, u"B"_s, u"Carter"_s}});
-    store.append({{QString(), u"Di"_s, QString(), u"Dean"_s}});
+    // Call sign, first name, middle initial, last name.
+    MemberStore store = testing::storeOf(
+        {u"K3AA|Ann|Q|Adams"_s, u"W1BB|Bob||Baker"_s, u"|Cy|B|Carter"_s, u"|Di||Dean"_s});
     ListedMembers model(store);
     const auto line = [&](int row) { return model.data(model.index(row - 1)).toString(); };
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);

@@ -2,6 +2,8 @@
 
 #include "core/club_data_codec.h"
 
+#include "file_records.h"
+#include "member_records.h"
 #include "temp_roll.h"
 
 #include <QDir>
@@ -19,21 +21,16 @@ namespace {
 
 using Change = RollSession::Change;
 
-// One record as the file holds it: call, first, middle, last, then empty fields, flags given.
+// One record as the file holds it: Ann, the last name, an address and the flags given.
 QByteArray line(const char *last, const char *dues = "N")
 {
-    return QByteArray("\"\",\"Ann\",\"\",\"") + last +
-           "\",\"1 Main St\",\"Media\",\"PA\",\"19063\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"Y\","
-           "\"N\",\"" +
-           dues + "\",\"\"\r\n";
+    return testing::fileRecord({"", "Ann", "", last, "1 Main St", "Media", "PA", "19063", "", "",
+                                "", "", "", "", "", "Y", "N", dues, ""});
 }
 
 MemberRecord member(const char *last)
 {
-    MemberRecord record;
-    record[Field::FirstName] = u"Ann"_s;
-    record[Field::LastName] = QString::fromLatin1(last);
-    return record;
+    return testing::recordOf(u"|Ann||"_s + QLatin1String(last));
 }
 
 class RollSessionTest : public ::testing::Test {

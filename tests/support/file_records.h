@@ -3,14 +3,12 @@
 #include <QByteArray>
 #include <QByteArrayList>
 
-#include <initializer_list>
-
 namespace tessaly::testing {
 
-// One data file line: the given values quoted, the rest of the nineteen empty.
-inline QByteArray fileRecord(std::initializer_list<const char *> values)
+// One data file line: the given values quoted, the rest of the nineteen empty. The values are
+// byte arrays so that any byte, a NUL too, can stand in one.
+inline QByteArray fileRecord(QByteArrayList fields)
 {
-    QByteArrayList fields(values.begin(), values.end());
     fields.resize(19);
     return '"' + fields.join("\",\"") + "\"\r\n";
 }
