@@ -43,7 +43,6 @@ bool FakePrinter::printLine(const QString &text)
     if (!allowed(PrinterOperation::PrintLine,
                  QStringLiteral("line p%1 %2,%3 %4").arg(page_).arg(x_).arg(y_).arg(text)))
         return false;
-    lines.push_back({text, x_, y_, page_});
     x_ = 0;
     y_ += lineHeight;
     return true;

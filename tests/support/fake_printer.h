@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 namespace tessaly::testing {
 
@@ -17,13 +16,6 @@ enum class PrinterOperation {
     NewPage,
     EndDocument,
     OutlineCell,
-};
-
-struct PrintedLine {
-    QString text;
-    double x = 0; // inches, where the line was printed
-    double y = 0;
-    int page = 1;
 };
 
 // Records every printing call in order and fails where the test says. The position
@@ -51,7 +43,6 @@ class FakePrinter final : public Printer {
     QStringList calls;
     // The calls of the last preview's document.
     QStringList previewCalls;
-    std::vector<PrintedLine> lines;
 
     // nullopt: the fonts cannot be told, as on a system without a printer.
     std::optional<QStringList> families = QStringList{
