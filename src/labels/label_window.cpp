@@ -293,6 +293,7 @@ void LabelWindow::print()
     const LabelCounts counts = labelCounts(*request);
     const LabelPlan plan =
         planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
+    platform_.printer.setPdfPaper(pdfPaperFor(request->layout));
     const Outcome printed = printLabels(platform_.printer, plan, chosenFont(),
                                         static_cast<double>(request->layout.fontSize));
     if (!printed.ok()) {
@@ -339,6 +340,7 @@ void LabelWindow::preview()
         new LabelPreviewDialog(previewSummary(static_cast<int>(plan.labels.size()), plan.pages),
                                platform_.desktop.workArea(), this);
     Outcome drawn = Outcome::done();
+    platform_.printer.setPdfPaper(pdfPaperFor(request->layout));
     QWidget *pages = platform_.printer.previewPages(
         [&](Printer &printer) {
             drawn = printLabels(printer, plan, font, size, cells);

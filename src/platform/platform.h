@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -87,6 +88,9 @@ class Printer {
     // printer on the system): the file's path; empty after printing on a printer.
     virtual QString lastFile() const = 0;
 
+    // The paper the labels are laid out for (inches). Labels.pdf, written when there is no
+    // printer, and its preview take it; a real printer keeps the paper it is set up with.
+    virtual void setPdfPaper(const QSizeF &) {}
     // Outlines one label of the sheet (inches, like the positions) on a preview's pages;
     // paper and files never show it.
     virtual bool outlineCell(const QRectF &) { return true; }

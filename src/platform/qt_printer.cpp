@@ -44,8 +44,8 @@ bool replaceFile(const QString &from, const QString &to)
 }
 
 // The pages labels are printed on: the system's default printer (or its first one), or a
-// US Letter PDF; nullptr when a printer is asked for and the system has none.
-std::unique_ptr<QPrinter> labelPrinter(bool toPdf)
+// PDF on the given paper (inches); nullptr when a printer is asked for and the system has none.
+std::unique_ptr<QPrinter> labelPrinter(bool toPdf, const QSizeF &pdfPaper)
 {
     if (!toPdf) {
         QPrinterInfo target = QPrinterInfo::defaultPrinter();
@@ -59,7 +59,7 @@ std::unique_ptr<QPrinter> labelPrinter(bool toPdf)
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setPageSize(QPageSize(pdfPaper, QPageSize::Inch));
     // A PDF has no unprintable edge: positions are from the corner of the sheet.
     printer->setFullPage(true);
     printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
@@ -338,7 +338,7 @@ bool QtPrinter::beginDocument()
     chooseDestination();
     std::unique_ptr<QPrinter> printer;
     if (lastFile_.isEmpty()) {
-        printer = labelPrinter(false);
+        printer = labelPrinter(false, pdfPaper_);
         if (!printer)
             return false;
     } else {
@@ -351,7 +351,7 @@ bool QtPrinter::beginDocument()
             return false;
         partialPdf_ = partial.fileName();
         partial.close();
-        printer = labelPrinter(true);
+        printer = labelPrinter(true, pdfPaper_);
         printer->setOutputFileName(partialPdf_);
     }
     printer->setDocName(QStringLiteral("Labels"));
@@ -374,7 +374,7 @@ void QtPrinter::applyFont()
 
 QWidget *QtPrinter::previewPages(const PrintedDocument &document, QWidget *parent)
 {
-    std::unique_ptr<QPrinter> pages = labelPrinter(toPdf());
+    std::unique_ptr<QPrinter> pages = labelPrinter(toPdf(), pdfPaper_);
     if (!pages)
         return nullptr;
     auto view = std::make_unique<PagesView>(std::move(pages), parent);

@@ -48,6 +48,7 @@ class QtPrinter final : public Printer {
     QString lastFile() const override { return lastFile_; }
     // The pages of the printer a print would use now (the PDF's when there is none).
     QWidget *previewPages(const PrintedDocument &document, QWidget *parent) override;
+    void setPdfPaper(const QSizeF &inches) override { pdfPaper_ = inches; }
 
   private:
     bool toPdf() const;
@@ -60,8 +61,9 @@ class QtPrinter final : public Printer {
     QString pdfDirectory_;
     Destination destination_;
     QString lastFile_;
-    QString partialPdf_; // the document being written, beside the PDF it will replace
-    QString family_;     // empty until a run sets one: the printer's default then
+    QString partialPdf_;       // the document being written, beside the PDF it will replace
+    QSizeF pdfPaper_{8.5, 11}; // US Letter until the labels ask for another
+    QString family_;           // empty until a run sets one: the printer's default then
     QFont font_;
     bool fontChosen_ = false;
     double x_ = 0; // inches

@@ -127,5 +127,23 @@ TEST(LabelPdf, APreviewDrawsThePagesWithoutPrintingOrRememberingTheFont)
               nullptr);
 }
 
+// Labels for an A4 sheet go into an A4 Labels.pdf, whose last row would fall off Letter.
+TEST(LabelPdf, ThePdfTakesThePaperTheLabelsAreFor)
+{
+    MemberStore store;
+    store.append({{u"W3NEW"_s, u"Dora"_s, QString(), u"Dunn"_s}});
+    TempRoll files;
+    QtPrinter printer(files.dir(), QtPrinter::Destination::PdfFile);
+    printer.setPdfPaper(QSizeF(210 / 25.4, 297 / 25.4));
+    ASSERT_TRUE(
+        printLabels(printer, planLabels(store, {1}, LabelLayout{}, 1, 1), u"DejaVu Sans"_s, 10)
+            .ok());
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {files.path(u"Labels.pdf"_s)});
+    ASSERT_TRUE(pdfinfo.waitForFinished(30000)) << "pdfinfo comes with poppler-utils";
+    const QByteArray info = pdfinfo.readAllStandardOutput();
+    EXPECT_TRUE(info.contains("Page size:       595 x 842 pts (A4)")) << info.toStdString();
+}
+
 } // namespace
 } // namespace tessaly::testing

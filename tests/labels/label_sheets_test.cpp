@@ -50,5 +50,23 @@ TEST(LabelSheets, TheBoxesAsTypedMatchOrShowCustom)
     EXPECT_EQ(matchingSheet(LabelLayout{}), std::nullopt);
 }
 
+// Labels.pdf is on the sheet's own paper; a sheet of no list, on Letter unless only A4 holds it.
+TEST(LabelSheets, TheLabelsPdfIsOnThePaperTheSheetIsFor)
+{
+    const QSizeF letter(8.5, 11), a4(210 / 25.4, 297 / 25.4);
+    const std::pair<LabelLayout, QSizeF> cases[] = {
+        {withSheet({}, labelSheets()[0]), letter},
+        {withSheet({}, labelSheets()[7]), a4},               // 24 per sheet, 11.18 in down
+        {LabelLayout{}, letter},                             // the window's first sheet
+        {LabelLayout{11, 2, .5f, .1f, 1, 4, 10}, a4},        // 11.5 in down, 8.1 in across
+        {LabelLayout{11, 2, .5f, .1f, 1, 4.2f, 10}, letter}, // 8.5 in across: A4 lacks it
+        {LabelLayout{12, 2, .5f, .1f, 1, 4, 10}, letter},    // on neither
+    };
+    for (const auto &[layout, paper] : cases) {
+        SCOPED_TRACE(layout.rowsPerPage);
+        EXPECT_EQ(pdfPaperFor(layout), paper);
+    }
+}
+
 } // namespace
 } // namespace tessaly

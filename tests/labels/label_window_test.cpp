@@ -277,6 +277,16 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     ASSERT_NE(previewDialog(), nullptr);
     EXPECT_EQ(desktop.printer.previewCalls.filter(u"outline p1 "_s).size(), 30);
     EXPECT_EQ(desktop.printer.previewCalls.value(1), u"outline p1 0.1875,0.5 2.625x1"_s);
+    EXPECT_EQ(desktop.printer.pdfPaper, QSizeF(8.5, 11));
+
+    // An A4 sheet prints on A4 when the labels go to Labels.pdf.
+    QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
+    sheets()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sheets(), Qt::Key_End);
+    QTest::keyClick(sheets(), Qt::Key_Up);
+    EXPECT_EQ(sheets()->currentText(), u"24 per sheet 64 x 33.9 mm (3 x 8), A4"_s);
+    click("Command1");
+    EXPECT_EQ(desktop.printer.pdfPaper, QSizeF(210 / 25.4, 297 / 25.4));
 }
 
 // The preview is drawn by the printing itself: the same calls as "&Print" makes, with every

@@ -32,6 +32,7 @@ class FakePrinter final : public Printer {
     bool endDocument() override;
     void abort() override;
     QString lastFile() const override { return file; }
+    void setPdfPaper(const QSizeF &inches) override { pdfPaper = inches; }
     bool outlineCell(const QRectF &inches) override;
     // Draws the document on a fake printer of its own, failing as this one is set to, whose
     // calls become previewCalls; gives an empty widget named "PreviewPages".
@@ -49,7 +50,8 @@ class FakePrinter final : public Printer {
         QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
     // Becomes the family of every font set, as a real printer remembers it.
     std::optional<QString> current = QStringLiteral("Arial");
-    QString file; // what lastFile() gives
+    QString file;    // what lastFile() gives
+    QSizeF pdfPaper; // the last paper asked for; empty until then
     double lineHeight = 0.25;
 
     // The nth printing call (counted from 1, abort not counted) fails; 0: none does.
