@@ -96,21 +96,15 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
 {
     LoadResult result;
     stamp_ = DiskStamp::of(path());
-    QFile file(path());
     // A roll that exists but cannot be read must not be replaced by whatever the
     // operator enters next: the first save keeps it first, and fails if it cannot.
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.outcome = Outcome::failure(path(), file.errorString());
+    QByteArray bytes;
+    const Outcome read = readWholeFile(path(), bytes);
+    if (!read.ok()) {
+        result.outcome = read;
         backupPending_ = QFileInfo::exists(path());
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.outcome = Outcome::failure(path(), file.errorString());
-        backupPending_ = true;
-        return result;
-    }
-    file.close();
 
     const int room = MemberStore::kCapacity - store.count();
     // Only a size hint: in a file the program wrote every record ends a line.
@@ -140,20 +134,15 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
     const QByteArray bytes = serializeClubData(store);
     const bool dailyDue = today.isValid() && lastBackupDay_ != today;
     if (backupPending_ || dailyDue) {
-        QFile original(path());
+        const bool exists = QFileInfo::exists(path());
         QByteArray originalBytes;
-        const bool exists = original.exists();
-        bool read = original.open(QIODevice::ReadOnly);
-        if (read) {
-            originalBytes = original.readAll();
-            read = original.error() == QFileDevice::NoError;
-        }
+        const Outcome read = readWholeFile(path(), originalBytes);
         if (backupPending_) {
-            if (!read)
+            if (!read.ok())
                 return Outcome::failure(
                     path(),
                     QStringLiteral("the original file could not be read to keep it as %1 (%2)")
-                        .arg(kBackupFileName, original.errorString()));
+                        .arg(kBackupFileName, read.reason));
             const Outcome kept = writeWholeFile(backupPath(), originalBytes);
             if (!kept.ok())
                 return Outcome::failure(
@@ -164,9 +153,8 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
         if (dailyDue) {
             if (!exists)
                 lastBackupDay_ = today; // a new roll: nothing stood there to keep
-            else if (!read)
-                recordBackupFailure(
-                    Outcome::failure(dailyBackupPath(today), original.errorString()));
+            else if (!read.ok())
+                recordBackupFailure(Outcome::failure(dailyBackupPath(today), read.reason));
             else if (originalBytes != bytes)
                 makeDailyBackup(originalBytes, today);
         }

@@ -124,6 +124,17 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
     return Outcome::done();
 }
 
+Outcome readWholeFile(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failure(path, file.errorString());
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Outcome::failure(path, file.errorString());
+    return Outcome::done();
+}
+
 int removeLeftoverTemporaries(const QString &directory)
 {
     static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));

@@ -4,7 +4,6 @@
 #include "core/whole_file.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace tessaly {
 
@@ -13,11 +12,8 @@ const QString kHelpCopyFileName = QStringLiteral("HelpACL.txt");
 
 QString readHelpText(const QString &directory)
 {
-    QFile file(QDir(directory).filePath(kHelpFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!readWholeFile(QDir(directory).filePath(kHelpFileName), bytes).ok())
         return {};
     return decodeWindows1252(bytes);
 }
