@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <set>
 
@@ -13,9 +14,14 @@ namespace tessaly {
 // leaving a control, and the enter and leave rules ignore it.
 bool isOperatorFocusChange(Qt::FocusReason reason);
 
-// Tells a window when the operator moves the focus into or out of one of the
-// controls it watches, whatever kind of control it is. A control is left only
-// after it was entered: a rule can send the focus back before it arrives.
+// Tells a window when the focus moves into or out of one of the controls it watches,
+// whatever kind of control it is. A control is left only after it was entered: a rule
+// can send the focus back before it arrives.
+//
+// After a message box the window is not active yet when the program gives a control
+// the focus; the control receives it only as the window comes back. That arrival
+// counts as entering the control, while the focus that merely returns with the window
+// to the control it was in does not.
 class FocusWatcher : public QObject {
     Q_OBJECT
 
@@ -23,6 +29,10 @@ class FocusWatcher : public QObject {
     using QObject::QObject;
 
     void watch(QWidget *control);
+
+    // Gives control the focus on the program's behalf: it is entered whenever the focus
+    // arrives, also when it held the focus before a message box took it away.
+    void giveFocus(QWidget *control);
 
   signals:
     void entered(QWidget *control, Qt::FocusReason reason);
@@ -32,7 +42,14 @@ class FocusWatcher : public QObject {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    std::set<QObject *> focused_;
+    void enter(QWidget *control, Qt::FocusReason reason);
+    void leaveCurrent();
+
+    std::set<const QObject *> watched_;
+    // The watched control that was entered and not yet left.
+    QPointer<QWidget> current_;
+    // The control the program gave the focus while the window was away.
+    QPointer<QWidget> given_;
 };
 
 } // namespace tessaly

@@ -264,7 +264,7 @@ bool LabelWindow::refused(const std::optional<RequestProblem> &problem)
     if (!problem)
         return false;
     platform_.messages.inform(problem->message, layoutRefusedTitle());
-    box(problem->box)->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(box(problem->box));
     return true;
 }
 

@@ -206,7 +206,7 @@ void MainWindow::focusCallBox()
     // operator: rebuilding the Quick Copy box now would refill it from the boxes
     // the command has just emptied.
     const QScopedValueRollback<bool> moving(commandMovingFocus_, true);
-    controls_.callBox->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(controls_.callBox);
 }
 
 void MainWindow::setEntryMode(EntryMode mode)
@@ -315,7 +315,7 @@ void MainWindow::checkDateOnLeave(EntryLineEdit *box)
     const QScopedValueRollback<bool> up(dateMessageUp_, true);
     platform_.messages.beep();
     platform_.messages.inform(invalidDateMessage(), invalidDateTitle());
-    box->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(box);
 }
 
 void MainWindow::highlightCheckLabel(QWidget *control, bool focused)
@@ -344,7 +344,7 @@ void MainWindow::importMembers()
     // The roll announces the members it takes in, and the list then shows them all in
     // their places; the entry area keeps whatever the operator has in it.
     importMembersFromSheet(roll_, platform_, this);
-    controls_.callBox->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(controls_.callBox);
 }
 
 void MainWindow::openLabelWindow()
@@ -352,7 +352,7 @@ void MainWindow::openLabelWindow()
     // The labels are for exactly the members the list shows now, in its order.
     LabelWindow labels(roll_, listed_->rowRecords(), platform_, this);
     labels.exec();
-    controls_.callBox->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(controls_.callBox);
 }
 
 } // namespace tessaly

@@ -100,6 +100,9 @@ QWidget *ReportWindow::buildControl(const ReportControlSpec &design, QWidget *fr
         controls_.report->setEditTriggers(QAbstractItemView::NoEditTriggers);
         controls_.report->setSelectionBehavior(QAbstractItemView::SelectRows);
         controls_.report->header()->setSectionsClickable(true);
+        // The clipboard table copies the columns in the roll's order: a title dragged
+        // elsewhere would show one order and copy another.
+        controls_.report->header()->setSectionsMovable(false);
         controls_.report->header()->setStretchLastSection(false);
         controls_.report->setAccessibleName(QStringLiteral("Report"));
         return controls_.report;
@@ -175,7 +178,7 @@ void ReportWindow::listQuery()
     const std::optional<QDate> date = parseDateText(controls_.queryDate->text(), today);
     if (!date) {
         platform_.messages.inform(invalidQueryDateMessage(), invalidQueryDateTitle());
-        controls_.queryDate->setFocus(Qt::OtherFocusReason);
+        focusWatcher_->giveFocus(controls_.queryDate);
         return;
     }
     const Field field = option(ReportRole::ClubExpiration)->isChecked() ? Field::ClubExpires
@@ -186,14 +189,14 @@ void ReportWindow::listQuery()
 void ReportWindow::listAll()
 {
     report_->listRecords(allMembers(roll_.store()));
-    button(ReportRole::ListQuery)->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(button(ReportRole::ListQuery));
 }
 
 void ReportWindow::copyReport()
 {
     const bool copied =
         platform_.clipboard.replaceText(reportTableText(roll_.store(), report_->records()));
-    button(ReportRole::ListQuery)->setFocus(Qt::OtherFocusReason);
+    focusWatcher_->giveFocus(button(ReportRole::ListQuery));
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
 }

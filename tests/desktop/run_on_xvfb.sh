@@ -5,7 +5,9 @@
 # from the keyboard: its frame, and that of the report window Alt+Q opens, must lie
 # inside the screen, and Escape must close the report. The screenshots (SHOT.png and
 # SHOT-report.png) are kept to look at. A second copy started on the same folder must
-# refuse and end without touching the roll (SHOT-second.png).
+# refuse and end without touching the roll (SHOT-second.png). Last, on an empty roll, an
+# invalid date in Joined is refused through the real message box every time it is left,
+# and only the valid date typed after it reaches the roll (SHOT-date.png).
 set -euo pipefail
 tests="$1" program="$2" samples="$3" shot="$4"
 for tool in Xvfb openbox xdotool xwininfo import; do
@@ -41,7 +43,8 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 
 cp "$samples/AddrClub.dat" "$samples/readtess.txt" "$work/"
 (cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
-pids+=($!)
+first=$!
+pids+=($first)
 
 # Prints the id of the window whose title matches, once the window manager has framed
 # it; nothing when there is none within ten seconds.
@@ -111,4 +114,55 @@ status=0
 wait "$second" || status=$?
 [ "$status" -eq 1 ] || { echo "the second copy ended with $status, not 1" >&2; exit 1; }
 cmp -s "$samples/AddrClub.dat" "$work/AddrClub.dat" || { echo "the roll was changed" >&2; exit 1; }
-echo "screenshots in $shot, ${shot%.png}-report.png and ${shot%.png}-second.png"
+kill "$first"
+wait "$first" 2>/dev/null || true
+
+# Waits until the window of that id has the keyboard again, as the window manager gives it
+# back; fails after ten seconds.
+active_again() {
+    for _ in $(seq 100); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "the window never became active again" >&2
+    return 1
+}
+# Waits for the date message, answers it with Enter and waits for the main window.
+answer_date_message() {
+    local box
+    box="$(framed_window '^Valid Date Required\.$')"
+    [ -n "$box" ] || { echo "$1: no date message" >&2; exit 1; }
+    xdotool key --clearmodifiers Return
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Valid Date Required\.$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    active_again "$dates"
+}
+
+mkdir "$work/dates"
+: >"$work/dates/AddrClub.dat"
+(cd "$work/dates" && exec "$program") >"$work/dates.log" 2>&1 &
+pids+=($!)
+dates="$(framed_window '^Tessaly ')"
+[ -n "$dates" ] || { echo "the program showed no window on an empty roll" >&2; exit 1; }
+xdotool windowactivate --sync "$dates"
+xdotool key --clearmodifiers --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+xdotool type --delay 50 2/30/2003
+xdotool key --clearmodifiers Tab
+answer_date_message "leaving Joined"
+xdotool key --clearmodifiers Tab
+answer_date_message "leaving Joined again after the message"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 50 02/29/2004
+xdotool key --clearmodifiers Tab
+sleep 0.5
+import -window root "${shot%.png}-date.png"
+xdotool key --clearmodifiers Return
+for _ in $(seq 50); do [ -s "$work/dates/AddrClub.dat" ] && break; sleep 0.1; done
+if ! grep -q '"2/29/2004"' "$work/dates/AddrClub.dat" || grep -q '2/30/2003' "$work/dates/AddrClub.dat"; then
+    echo "the roll does not hold just the valid date:" >&2
+    cat "$work/dates/AddrClub.dat" >&2
+    exit 1
+fi
+echo "screenshots in $shot, ${shot%.png}-report.png, ${shot%.png}-second.png and ${shot%.png}-date.png"

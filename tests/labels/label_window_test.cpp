@@ -231,7 +231,12 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndAPrinterFailureHid
     EXPECT_TRUE(desktop.printer.calls.isEmpty());
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
+    settle();
     EXPECT_TRUE(box(2)->hasFocus());
+    // The box the refusal put the focus in keeps its leave rule.
+    box(2)->clear();
+    QTest::keyClick(box(2), Qt::Key_Tab);
+    EXPECT_EQ(box(2)->text(), u"1"_s);
 
     enter(2, u"3"_s);
     desktop.printer.failAtCall = 3;

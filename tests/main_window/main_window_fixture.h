@@ -46,10 +46,15 @@ class MainWindowTest : public WindowTest<MainWindow> {
     // Moves the focus as the Tab key would, so that enter and leave rules run.
     void focus(QWidget *widget)
     {
+        settle();
         widget->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(widget->hasFocus()) << widget->objectName().toStdString();
     }
-    void pressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+    void pressTab()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+    }
 
     // Clicks list row (counted from 1), as the operator picks a member.
     void clickRow(int row)

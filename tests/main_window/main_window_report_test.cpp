@@ -10,12 +10,16 @@ namespace {
 
 class ReportFromMainWindowTest : public MainWindowTest {
   protected:
-    // Runs act on the modal window that the next command opens, once it is up.
-    static void whenModalUp(std::function<void(QWidget *)> act)
+    // Runs act on the modal window that the next command opens, once it is up; a message
+    // box that the window shows on its way up is not that window.
+    static void whenModalUp(std::function<void(QWidget *)> act, int tries = 500)
     {
-        QTimer::singleShot(0, [act] {
-            if (QWidget *up = QApplication::activeModalWidget())
+        QTimer::singleShot(10, [act, tries] {
+            QWidget *up = QApplication::activeModalWidget();
+            if (up != nullptr && up->objectName() != fakeMessageBoxName())
                 act(up);
+            else if (tries > 0)
+                whenModalUp(act, tries - 1);
         });
     }
 };

@@ -188,6 +188,12 @@ TEST_F(ReportWindowTest, TheQueryListsWhoExpiresBeforeTheDateAndKeepsTheLinesOnA
         EXPECT_TRUE(line("Text1")->hasFocus());
         EXPECT_EQ(line("Text1")->selectedText(), bad);
     }
+    // Also when the box kept the focus while the message was up.
+    line("Text1")->deselect();
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier); // clicks after a moment
+    ASSERT_TRUE(QTest::qWaitFor([this] { return desktop.messages.shown.size() == 3; }));
+    settle();
+    EXPECT_EQ(line("Text1")->selectedText(), u"soon"_s);
 
     click("Command2");
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
@@ -203,6 +209,18 @@ TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheL
     EXPECT_EQ(column(10), (QStringList{QString(), u"1/15/2004"_s, u"12/1/1999"_s}));
     clickTitle(1); // First, letter case ignored: Ann, bob, Cy
     EXPECT_EQ(column(1), (QStringList{u"Ann"_s, u"bob"_s, u"Cy"_s}));
+
+    // A title dragged onto another stays where it is: the copy follows the columns shown.
+    QHeaderView *header = control<QTreeView>("ListView1")->header();
+    const auto middle = [header](int column) {
+        return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                      header->height() / 2);
+    };
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, middle(2));
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(header->viewport(), middle(2) + (middle(0) - middle(2)) * step / 10);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, middle(0));
+    EXPECT_EQ(header->visualIndex(2), 2);
 
     clickTitle(3);
     click("Command4");

@@ -1,15 +1,49 @@
 #include "fake_platform.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
 namespace tessaly::testing {
+
+namespace {
+
+void standInFrontOfTheActiveWindow()
+{
+    QPointer<QWidget> window = QApplication::activeWindow();
+    if (window.isNull())
+        return;
+    {
+        QDialog box(window);
+        box.setObjectName(fakeMessageBoxName());
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }))
+            << "the message box never became the active window";
+        box.hide();
+    }
+    QTimer::singleShot(0, window, [window] {
+        if (window && window->isVisible())
+            window->activateWindow();
+    });
+}
+
+} // namespace
 
 void FakeMessageBoxes::inform(const QString &text, const QString &title)
 {
     shown.push_back({text, title, false});
+    standInFrontOfTheActiveWindow();
 }
 
 Answer FakeMessageBoxes::ask(const QString &text, const QString &title)
 {
     shown.push_back({text, title, true});
+    standInFrontOfTheActiveWindow();
     if (answers.empty())
         return Answer::No;
     const Answer answer = answers.front();

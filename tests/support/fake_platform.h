@@ -17,7 +17,13 @@ struct ShownMessage {
 };
 
 // Records every message box and answers questions from a script (No when the
-// script has run out, so that a forgotten answer never deletes anything).
+// script has run out, so that a forgotten answer never deletes anything). Like a real
+// box, each one takes the activation from the window it stands over; the window gets
+// it back only through the event loop, after the program has gone on, as a window
+// manager gives it back: the GUI tests then see the focus arrive as a person does.
+// The object name of the window that stands in for a message box while it is up.
+inline QString fakeMessageBoxName() { return QStringLiteral("FakeMessageBox"); }
+
 class FakeMessageBoxes final : public MessageBoxes {
   public:
     void inform(const QString &text, const QString &title) override;

@@ -7,6 +7,7 @@
 #include "temp_roll.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -54,7 +55,20 @@ template <typename W> class WindowTest : public ::testing::Test {
         return found;
     }
     QLineEdit *line(const char *id) const { return control<QLineEdit>(id); }
-    void click(const char *buttonId) { QTest::mouseClick(control(buttonId), Qt::LeftButton); }
+    void click(const char *buttonId)
+    {
+        QTest::mouseClick(control(buttonId), Qt::LeftButton);
+        settle();
+    }
+    // Lets the activation come back from a message box that has closed, as a window manager
+    // gives it back, so that the focus has arrived where the program put it.
+    void settle()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            const QWidget *active = QApplication::activeWindow();
+            return !window || !window->isVisible() || (active && active->isVisible());
+        })) << "no window became active again";
+    }
     QByteArray roll() const { return files.read(u"AddrClub.dat"_s); }
 
     // That count (one or more) message boxes came up so far, the last with this title (and text).
