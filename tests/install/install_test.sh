@@ -95,36 +95,69 @@ refused() {
         fault "not refused with '$message' (status $rc): $(cat "$work/refused.log")"
 }
 shipped="$usr/share/tessaly/readtess.txt"
+# The 30-per-sheet 1" x 2 5/8" Letter sheet at font size 10, byte for byte as the program itself
+# writes labelrcp.dat.
+sheet="$work/labelrcp.dat"
+printf '10,3,.5,.1875,1,2.75,10\r\n' >"$sheet"
 home="$work/home" home2="$work/home2"
 mkdir -p "$home" "$home2" "$work/club"
 
-# A first start makes ~/Tessaly with the help text and an empty roll; while that program runs,
+# A first start makes ~/Tessaly with the help text, an empty roll and the label settings; while
+# that program runs,
 # a second start on the same roll is refused and the first goes on.
 start_in "$home" "" "$home/Tessaly"
 cmp -s "$shipped" "$home/Tessaly/readtess.txt" || fault "the first start put no help text in ~/Tessaly"
 [ -f "$home/Tessaly/AddrClub.dat" ] && [ ! -s "$home/Tessaly/AddrClub.dat" ] ||
     fault "the first start made no empty roll in ~/Tessaly"
+cmp -s "$sheet" "$home/Tessaly/labelrcp.dat" ||
+    fault "the first start put no 30-per-sheet label settings in ~/Tessaly: $(od -c "$home/Tessaly/labelrcp.dat" 2>&1)"
 grep -qxF "New, empty roll created in $home/Tessaly" "$work/launch.log" || fault "the first start did not say where the roll is"
 refused "Tessaly is already open on the roll in $home/Tessaly"
 kill -0 "$running" 2>/dev/null || fault "the first program did not go on running"
 stop
 
-# A later start replaces neither the operator's help text nor the roll.
+# A later start replaces neither the operator's help text, the roll nor the label settings (in
+# a spelling the program would not write itself, so that a rewrite shows).
 printf 'Our own help\r\n' >"$home/Tessaly/readtess.txt"
 printf '"W1AW"\r\n' >"$home/Tessaly/AddrClub.dat"
+printf '8,2,0.5,.25,1.5,4,12\n' >"$work/own-sheet"
+cp "$work/own-sheet" "$home/Tessaly/labelrcp.dat"
 launch_in "$home" "" "$home/Tessaly"
+cmp -s "$work/own-sheet" "$home/Tessaly/labelrcp.dat" || fault "the second start changed the label settings"
 [ "$(cat "$home/Tessaly/readtess.txt")" = $'Our own help\r' ] || fault "the second start replaced the help text"
 [ "$(cat "$home/Tessaly/AddrClub.dat")" = $'"W1AW"\r' ] || fault "the second start changed the roll"
 
-# An existing folder without the help text gets it, and no roll of the launcher's making.
+# An existing folder without the help text gets it, and neither a roll nor label settings of the
+# launcher's making.
 launch_in "$home" "" "$work/club" "$work/club"
 cmp -s "$shipped" "$work/club/readtess.txt" || fault "an existing folder got no help text"
 [ ! -e "$work/club/AddrClub.dat" ] || fault "the launcher made a roll in an existing folder"
+[ ! -e "$work/club/labelrcp.dat" ] || fault "the launcher made label settings in an existing folder"
 
 # With a documents folder the roll goes there, unless ~/Tessaly already holds one.
 launch_in "$home2" "$home2/Documents" "$home2/Documents/Tessaly"
+cmp -s "$sheet" "$home2/Documents/Tessaly/labelrcp.dat" ||
+    fault "the new roll folder in the documents folder got no 30-per-sheet label settings"
 launch_in "$home" "$home/Documents" "$home/Tessaly"
 [ ! -e "$home/Documents/Tessaly" ] || fault "a second roll folder appeared beside the roll in ~/Tessaly"
+
+# The sample club's new folder gets the same label settings.
+mkdir "$work/samples"
+(
+    export HOME="$home" QT_QPA_PLATFORM=offscreen TMPDIR="$work/samples"
+    exec "$usr/bin/tessaly-launch" --sample
+) >"$work/sample.log" 2>&1 &
+running=$!
+pids+=("$running")
+for _ in $(seq 100); do
+    grep -q '^Sample club copied to ' "$work/sample.log" && break
+    kill -0 "$running" 2>/dev/null || break
+    sleep 0.1
+done
+sample="$(sed -n 's/^Sample club copied to //p' "$work/sample.log")"
+[ -n "$sample" ] && cmp -s "$sheet" "$sample/labelrcp.dat" ||
+    fault "the sample club got no 30-per-sheet label settings: $(cat "$work/sample.log")"
+stop
 
 # A file where the folder should be is refused and left as it was.
 printf 'notes\n' >"$work/notes"
