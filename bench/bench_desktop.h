@@ -18,14 +18,13 @@ class QuietPrinter final : public Printer {
   public:
     std::optional<QStringList> fontFamilies() override { return QStringList{family}; }
     std::optional<QString> currentFont() override { return family; }
-    bool setFont(const QString &, double) override { return true; }
-    bool setCurrentX(double) override { return true; }
-    bool setCurrentY(double) override { return true; }
-    bool printLine(const QString &) override { return true; }
-    bool newPage() override { return true; }
-    bool endDocument() override { return true; }
-    void abort() override {}
-    QString lastFile() const override { return {}; }
+    void rememberFont(const QString &) override {}
+    PageArea pageArea(const QPageSize &paper) override
+    {
+        const QSizeF size = paper.size(QPageSize::Point);
+        return {size, QRectF(QPointF(0, 0), size)};
+    }
+    PrintResult print(const PrintDocument &) override { return {PrintResult::Fate::Printed, {}, {}}; }
 
     QString family = QStringLiteral("Arial");
 };

@@ -1,12 +1,12 @@
+#include "labels/label_page.h"
 #include "labels/label_plan.h"
-#include "labels/label_printing.h"
 #include "platform/qt_printer.h"
 
-#include "bench_desktop.h"
 #include "bench_roll.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -29,11 +29,12 @@ LabelPlan wholeRollPlan(const benchmark::State &state)
 void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
 {
     const LabelPlan plan = wholeRollPlan(state);
+    const LabelLettering lettering{QStringLiteral("DejaVu Sans"), 10, {}};
     QTemporaryDir folder;
     QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
     for (auto _ : state) {
-        const Outcome outcome = printLabels(printer, plan, QStringLiteral("DejaVu Sans"), 10);
-        if (!outcome.ok())
+        if (printer.print(labelDocument(plan, lettering, Paper::Letter)).fate !=
+            PrintResult::Fate::Saved)
             state.SkipWithError("the labels PDF could not be written");
     }
     state.counters["pages"] = plan.pages;
@@ -41,37 +42,22 @@ void BM_LabelPrintingWholeRollToPdf(benchmark::State &state)
 }
 BENCHMARK(BM_LabelPrintingWholeRollToPdf)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
-// "Pre&view" of the whole roll: every page drawn for the preview, the sheet outlined.
-void BM_LabelPreviewWholeRoll(benchmark::State &state)
+// What "Pre&view" paints as it opens: the first page, the sheet outlined, at screen size.
+void BM_LabelPreviewFirstPage(benchmark::State &state)
 {
     const LabelPlan plan = wholeRollPlan(state);
-    const std::vector<QRectF> cells = sheetCells(LabelLayout{}, {2.75, 1});
-    QTemporaryDir folder;
-    QtPrinter printer(folder.path(), QtPrinter::Destination::PdfFile);
+    const LabelLettering lettering{QStringLiteral("DejaVu Sans"), 10,
+                                   sheetCells(LabelLayout{}, Inches::exactly(2.75),
+                                              Inches::exactly(1))};
+    QImage page(816, 1056, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        QWidget owner;
-        const QWidget *pages = printer.previewPages(
-            [&](Printer &preview) {
-                return printLabels(preview, plan, QStringLiteral("DejaVu Sans"), 10, cells).ok();
-            },
-            &owner);
-        if (pages == nullptr)
-            state.SkipWithError("the preview could not be drawn");
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        paintLabelPage(painter, plan, 1, lettering);
     }
     state.counters["pages"] = plan.pages;
 }
-BENCHMARK(BM_LabelPreviewWholeRoll)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
-
-// The walk over the plan alone, on a printer that draws nothing.
-void BM_LabelPrintingWholeRollWalk(benchmark::State &state)
-{
-    const LabelPlan plan = wholeRollPlan(state);
-    QuietPrinter printer;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(printLabels(printer, plan, printer.family, 10).status);
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(plan.labels.size()));
-}
-BENCHMARK(BM_LabelPrintingWholeRollWalk)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPreviewFirstPage)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaly

@@ -22,8 +22,10 @@ ensure_packages() {
 }
 
 # What building Tessaly needs.
-TESSALY_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+TESSALY_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+    libcups2-dev)
 TESSALY_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils imagemagick poppler-utils
+    cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev)

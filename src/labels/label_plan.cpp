@@ -14,21 +14,6 @@ namespace {
 constexpr QStringView kCrLf = u"\r\n";
 constexpr QChar kBlank = u' ';
 
-// The decimal the operator typed rather than its nearest float: 0.52f is 0.5199999809...,
-// and positions in inches are sums and products of these values. The shortest text that
-// reads back as the same float is the one that was typed (at most 9 digits).
-double typedValue(float value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    for (int digits = 1; digits < 9; ++digits) {
-        const QString text = QString::number(static_cast<double>(value), 'g', digits);
-        if (text.toFloat() == value)
-            return text.toDouble();
-    }
-    return static_cast<double>(value);
-}
-
 } // namespace
 
 QStringList addressLines(const QString &address)
@@ -85,10 +70,10 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
     if (columns < 1 || startColumn < 1 || startColumn > columns)
         return plan;
 
-    const double top = typedValue(layout.topMargin);
-    const double left = typedValue(layout.leftMargin);
-    const double height = typedValue(layout.labelHeight);
-    const double width = typedValue(layout.labelWidth);
+    const Inches top = Inches::typed(layout.topMargin);
+    const Inches left = Inches::typed(layout.leftMargin);
+    const Inches height = Inches::typed(layout.labelHeight);
+    const Inches width = Inches::typed(layout.labelWidth);
 
     // 64 bits: N + startColumn and the row start stepping past it stay far from overflow.
     const long long count = static_cast<long long>(listed.size());
@@ -114,8 +99,8 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
             label.page = page;
             label.row = static_cast<int>(row);
             label.column = static_cast<int>(c);
-            label.x = left + static_cast<double>(c - 1) * width;
-            label.y = top + static_cast<double>(row - 1) * height;
+            label.x = left + width * static_cast<double>(c - 1);
+            label.y = top + height * static_cast<double>(row - 1);
             label.lines = labelLines(store.record(record));
             plan.labels.push_back(std::move(label));
         }
@@ -125,22 +110,22 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
     return plan;
 }
 
-std::vector<QRectF> sheetCells(const LabelLayout &layout, const QSizeF &labelSize)
+std::vector<InchRect> sheetCells(const LabelLayout &layout, Inches labelWidth, Inches labelHeight)
 {
     const int rows = wholeNumber(layout.rowsPerPage);
     const int columns = wholeNumber(layout.columnsPerPage);
-    std::vector<QRectF> cells;
+    std::vector<InchRect> cells;
     if (rows < 1 || columns < 1 || rows > LabelLimits::kMaxRows ||
         columns > LabelLimits::kMaxColumns)
         return cells;
-    const double top = typedValue(layout.topMargin);
-    const double left = typedValue(layout.leftMargin);
-    const double height = typedValue(layout.labelHeight);
-    const double width = typedValue(layout.labelWidth);
+    const Inches top = Inches::typed(layout.topMargin);
+    const Inches left = Inches::typed(layout.leftMargin);
+    const Inches height = Inches::typed(layout.labelHeight);
+    const Inches width = Inches::typed(layout.labelWidth);
     cells.reserve(static_cast<std::size_t>(rows * columns));
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column)
-            cells.emplace_back(QPointF(left + column * width, top + row * height), labelSize);
+            cells.push_back({left + width * column, top + height * row, labelWidth, labelHeight});
     }
     return cells;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/member_store.h"
+#include "labels/inches.h"
 #include "labels/label_layout.h"
 
-#include <QRectF>
 #include <QStringList>
 
 #include <vector>
@@ -16,8 +16,8 @@ struct PlannedLabel {
     int page = 1;         // 1 = the first page of the document
     int row = 1;          // on its page; may be 0 when the operator started at row 0
     int column = 1;
-    double x = 0;      // inches from the left of the printable area
-    double y = 0;      // inches from the top of the printable area
+    Inches x;          // from the left of the printable area
+    Inches y;          // from the top of the printable area
     QStringList lines; // top to bottom
 };
 
@@ -48,6 +48,6 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
 // plan's positions: at each label's place, labelSize big (the label itself, or its pitches
 // when its own size is not known). Empty for a sheet without rows or columns, or with more
 // labels than a checked request allows.
-std::vector<QRectF> sheetCells(const LabelLayout &layout, const QSizeF &labelSize);
+std::vector<InchRect> sheetCells(const LabelLayout &layout, Inches labelWidth, Inches labelHeight);
 
 } // namespace tessaly

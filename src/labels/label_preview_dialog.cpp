@@ -4,12 +4,70 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace tessaly {
+
+namespace {
+
+constexpr int kGap = 12; // pixels around and between the pages
+
+} // namespace
+
+PreviewPages::PreviewPages(const PageArea &area, int pages, PagePainter paintPage, int pageWidth,
+                           QWidget *parent)
+    : QWidget(parent), area_(area), pages_(pages), paintPage_(std::move(paintPage))
+{
+    setObjectName(QStringLiteral("PreviewPages"));
+    const int width = std::max(pageWidth, 100);
+    pageSize_ = QSize(width, qRound(width * area.paper.height() / area.paper.width()));
+    setFixedSize(width + 2 * kGap, kGap + pages * (pageSize_.height() + kGap));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect PreviewPages::pageRect(int page) const
+{
+    return QRect(QPoint(kGap, kGap + (page - 1) * (pageSize_.height() + kGap)), pageSize_);
+}
+
+void PreviewPages::paintPreviewPage(QPainter &painter, int page) const
+{
+    const double dotsPerPoint = painter.device()->logicalDpiX() / 72.0;
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), area_.paper * dotsPerPoint), Qt::white);
+    painter.translate(area_.printable.topLeft() * dotsPerPoint);
+    paintPage_(painter, page);
+    painter.restore();
+}
+
+void PreviewPages::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double scale = pageSize_.width() / (area_.paper.width() * logicalDpiX() / 72.0);
+    const int first = std::max(1, event->rect().top() / (pageSize_.height() + kGap));
+    for (int page = first; page <= pages_; ++page) {
+        const QRect where = pageRect(page);
+        if (where.top() > event->rect().bottom())
+            break;
+        painter.save();
+        painter.setClipRect(where);
+        painter.translate(where.topLeft());
+        painter.scale(scale, scale);
+        paintPreviewPage(painter, page);
+        painter.restore();
+        painter.setPen(Qt::darkGray);
+        painter.drawRect(where.adjusted(0, 0, -1, -1));
+    }
+}
 
 LabelPreviewDialog::LabelPreviewDialog(const QString &summary, const QRect &workArea,
                                        QWidget *parent)
@@ -44,10 +102,19 @@ LabelPreviewDialog::LabelPreviewDialog(const QString &summary, const QRect &work
                       workArea.y() + (workArea.height() - height) / 2, width, height));
 }
 
-void LabelPreviewDialog::showPages(QWidget *pages)
+void LabelPreviewDialog::showPages(const PageArea &area, int pages, PagePainter paintPage)
 {
-    layout_->insertWidget(0, pages, 1);
-    pages->setFocus();
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("PreviewScroll"));
+    scroll->setAlignment(Qt::AlignHCenter);
+    scroll->setBackgroundRole(QPalette::Dark);
+    const int pageWidth = width() - 2 * kGap - scroll->verticalScrollBar()->sizeHint().width() -
+                          layout_->contentsMargins().left() - layout_->contentsMargins().right() -
+                          2 * scroll->frameWidth();
+    auto *view = new PreviewPages(area, pages, std::move(paintPage), pageWidth, scroll);
+    scroll->setWidget(view);
+    layout_->insertWidget(0, scroll, 1);
+    view->setFocus();
 }
 
 } // namespace tessaly

@@ -67,10 +67,10 @@ std::optional<std::size_t> matchingSheet(const LabelBoxTexts &texts)
     return matchingSheet(request->layout);
 }
 
-QSizeF pdfPaperFor(const LabelLayout &layout)
+Paper labelPaper(const LabelLayout &layout)
 {
     if (const std::optional<std::size_t> sheet = matchingSheet(layout))
-        return paperSize(kSheets[*sheet].paper);
+        return kSheets[*sheet].paper;
     const QSizeF letter = paperSize(Paper::Letter), a4 = paperSize(Paper::A4);
     const double width =
         static_cast<double>(layout.leftMargin + layout.columnsPerPage * layout.labelWidth);
@@ -78,7 +78,7 @@ QSizeF pdfPaperFor(const LabelLayout &layout)
         static_cast<double>(layout.topMargin + layout.rowsPerPage * layout.labelHeight);
     const bool fitsLetter = width <= letter.width() && height <= letter.height();
     const bool fitsA4 = width <= a4.width() && height <= a4.height();
-    return !fitsLetter && fitsA4 ? a4 : letter;
+    return !fitsLetter && fitsA4 ? Paper::A4 : Paper::Letter;
 }
 
 LabelLayout withSheet(LabelLayout layout, const LabelSheet &sheet)

@@ -42,10 +42,10 @@ std::optional<std::size_t> matchingSheet(const LabelLayout &layout);
 // nullopt when one of them is not numeric or they match no sheet.
 std::optional<std::size_t> matchingSheet(const LabelBoxTexts &texts);
 
-// The paper (inches) a layout is printed on when the labels go to Labels.pdf: a listed
-// sheet's own paper; for any other sheet US Letter, unless its labels reach past Letter
-// and fit on A4.
-QSizeF pdfPaperFor(const LabelLayout &layout);
+// The paper a layout is printed on, on a printer, in Labels.pdf and in the preview alike: a
+// listed sheet's own paper; for any other sheet US Letter, unless its labels reach past
+// Letter and fit on A4.
+Paper labelPaper(const LabelLayout &layout);
 
 // The layout with the sheet's six measures and the font size kept.
 LabelLayout withSheet(LabelLayout layout, const LabelSheet &sheet);

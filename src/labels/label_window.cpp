@@ -5,7 +5,7 @@
 #include "forms/screen_scale.h"
 #include "labels/label_plan.h"
 #include "labels/label_preview_dialog.h"
-#include "labels/label_printing.h"
+#include "labels/label_page.h"
 #include "labels/label_request.h"
 #include "labels/label_settings.h"
 #include "labels/label_sheets.h"
@@ -293,17 +293,19 @@ void LabelWindow::print()
     const LabelCounts counts = labelCounts(*request);
     const LabelPlan plan =
         planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
-    platform_.printer.setPdfPaper(pdfPaperFor(request->layout));
-    const Outcome printed = printLabels(platform_.printer, plan, chosenFont(),
-                                        static_cast<double>(request->layout.fontSize));
-    if (!printed.ok()) {
+    const LabelLettering lettering{chosenFont(), static_cast<double>(request->layout.fontSize), {}};
+    platform_.printer.rememberFont(lettering.fontFamily);
+    const PrintResult printed = platform_.printer.print(
+        labelDocument(plan, lettering, labelPaper(request->layout)));
+    if (printed.fate == PrintResult::Fate::Failed) {
         printerError();
         return;
     }
     hide();
-    if (!platform_.printer.lastFile().isEmpty() && !plan.labels.empty())
-        platform_.messages.inform(labelsSavedMessage(platform_.printer.lastFile()),
-                                  labelsSavedTitle());
+    if (printed.fate == PrintResult::Fate::Saved)
+        platform_.messages.inform(labelsSavedMessage(printed.file), labelsSavedTitle());
+    else if (printed.fate == PrintResult::Fate::Waiting)
+        platform_.messages.inform(labelsWaitingMessage(printed.reason), labelsWaitingTitle());
     accept();
 }
 
@@ -327,35 +329,21 @@ void LabelWindow::preview()
         return;
     }
     // A sheet of the list outlines its labels as they are; other sheets, their pitches.
-    const std::optional<std::size_t> sheet = matchingSheet(request->layout);
-    const QSizeF labelSize = sheet ? QSizeF(static_cast<double>(labelSheets()[*sheet].width),
-                                            static_cast<double>(labelSheets()[*sheet].height))
-                                   : QSizeF(static_cast<double>(request->layout.labelWidth),
-                                            static_cast<double>(request->layout.labelHeight));
-    const std::vector<QRectF> cells = sheetCells(request->layout, labelSize);
-    const QString font = chosenFont();
-    const double size = static_cast<double>(request->layout.fontSize);
+    const LabelLayout &layout = request->layout;
+    const std::optional<std::size_t> sheet = matchingSheet(layout);
+    const Inches width = Inches::typed(sheet ? labelSheets()[*sheet].width : layout.labelWidth);
+    const Inches height =
+        Inches::typed(sheet ? labelSheets()[*sheet].height : layout.labelHeight);
+    const LabelLettering lettering{chosenFont(), static_cast<double>(layout.fontSize),
+                                   sheetCells(layout, width, height)};
 
     auto *dialog =
         new LabelPreviewDialog(previewSummary(static_cast<int>(plan.labels.size()), plan.pages),
                                platform_.desktop.workArea(), this);
-    Outcome drawn = Outcome::done();
-    platform_.printer.setPdfPaper(pdfPaperFor(request->layout));
-    QWidget *pages = platform_.printer.previewPages(
-        [&](Printer &printer) {
-            drawn = printLabels(printer, plan, font, size, cells);
-            return drawn.ok();
-        },
-        dialog);
-    if (pages == nullptr) {
-        delete dialog;
-        platform_.messages.inform(
-            previewFailedMessage(drawn.ok() ? QStringLiteral("the printer has no preview")
-                                            : drawn.reason),
-            previewTitle());
-        return;
-    }
-    dialog->showPages(pages);
+    dialog->showPages(platform_.printer.pageArea(pageSizeOf(labelPaper(layout))), plan.pages,
+                      [plan, lettering](QPainter &painter, int page) {
+                          paintLabelPage(painter, plan, page, lettering);
+                      });
     connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     connect(dialog, &QDialog::accepted, this, &LabelWindow::print);
     dialog->open();

@@ -89,9 +89,14 @@ QString nothingToPreviewMessage()
            u"List the members to print there first."_s;
 }
 
-QString previewFailedMessage(const QString &reason)
+QString labelsWaitingTitle()
 {
-    return u"The labels could not be shown: %1.\nNothing was printed or saved."_s.arg(reason);
+    return u"Labels Waiting"_s;
+}
+
+QString labelsWaitingMessage(const QString &reason)
+{
+    return u"The labels were handed to the print system, but %1."_s.arg(reason);
 }
 
 } // namespace tessaly

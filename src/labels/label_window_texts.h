@@ -31,6 +31,7 @@ QString previewCloseCaption();
 // "1 label on 1 page", "31 labels on 2 pages".
 QString previewSummary(int labels, int pages);
 QString nothingToPreviewMessage();
-QString previewFailedMessage(const QString &reason);
+QString labelsWaitingTitle();
+QString labelsWaitingMessage(const QString &reason);
 
 } // namespace tessaly

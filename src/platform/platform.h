@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPageSize>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace tessaly {
@@ -56,49 +58,51 @@ class Desktop {
     virtual QSize screenSize() const = 0;
 };
 
-class Printer;
+// One document for the printer. Its pages are painted one after another, each with the
+// painter's origin at the top-left corner of the printable area: the paper less the margins
+// the printer itself cannot print on (none on a PDF). Lengths become dots through the
+// painter's device (its logical dots per inch).
+struct PrintDocument {
+    QString name; // the job's title; name.pdf when the document goes to a file
+    QPageSize paper;
+    int pages = 0;
+    std::function<void(QPainter &, int page)> paintPage; // page counted from 1
+};
 
-// Draws a whole document on the printer it is given; false when that printer failed.
-using PrintedDocument = std::function<bool(Printer &)>;
+// Where a document went.
+struct PrintResult {
+    enum class Fate {
+        Printed, // the print system took the job
+        Waiting, // the print system holds the job in a stopped queue: reason says which
+        Saved,   // no printer on the system: the pages went to file
+        Failed,  // nothing was printed or written: reason says why
+    };
+    Fate fate = Fate::Failed;
+    QString file;
+    QString reason;
+};
 
-// The printer the labels go to. Positions are in inches from the top-left corner of
-// the printable area. Every operation returns false when the printer failed; the
-// caller then stops and calls abort().
+// The paper a document is printed on and, within it, the printable area; in points.
+struct PageArea {
+    QSizeF paper;
+    QRectF printable;
+};
+
+// The system's default printer, or a PDF file when the system has no printer.
 class Printer {
   public:
     virtual ~Printer() = default;
-    // The printer's fonts; nullopt when they cannot be listed (no printer at all).
+    // The printer's fonts, each family once; nullopt when they cannot be listed.
     virtual std::optional<QStringList> fontFamilies() = 0;
-    // The font the printer prints with now: its default until a print run set another,
-    // and the last one printed with after that, for the whole run of the program.
+    // The font the printer prints with now: its default until a document named another
+    // (rememberFont), for the whole run of the program.
     virtual std::optional<QString> currentFont() = 0;
-    virtual bool setFont(const QString &family, double points) = 0;
-    virtual bool setCurrentX(double inches) = 0;
-    virtual bool setCurrentY(double inches) = 0;
-    // Prints text with its top at the current position; then the current x is 0 and the
-    // current y one line of the current font lower. The first line begins the document.
-    virtual bool printLine(const QString &text) = 0;
-    virtual bool newPage() = 0;
-    // Sends the document to the printer. A document without a page sends nothing.
-    virtual bool endDocument() = 0;
-    // Cancels a document that a failure interrupted, so that nothing half-printed is
-    // left queued or on disk.
-    virtual void abort() = 0;
-    // Where the last document went when it went to a file instead of a printer (no
-    // printer on the system): the file's path; empty after printing on a printer.
-    virtual QString lastFile() const = 0;
-
-    // The paper the labels are laid out for (inches). Labels.pdf, written when there is no
-    // printer, and its preview take it; a real printer keeps the paper it is set up with.
-    virtual void setPdfPaper(const QSizeF &) {}
-    // Outlines one label of the sheet (inches, like the positions) on a preview's pages;
-    // paper and files never show it.
-    virtual bool outlineCell(const QRectF &) { return true; }
-    // The pages document draws, as this printer would print them, drawn at once on a
-    // printer of their own and shown one after another in a widget that parent owns.
-    // Nothing is printed or written, and the font the printer remembers stays as it was.
-    // nullptr when document returned false, or when this printer has no preview.
-    virtual QWidget *previewPages(const PrintedDocument &, QWidget *) { return nullptr; }
+    virtual void rememberFont(const QString &family) = 0;
+    // The page a document on that paper gets, as print() would lay it out.
+    virtual PageArea pageArea(const QPageSize &paper) = 0;
+    // Prints every page of the document, or writes them to the PDF in the folder the printer
+    // was made for when the system has no printer. A document without pages prints nothing.
+    virtual PrintResult print(const PrintDocument &document) = 0;
 };
 
 class FileChooser {

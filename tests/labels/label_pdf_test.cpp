@@ -1,10 +1,9 @@
+#include "labels/label_page.h"
 #include "labels/label_plan.h"
-#include "labels/label_printing.h"
 #include "platform/qt_printer.h"
 
 #include "temp_roll.h"
 
-#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -70,11 +69,12 @@ TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
     QtPrinter printer(files.dir(), QPrinterInfo::availablePrinters().isEmpty()
                                        ? QtPrinter::Destination::DefaultPrinter
                                        : QtPrinter::Destination::PdfFile);
-    const Outcome outcome =
-        printLabels(printer, planLabels(store, listed, LabelLayout{}, 1, 1), u"DejaVu Sans"_s, 10);
-    ASSERT_TRUE(outcome.ok()) << outcome.reason.toStdString();
+    const LabelPlan plan = planLabels(store, listed, LabelLayout{}, 1, 1);
+    const LabelLettering lettering{u"DejaVu Sans"_s, 10, {}};
+    const PrintResult result = printer.print(labelDocument(plan, lettering, Paper::Letter));
+    ASSERT_EQ(result.fate, PrintResult::Fate::Saved) << result.reason.toStdString();
     const QString pdf = files.path(u"Labels.pdf"_s);
-    ASSERT_EQ(printer.lastFile(), pdf);
+    ASSERT_EQ(result.file, pdf);
 
     const QStringList pages = pdfToText(pdf, u"-layout"_s).split(u'\f');
     ASSERT_EQ(pages.size(), 3); // two pages, each ended by a form feed
@@ -100,33 +100,6 @@ TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
     EXPECT_EQ(callSignCorners(bbox), corners.join(u' '));
 }
 
-// The preview draws its pages once, at once, and leaves no file and no remembered font.
-TEST(LabelPdf, APreviewDrawsThePagesWithoutPrintingOrRememberingTheFont)
-{
-    const LabelPlan plan{{{1, 1, 1, 1, 0.1, 0.52, {u"Lee"_s}}, {2, 2, 1, 1, 0.1, 0.52, {u"Ng"_s}}},
-                         2};
-    TempRoll files;
-    QtPrinter printer(files.dir(), QtPrinter::Destination::PdfFile);
-    const std::optional<QString> font = printer.currentFont();
-    QWidget owner;
-    int drawn = 0;
-    const auto document = [&](Printer &preview) {
-        ++drawn;
-        return printLabels(preview, plan, u"DejaVu Serif"_s, 10, {{0.1, 0.52, 2.75, 1}}).ok();
-    };
-    auto *view = qobject_cast<QPrintPreviewWidget *>(printer.previewPages(document, &owner));
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->parent(), &owner);
-    EXPECT_EQ(view->pageCount(), 2);
-    owner.show();
-    QTest::qWait(10);
-    EXPECT_EQ(drawn, 1);
-    EXPECT_EQ(printer.currentFont(), font);
-    EXPECT_TRUE(QDir(files.dir()).isEmpty());
-    EXPECT_EQ(printer.previewPages([](Printer &preview) { return preview.setFont({}, 0); }, &owner),
-              nullptr);
-}
-
 // Labels for an A4 sheet go into an A4 Labels.pdf, whose last row would fall off Letter.
 TEST(LabelPdf, ThePdfTakesThePaperTheLabelsAreFor)
 {
@@ -134,10 +107,10 @@ TEST(LabelPdf, ThePdfTakesThePaperTheLabelsAreFor)
     store.append({{u"W3NEW"_s, u"Dora"_s, QString(), u"Dunn"_s}});
     TempRoll files;
     QtPrinter printer(files.dir(), QtPrinter::Destination::PdfFile);
-    printer.setPdfPaper(QSizeF(210 / 25.4, 297 / 25.4));
-    ASSERT_TRUE(
-        printLabels(printer, planLabels(store, {1}, LabelLayout{}, 1, 1), u"DejaVu Sans"_s, 10)
-            .ok());
+    const LabelPlan plan = planLabels(store, {1}, LabelLayout{}, 1, 1);
+    const LabelLettering lettering{u"DejaVu Sans"_s, 10, {}};
+    ASSERT_EQ(printer.print(labelDocument(plan, lettering, Paper::A4)).fate,
+              PrintResult::Fate::Saved);
     QProcess pdfinfo;
     pdfinfo.start(u"pdfinfo"_s, {files.path(u"Labels.pdf"_s)});
     ASSERT_TRUE(pdfinfo.waitForFinished(30000)) << "pdfinfo comes with poppler-utils";

@@ -92,8 +92,8 @@ TEST(LabelPlan, PositionsInInches)
                  {odd.labels.at(0), 4.4, 1.75},   {odd.labels.at(1), 0.3, 0.25}};
     for (const auto &c : cases) {
         SCOPED_TRACE(&c - cases);
-        EXPECT_DOUBLE_EQ(c.label.x, c.x);
-        EXPECT_DOUBLE_EQ(c.label.y, c.y);
+        EXPECT_DOUBLE_EQ(c.label.x.value(), c.x);
+        EXPECT_DOUBLE_EQ(c.label.y.value(), c.y);
     }
 }
 

@@ -20,9 +20,10 @@ TEST(LabelSheets, EverySheetFitsItsPaperAndIsFoundBackFromTheBoxes)
         EXPECT_TRUE(sheet.topMargin >= 0 && sheet.leftMargin >= 0);
         EXPECT_TRUE(sheet.width <= sheet.labelWidth && sheet.height <= sheet.labelHeight);
         const LabelLayout layout = withSheet(LabelLayout{12, 1, 1, 1, 1, 1, 14}, sheet);
-        const QRectF last = sheetCells(layout, QSizeF(sheet.width, sheet.height)).back();
-        EXPECT_LE(last.right(), paperSize(sheet.paper).width());
-        EXPECT_LE(last.bottom(), paperSize(sheet.paper).height());
+        const InchRect last =
+            sheetCells(layout, Inches::typed(sheet.width), Inches::typed(sheet.height)).back();
+        EXPECT_LE(last.right().value(), paperSize(sheet.paper).width());
+        EXPECT_LE(last.bottom().value(), paperSize(sheet.paper).height());
         EXPECT_EQ(checkLabelRequest({layout, 1, 1}), std::nullopt);
 
         const LabelLayout stored = parseLabelSettings(labelSettingsLine(layout)).value();
@@ -50,11 +51,11 @@ TEST(LabelSheets, TheBoxesAsTypedMatchOrShowCustom)
     EXPECT_EQ(matchingSheet(LabelLayout{}), std::nullopt);
 }
 
-// Labels.pdf is on the sheet's own paper; a sheet of no list, on Letter unless only A4 holds it.
-TEST(LabelSheets, TheLabelsPdfIsOnThePaperTheSheetIsFor)
+// Labels go on the sheet's own paper; a sheet of no list, on Letter unless only A4 holds it.
+TEST(LabelSheets, TheLabelsAreOnThePaperTheSheetIsFor)
 {
-    const QSizeF letter(8.5, 11), a4(210 / 25.4, 297 / 25.4);
-    const std::pair<LabelLayout, QSizeF> cases[] = {
+    const Paper letter = Paper::Letter, a4 = Paper::A4;
+    const std::pair<LabelLayout, Paper> cases[] = {
         {withSheet({}, labelSheets()[0]), letter},
         {withSheet({}, labelSheets()[7]), a4},               // 24 per sheet, 11.18 in down
         {LabelLayout{}, letter},                             // the window's first sheet
@@ -64,7 +65,7 @@ TEST(LabelSheets, TheLabelsPdfIsOnThePaperTheSheetIsFor)
     };
     for (const auto &[layout, paper] : cases) {
         SCOPED_TRACE(layout.rowsPerPage);
-        EXPECT_EQ(pdfPaperFor(layout), paper);
+        EXPECT_EQ(labelPaper(layout), paper);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "labels/label_window.h"
+#include "labels/label_preview_dialog.h"
 
 #include "window_test.h"
 
@@ -71,6 +72,25 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
     QLabel *preview() const { return control<QLabel>("Label8"); }
     QComboBox *sheets() const { return control<QComboBox>("Combo1"); }
     QDialog *previewDialog() const { return window->findChild<QDialog *>(u"LabelPreview"_s); }
+    QListWidget *fonts() const { return control<QListWidget>("List1"); }
+    // Page (from 1) of the open preview as it draws it.
+    DrawnPage previewPage(int page) const
+    {
+        const auto *pages = previewDialog()->findChild<PreviewPages *>(u"PreviewPages"_s);
+        EXPECT_NE(pages, nullptr);
+        const QSizeF letter = QPageSize(QPageSize::Letter).size(QPageSize::Point);
+        return drawnPage([pages](QPainter &painter,
+                                 int n) { pages->paintPreviewPage(painter, n); },
+                         page, {letter, QRectF(QPointF(0, 0), letter)});
+    }
+    // The lettering of a page without its heights: "x text" a line.
+    static QStringList lettering(const DrawnPage &page)
+    {
+        QStringList lines;
+        for (const QString &text : page.texts)
+            lines << text.section(u',', 0, 0) + u' ' + text.section(u' ', 1);
+        return lines;
+    }
 };
 
 // The first opening, without a settings file: every caption and tooltip as the operator reads
@@ -202,33 +222,40 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
 }
 
 // Two members from row 10, column 3 of the default 10 x 3 sheet: the first at the page's
-// last label, the second at the top left of page 2.
+// last label, the second at the top left of page 2, on Letter, in the font of the list.
 TEST_F(LabelWindowTest, PrintWritesTheSettingsAndSendsThePlannedLinesThenHides)
 {
     open({1, 3});
     enter(7, u"10"_s);
     enter(8, u"3"_s);
+    fonts()->setCurrentRow(1);
     click("Command1");
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("10,3,.52,.1,1,2.75,10\r\n"));
-    EXPECT_EQ(desktop.printer.calls.join(u'|'),
-              u"font Arial 10|x 5.6|y 9.52|line p1 5.6,9.52 ARS K3ABC|"
-              "x 5.6|line p1 5.6,9.77 John Q Adams|x 5.6|line p1 5.6,10.02 12 Oak St|"
-              "x 5.6|line p1 5.6,10.27 Apt 2|x 5.6|line p1 5.6,10.52 Media PA 19063|new page|"
-              "x 0.1|y 0.52|line p2 0.1,0.52 ARS N3XYZ|x 0.1|line p2 0.1,0.77 Carter|"
-              "x 0.1|line p2 0.1,1.02   |end"_s);
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    const FakePrinter::Job &job = desktop.printer.jobs[0];
+    EXPECT_EQ(job.paper, QPageSize(QPageSize::Letter));
+    ASSERT_EQ(job.pages.size(), 2u);
+    EXPECT_EQ(lettering(job.pages[0]), (QStringList{u"403.2 ARS K3ABC"_s, u"403.2 John Q Adams"_s,
+                                                  u"403.2 12 Oak St"_s, u"403.2 Apt 2"_s,
+                                                  u"403.2 Media PA 19063"_s}));
+    EXPECT_EQ(lettering(job.pages[1]).mid(0, 2), (QStringList{u"7.2 ARS N3XYZ"_s, u"7.2 Carter"_s}));
+    EXPECT_TRUE(job.pages[0].outlines.isEmpty());
+    EXPECT_EQ(desktop.printer.current, u"Courier New"_s);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(desktop.messages.shown.size(), 1u); // only the missing settings file
 }
 
 // A sheet that cannot be laid out is refused before anything is written or printed, and the
-// window stays open at the box to correct; a printer that fails beeps, says so and hides it.
-TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndAPrinterFailureHides)
+// window stays open at the box to correct. What the printer makes of the job is told: a
+// failure beeps, says "Printer Error!" and hides the window, a job waiting in a stopped queue
+// and the PDF written without a printer are told as such.
+TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerIsTold)
 {
     open();
     enter(2, u"0"_s);
     click("Command1");
     expectMessage(2, u"Label Format Not Printed"_s);
-    EXPECT_TRUE(desktop.printer.calls.isEmpty());
+    EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
     settle();
@@ -238,13 +265,31 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndAPrinterFailureHid
     QTest::keyClick(box(2), Qt::Key_Tab);
     EXPECT_EQ(box(2)->text(), u"1"_s);
 
-    enter(2, u"3"_s);
-    desktop.printer.failAtCall = 3;
-    click("Command1");
-    EXPECT_EQ(desktop.messages.beeps, 1);
-    expectMessage(3, u"Printer Error!"_s, u"Printer Error!"_s);
-    EXPECT_EQ(desktop.printer.calls.last(), u"abort"_s);
-    EXPECT_FALSE(window->isVisible());
+    using Fate = PrintResult::Fate;
+    const struct {
+        PrintResult answer;
+        QString title, text;
+    } answers[] = {
+        {{Fate::Failed, {}, u"the printer PDF is not accepting jobs"_s}, u"Printer Error!"_s,
+         u"Printer Error!"_s},
+        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s}, u"Labels Waiting"_s,
+         u"The labels were handed to the print system, but the printer PDF is stopped."_s},
+        {{Fate::Saved, u"/club/Labels.pdf"_s, {}}, u"Labels Saved"_s,
+         u"This computer has no printer, so the labels were saved as a PDF file:\n\n"
+         "/club/Labels.pdf\n\nOpen it to print it or to look at it."_s},
+    };
+    for (const auto &[answer, title, text] : answers) {
+        SCOPED_TRACE(title.toStdString());
+        open();
+        desktop.messages.shown.clear();
+        desktop.messages.beeps = 0;
+        desktop.printer.answer = answer;
+        click("Command1");
+        expectMessage(1, title, text);
+        EXPECT_EQ(desktop.messages.beeps, answer.fate == Fate::Failed ? 1 : 0);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(files.exists(u"labelrcp.dat"_s));
+    }
 }
 
 // The sheet list fills the six sheet boxes and always names the sheet they hold.
@@ -280,23 +325,24 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     QTest::keyClick(sheets(), Qt::Key_Home);
     click("Command2");
     ASSERT_NE(previewDialog(), nullptr);
-    EXPECT_EQ(desktop.printer.previewCalls.filter(u"outline p1 "_s).size(), 30);
-    EXPECT_EQ(desktop.printer.previewCalls.value(1), u"outline p1 0.1875,0.5 2.625x1"_s);
-    EXPECT_EQ(desktop.printer.pdfPaper, QSizeF(8.5, 11));
+    const DrawnPage shown = previewPage(1);
+    EXPECT_EQ(shown.outlines.size(), 30);
+    EXPECT_EQ(shown.outlines.value(1), u"outline 211.5,36.0 189.0x72.0"_s);
 
-    // An A4 sheet prints on A4 when the labels go to Labels.pdf.
+    // An A4 sheet prints on A4.
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
     sheets()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sheets(), Qt::Key_End);
     QTest::keyClick(sheets(), Qt::Key_Up);
     EXPECT_EQ(sheets()->currentText(), u"24 per sheet 64 x 33.9 mm (3 x 8), A4"_s);
     click("Command1");
-    EXPECT_EQ(desktop.printer.pdfPaper, QSizeF(210 / 25.4, 297 / 25.4));
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    EXPECT_EQ(desktop.printer.jobs[0].paper, QPageSize(QPageSize::A4));
 }
 
-// The preview is drawn by the printing itself: the same calls as "&Print" makes, with every
-// label of the sheet outlined on each page first; closing it writes and prints nothing, and
-// its "&Print" is the window's.
+// The preview is drawn by the same renderer as the print: the same lettering on the same
+// pages, with every label of the sheet outlined; closing it writes and prints nothing, and its
+// "&Print" is the window's.
 TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
 {
     files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,10\r\n");
@@ -307,14 +353,13 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     QDialog *dialog = previewDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
-    EXPECT_NE(dialog->findChild<QWidget *>(u"PreviewPages"_s), nullptr);
-    const QStringList drawn = desktop.printer.previewCalls;
+    const std::vector<DrawnPage> shown{previewPage(1), previewPage(2)};
 
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(previewDialog(), nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(desktop.printer.calls.isEmpty());
+    EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,10\r\n"));
 
     click("Command2");
@@ -324,41 +369,36 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,10\r\n"));
     EXPECT_FALSE(window->isVisible());
 
-    const QStringList page1 = {u"outline p1 0.25,0.5 3x1"_s, u"outline p1 3.25,0.5 3x1"_s,
-                               u"outline p1 0.25,1.5 3x1"_s, u"outline p1 3.25,1.5 3x1"_s};
-    ASSERT_EQ(drawn.size(), desktop.printer.calls.size() + 8);
-    EXPECT_EQ(drawn.mid(1, 4), page1);
-    EXPECT_EQ(drawn.mid(drawn.indexOf(u"new page"_s) + 1, 4),
-              QStringList(page1).replaceInStrings(u" p1 "_s, u" p2 "_s));
-    QStringList lettering = drawn;
-    lettering.removeIf([](const QString &call) { return call.startsWith(u"outline "_s); });
-    EXPECT_EQ(lettering, desktop.printer.calls);
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    const std::vector<DrawnPage> &printed = desktop.printer.jobs[0].pages;
+    ASSERT_EQ(printed.size(), 2u);
+    for (std::size_t page = 0; page < 2; ++page) {
+        EXPECT_EQ(shown[page].texts, printed[page].texts) << page;
+        EXPECT_EQ(shown[page].outlines,
+                  (QStringList{u"outline 18.0,36.0 216.0x72.0"_s, u"outline 234.0,36.0 216.0x72.0"_s,
+                               u"outline 18.0,108.0 216.0x72.0"_s,
+                               u"outline 234.0,108.0 216.0x72.0"_s}))
+            << page;
+        EXPECT_TRUE(printed[page].outlines.isEmpty());
+    }
+    EXPECT_EQ(lettering(printed[0]).value(0), u"234.0 ARS K3ABC"_s); // row 2, column 2
 }
 
-// A box that holds no number (pasted, not left) or pages that cannot be drawn: the operator
-// is told why, the window stays, and nothing is printed or written.
+// A box that holds no number (pasted, not left): the operator is told why, the window stays,
+// and nothing is printed or written.
 TEST_F(LabelWindowTest, APreviewThatCannotBeShownSaysWhyAndNothingIsWritten)
 {
-    const std::pair<std::function<void()>, QString> cases[] = {
-        {[this] { paste(8, u"x"_s); },
-         u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
-         "Nothing was printed or saved."_s},
-        {[this] { desktop.printer.failingOperation = PrinterOperation::PrintLine; },
-         u"The labels could not be shown: the printer failed while printing label 1 (page 1, "
-         "row 1, column 1).\nNothing was printed or saved."_s},
-    };
-    for (const auto &[change, text] : cases) {
-        open({1});
-        desktop.messages.shown.clear();
-        change();
-        previewByKey();
-        EXPECT_EQ(previewDialog(), nullptr);
-        ASSERT_EQ(desktop.messages.shown.size(), 1u);
-        EXPECT_EQ(desktop.messages.shown[0].text, text);
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(desktop.printer.calls.isEmpty());
-        EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
-    }
+    open({1});
+    desktop.messages.shown.clear();
+    paste(8, u"x"_s);
+    previewByKey();
+    EXPECT_EQ(previewDialog(), nullptr);
+    expectMessage(1, u"Label Format Not Printed"_s,
+                  u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
+                  "Nothing was printed or saved."_s);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(desktop.printer.jobs.empty());
+    EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
 }
 
 } // namespace

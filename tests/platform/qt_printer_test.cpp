@@ -3,6 +3,7 @@
 #include "temp_roll.h"
 
 #include <QDir>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,18 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly::testing {
 namespace {
 
+PrintDocument lines(int pages, int linesPerPage)
+{
+    return {u"Labels"_s, QPageSize(QPageSize::Letter), pages,
+            [linesPerPage](QPainter &painter, int page) {
+                for (int line = 0; line < linesPerPage; ++line)
+                    painter.drawText(QPointF(100, 100 + 20 * line),
+                                     u"John Q Adams, 12 Oak St, Media PA 19063, page %1"_s.arg(page));
+            }};
+}
+
+// Without a printer the pages go to Labels.pdf, written whole beside the earlier one and put
+// in its place only when complete: a cut-off run leaves the earlier file and no stray one.
 TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
 {
     const QByteArray earlier = "%PDF-1.4 the labels printed last week\n%%EOF\n";
@@ -18,45 +31,40 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     folder.write(u"Labels.pdf"_s, earlier);
     const auto files = [&] { return QDir(folder.dir()).entryList(QDir::Files | QDir::Hidden); };
     QtPrinter printer(folder.dir(), QtPrinter::Destination::PdfFile);
-    ASSERT_TRUE(printer.setFont(u"DejaVu Sans"_s, 10));
-    EXPECT_TRUE(printer.endDocument()); // no page: nothing to write
+    EXPECT_EQ(printer.print(lines(0, 1)).fate, PrintResult::Fate::Printed); // nothing to print
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
 
-    ASSERT_TRUE(printer.printLine(u"ARS K3ABC"_s));
-    ASSERT_TRUE(printer.newPage());
-    printer.abort();
-    EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
-
-    bool ended = true;
-    withFileSizeCap(2000, [&] {
-        for (int line = 0; line < 50; ++line)
-            printer.printLine(u"John Q Adams, 12 Oak St, Media PA 19063"_s);
-        ended = printer.endDocument();
-    });
-    EXPECT_FALSE(ended);
+    PrintResult cut;
+    withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
+    EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
+    EXPECT_EQ(cut.reason, u"File too large"_s);
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
 
-    ASSERT_TRUE(printer.printLine(u"ARS K3ABC"_s));
-    ASSERT_TRUE(printer.endDocument());
-    EXPECT_EQ(printer.lastFile(), folder.path(u"Labels.pdf"_s));
+    const PrintResult saved = printer.print(lines(2, 3));
+    ASSERT_EQ(saved.fate, PrintResult::Fate::Saved) << saved.reason.toStdString();
+    EXPECT_EQ(saved.file, folder.path(u"Labels.pdf"_s));
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
     EXPECT_TRUE(folder.read(u"Labels.pdf"_s).startsWith("%PDF-1."));
     EXPECT_NE(folder.read(u"Labels.pdf"_s), earlier);
+    // A PDF has no unprintable edge.
+    EXPECT_EQ(printer.pageArea(QPageSize(QPageSize::A4)).printable, QRectF(0, 0, 595, 842));
 }
 
-// The label window selects the printer's current font in the font list by its exact name.
-TEST(QtPrinter, TheCurrentFontIsAListedFamilyUntilARunSetsAnother)
+// The label window selects the printer's current font in the font list by its exact name; the
+// list offers each family once, however many foundries provide it.
+TEST(QtPrinter, EachFamilyOnceAndTheCurrentFontIsOneOfThem)
 {
     TempRoll folder;
     QtPrinter printer(folder.dir(), QtPrinter::Destination::PdfFile);
     const QStringList families = printer.fontFamilies().value_or(QStringList{});
+    ASSERT_FALSE(families.isEmpty());
+    EXPECT_EQ(QSet<QString>(families.begin(), families.end()).size(), families.size());
+    EXPECT_TRUE(families.filter(u" ["_s).isEmpty()) << families.join(u'|').toStdString();
     EXPECT_TRUE(families.contains(printer.currentFont().value_or(QString())));
-    ASSERT_TRUE(printer.setFont(u"DejaVu Serif"_s, 12));
-    // No font chosen in the list prints with the one the printer has.
-    ASSERT_TRUE(printer.setFont(QString(), 12));
+    printer.rememberFont(u"DejaVu Serif"_s);
+    printer.rememberFont(QString()); // no font chosen keeps the one the printer has
     EXPECT_EQ(printer.currentFont(), u"DejaVu Serif"_s);
-    EXPECT_FALSE(printer.setFont(u"DejaVu Serif"_s, 0));
 }
 
 } // namespace

@@ -1,101 +1,129 @@
 #include "fake_printer.h"
 
-#include <QWidget>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextItem>
 
 namespace tessaly::testing {
 
-bool FakePrinter::allowed(PrinterOperation operation, const QString &call)
+namespace {
+
+QString tenths(double value)
 {
-    ++callCount_;
-    const bool fails = callCount_ == failAtCall || failingOperation == operation;
-    calls.append(fails ? call + QStringLiteral(" FAILED") : call);
-    return !fails;
+    return QString::number(std::round(value * 10) / 10, 'f', 1);
 }
 
-bool FakePrinter::setFont(const QString &family, double points)
+class RecordingEngine final : public QPaintEngine {
+  public:
+    explicit RecordingEngine(DrawnPage &page) : QPaintEngine(AllFeatures), page_(page) {}
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &state) override
+    {
+        if (state.state() & DirtyTransform)
+            transform_ = state.transform();
+        if (state.state() & DirtyPen)
+            outlining_ = state.pen().style() != Qt::NoPen;
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        const QPointF p = transform_.map(at);
+        page_.texts << tenths(p.x()) + u',' + tenths(p.y()) + u' ' + item.text();
+    }
+    void drawRects(const QRectF *rects, int count) override
+    {
+        if (!outlining_) // a filled background, not an outline
+            return;
+        for (int n = 0; n < count; ++n) {
+            const QRectF r = transform_.mapRect(rects[n]);
+            page_.outlines << QStringLiteral("outline %1,%2 %3x%4")
+                                  .arg(tenths(r.x()), tenths(r.y()), tenths(r.width()),
+                                       tenths(r.height()));
+        }
+    }
+    Type type() const override { return User; }
+
+  private:
+    DrawnPage &page_;
+    QTransform transform_;
+    bool outlining_ = true;
+};
+
+// A page of 72 dots an inch: its units are points.
+class RecordingPage final : public QPaintDevice {
+  public:
+    RecordingPage(const QSizeF &points, DrawnPage &page) : size_(points), engine_(page) {}
+    QPaintEngine *paintEngine() const override { return &engine_; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return qRound(size_.width());
+        case PdmHeight:
+            return qRound(size_.height());
+        case PdmWidthMM:
+            return qRound(size_.width() * 25.4 / 72);
+        case PdmHeightMM:
+            return qRound(size_.height() * 25.4 / 72);
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 72;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+  private:
+    QSizeF size_;
+    mutable RecordingEngine engine_;
+};
+
+} // namespace
+
+DrawnPage drawnPage(const std::function<void(QPainter &, int)> &paintPage, int page,
+                    const PageArea &area)
 {
-    if (!allowed(PrinterOperation::SetFont,
-                 QStringLiteral("font %1 %2").arg(family, QString::number(points))))
-        return false;
+    DrawnPage drawn;
+    RecordingPage device(area.printable.size(), drawn);
+    QPainter painter(&device);
+    paintPage(painter, page);
+    return drawn;
+}
+
+void FakePrinter::rememberFont(const QString &family)
+{
     if (!family.isEmpty())
         current = family;
-    return true;
 }
 
-bool FakePrinter::setCurrentX(double inches)
+PageArea FakePrinter::pageArea(const QPageSize &paper)
 {
-    if (!allowed(PrinterOperation::SetCurrentX, QStringLiteral("x %1").arg(inches)))
-        return false;
-    x_ = inches;
-    return true;
+    const QSizeF size = paper.size(QPageSize::Point);
+    return {size, QRectF(QPointF(0, 0), size).marginsRemoved(margins)};
 }
 
-bool FakePrinter::setCurrentY(double inches)
+PrintResult FakePrinter::print(const PrintDocument &document)
 {
-    if (!allowed(PrinterOperation::SetCurrentY, QStringLiteral("y %1").arg(inches)))
-        return false;
-    y_ = inches;
-    return true;
-}
-
-bool FakePrinter::printLine(const QString &text)
-{
-    if (!allowed(PrinterOperation::PrintLine,
-                 QStringLiteral("line p%1 %2,%3 %4").arg(page_).arg(x_).arg(y_).arg(text)))
-        return false;
-    x_ = 0;
-    y_ += lineHeight;
-    return true;
-}
-
-bool FakePrinter::newPage()
-{
-    if (!allowed(PrinterOperation::NewPage, QStringLiteral("new page")))
-        return false;
-    ++page_;
-    x_ = 0;
-    y_ = 0;
-    return true;
-}
-
-bool FakePrinter::endDocument()
-{
-    if (!allowed(PrinterOperation::EndDocument, QStringLiteral("end")))
-        return false;
-    page_ = 1;
-    return true;
-}
-
-void FakePrinter::abort()
-{
-    calls.append(QStringLiteral("abort"));
-    page_ = 1;
-}
-
-bool FakePrinter::outlineCell(const QRectF &inches)
-{
-    return allowed(PrinterOperation::OutlineCell, QStringLiteral("outline p%1 %2,%3 %4x%5")
-                                                      .arg(page_)
-                                                      .arg(inches.x())
-                                                      .arg(inches.y())
-                                                      .arg(inches.width())
-                                                      .arg(inches.height()));
-}
-
-QWidget *FakePrinter::previewPages(const PrintedDocument &document, QWidget *parent)
-{
-    FakePrinter pages;
-    pages.current = current;
-    pages.lineHeight = lineHeight;
-    pages.failAtCall = failAtCall;
-    pages.failingOperation = failingOperation;
-    const bool drawn = document(pages);
-    previewCalls = pages.calls;
-    if (!drawn)
-        return nullptr;
-    auto *view = new QWidget(parent);
-    view->setObjectName(QStringLiteral("PreviewPages"));
-    return view;
+    Job job{document.name, document.paper, {}};
+    const PageArea area = pageArea(document.paper);
+    for (int page = 1; page <= document.pages; ++page)
+        job.pages.push_back(drawnPage(document.paintPage, page, area));
+    jobs.push_back(std::move(job));
+    return answer;
 }
 
 } // namespace tessaly::testing
