@@ -19,6 +19,7 @@ class QuietPrinter final : public Printer {
     std::optional<QStringList> fontFamilies() override { return QStringList{family}; }
     std::optional<QString> currentFont() override { return family; }
     void rememberFont(const QString &) override {}
+    QPageSize defaultPaper() override { return QPageSize(QPageSize::Letter); }
     PageArea pageArea(const QPageSize &paper) override
     {
         const QSizeF size = paper.size(QPageSize::Point);
@@ -46,6 +47,10 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
     QRect workArea() const override { return QRect(0, 0, 1280, 770); }
     QSize screenSize() const override { return QSize(1280, 800); }
     QString chooseFileToOpen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString chooseFileToSave(const QString &, const QString &, const QString &) override
     {
         return {};
     }

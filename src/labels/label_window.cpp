@@ -1,10 +1,10 @@
 #include "labels/label_window.h"
 
 #include "forms/focus_watcher.h"
+#include "forms/page_preview.h"
 #include "forms/picture_button.h"
 #include "forms/screen_scale.h"
 #include "labels/label_plan.h"
-#include "labels/label_preview_dialog.h"
 #include "labels/label_page.h"
 #include "labels/label_request.h"
 #include "labels/label_settings.h"
@@ -338,8 +338,9 @@ void LabelWindow::preview()
                                    sheetCells(layout, width, height)};
 
     auto *dialog =
-        new LabelPreviewDialog(previewSummary(static_cast<int>(plan.labels.size()), plan.pages),
-                               platform_.desktop.workArea(), this);
+        new PagePreviewDialog(previewTitle(), QStringLiteral("LabelPreview"),
+                              previewSummary(static_cast<int>(plan.labels.size()), plan.pages),
+                              platform_.desktop.workArea(), this);
     dialog->showPages(platform_.printer.pageArea(pageSizeOf(labelPaper(layout))), plan.pages,
                       [plan, lettering](QPainter &painter, int page) {
                           paintLabelPage(painter, plan, page, lettering);

@@ -67,16 +67,6 @@ QString previewTitle()
     return u"Label Preview"_s;
 }
 
-QString previewPrintCaption()
-{
-    return u"&Print"_s;
-}
-
-QString previewCloseCaption()
-{
-    return u"Close"_s;
-}
-
 QString previewSummary(int labels, int pages)
 {
     return (labels == 1 ? u"1 label"_s : u"%1 labels"_s.arg(labels)) +

@@ -26,8 +26,6 @@ QString labelsSavedMessage(const QString &path);
 QString customSheetName();
 
 QString previewTitle();
-QString previewPrintCaption();
-QString previewCloseCaption();
 // "1 label on 1 page", "31 labels on 2 pages".
 QString previewSummary(int labels, int pages);
 QString nothingToPreviewMessage();

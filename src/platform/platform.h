@@ -98,6 +98,8 @@ class Printer {
     // (rememberFont), for the whole run of the program.
     virtual std::optional<QString> currentFont() = 0;
     virtual void rememberFont(const QString &family) = 0;
+    // The paper the printer takes when a document does not choose its own.
+    virtual QPageSize defaultPaper() = 0;
     // The page a document on that paper gets, as print() would lay it out.
     virtual PageArea pageArea(const QPageSize &paper) = 0;
     // Prints every page of the document, or writes them to the PDF in the folder the printer
@@ -111,6 +113,10 @@ class FileChooser {
     // The file the operator chose to open, starting in directory and showing the files
     // filter names (as "Text (*.csv *.txt);;All files (*)"); empty when cancelled.
     virtual QString chooseFileToOpen(const QString &title, const QString &directory,
+                                     const QString &filter) = 0;
+    // The file the operator chose to write, starting at suggested (a path); the dialog itself
+    // asks before an existing file is replaced. Empty when cancelled.
+    virtual QString chooseFileToSave(const QString &title, const QString &suggested,
                                      const QString &filter) = 0;
 };
 

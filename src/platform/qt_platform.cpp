@@ -70,6 +70,12 @@ QString QtFileChooser::chooseFileToOpen(const QString &title, const QString &dir
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory, filter);
 }
 
+QString QtFileChooser::chooseFileToSave(const QString &title, const QString &suggested,
+                                        const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+}
+
 QRect QtDesktop::workArea() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

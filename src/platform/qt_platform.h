@@ -27,6 +27,8 @@ class QtClock final : public Clock {
 
 class QtFileChooser final : public FileChooser {
   public:
+    QString chooseFileToSave(const QString &title, const QString &suggested,
+                             const QString &filter) override;
     QString chooseFileToOpen(const QString &title, const QString &directory,
                              const QString &filter) override;
 };

@@ -116,6 +116,13 @@ std::optional<QPrinterInfo> QtPrinter::target() const
     return printer;
 }
 
+QPageSize QtPrinter::defaultPaper()
+{
+    const std::optional<QPrinterInfo> printer = target();
+    const QPageSize paper = printer ? printer->defaultPageSize() : QPageSize();
+    return paper.isValid() ? paper : QPageSize(QPageSize::Letter);
+}
+
 PageArea QtPrinter::pageArea(const QPageSize &paper)
 {
     const QSizeF size = paper.size(QPageSize::Point);

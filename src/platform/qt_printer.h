@@ -22,6 +22,7 @@ class QtPrinter final : public Printer {
     std::optional<QStringList> fontFamilies() override;
     std::optional<QString> currentFont() override;
     void rememberFont(const QString &family) override;
+    QPageSize defaultPaper() override;
     PageArea pageArea(const QPageSize &paper) override;
     PrintResult print(const PrintDocument &document) override;
 

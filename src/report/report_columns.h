@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/member_record.h"
+#include "core/member_columns.h"
 
 #include <QStringView>
 
 #include <array>
+#include <utility>
 
 namespace tessaly {
 
@@ -17,20 +18,19 @@ struct ReportColumn {
     int widthFactor;
 };
 
-// The report's columns in display order, which is not the file order of the fields:
-// Email, Joined and ClubExpires come before the licence, and Other comes last.
-inline constexpr std::array<ReportColumn, kReportColumnCount> kReportColumns = {{
-    {u"Call", Field::Call, 900},          {u"First", Field::FirstName, 900},
-    {u"MI", Field::MiddleInitial, 300},   {u"Last", Field::LastName, 900},
-    {u"Address", Field::Address, 2000},   {u"City", Field::City, 900},
-    {u"State", Field::State, 500},        {u"Zip", Field::Zip, 600},
-    {u"Phone", Field::Phone, 1300},       {u"Email", Field::Email, 1500},
-    {u"Joined", Field::Joined, 900},      {u"Expires", Field::ClubExpires, 900},
-    {u"Class", Field::LicenseClass, 600}, {u"Lic Exp", Field::LicenseExpires, 900},
-    {u"ARRL", Field::ArrlMember, 600},    {u"Voting", Field::VotingMember, 600},
-    {u"Dues", Field::DuesPaid, 600},      {u"DOB", Field::Dob, 900},
-    {u"Other", Field::Other, 4000},
-}};
+namespace report_detail {
+constexpr std::array<int, kReportColumnCount> kWidthFactors = {
+    900, 900, 300, 900, 2000, 900, 500, 600, 1300, 1500, 900, 900, 600, 900, 600, 600, 600, 900, 4000};
+template <std::size_t... n>
+constexpr std::array<ReportColumn, kReportColumnCount> columns(std::index_sequence<n...>)
+{
+    return {{{kMemberColumns[n].header, kMemberColumns[n].field, kWidthFactors[n]}...}};
+}
+} // namespace report_detail
+
+// The report's columns: the members' table columns, each with its width.
+inline constexpr std::array<ReportColumn, kReportColumnCount> kReportColumns =
+    report_detail::columns(std::make_index_sequence<kReportColumnCount>());
 
 // The width of a column in twips for a screen screenWidthTwips wide: the factor grows
 // with the 1.2th power of the screen width over that of a 640-pixel screen (9600

@@ -1,5 +1,5 @@
 #include "labels/label_window.h"
-#include "labels/label_preview_dialog.h"
+#include "forms/page_preview.h"
 
 #include "window_test.h"
 

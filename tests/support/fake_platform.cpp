@@ -79,6 +79,12 @@ QString FakeFileChooser::chooseFileToOpen(const QString &title, const QString &d
     return answer;
 }
 
+QString FakeFileChooser::chooseFileToSave(const QString &title, const QString &suggested,
+                                          const QString &filter)
+{
+    return chooseFileToOpen(title, suggested, filter);
+}
+
 FakePlatform::FakePlatform()
     : platform_{messages, clipboard, clock, desktop, printer, files}
 {

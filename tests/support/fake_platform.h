@@ -67,9 +67,12 @@ class FakeFileChooser final : public FileChooser {
     QString chooseFileToOpen(const QString &title, const QString &directory,
                              const QString &filter) override;
 
-    std::deque<QString> answers;
+    QString chooseFileToSave(const QString &title, const QString &suggested,
+                             const QString &filter) override;
+
+    std::deque<QString> answers; // for both kinds of choice
     QStringList titles;
-    QStringList directories;
+    QStringList directories; // or suggested paths
 };
 
 // One fake desktop for a test: pass platform() to the window under test.

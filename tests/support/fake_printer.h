@@ -29,6 +29,7 @@ class FakePrinter final : public Printer {
     std::optional<QStringList> fontFamilies() override { return families; }
     std::optional<QString> currentFont() override { return current; }
     void rememberFont(const QString &family) override;
+    QPageSize defaultPaper() override { return paper; }
     PageArea pageArea(const QPageSize &paper) override;
     PrintResult print(const PrintDocument &document) override;
 
@@ -44,6 +45,7 @@ class FakePrinter final : public Printer {
         QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
     // Becomes the family of every font remembered, as a real printer does.
     std::optional<QString> current = QStringLiteral("Arial");
+    QPageSize paper{QPageSize::Letter}; // the printer's own
     // The margins the printer cannot print on, in points.
     QMarginsF margins;
     // What every print answers.

@@ -39,15 +39,16 @@ class PreviewPages : public QWidget {
     QSize pageSize_; // on screen
 };
 
-// "Label Preview": the pages a print would make now, one after another, with "&Print" to
-// print them as they are and "Close" (or Escape) to go back to the label window.
-class LabelPreviewDialog : public QDialog {
+// The pages a print would make now, one after another, with "&Print" to print them as they
+// are and "Close" (or Escape) to go back to the window that asked.
+class PagePreviewDialog : public QDialog {
     Q_OBJECT
 
   public:
     // summary: what the pages hold ("31 labels on 2 pages"); the dialog takes most of the
-    // work area's height, in the shape of a page, in its middle.
-    LabelPreviewDialog(const QString &summary, const QRect &workArea, QWidget *parent);
+    // work area's height, in the shape of a page, in its middle. name is its object name.
+    PagePreviewDialog(const QString &title, const QString &name, const QString &summary,
+                      const QRect &workArea, QWidget *parent);
 
     // Shows the pages above the buttons.
     void showPages(const PageArea &area, int pages, PagePainter paintPage);

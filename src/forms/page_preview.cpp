@@ -1,6 +1,4 @@
-#include "labels/label_preview_dialog.h"
-
-#include "labels/label_window_texts.h"
+#include "forms/page_preview.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,21 +67,22 @@ void PreviewPages::paintEvent(QPaintEvent *event)
     }
 }
 
-LabelPreviewDialog::LabelPreviewDialog(const QString &summary, const QRect &workArea,
-                                       QWidget *parent)
+PagePreviewDialog::PagePreviewDialog(const QString &title, const QString &name,
+                                     const QString &summary, const QRect &workArea,
+                                     QWidget *parent)
     : QDialog(parent), layout_(new QVBoxLayout(this))
 {
-    setObjectName(QStringLiteral("LabelPreview"));
-    setWindowTitle(previewTitle());
+    setObjectName(name);
+    setWindowTitle(title);
     setWindowModality(Qt::WindowModal);
 
     auto *summaryLabel = new QLabel(summary, this);
     summaryLabel->setObjectName(QStringLiteral("PreviewSummary"));
-    auto *print = new QPushButton(previewPrintCaption(), this);
+    auto *print = new QPushButton(QStringLiteral("&Print"), this);
     print->setObjectName(QStringLiteral("PreviewPrint"));
-    auto *close = new QPushButton(previewCloseCaption(), this);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("PreviewClose"));
-    // Labels cost money: Enter prints nothing by itself.
+    // Paper costs money: Enter prints nothing by itself.
     print->setAutoDefault(false);
     close->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
@@ -102,7 +101,7 @@ LabelPreviewDialog::LabelPreviewDialog(const QString &summary, const QRect &work
                       workArea.y() + (workArea.height() - height) / 2, width, height));
 }
 
-void LabelPreviewDialog::showPages(const PageArea &area, int pages, PagePainter paintPage)
+void PagePreviewDialog::showPages(const PageArea &area, int pages, PagePainter paintPage)
 {
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("PreviewScroll"));

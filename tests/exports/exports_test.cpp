@@ -1,0 +1,159 @@
+#include "exports/email_addresses.h"
+#include "exports/member_csv.h"
+#include "exports/member_directory.h"
+#include "import/column_matching.h"
+#include "import/import_plan.h"
+#include "import/sheet_file.h"
+#include "import/sheet_reader.h"
+#include "roll/roll_session.h"
+
+#include "member_records.h"
+#include "temp_roll.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly::testing {
+namespace {
+
+std::vector<int> allOf(const MemberStore &store)
+{
+    std::vector<int> records(static_cast<std::size_t>(store.count()));
+    std::iota(records.begin(), records.end(), 1);
+    return records;
+}
+
+// File order: Call|First|MI|Last|Address|City|State|Zip|Phone|Other|Email|Expires|Joined|
+// Class|LicExp|ARRL|Voting|Dues|DOB
+TEST(MembersCsv, HeaderRowThenEveryValueAsStoredQuotedWhereItMustBe)
+{
+    const MemberStore store = storeOf(
+        {u"K3ABC|John|Q|Adams|12 Oak St\r\nApt 2|Media|PA|19063|610-555-0101|golf, \"ham\"|"
+         u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960"_s,
+         u"|Ren\u00e9||Lef\u00e8vre"_s});
+    const QByteArray csv = membersCsv(store, {2, 1});
+    const QByteArray expected =
+        "\xEF\xBB\xBF"
+        "Call,First,MI,Last,Address,City,State,Zip,Phone,Email,Joined,Expires,Class,Lic Exp,"
+        "ARRL,Voting,Dues,DOB,Other\r\n"
+        ",Ren\xC3\xA9,,Lef\xC3\xA8vre,,,,,,,,,,,,,,,\r\n"
+        "K3ABC,John,Q,Adams,\"12 Oak St\r\nApt 2\",Media,PA,19063,610-555-0101,ja@example.org,"
+        "1/5/1999,12/31/2026,General,7/4/2030,Y,Y,N,2/29/1960,\"golf, \"\"ham\"\"\"\r\n";
+    EXPECT_EQ(csv, expected);
+    EXPECT_EQ(membersCsv(store, {}), expected.left(expected.indexOf("\r\n") + 2));
+}
+
+// Exported, then imported into an empty roll: the same AddrClub.dat, byte for byte.
+TEST(MembersCsv, TheImportReadsTheExportBackToTheSameRoll)
+{
+    QFile sample(QStringLiteral(TESSALY_SAMPLE_ROLL));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    // Accents, a two-line address with a comma, notes over three lines with a semicolon.
+    const QByteArray edge =
+        "\"W3\xC9\",\"Ren\xE9\",\"\",\"Lef\xE8vre\",\"1, rue d'Or\r\nB\xE2t 2\",\"Media\","
+        "\"PA\",\"19063\",\"\",\"a b;c\r\nd\r\n\xA7 e\",\"r@x.org; s@x.org\",\"\",\"\",\"\",\"\","
+        "\"N\",\"y\",\"n\",\"\"\r\n";
+    for (const QByteArray &roll : {sample.readAll(), edge}) {
+        TempRoll from;
+        from.write(u"AddrClub.dat"_s, roll);
+        RollSession exporting(from.dir());
+        ASSERT_TRUE(exporting.load().outcome.ok());
+        from.write(u"Members.csv"_s, membersCsv(exporting.store(), allOf(exporting.store())));
+
+        TempRoll into;
+        into.write(u"AddrClub.dat"_s, QByteArray());
+        RollSession importing(into.dir());
+        ASSERT_TRUE(importing.load().outcome.ok());
+        const SheetFile sheet = readSheetFile(from.path(u"Members.csv"_s));
+        ASSERT_TRUE(sheet.outcome.ok()) << sheet.outcome.reason.toStdString();
+        const QString text = decodeSheet(sheet.bytes, detectEncoding(sheet.bytes));
+        std::vector<QStringList> rows = readSheetRows(text, separatorChar(detectSeparator(text)));
+        ASSERT_FALSE(rows.empty());
+        const QStringList headers = rows.front();
+        rows.erase(rows.begin());
+        const ImportPlan plan = planImport(rows, matchColumns(headers, static_cast<int>(headers.size())),
+                                           importing.store(), QDate(2026, 12, 6));
+        ASSERT_TRUE(importing.addMembers(plan.membersToAdd({})).ok());
+        EXPECT_EQ(into.read(u"AddrClub.dat"_s).toStdString(), roll.toStdString());
+    }
+}
+
+TEST(EmailAddresses, EachAddressOnceInListOrderSplitAndTrimmed)
+{
+    const MemberStore store = storeOf({
+        u"||||||||||ann@x.org"_s,
+        u"||||||||||  Bob@Y.org ; ann@X.org,cy@z.org "_s,
+        u"||||||||||none given"_s,
+        u"|||"_s,
+        u"||||||||||;,bob@y.ORG"_s,
+    });
+    const EmailAddresses found = emailAddresses(store, {2, 1, 3, 4, 5});
+    EXPECT_EQ(found.addresses, (QStringList{u"Bob@Y.org"_s, u"ann@X.org"_s, u"cy@z.org"_s}));
+    EXPECT_EQ(found.membersWithout, 2);
+    EXPECT_EQ(bccLine(found), u"Bob@Y.org, ann@X.org, cy@z.org"_s);
+    EXPECT_TRUE(emailAddresses(store, {}).addresses.isEmpty());
+}
+
+// Blocks fill the left column, then the right, then the next page; none is split, and the
+// heading takes its room on the first page only.
+TEST(MemberDirectory, BlocksNeverSplitAndFillTwoColumnsDownThenAcross)
+{
+    const DirectoryMeasures room{100, 30, 10, 5};
+    // Each member 4 lines (name, address, town, phone): 40 points and a 5 point gap.
+    std::vector<QString> members;
+    for (int n = 0; n < 11; ++n)
+        members.push_back(u"K%1|Ann||Roe|1 Elm St|Media|PA|19063|555-01"_s.arg(n));
+    MemberStore store;
+    for (const QString &m : members)
+        store.append(recordOf(m));
+    const DirectoryPlan plan = planDirectory(store, allOf(store), room);
+    ASSERT_EQ(plan.blocks.size(), 11u);
+    QStringList where;
+    for (const DirectoryBlock &block : plan.blocks) {
+        EXPECT_LE(block.top + 40, room.columnHeight);
+        where << u"%1/%2/%3"_s.arg(block.page).arg(block.column).arg(block.top);
+    }
+    EXPECT_EQ(where, (QStringList{u"1/0/30"_s, u"1/1/30"_s, u"2/0/0"_s, u"2/0/45"_s, u"2/1/0"_s,
+                                  u"2/1/45"_s, u"3/0/0"_s, u"3/0/45"_s, u"3/1/0"_s, u"3/1/45"_s,
+                                  u"4/0/0"_s}));
+    EXPECT_EQ(plan.pages, 4);
+    EXPECT_EQ(plan.blocks[0].name, u"Roe, Ann"_s);
+    EXPECT_EQ(plan.blocks[0].lines, (QStringList{u"1 Elm St"_s, u"Media PA 19063"_s, u"555-01"_s}));
+
+    // One member on one page; a block taller than a column still gets a column of its own.
+    EXPECT_EQ(planDirectory(store, {1}, room).pages, 1);
+    const MemberStore tall = storeOf({u"|A||B|1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"_s,
+                                      u"|C||D"_s});
+    const DirectoryPlan cut = planDirectory(tall, {1, 2}, room);
+    EXPECT_EQ(cut.blocks[1].column, 1);
+    EXPECT_EQ(planDirectory(store, {}, room).pages, 0);
+}
+
+// On Letter in the real fonts: 10,000 members of five lines each take the pages their room
+// allows, two columns a page, and the last page holds the last member.
+TEST(MemberDirectory, TenThousandMembersOnLetter)
+{
+    MemberStore store;
+    for (int n = 0; n < 10000; ++n)
+        store.append(recordOf(u"K%1|Ann|Q|Roe|%1 Elm St|Media|PA|19063|610-555-0101|"
+                              u"|a%1@x.org"_s.arg(n)));
+    const DirectoryMeasures room = directoryMeasures(QSizeF(612, 792));
+    const DirectoryPlan plan = planDirectory(store, allOf(store), room);
+    const double block = 5 * room.lineHeight + room.blockGap;
+    const int perColumn = static_cast<int>((room.columnHeight + room.blockGap) / block);
+    const int firstColumn =
+        static_cast<int>((room.columnHeight - room.headingHeight + room.blockGap) / block);
+    const int rest = 10000 - 2 * firstColumn;
+    EXPECT_EQ(plan.pages, 1 + (rest + 2 * perColumn - 1) / (2 * perColumn));
+    EXPECT_EQ(plan.blocks.back().page, plan.pages);
+    EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::A4)).id(), QPageSize::A4);
+    EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::Legal)).id(), QPageSize::Letter);
+}
+
+} // namespace
+} // namespace tessaly::testing

@@ -1,0 +1,128 @@
+#include "exports_window/export_commands.h"
+
+#include "file_records.h"
+#include "window_test.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessaly::testing {
+namespace {
+
+const QByteArray kRoll =
+    fileRecord({"K3ABC", "John", "Q", "Adams", "12 Oak St\r\nApt 2", "Media", "PA", "19063",
+                "610-555-0101", "golf", "ja@example.org; JOHN@example.org"}) +
+    fileRecord({"", "Mary", "", "Baker", "5 Elm St", "Chester", "PA", "19013", "", "", ""}) +
+    fileRecord({"N3XYZ", "Carl", "", "Carter", "", "", "", "", "", "", "ja@EXAMPLE.org"});
+
+class ExportCommandsTest : public WindowTest<QWidget> {
+  protected:
+    void SetUp() override
+    {
+        startSession(kRoll);
+        ASSERT_TRUE(session->load().outcome.ok());
+        window = std::make_unique<QWidget>();
+        showActive();
+    }
+    // Presses the named button of the preview once it is up.
+    void whenPreviewUp(const char *button)
+    {
+        QTimer::singleShot(50, [button] {
+            if (auto *preview = QApplication::activeModalWidget())
+                QTest::mouseClick(preview->findChild<QPushButton *>(QString::fromLatin1(button)),
+                                  Qt::LeftButton);
+        });
+    }
+};
+
+TEST_F(ExportCommandsTest, ExportWritesTheListedMembersWhereTheOperatorChose)
+{
+    exportListedMembers(*session, {3, 1}, desktop.platform());
+    EXPECT_EQ(desktop.files.titles, QStringList{u"Export Listed Members"_s});
+    EXPECT_EQ(desktop.files.directories, QStringList{files.path(u"Members.csv"_s)});
+    EXPECT_FALSE(files.exists(u"Members.csv"_s)); // cancelled: nothing written, nothing said
+    EXPECT_TRUE(desktop.messages.shown.empty());
+
+    desktop.files.answers.push_back(files.path(u"Members.csv"_s));
+    exportListedMembers(*session, {3, 1}, desktop.platform());
+    const QList<QByteArray> rows = files.read(u"Members.csv"_s).split('\n');
+    ASSERT_EQ(rows.size(), 5); // header, Carter, Adams over two lines, and the end
+    EXPECT_TRUE(rows[0].startsWith("\xEF\xBB\xBF" "Call,First,MI,Last,Address,"));
+    EXPECT_TRUE(rows[1].startsWith("N3XYZ,Carl,,Carter,"));
+    EXPECT_TRUE(rows[2].startsWith("K3ABC,John,Q,Adams,\"12 Oak St\r"));
+    expectMessage(1, u"Members Exported"_s,
+                  u"2 members were exported to:\n\n"_s + files.path(u"Members.csv"_s));
+
+    const QString nowhere = files.path(u"gone/Members.csv"_s);
+    desktop.files.answers.push_back(nowhere);
+    exportListedMembers(*session, {}, desktop.platform());
+    expectMessage(2, u"Members Not Exported"_s);
+    EXPECT_TRUE(desktop.messages.shown.back().text.startsWith(
+        u"The members could not be written to "_s + nowhere + u": "_s));
+}
+
+TEST_F(ExportCommandsTest, EmailAddressesGoToTheClipboardEachOnce)
+{
+    desktop.clipboard.text = u"kept"_s;
+    copyEmailAddresses(*session, {2}, desktop.platform());
+    expectMessage(1, u"No E-mail Addresses"_s);
+    EXPECT_EQ(desktop.clipboard.text, u"kept"_s);
+
+    copyEmailAddresses(*session, {3, 2, 1}, desktop.platform());
+    EXPECT_EQ(desktop.clipboard.text, u"ja@EXAMPLE.org, JOHN@example.org"_s);
+    expectMessage(2, u"E-mail Addresses Copied"_s,
+                  u"2 addresses were copied to the clipboard, ready for the Bcc box of one mail."
+                  "\n\n1 listed member has no e-mail address."_s);
+
+    desktop.clipboard.failing = true;
+    copyEmailAddresses(*session, {1}, desktop.platform());
+    expectMessage(3, u"Clipboard Not Available"_s);
+}
+
+TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
+{
+    printMemberDirectory(*session, {}, desktop.platform(), window.get());
+    expectMessage(1, u"Member Directory"_s);
+
+    whenPreviewUp("PreviewClose");
+    printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
+    EXPECT_TRUE(desktop.printer.jobs.empty());
+
+    desktop.printer.paper = QPageSize(QPageSize::A4);
+    whenPreviewUp("PreviewPrint");
+    printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    const FakePrinter::Job &job = desktop.printer.jobs[0];
+    EXPECT_EQ(job.name, u"Directory"_s);
+    EXPECT_EQ(job.paper, QPageSize(QPageSize::A4));
+    ASSERT_EQ(job.pages.size(), 1u);
+    QStringList words;
+    for (const QString &text : job.pages[0].texts)
+        words << text.section(u' ', 1);
+    EXPECT_EQ(words, (QStringList{u"Member Directory"_s, u"12/6/2026"_s, u"Adams, John Q"_s,
+                                  u"K3ABC"_s, u"12 Oak St"_s, u"Apt 2"_s, u"Media PA 19063"_s,
+                                  u"610-555-0101"_s, u"ja@example.org; JOHN@example.org"_s,
+                                  u"Baker, Mary"_s, u"5 Elm St"_s, u"Chester PA 19013"_s,
+                                  u"Carter, Carl"_s, u"N3XYZ"_s, u"ja@EXAMPLE.org"_s,
+                                  u"Page 1 of 1"_s}));
+    // Half an inch in from the paper's edge.
+    EXPECT_TRUE(job.pages[0].texts[0].startsWith(u"36.0,"_s));
+
+    using Fate = PrintResult::Fate;
+    const std::pair<PrintResult, QString> answers[] = {
+        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s},
+        {{Fate::Saved, u"/club/Directory.pdf"_s, {}}, u"Directory Saved"_s},
+        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s}, u"Directory Waiting"_s}};
+    for (const auto &[answer, title] : answers) {
+        desktop.printer.answer = answer;
+        const std::size_t before = desktop.messages.shown.size();
+        whenPreviewUp("PreviewPrint");
+        printMemberDirectory(*session, {1}, desktop.platform(), window.get());
+        expectMessage(before + 1, title);
+    }
+    EXPECT_EQ(desktop.messages.beeps, 1);
+}
+
+} // namespace
+} // namespace tessaly::testing
