@@ -75,6 +75,10 @@ QChar plainLetter(char32_t c)
 
 std::optional<QString> flagValue(const QString &text)
 {
+    // A roll holds "y" and "n" as the operator left them (the main window reads either case),
+    // so a sheet exported from a roll comes back as it was.
+    if (text == u"y" || text == u"n")
+        return text;
     const QString key = text.toLower();
     if (key.isEmpty() || key == u"n" || key == u"no" || key == u"false" || key == u"0")
         return QStringLiteral("N");
