@@ -6,6 +6,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tessaly {
 
 namespace {
@@ -128,37 +130,49 @@ void paintDirectoryPage(QPainter &painter, const DirectoryPlan &plan, int page,
                                paper.area.paper - QSizeF(2 * kMargin, 2 * kMargin))
                             .translated(-paper.area.printable.topLeft());
     const double columnWidth = (text.width() - kGutter) / 2;
-    const auto drawAt = [&](const QFont &font, double x, double top, const QString &line,
+    // Each font's ascent on this device, measured once a page.
+    struct Lettering {
+        QFont font;
+        double ascent;
+    };
+    const auto lettering = [&painter](const QFont &font) {
+        return Lettering{font, QFontMetricsF(font, painter.device()).ascent()};
+    };
+    const Lettering heading = lettering(headingFont()), body = lettering(bodyFont()),
+                    name = lettering(nameFont()), foot = lettering(footFont());
+    const auto drawAt = [&](const Lettering &with, double x, double top, const QString &line,
                             bool alignRight = false) {
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, painter.device());
-        const double left = alignRight ? x * kx - metrics.horizontalAdvance(line) : x * kx;
-        painter.drawText(QPointF(left, top * ky + metrics.ascent()), line);
+        if (painter.font() != with.font)
+            painter.setFont(with.font);
+        const double left =
+            alignRight ? x * kx - painter.fontMetrics().horizontalAdvance(line) : x * kx;
+        painter.drawText(QPointF(left, top * ky + with.ascent), line);
     };
 
     painter.save();
     painter.setPen(Qt::black);
     if (page == 1) {
-        drawAt(headingFont(), text.left(), text.top(), QStringLiteral("Member Directory"));
-        drawAt(bodyFont(), text.left(), text.top() + pointMetrics(headingFont()).lineSpacing(),
+        drawAt(heading, text.left(), text.top(), QStringLiteral("Member Directory"));
+        drawAt(body, text.left(), text.top() + pointMetrics(headingFont()).lineSpacing(),
                paper.date);
     }
     const double line = pointMetrics(bodyFont()).lineSpacing();
-    for (const DirectoryBlock &block : plan.blocks) {
-        if (block.page != page)
-            continue;
-        const double left = text.left() + block.column * (columnWidth + kGutter);
-        const double top = text.top() + block.top;
-        drawAt(nameFont(), left, top, block.name);
-        if (!block.call.isEmpty())
-            drawAt(nameFont(), left + columnWidth, top, block.call, true);
-        for (qsizetype n = 0; n < block.lines.size(); ++n)
-            drawAt(bodyFont(), left, top + static_cast<double>(n + 1) * line, block.lines.at(n));
+    // The plan lists its blocks page after page.
+    const auto first = std::partition_point(plan.blocks.begin(), plan.blocks.end(),
+                                            [page](const DirectoryBlock &b) { return b.page < page; });
+    for (auto block = first; block != plan.blocks.end() && block->page == page; ++block) {
+        const double left = text.left() + block->column * (columnWidth + kGutter);
+        const double top = text.top() + block->top;
+        drawAt(name, left, top, block->name);
+        if (!block->call.isEmpty())
+            drawAt(name, left + columnWidth, top, block->call, true);
+        for (qsizetype n = 0; n < block->lines.size(); ++n)
+            drawAt(body, left, top + static_cast<double>(n + 1) * line, block->lines.at(n));
     }
-    const QString foot = QStringLiteral("Page %1 of %2").arg(page).arg(plan.pages);
-    drawAt(footFont(), text.left() + text.width() / 2 +
-                           pointMetrics(footFont()).horizontalAdvance(foot) / 2,
-           text.bottom() - pointMetrics(footFont()).lineSpacing(), foot, true);
+    const QString footLine = QStringLiteral("Page %1 of %2").arg(page).arg(plan.pages);
+    drawAt(foot, text.left() + text.width() / 2 +
+                     pointMetrics(footFont()).horizontalAdvance(footLine) / 2,
+           text.bottom() - pointMetrics(footFont()).lineSpacing(), footLine, true);
     painter.restore();
 }
 
