@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes the file readers with libFuzzer for longer than ./test.sh's corpus replay does.
-#   ./fuzz.sh [seconds per target] [target ...]     targets: club_data label_settings
+#   ./fuzz.sh [seconds per target] [target ...]     targets: club_data label_settings sheet
 # Builds with clang in build/fuzz (AddressSanitizer, UndefinedBehaviorSanitizer, leak
 # checks) and runs each target for the given time (60 s by default), one after the other,
 # over a working copy of its corpus in build/fuzz/corpus/<target>; the committed corpus in
@@ -17,7 +17,7 @@ ensure_packages "${TESSALY_BUILD_PACKAGES[@]}" clang libclang-rt-14-dev libgtest
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(club_data label_settings)
+[ ${#targets[@]} -eq 0 ] && targets=(club_data label_settings sheet)
 
 build=build/fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -7,8 +7,12 @@ namespace tessaly {
 
 LeftOut ImportPlan::leftOut(const PlannedRow &row, const ImportChoices &choices) const
 {
+    if (row.quoteNeverClosed())
+        return LeftOut::QuoteNeverClosed;
     if (row.empty)
         return LeftOut::Empty;
+    if (!row.tooLong.empty())
+        return LeftOut::TooLong;
     if (row.duplicate() && !choices.addDuplicates)
         return LeftOut::Duplicate;
     if (!row.replaced.empty() && !choices.acceptReplacements)
@@ -28,10 +32,12 @@ std::vector<MemberRecord> ImportPlan::membersToAdd(const ImportChoices &choices)
 }
 
 ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatches &matches,
-                      const MemberStore &roll, const QDate &today)
+                      const MemberStore &roll, const QDate &today,
+                      std::optional<UnclosedCell> unclosedQuote)
 {
     ImportPlan plan;
     plan.rows.reserve(dataRows.size());
+    plan.unclosedQuote = unclosedQuote;
     DuplicateIndex index(roll);
     constexpr int kFirstDataRow = 2;
     for (std::size_t i = 0; i < dataRows.size(); ++i) {
@@ -56,9 +62,14 @@ ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatc
                 row.replaced.push_back(field);
             if (fixed.keptAsText)
                 row.keptAsText.push_back(field);
+            if (fixed.text.size() > kLongestImportedValue)
+                row.tooLong.push_back(field);
         }
         row.empty = !anyValue;
-        if (!row.empty) {
+        if (unclosedQuote && unclosedQuote->row == i)
+            row.quoteNeverClosedColumn = unclosedQuote->column;
+        // A row left out whatever is ticked cannot make a later row a duplicate.
+        if (!row.barred()) {
             const int tag = index.find(row.member);
             if (tag > 0)
                 row.duplicateOfMember = tag;
@@ -84,6 +95,12 @@ ImportTally tallyImport(const ImportPlan &plan, const ImportChoices &choices)
             continue;
         case LeftOut::Unencodable:
             tally.unencodable.push_back(row.sheetRow);
+            continue;
+        case LeftOut::QuoteNeverClosed:
+            tally.quoteNeverClosed.push_back(row.sheetRow);
+            continue;
+        case LeftOut::TooLong:
+            tally.tooLong.push_back(row.sheetRow);
             continue;
         case LeftOut::No:
             break;

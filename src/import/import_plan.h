@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace tessaly {
@@ -19,10 +20,22 @@ struct PlannedRow {
     int duplicateOfRow = 0;        // an earlier row of the sheet it matches
     std::vector<Field> replaced;   // characters Windows-1252 cannot hold were replaced
     std::vector<Field> keptAsText; // dates and flags that could not be read
+    std::vector<Field> tooLong;    // longer than the roll holds a value
     bool empty = false;            // nothing in the imported columns
+    // A quote in this column (of the sheet, from 0) is never closed, so the rest of the
+    // file was read into it: what the row holds is not what the spreadsheet meant.
+    int quoteNeverClosedColumn = -1;
 
     bool duplicate() const { return duplicateOfMember > 0 || duplicateOfRow > 0; }
+    bool quoteNeverClosed() const { return quoteNeverClosedColumn >= 0; }
+    // Left out whatever the operator ticks.
+    bool barred() const { return quoteNeverClosed() || empty || !tooLong.empty(); }
 };
+
+// The longest value an imported cell may give a field: more than the roll's windows
+// are made to show, and a cell this long is a sheet gone wrong rather than a member's
+// notes. A row holding a longer one is left out unless its column is not imported.
+constexpr qsizetype kLongestImportedValue = 65536;
 
 // The operator's ticks: rows shown as duplicates, or with replaced characters, go
 // in only when ticked in.
@@ -31,10 +44,20 @@ struct ImportChoices {
     bool acceptReplacements = false;
 };
 
-enum class LeftOut { No, Empty, Duplicate, Unencodable };
+enum class LeftOut { No, QuoteNeverClosed, Empty, TooLong, Duplicate, Unencodable };
+
+// A quote never closed in one cell of the data rows: the row (from 0, in dataRows)
+// and the column (from 0), and the lines of the file read into it.
+struct UnclosedCell {
+    std::size_t row = 0;
+    int column = 0;
+    int line = 0;
+    int lastLine = 0;
+};
 
 struct ImportPlan {
     std::vector<PlannedRow> rows;
+    std::optional<UnclosedCell> unclosedQuote;
 
     LeftOut leftOut(const PlannedRow &row, const ImportChoices &choices) const;
     std::vector<MemberRecord> membersToAdd(const ImportChoices &choices) const;
@@ -43,7 +66,8 @@ struct ImportPlan {
 // The data rows (the header row not among them) as members, each value fixed and
 // each row held against the roll and the rows above it.
 ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatches &matches,
-                      const MemberStore &roll, const QDate &today);
+                      const MemberStore &roll, const QDate &today,
+                      std::optional<UnclosedCell> unclosedQuote = std::nullopt);
 
 // What an import adds and leaves out, by reason, with the sheet's row numbers.
 struct ImportTally {
@@ -51,12 +75,15 @@ struct ImportTally {
     std::vector<int> empty;
     std::vector<int> duplicates;
     std::vector<int> unencodable;
+    std::vector<int> quoteNeverClosed;
+    std::vector<int> tooLong;
     std::vector<int> replacedAdded; // added with their replacement accepted
     std::vector<int> keptAsText;    // added, a date or flag kept as written
 
     int leftOut() const
     {
-        return static_cast<int>(empty.size() + duplicates.size() + unencodable.size());
+        return static_cast<int>(empty.size() + duplicates.size() + unencodable.size() +
+                                quoteNeverClosed.size() + tooLong.size());
     }
 };
 

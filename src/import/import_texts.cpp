@@ -6,9 +6,16 @@ namespace tessaly {
 
 namespace {
 
-QString number(int n)
+QString number(qint64 n)
 {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
+// "line 4" and "lines 4-51".
+QString lineSpan(int first, int last)
+{
+    return first == last ? QStringLiteral("line %1").arg(number(first))
+                         : QStringLiteral("lines %1-%2").arg(number(first), number(last));
 }
 
 // "1 row" and "3 rows".
@@ -64,6 +71,14 @@ QString noDataRowsMessage(const QString &path)
         .arg(path);
 }
 
+QString headerQuoteNeverClosedReason(int line)
+{
+    return QStringLiteral("its first row, which names the columns, opens a quote on line %1 "
+                          "that is never closed, so the rest of the file was read as one "
+                          "value. Close the quote in the spreadsheet and import again")
+        .arg(number(line));
+}
+
 QString overLimitMessage(int count, int adding, int limit)
 {
     return QStringLiteral("The roll holds %1 and takes at most %2. Adding %3 would bring it "
@@ -86,6 +101,14 @@ QString importResultMessage(const QString &fileName, const ImportTally &tally)
         if (!tally.empty.empty())
             lines << QStringLiteral("%1 empty in every imported column (rows %2)")
                          .arg(count(tally.empty), rowList(tally.empty));
+        if (!tally.quoteNeverClosed.empty())
+            lines << QStringLiteral("%1 whose quote is never closed, the rest of the file read "
+                                    "into it (rows %2)")
+                         .arg(count(tally.quoteNeverClosed), rowList(tally.quoteNeverClosed));
+        if (!tally.tooLong.empty())
+            lines << QStringLiteral("%1 with a value longer than %2 characters (rows %3)")
+                         .arg(count(tally.tooLong), number(kLongestImportedValue),
+                              rowList(tally.tooLong));
     }
     if (!tally.replacedAdded.empty() || !tally.keptAsText.empty())
         lines << QString();
@@ -110,6 +133,12 @@ QString importSummary(const ImportTally &tally, int rowCount, int room)
                      .arg(number(static_cast<int>(tally.unencodable.size())));
     if (!tally.empty.empty())
         parts << QStringLiteral("%1 empty").arg(number(static_cast<int>(tally.empty.size())));
+    if (!tally.quoteNeverClosed.empty())
+        parts << QStringLiteral("%1 with a quote never closed")
+                     .arg(number(static_cast<int>(tally.quoteNeverClosed.size())));
+    if (!tally.tooLong.empty())
+        parts << QStringLiteral("%1 with a value too long")
+                     .arg(number(static_cast<int>(tally.tooLong.size())));
     if (!tally.keptAsText.empty())
         parts << QStringLiteral("%1 with a date or yes/no value kept as written")
                      .arg(number(static_cast<int>(tally.keptAsText.size())));
@@ -117,6 +146,14 @@ QString importSummary(const ImportTally &tally, int rowCount, int room)
     if (tally.added > room)
         text += QStringLiteral(" The roll has room for %1 more.").arg(members(room));
     return text;
+}
+
+QString quoteNeverClosedText(int sheetRow, int line, int lastLine)
+{
+    return QStringLiteral("Row %1 opens a quote on line %2 of the file that is never closed, "
+                          "so the rest of the file (%3) was read as one value. Close the quote "
+                          "in the spreadsheet and import again.")
+        .arg(number(sheetRow), number(line), lineSpan(line, lastLine));
 }
 
 QString addDuplicatesText(int rowCount)
@@ -133,6 +170,21 @@ QString acceptReplacementsText(int rowCount)
 QString notImportedText()
 {
     return QStringLiteral("(not imported)");
+}
+
+QString tooLongTip(qsizetype length)
+{
+    return QStringLiteral("%1 characters, more than the %2 the roll takes in a value; the row is "
+                          "left out. Set the column to \"(not imported)\" to add the row "
+                          "without it.")
+        .arg(number(length), number(kLongestImportedValue));
+}
+
+QString quoteNeverClosedTip(int line, int lastLine)
+{
+    return QStringLiteral("The quote that opens this value on line %1 is never closed: the "
+                          "rest of the file (%2) was read into it.")
+        .arg(number(line), lineSpan(line, lastLine));
 }
 
 } // namespace tessaly

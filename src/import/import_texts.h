@@ -16,6 +16,8 @@ QString notTextSheetReason();
 // The sheet could not be read, or was refused for the reason given.
 QString sheetUnreadableMessage(const QString &path, const QString &reason);
 QString noDataRowsMessage(const QString &path);
+// The first row, which names the columns, opens a quote on line that is never closed.
+QString headerQuoteNeverClosedReason(int line);
 
 // The roll holds count members; adding would bring it past limit.
 QString overLimitMessage(int count, int adding, int limit);
@@ -26,8 +28,14 @@ QString importResultMessage(const QString &fileName, const ImportTally &tally);
 
 // Below the preview, before anything is added.
 QString importSummary(const ImportTally &tally, int rows, int room);
+// Row sheetRow opens a quote on line of the file that is never closed; the file ends
+// on lastLine.
+QString quoteNeverClosedText(int sheetRow, int line, int lastLine);
 QString addDuplicatesText(int rows);
 QString acceptReplacementsText(int rows);
 QString notImportedText();
+// The preview's tooltips on the cells that leave their row out.
+QString tooLongTip(qsizetype length);
+QString quoteNeverClosedTip(int line, int lastLine);
 
 } // namespace tessaly

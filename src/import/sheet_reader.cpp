@@ -57,27 +57,34 @@ QString decodeSheet(QByteArrayView bytes, SheetEncoding encoding)
     return text;
 }
 
-std::vector<QStringList> readSheetRows(QStringView text, QChar separator)
+SheetRows readSheet(QStringView text, QChar separator)
 {
-    std::vector<QStringList> rows;
+    SheetRows sheet;
+    std::vector<QStringList> &rows = sheet.rows;
     QStringList row;
     QString cell;
     bool inQuotes = false;
     bool cellQuoted = false;
+    bool cellBlank = true; // so far: judged once a character, not by scanning the cell
+    int line = 1;
+    UnclosedQuote opened;
     auto endCell = [&] {
         row.append(cell);
         cell.clear();
         cellQuoted = false;
+        cellBlank = true;
     };
-    auto endRow = [&] {
+    auto endRow = [&](bool keep) {
         endCell();
-        if (!allBlank(row))
+        if (keep || !allBlank(row))
             rows.push_back(row);
         row.clear();
     };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
+        // CR LF ends its line at the LF.
+        const bool endsLine = c == u'\n' || (c == u'\r' && (i + 1 == n || text[i + 1] != u'\n'));
         if (inQuotes) {
             if (c != u'"') {
                 cell.append(c);
@@ -89,22 +96,39 @@ std::vector<QStringList> readSheetRows(QStringView text, QChar separator)
             }
         } else if (c == separator) {
             endCell();
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            endRow();
-        } else if (c == u'"' && !cellQuoted && cell.trimmed().isEmpty()) {
+        } else if (endsLine) {
+            endRow(false);
+        } else if (c == u'\r') {
+            // The CR of a CR LF.
+        } else if (c == u'"' && !cellQuoted && cellBlank) {
             // Blanks before an opening quote are the writer's, not the value's.
             cell.clear();
             inQuotes = true;
             cellQuoted = true;
+            opened.offset = i;
+            opened.line = line;
+            opened.column = row.size();
         } else {
             cell.append(c);
+            cellBlank = cellBlank && c.isSpace();
         }
+        if (endsLine && i + 1 < n)
+            ++line;
     }
-    if (!cell.isEmpty() || cellQuoted || !row.isEmpty())
-        endRow();
-    return rows;
+    if (inQuotes) {
+        opened.row = static_cast<qsizetype>(rows.size());
+        opened.lastLine = line;
+        sheet.unclosedQuote = opened;
+        endRow(true);
+    } else if (!cell.isEmpty() || cellQuoted || !row.isEmpty()) {
+        endRow(false);
+    }
+    return sheet;
+}
+
+std::vector<QStringList> readSheetRows(QStringView text, QChar separator)
+{
+    return readSheet(text, separator).rows;
 }
 
 SheetSeparator detectSeparator(QStringView text)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 namespace tessaly {
@@ -29,10 +30,30 @@ QString decodeSheet(QByteArrayView bytes, SheetEncoding encoding);
 // than one; a comma when none does.
 SheetSeparator detectSeparator(QStringView text);
 
+// A double quote that opens a cell and is never closed: every character after it,
+// line breaks and separators included, went into that one cell, which is the last
+// cell of the last row.
+struct UnclosedQuote {
+    qsizetype row = 0;    // in SheetRows::rows, from 0
+    qsizetype column = 0; // in that row, from 0
+    qsizetype offset = 0; // of the quote in the text
+    int line = 0;         // of the text, from 1, where the quote stands
+    int lastLine = 0;     // of the text: the last line read into the cell
+};
+
+struct SheetRows {
+    std::vector<QStringList> rows;
+    std::optional<UnclosedQuote> unclosedQuote;
+};
+
 // The rows of the sheet, cells as written. A cell in double quotes may hold the
 // separator, line breaks and doubled quotes (one quote each); text after its closing
 // quote is kept. Rows may differ in length. Rows whose cells are all blank are not
-// rows of the sheet.
+// rows of the sheet, bar the one a quote never closed swallows, so that it is shown.
+// CR LF, LF and a lone CR each end a line.
+SheetRows readSheet(QStringView text, QChar separator);
+
+// The rows alone, for callers that do not report a quote never closed.
 std::vector<QStringList> readSheetRows(QStringView text, QChar separator);
 
 } // namespace tessaly

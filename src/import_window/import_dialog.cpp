@@ -140,8 +140,10 @@ void ImportDialog::readSheet()
     const auto encoding =
         encoding_->currentIndex() == 0 ? SheetEncoding::Utf8 : SheetEncoding::Windows1252;
     const auto separator = static_cast<SheetSeparator>(separator_->currentIndex());
-    std::vector<QStringList> rows =
-        readSheetRows(decodeSheet(bytes_, encoding), separatorChar(separator));
+    SheetRows sheet =
+        tessaly::readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
+    std::vector<QStringList> &rows = sheet.rows;
+    unclosedQuote_ = sheet.unclosedQuote;
     headers_ = rows.empty() ? QStringList() : rows.front();
     int columns = 0;
     for (const QStringList &row : rows)
@@ -194,7 +196,12 @@ void ImportDialog::replan()
         const QSignalBlocker quiet(choice);
         choice->setCurrentIndex(choice->findData(field ? static_cast<int>(*field) : kNotImported));
     }
-    plan_ = planImport(dataRows_, matches_, roll_.store(), platform_.clock.today());
+    std::optional<UnclosedCell> unclosed;
+    if (unclosedQuote_ && unclosedQuote_->row > 0)
+        unclosed = UnclosedCell{static_cast<std::size_t>(unclosedQuote_->row - 1),
+                                static_cast<int>(unclosedQuote_->column), unclosedQuote_->line,
+                                unclosedQuote_->lastLine};
+    plan_ = planImport(dataRows_, matches_, roll_.store(), platform_.clock.today(), unclosed);
     refresh();
 }
 
@@ -206,9 +213,9 @@ ImportChoices ImportDialog::choices() const
 void ImportDialog::refresh()
 {
     const int duplicates =
-        rowsWhere(plan_, [](const PlannedRow &row) { return !row.empty && row.duplicate(); });
-    const int replaced =
-        rowsWhere(plan_, [](const PlannedRow &row) { return !row.empty && !row.replaced.empty(); });
+        rowsWhere(plan_, [](const PlannedRow &row) { return !row.barred() && row.duplicate(); });
+    const int replaced = rowsWhere(
+        plan_, [](const PlannedRow &row) { return !row.barred() && !row.replaced.empty(); });
     addDuplicates_->setText(addDuplicatesText(duplicates));
     addDuplicates_->setEnabled(duplicates > 0);
     acceptReplacements_->setText(acceptReplacementsText(replaced));
@@ -219,8 +226,12 @@ void ImportDialog::refresh()
     const int room = std::max(RollSession::kAddLimit - roll_.count(), 0);
     const bool anyField = std::any_of(matches_.begin(), matches_.end(),
                                       [](const std::optional<Field> &f) { return f.has_value(); });
-    summary_->setText(
-        importSummary(tallyImport(plan_, chosen), static_cast<int>(plan_.rows.size()), room));
+    QString summary =
+        importSummary(tallyImport(plan_, chosen), static_cast<int>(plan_.rows.size()), room);
+    if (unclosedQuote_)
+        summary += u' ' + quoteNeverClosedText(static_cast<int>(unclosedQuote_->row) + 1,
+                                               unclosedQuote_->line, unclosedQuote_->lastLine);
+    summary_->setText(summary);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(anyField && !plan_.rows.empty());
 }
 
@@ -261,7 +272,11 @@ bool importMembersFromSheet(RollSession &roll, Platform &platform, QWidget *pare
     }
     ImportDialog dialog(roll, platform, path, sheet.bytes, parent);
     if (!dialog.hasDataRows()) {
-        platform.messages.inform(noDataRowsMessage(path), importTitle());
+        const std::optional<UnclosedQuote> &unclosed = dialog.unclosedQuote();
+        platform.messages.inform(
+            unclosed ? sheetUnreadableMessage(path, headerQuoteNeverClosedReason(unclosed->line))
+                     : noDataRowsMessage(path),
+            importTitle());
         return false;
     }
     return dialog.exec() == QDialog::Accepted;

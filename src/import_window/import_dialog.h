@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -36,6 +37,7 @@ class ImportDialog : public QDialog {
 
     bool hasDataRows() const { return !dataRows_.empty(); }
     const ImportPlan &plan() const { return plan_; }
+    const std::optional<UnclosedQuote> &unclosedQuote() const { return unclosedQuote_; }
 
   private:
     void buildControls();
@@ -54,6 +56,7 @@ class ImportDialog : public QDialog {
 
     QStringList headers_;
     std::vector<QStringList> dataRows_;
+    std::optional<UnclosedQuote> unclosedQuote_; // in the rows read, the header among them
     ColumnMatches matches_;
     ImportPlan plan_;
 

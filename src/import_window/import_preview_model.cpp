@@ -16,9 +16,22 @@ bool holds(const std::vector<Field> &fields, Field field)
     return std::find(fields.begin(), fields.end(), field) != fields.end();
 }
 
-// A cell shows one line, as the report does.
-QString oneLine(QString text)
+// A cell shows one line, as the report does, and no more of it than a cell has room
+// for: a value the rest of a file was read into must not stall the preview.
+constexpr qsizetype kShownChars = 500;
+
+QString shortened(QStringView whole, qsizetype most = kShownChars)
 {
+    if (whole.size() <= most)
+        return whole.toString();
+    // Never half a character beyond the basic plane.
+    const qsizetype cut = whole[most - 1].isHighSurrogate() ? most - 1 : most;
+    return whole.left(cut).toString() + QChar(0x2026);
+}
+
+QString oneLine(QStringView whole)
+{
+    QString text = shortened(whole);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(", "));
     text.replace(u'\n', u' ');
     text.replace(u'\r', u' ');
@@ -29,7 +42,11 @@ QString oneLine(QString text)
 
 QString sheetColumnName(const QStringList &headers, int column)
 {
-    const QString text = column < headers.size() ? headers.at(column).simplified() : QString();
+    // A header a quote never closed swallowed would take the whole file into a label.
+    constexpr qsizetype kLongestName = 80;
+    const QString text = column < headers.size()
+                             ? shortened(headers.at(column), kLongestName).simplified()
+                             : QString();
     return text.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : text;
 }
 
@@ -80,6 +97,10 @@ QString ImportPreviewModel::statusText(const PlannedRow &row) const
                    : QStringLiteral("Left out: as row %1").arg(row.duplicateOfRow);
     case LeftOut::Unencodable:
         return QStringLiteral("Left out: characters");
+    case LeftOut::QuoteNeverClosed:
+        return QStringLiteral("Left out: quote not closed");
+    case LeftOut::TooLong:
+        return QStringLiteral("Left out: too long");
     case LeftOut::No:
         break;
     }
@@ -104,6 +125,9 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
     const std::optional<Field> field = fieldOf(index.column());
     const bool replaced = field && holds(row.replaced, *field);
     const bool kept = field && holds(row.keptAsText, *field);
+    const bool tooLong = field && holds(row.tooLong, *field);
+    const bool unclosed =
+        row.quoteNeverClosed() && index.column() == row.quoteNeverClosedColumn + 1;
     switch (role) {
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
@@ -112,14 +136,20 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             return QBrush(QColor(0x70, 0x70, 0x70));
         return {};
     case Qt::BackgroundRole:
+        if (tooLong || unclosed)
+            return QBrush(QColor(0xFF, 0xC8, 0xC8));
         if (replaced || kept)
             return QBrush(QColor(0xFF, 0xF0, 0xB0));
         return {};
     case Qt::ToolTipRole:
+        if (unclosed && plan_->unclosedQuote)
+            return quoteNeverClosedTip(plan_->unclosedQuote->line, plan_->unclosedQuote->lastLine);
+        if (tooLong)
+            return tooLongTip(row.member[*field].size());
         if (replaced)
             return QStringLiteral("Characters AddrClub.dat cannot hold were replaced. The file "
                                   "holds: %1")
-                .arg(rawCell(index.row(), index.column()));
+                .arg(shortened(rawCell(index.row(), index.column())));
         if (kept)
             return QStringLiteral("Not read as a date or yes/no value; kept as written.");
         return {};

@@ -14,7 +14,9 @@ namespace tessaly {
 // added or why it is left out, then the sheet's columns, headed by the file's own
 // header and the field each fills. Imported cells show the value as it would be
 // stored; a value changed on the way, or kept as written, is marked and its tooltip
-// shows what the file holds.
+// shows what the file holds. A value that leaves its row out whatever is ticked (one
+// too long, or one a quote never closed ran to the end of the file) is marked in red
+// and its tooltip says why. A cell shows the start of a long value only.
 class ImportPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 

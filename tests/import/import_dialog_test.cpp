@@ -267,5 +267,99 @@ TEST_F(ImportTest, AFileThatIsNotASheetOrHasNoRowsIsRefusedBeforeAnyDialog)
     EXPECT_EQ(changes->count(), 0);
 }
 
+// Row 3 of 50 opens a quote it never closes: the rest of the file is one First name.
+TEST_F(ImportTest, ARowWhoseQuoteIsNeverClosedIsShownMarkedAndLeftOut)
+{
+    QByteArray csv = "Call sign,First name,Last name\r\n";
+    for (int row = 2; row <= 50; ++row) {
+        const QByteArray n = QByteArray::number(row);
+        csv += "K3T" + n + (row == 3 ? ",\"" : ",") + "Ann" + n + ",Last" + n + "\r\n";
+    }
+    openDialog(sheet(csv));
+    EXPECT_EQ(child<QLabel>("summary")->text(),
+              u"2 rows in the file, 1 to add; 1 with a quote never closed. Row 3 opens a quote "
+              u"on line 3 of the file that is never closed, so the rest of the file (lines "
+              u"3-50) was read as one value. Close the quote in the spreadsheet and import "
+              u"again."_s);
+    EXPECT_EQ(cell(0, 0), u"Add"_s);
+    EXPECT_EQ(cell(1, 0), u"Left out: quote not closed"_s);
+    const QModelIndex swallowed = child<QTableView>("preview")->model()->index(1, 2);
+    EXPECT_TRUE(swallowed.data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(swallowed.data(Qt::ToolTipRole).toString(),
+              u"The quote that opens this value on line 3 is never closed: the rest of the "
+              u"file (lines 3-50) was read into it."_s);
+    // The cell shows the start of what it holds, not all 48 lines.
+    EXPECT_TRUE(cell(1, 2).startsWith(u"Ann3,Last3 K3T4,Ann4,Last4 K3T5"_s));
+    EXPECT_TRUE(cell(1, 2).endsWith(QChar(0x2026)));
+    EXPECT_LE(cell(1, 2).size(), 501);
+
+    button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(messages(),
+              QStringList{u"Import Members: 1 member added to the roll from club.csv.\n\n"
+                          u"1 row left out:\n1 row whose quote is never closed, the rest of "
+                          u"the file read into it (rows 3)"_s});
+    ASSERT_EQ(roll->count(), 27);
+    for (int n = 1; n <= roll->count(); ++n)
+        EXPECT_NE(roll->member(n)[Field::Call], u"K3T3"_s);
+}
+
+// A 1 MB note is more than the roll takes in a value: its row waits until the operator
+// leaves the column out.
+TEST_F(ImportTest, AValueTooLongForTheRollLeavesItsRowOutUntilItsColumnIsNot)
+{
+    const QByteArray megabyte(1024 * 1024, 'x');
+    openDialog(sheet("Call sign,Last name,Notes\r\nK3BIG,Bigg,\"" + megabyte +
+                     "\"\r\nK3OK,Fine,short\r\n"));
+    EXPECT_EQ(cell(0, 0), u"Left out: too long"_s);
+    EXPECT_EQ(cell(1, 0), u"Add"_s);
+    EXPECT_EQ(child<QLabel>("summary")->text(),
+              u"2 rows in the file, 1 to add; 1 with a value too long."_s);
+    const QModelIndex note = child<QTableView>("preview")->model()->index(0, 3);
+    EXPECT_TRUE(note.data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(note.data(Qt::ToolTipRole).toString(),
+              u"1,048,576 characters, more than the 65,536 the roll takes in a value; the row "
+              u"is left out. Set the column to \"(not imported)\" to add the row without it."_s);
+    EXPECT_LE(cell(0, 3).size(), 501);
+
+    auto *notes = child<QComboBox>("fieldChoice3");
+    notes->setCurrentIndex(0);
+    emit notes->activated(0);
+    EXPECT_EQ(cell(0, 0), u"Add"_s);
+    button(QDialogButtonBox::Ok)->click();
+    ASSERT_EQ(roll->count(), 28);
+    QStringList bigg;
+    for (int n = 1; n <= roll->count(); ++n) {
+        if (roll->member(n)[Field::Call] == u"K3BIG"_s)
+            bigg << roll->member(n)[Field::LastName] << roll->member(n)[Field::Other];
+    }
+    EXPECT_EQ(bigg, (QStringList{u"Bigg"_s, QString()}));
+}
+
+TEST_F(ImportTest, AHeaderWhoseQuoteIsNeverClosedIsRefusedBeforeAnyDialog)
+{
+    openRoll(sampleRoll(), false);
+    MainWindow window(*roll, desktop.platform());
+    desktop.files.answers = {sheet("Call,First\r\nK3NEW,Ann\r\n\"W1XYZ,Bob\r\n"_ba),
+                             sheet("\"Call,First\r\nK3ABC,Ann\r\n"_ba, u"header.csv"_s)};
+    QString previewed;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<ImportDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(shown);
+        previewed = shown->findChild<QLabel *>(u"summary"_s)->text();
+        shown->reject();
+    });
+    for (int i = 0; i < 2; ++i)
+        window.findChild<QAction *>(u"mnuImport"_s)->trigger();
+    EXPECT_TRUE(previewed.startsWith(u"2 rows in the file, 1 to add; 1 with a quote never "
+                                     u"closed. Row 3 opens a quote on line 3"_s));
+    EXPECT_EQ(messages(),
+              QStringList{u"Import Members: Tessaly could not import "_s +
+                          files.path(u"header.csv"_s) + u": its first row, which names the columns, opens a quote on line 1 "
+                          u"that is never closed, so the rest of the file was read as one "
+                          u"value. Close the quote in the spreadsheet and import again.\n\n"
+                          u"Nothing was added to the roll."_s});
+    EXPECT_EQ(changes->count(), 0);
+}
+
 } // namespace
 } // namespace tessaly::testing

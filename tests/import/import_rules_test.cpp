@@ -122,6 +122,49 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
     EXPECT_EQ(all[5][Field::FirstName], u"Zoc"_s);
 }
 
+// Values at the longest the roll takes and one past it, in an imported column and in one
+// that is not; the last row holds a quote never closed.
+TEST(ImportPlanTest, LeavesOutValuesTooLongAndTheRowAQuoteNeverClosedSwallowed)
+{
+    const QString longest(kLongestImportedValue, u'x');
+    const QString tooLong = longest + u'x';
+    // Blanks around a value go before it is measured.
+    const QString padded = u"  "_s + longest + u"  "_s;
+    const ColumnMatches matches = {Field::Call, Field::LastName, Field::Other, std::nullopt};
+    const std::vector<QStringList> rows = {
+        {u"K3A"_s, u"Able"_s, longest},               // 2: at the limit: added
+        {u"K3B"_s, u"Baker"_s, tooLong},              // 3: too long
+        {u"K3B"_s, u"Baker"_s, u"short"_s},           // 4: not a duplicate of row 3
+        {u"K3C"_s, u"Cole"_s, padded, tooLong},       // 5: the long cell is not imported
+        {u"K3D"_s, u"Dunn"_s, u"x\r\nK3E,Eve,\r\n"_s}, // 6: the quote never closed
+    };
+    const ImportPlan plan =
+        planImport(rows, matches, MemberStore(), today, UnclosedCell{4, 2, 6, 7});
+    ASSERT_EQ(plan.rows.size(), 5u);
+    EXPECT_EQ(plan.rows[1].tooLong, std::vector<Field>{Field::Other});
+    EXPECT_FALSE(plan.rows[2].duplicate());
+    EXPECT_EQ(plan.rows[4].quoteNeverClosedColumn, 2);
+
+    for (const ImportChoices choices : {ImportChoices{}, ImportChoices{true, true}}) {
+        const ImportTally tally = tallyImport(plan, choices);
+        EXPECT_EQ(tally.added, 3);
+        EXPECT_EQ(tally.tooLong, std::vector<int>{3});
+        EXPECT_EQ(tally.quoteNeverClosed, std::vector<int>{6});
+        const std::vector<MemberRecord> added = plan.membersToAdd(choices);
+        ASSERT_EQ(added.size(), 3u);
+        EXPECT_EQ(added[0][Field::Other].size(), kLongestImportedValue);
+        EXPECT_EQ(added[1][Field::Other], u"short"_s);
+        EXPECT_EQ(added[2][Field::Call], u"K3C"_s);
+    }
+    EXPECT_EQ(importResultMessage(u"club.csv"_s, tallyImport(plan, {})),
+              u"3 members added to the roll from club.csv.\n\n2 rows left out:\n"
+              u"1 row whose quote is never closed, the rest of the file read into it (rows 6)\n"
+              u"1 row with a value longer than 65,536 characters (rows 3)"_s);
+    EXPECT_EQ(importSummary(tallyImport(plan, {}), 5, 100),
+              u"5 rows in the file, 3 to add; 1 with a quote never closed; 1 with a value too "
+              u"long."_s);
+}
+
 TEST(ImportPlanTest, ListsRowsAsRunsAndCutsLongLists)
 {
     EXPECT_EQ(rowList({2, 3, 4, 7, 9, 10}), u"2-4, 7, 9-10"_s);

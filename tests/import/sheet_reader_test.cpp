@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
@@ -42,6 +44,55 @@ TEST(SheetReaderTest, ReadsQuotesDoubledQuotesLineBreaksAndRaggedRows)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(readSheetRows(c.text, c.separator), c.rows);
+    }
+}
+
+// Where the quote stands, and the rows as read: the rest of the text in its one cell.
+TEST(SheetReaderTest, ReportsAQuoteNeverClosedWithItsRowCellAndLines)
+{
+    struct Open {
+        qsizetype row, column, offset;
+        int line, lastLine;
+    };
+    const struct {
+        const char *name;
+        QString text;
+        Rows rows;
+        std::optional<Open> open;
+    } cases[] = {
+        {"in the third row, CR LF",
+         u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s,
+         {{u"Call"_s, u"First"_s}, {u"K3A"_s, u"Ann"_s}, {u"W1X"_s, u"Bob\r\nN3Q,Cy\r\n"_s}},
+         Open{2, 1, 25, 3, 4}},
+        {"after a quoted line break, LF",
+         u"a,\"x\ny\"\n  \"b,c\nd"_s,
+         {{u"a"_s, u"x\ny"_s}, {u"b,c\nd"_s}},
+         Open{1, 0, 10, 3, 4}},
+        {"lone CRs", u"a\rb,\"c\r"_s, {{u"a"_s}, {u"b"_s, u"c\r"_s}}, Open{1, 1, 4, 2, 2}},
+        {"in the header", u"\"Call,First\r\nK3A,Ann"_s, {{u"Call,First\r\nK3A,Ann"_s}},
+         Open{0, 0, 0, 1, 2}},
+        {"a doubled quote at the end", u"a,\"b\"\""_s, {{u"a"_s, u"b\""_s}}, Open{0, 1, 2, 1, 1}},
+        {"only blanks inside, still shown", u"a\n\"  "_s, {{u"a"_s}, {u"  "_s}}, Open{1, 0, 2, 2, 2}},
+        {"closed by a doubled quote and one more", u"a,\"b\"\"\"\n"_s, {{u"a"_s, u"b\""_s}},
+         std::nullopt},
+        {"a quote inside a value is a character", u"a\"b,c\"\n5\" disk\n"_s,
+         {{u"a\"b"_s, u"c\""_s}, {u"5\" disk"_s}}, std::nullopt},
+        {"text after a closing quote, quote in it", u"\"a\"b\"c\n"_s, {{u"ab\"c"_s}},
+         std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const SheetRows sheet = readSheet(c.text, u',');
+        EXPECT_EQ(sheet.rows, c.rows);
+        ASSERT_EQ(sheet.unclosedQuote.has_value(), c.open.has_value());
+        if (!c.open)
+            continue;
+        const UnclosedQuote &open = *sheet.unclosedQuote;
+        EXPECT_EQ(open.row, c.open->row);
+        EXPECT_EQ(open.column, c.open->column);
+        EXPECT_EQ(open.offset, c.open->offset);
+        EXPECT_EQ(open.line, c.open->line);
+        EXPECT_EQ(open.lastLine, c.open->lastLine);
     }
 }
 

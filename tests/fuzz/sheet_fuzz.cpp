@@ -1,0 +1,128 @@
+// Whatever text a spreadsheet file holds, the import's reader makes rows of it that
+// keep their promises: no cell holds more than the text, a quote left open is
+// reported exactly when the text ends inside one, and the rows written back as plain
+// CSV read again as the same cells.
+#include "import/sheet_reader.h"
+
+#include "fuzz_check.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+using namespace tessaly;
+
+bool blank(const QStringList &row)
+{
+    for (const QString &cell : row) {
+        if (!cell.trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// Every cell in quotes, quotes doubled: the way a spreadsheet saves a value that holds
+// the separator, a quote or a line break.
+QString writeSheet(const std::vector<QStringList> &rows, QChar separator)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += separator;
+            QString cell = row.at(i);
+            cell.replace(u'"', QStringLiteral("\"\""));
+            text += u'"' + cell + u'"';
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+int lineEnds(const QString &text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++count;
+    }
+    return count;
+}
+
+void checkSheet(const QString &text, QChar separator)
+{
+    const SheetRows sheet = readSheet(text, separator);
+    qsizetype characters = 0;
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        const QStringList &row = sheet.rows[r];
+        fuzzCheck(!row.isEmpty(), "every row has a cell");
+        const bool unclosedRow =
+            sheet.unclosedQuote && sheet.unclosedQuote->row == static_cast<qsizetype>(r);
+        fuzzCheck(unclosedRow || !blank(row), "a blank row is left out");
+        for (const QString &cell : row)
+            characters += cell.size();
+    }
+    fuzzCheck(characters <= text.size(), "the cells hold no more than the text");
+
+    // Text that follows on a line of its own is a row of its own, unless a quote is open.
+    const SheetRows extended = readSheet(text + QStringLiteral("\nzz"), separator);
+    const bool newRow = extended.rows.size() == sheet.rows.size() + 1 &&
+                        extended.rows.back() == QStringList{QStringLiteral("zz")};
+    fuzzCheck(sheet.unclosedQuote.has_value() != newRow,
+              "a quote left open is reported exactly when the text ends inside it");
+
+    if (const std::optional<UnclosedQuote> &open = sheet.unclosedQuote) {
+        fuzzCheck(open->row + 1 == static_cast<qsizetype>(sheet.rows.size()),
+                  "the quote left open is in the last row");
+        fuzzCheck(open->column + 1 == sheet.rows.back().size(),
+                  "the quote left open is in the last cell of its row");
+        fuzzCheck(open->offset < text.size() && text[open->offset] == u'"',
+                  "the quote left open is reported where it stands");
+        const int lines = lineEnds(text.left(open->offset)) + 1;
+        fuzzCheck(open->line == lines, "the quote left open is on the line reported");
+        fuzzCheck(open->line <= open->lastLine && open->lastLine <= lineEnds(text) + 1,
+                  "the lines read into the open quote are lines of the text");
+        // Closing it reads the same cells, and nothing is left open.
+        // Closing it reads the same cells, and nothing is left open; a row of blanks
+        // is then a blank row like any other.
+        std::vector<QStringList> rows = sheet.rows;
+        if (blank(rows.back()))
+            rows.pop_back();
+        const SheetRows closed = readSheet(text + u'"', separator);
+        fuzzCheck(!closed.unclosedQuote && closed.rows == rows,
+                  "closing the open quote changes no cell");
+    }
+
+    std::vector<QStringList> kept;
+    for (const QStringList &row : sheet.rows) {
+        if (!blank(row))
+            kept.push_back(row);
+    }
+    const SheetRows again = readSheet(writeSheet(kept, separator), separator);
+    fuzzCheck(!again.unclosedQuote, "a written sheet leaves no quote open");
+    fuzzCheck(again.rows == kept, "a written sheet reads back as the same cells");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                     static_cast<qsizetype>(size));
+    const QString text = decodeSheet(bytes, detectEncoding(bytes));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        fuzzCheck(text == decodeSheet(bytes.mid(3), SheetEncoding::Utf8),
+                  "the byte-order mark is not read as text");
+    const SheetSeparator found = detectSeparator(text);
+    fuzzCheck(found == SheetSeparator::Comma || found == SheetSeparator::Semicolon ||
+                  found == SheetSeparator::Tab,
+              "the separator found is one the import offers");
+    for (const SheetSeparator separator :
+         {SheetSeparator::Comma, SheetSeparator::Semicolon, SheetSeparator::Tab})
+        checkSheet(text, separatorChar(separator));
+    return 0;
+}
