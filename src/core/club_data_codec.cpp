@@ -3,6 +3,7 @@
 #include "core/member_store.h"
 #include "core/text_codec.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tessaly {
@@ -56,7 +57,9 @@ class RecordReader {
 
     // Reads one record; with record null the values are only skipped. Returns
     // false when the file ended before the record was complete; regular tells
-    // whether the record had the shape of one the program writes.
+    // whether the record had the shape of one the program writes. A line end
+    // outside quotes ends the record, whatever it holds: a damaged line then
+    // stays one damaged record, and the records after it keep their fields.
     bool readRecord(MemberRecord *record, bool &regular)
     {
         regular = true;
@@ -66,10 +69,19 @@ class RecordReader {
             QString *value =
                 record != nullptr ? &record->values[static_cast<std::size_t>(k)] : nullptr;
             Separator after = Separator::FileEnd;
-            if (!readValue(value, after))
+            bool stray = false;
+            if (!readValue(value, after, stray))
                 return false;
-            if (k + 1 < kFieldCount ? after == Separator::LineEnd : after == Separator::Comma)
+            if (stray)
                 regular = false;
+            if (k + 1 < kFieldCount && after == Separator::LineEnd) {
+                regular = false;
+                return true;
+            }
+            if (k + 1 == kFieldCount && after == Separator::Comma) {
+                regular = false;
+                skipRestOfLine();
+            }
         }
         return true;
     }
@@ -86,48 +98,84 @@ class RecordReader {
     }
 
   private:
-    // Returns false when a quoted value is still open at the end of the file.
-    bool readValue(QString *value, Separator &after)
+    // Values beyond the nineteenth belong to no record; they are read through by the
+    // same rules, so that a quoted line break among them does not end the line.
+    void skipRestOfLine()
     {
+        Separator after = Separator::Comma;
+        bool stray = false;
+        while (after == Separator::Comma && readValue(nullptr, after, stray)) {
+        }
+    }
+
+    // True when nothing but blanks stands between at and the next comma or line end.
+    bool closesCleanly(const char *at) const
+    {
+        while (at < end_ && isBlank(*at))
+            ++at;
+        return at == end_ || *at == ',' || isLineEnd(*at);
+    }
+
+    // Returns false when a quoted value is still open at the end of the file.
+    // stray tells that an opening quote was taken for a stray character.
+    bool readValue(QString *value, Separator &after, bool &stray)
+    {
+        stray = false;
         while (pos_ < end_ && isBlank(*pos_))
             ++pos_;
         if (pos_ < end_ && *pos_ == '"') {
             const char *begin = pos_ + 1;
             const auto *close = static_cast<const char *>(
                 std::memchr(begin, '"', static_cast<std::size_t>(end_ - begin)));
-            if (close == nullptr) {
+            const char *const stop = close != nullptr ? close : end_;
+            const bool crossesLine = std::find_if(begin, stop, isLineEnd) != stop;
+            // A quoted line break is only believed when the quote closes cleanly after
+            // it: a quote left open on one line would otherwise take the next line's
+            // first quote as its close and run the two lines into one record. What the
+            // program writes always closes cleanly.
+            if (crossesLine && (close == nullptr || !closesCleanly(close + 1))) {
+                stray = true;
+                pos_ = begin;
+                readLoose(value);
+            } else if (close == nullptr) {
                 pos_ = end_;
                 if (value != nullptr)
                     *value = decode(begin, end_);
                 return false;
-            }
-            pos_ = close + 1;
-            const char *tail = pos_;
-            skipToSeparator();
-            if (value != nullptr) {
-                bool tailHasText = false;
-                for (const char *p = tail; p < pos_ && !tailHasText; ++p)
-                    tailHasText = !isBlank(*p) && *p != '"';
-                if (tailHasText) {
-                    // Text after the closing quote is kept with the value, not lost.
-                    QByteArray joined(begin, close - begin);
-                    appendLoose(joined, tail, pos_);
-                    *value = decode(joined.cbegin(), joined.cend());
-                } else {
-                    *value = decode(begin, close);
+            } else {
+                pos_ = close + 1;
+                const char *tail = pos_;
+                skipToSeparator();
+                if (value != nullptr) {
+                    bool tailHasText = false;
+                    for (const char *p = tail; p < pos_ && !tailHasText; ++p)
+                        tailHasText = !isBlank(*p) && *p != '"';
+                    if (tailHasText) {
+                        // Text after the closing quote is kept with the value, not lost.
+                        QByteArray joined(begin, close - begin);
+                        appendLoose(joined, tail, pos_);
+                        *value = decode(joined.cbegin(), joined.cend());
+                    } else {
+                        *value = decode(begin, close);
+                    }
                 }
             }
         } else {
-            const char *begin = pos_;
-            skipToSeparator();
-            if (value != nullptr) {
-                QByteArray loose;
-                appendLoose(loose, begin, pos_);
-                *value = decode(loose.cbegin(), loose.cend());
-            }
+            readLoose(value);
         }
         after = consumeSeparator();
         return true;
+    }
+
+    void readLoose(QString *value)
+    {
+        const char *begin = pos_;
+        skipToSeparator();
+        if (value != nullptr) {
+            QByteArray loose;
+            appendLoose(loose, begin, pos_);
+            *value = decode(loose.cbegin(), loose.cend());
+        }
     }
 
     void skipToSeparator()

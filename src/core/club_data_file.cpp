@@ -99,7 +99,7 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
     // A roll that exists but cannot be read must not be replaced by whatever the
     // operator enters next: the first save keeps it first, and fails if it cannot.
     QByteArray bytes;
-    const Outcome read = readWholeFile(path(), bytes);
+    const Outcome read = readWholeFile(path(), bytes, kLargestFileBytes);
     if (!read.ok()) {
         result.outcome = read;
         backupPending_ = QFileInfo::exists(path());
@@ -136,7 +136,7 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
     if (backupPending_ || dailyDue) {
         const bool exists = QFileInfo::exists(path());
         QByteArray originalBytes;
-        const Outcome read = readWholeFile(path(), originalBytes);
+        const Outcome read = readWholeFile(path(), originalBytes, kLargestFileBytes);
         if (backupPending_) {
             if (!read.ok())
                 return Outcome::failure(

@@ -18,7 +18,7 @@ struct LoadResult {
     int surplus = 0; // records in the file beyond the store's capacity
     int damaged = 0; // records not shaped as the program writes them
     int firstDamagedLine = 0;
-    bool utf8 = false;   // read as UTF-8; it will be written back as Windows-1252
+    bool utf8 = false;       // read as UTF-8; it will be written back as Windows-1252
     QStringList unencodable; // of a UTF-8 file: the characters Windows-1252 cannot hold
 };
 
@@ -42,6 +42,8 @@ class ClubDataFile {
     static const QString kBackupFileName; // "AddrClub.dat.bak"
     static const QString kBackupFolder;   // "backups": the copy of each day's first save
     static constexpr int kDailyBackupsKept = 30;
+    // Far beyond 10,000 members of any sensible length; a larger file is not read.
+    static constexpr qint64 kLargestFileBytes = 64 * 1024 * 1024;
 
     explicit ClubDataFile(const QString &directory);
 
@@ -51,7 +53,9 @@ class ClubDataFile {
     // backups/AddrClub-YYYY-MM-DD.dat
     QString dailyBackupPath(const QDate &day) const;
 
-    // Fills an empty store; onRecord(n) runs after record n is in the store.
+    // Fills an empty store; onRecord(n) runs after record n is in the store. A file
+    // that is not a regular file or is larger than kLargestFileBytes is not read: the
+    // load fails with the reason, and no save replaces that file (see below).
     // The untouched original is copied to AddrClub.dat.bak before the first save
     // replaces it when that save could lose what it holds: records beyond the
     // store's capacity, damaged records read as well as they could be, text in

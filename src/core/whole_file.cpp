@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -124,14 +125,104 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
     return Outcome::done();
 }
 
-Outcome readWholeFile(const QString &path, QByteArray &bytes)
+QString sizeLimitText(qint64 bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Outcome::failure(path, file.errorString());
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Outcome::failure(path, file.errorString());
+    constexpr qint64 kKilobyte = 1024, kMegabyte = 1024 * 1024;
+    if (bytes > 0 && bytes % kMegabyte == 0)
+        return QStringLiteral("%1 MB").arg(bytes / kMegabyte);
+    if (bytes > 0 && bytes % kKilobyte == 0)
+        return QStringLiteral("%1 KB").arg(bytes / kKilobyte);
+    return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+}
+
+namespace {
+
+QString kindOfFile(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("of an unknown kind");
+}
+
+Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
+{
+    if (refusal != nullptr)
+        *refusal = kind;
+    return Outcome::failure(path, QFileInfo(path).fileName() + u' ' + why);
+}
+
+} // namespace
+
+Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
+{
+    bytes.clear();
+    if (refusal != nullptr)
+        *refusal = ReadRefusal::None;
+    const QByteArray name = QFile::encodeName(path);
+    const auto notRegular = [&](mode_t mode) {
+        return refuse(path, QStringLiteral("is not a regular file (%1)").arg(kindOfFile(mode)),
+                      ReadRefusal::NotRegularFile, refusal);
+    };
+    const auto tooLarge = [&] {
+        return refuse(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
+                      ReadRefusal::TooLarge, refusal);
+    };
+
+    // Looked at before it is opened: opening some devices already does something.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return Outcome::failure(path, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        return notRegular(info.st_mode);
+    if (info.st_size > limit)
+        return tooLarge();
+
+    // Without blocking, in case another file took its place since: opening a FIFO for
+    // reading would wait for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Outcome::failure(path, systemReason(errno));
+    const auto fail = [&](const Outcome &outcome) {
+        ::close(fd);
+        bytes.clear();
+        return outcome;
+    };
+    if (::fstat(fd, &info) != 0)
+        return fail(Outcome::failure(path, systemReason(errno)));
+    if (!S_ISREG(info.st_mode))
+        return fail(notRegular(info.st_mode));
+    if (info.st_size > limit)
+        return fail(tooLarge());
+
+    // One byte beyond the limit tells a file that grows while it is read.
+    const qint64 room = limit + 1;
+    qint64 size = 0;
+    bytes.resize(static_cast<qsizetype>(std::min<qint64>(info.st_size + 1, room)));
+    for (;;) {
+        if (size == bytes.size()) {
+            if (size == room)
+                return fail(tooLarge());
+            bytes.resize(static_cast<qsizetype>(std::min<qint64>(size * 2 + 4096, room)));
+        }
+        const ssize_t n =
+            ::read(fd, bytes.data() + size, static_cast<std::size_t>(bytes.size() - size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(Outcome::failure(path, systemReason(errno)));
+        }
+        if (n == 0)
+            break;
+        size += n;
+    }
+    ::close(fd);
+    bytes.truncate(static_cast<qsizetype>(size));
     return Outcome::done();
 }
 

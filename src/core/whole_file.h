@@ -14,9 +14,26 @@ namespace tessaly {
 // file and the system's reason (no space left on the device, file too large...).
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes);
 
-// Reads the whole file at path into bytes. Failed, naming the file and the reason,
-// when it cannot be opened or a read fails part way; bytes are then not to be used.
-Outcome readWholeFile(const QString &path, QByteArray &bytes);
+// Why readWholeFile turned a file down without reading it through.
+enum class ReadRefusal {
+    None,
+    NotRegularFile, // a FIFO, a device, a folder or a socket (a link to a file is followed)
+    TooLarge,       // larger than the caller's limit, or grew past it while being read
+};
+
+// Reads the whole file at path into bytes, at most limit of them. Only a regular file is
+// read: a FIFO would wait for a writer that never comes and a device such as /dev/zero
+// never ends, so neither is opened for reading; a file larger than limit is turned down
+// before a byte is read, so no file, however large, costs more memory than limit. Failed
+// when the file is missing, cannot be opened or read, is not a regular file ("AddrClub.dat
+// is not a regular file (a FIFO)") or is larger than limit ("AddrClub.dat is larger than
+// 64 MB"); the reason names the file. bytes are then empty. refusal, when given, tells the
+// last two apart from the rest.
+Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit,
+                      ReadRefusal *refusal = nullptr);
+
+// "64 MB", "64 KB", "100 bytes": a limit as the reasons above give it.
+QString sizeLimitText(qint64 bytes);
 
 // Removes the temporary files in directory that writes killed before their swap
 // left behind, and returns how many. The file each was meant to replace is whole

@@ -10,12 +10,14 @@ namespace tessaly {
 const QString kHelpFileName = QStringLiteral("readtess.txt");
 const QString kHelpCopyFileName = QStringLiteral("HelpACL.txt");
 
-QString readHelpText(const QString &directory)
+QString readHelpText(const QString &directory, Outcome *failure)
 {
     QByteArray bytes;
-    if (!readWholeFile(QDir(directory).filePath(kHelpFileName), bytes).ok())
-        return {};
-    return decodeWindows1252(bytes);
+    const Outcome read =
+        readWholeFile(QDir(directory).filePath(kHelpFileName), bytes, kLargestHelpTextBytes);
+    if (failure != nullptr)
+        *failure = read;
+    return read.ok() ? decodeWindows1252(bytes) : QString();
 }
 
 QByteArray helpCopyBytes(const QString &text)

@@ -10,9 +10,13 @@ namespace tessaly {
 extern const QString kHelpFileName;     // "readtess.txt"
 extern const QString kHelpCopyFileName; // "HelpACL.txt"
 
+// A help text is some pages; a file larger than this is not read.
+constexpr qint64 kLargestHelpTextBytes = 16 * 1024 * 1024;
+
 // The help text of readtess.txt in directory, every byte one Windows-1252 character; an
-// empty text when the file is missing or cannot be read.
-QString readHelpText(const QString &directory);
+// empty text when the file is missing, cannot be read, is not a regular file or is larger
+// than kLargestHelpTextBytes. failure, when given, names the file and the reason.
+QString readHelpText(const QString &directory, Outcome *failure = nullptr);
 
 // HelpACL.txt: a double quote, the help text as it stands (nothing doubled or escaped),
 // a double quote, CR LF; Windows-1252.

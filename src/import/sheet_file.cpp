@@ -1,34 +1,23 @@
 #include "import/sheet_file.h"
 
+#include "core/whole_file.h"
 #include "import/import_texts.h"
-
-#include <QFile>
 
 namespace tessaly {
 
 SheetFile readSheetFile(const QString &path)
 {
     SheetFile sheet;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        sheet.outcome = Outcome::failure(path, file.errorString());
-        return sheet;
-    }
-    if (file.size() > kLargestSheetBytes) {
+    ReadRefusal refusal = ReadRefusal::None;
+    const Outcome read = readWholeFile(path, sheet.bytes, kLargestSheetBytes, &refusal);
+    if (refusal == ReadRefusal::TooLarge)
         sheet.outcome = Outcome::refused(sheetTooLargeReason());
-        return sheet;
-    }
-    sheet.bytes = file.read(kLargestSheetBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        sheet.outcome = Outcome::failure(path, file.errorString());
-        sheet.bytes.clear();
-    } else if (sheet.bytes.size() > kLargestSheetBytes) {
-        sheet.outcome = Outcome::refused(sheetTooLargeReason());
-        sheet.bytes.clear();
-    } else if (sheet.bytes.contains('\0')) {
+    else if (!read.ok())
+        sheet.outcome = read;
+    else if (sheet.bytes.contains('\0'))
         sheet.outcome = Outcome::refused(notTextSheetReason());
+    if (!sheet.outcome.ok())
         sheet.bytes.clear();
-    }
     return sheet;
 }
 

@@ -4,7 +4,6 @@
 #include "labels/label_number_rules.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <array>
 #include <cmath>
@@ -121,12 +120,21 @@ QByteArray labelSettingsLine(const LabelLayout &layout)
     return line;
 }
 
-std::optional<LabelLayout> readLabelSettings(const QString &directory)
+std::optional<LabelLayout> readLabelSettings(const QString &directory, Outcome *failure)
 {
-    QFile file(QDir(directory).filePath(kLabelSettingsFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseLabelSettings(file.readAll());
+    const QString path = QDir(directory).filePath(kLabelSettingsFileName);
+    QByteArray bytes;
+    Outcome read = readWholeFile(path, bytes, kLargestLabelSettingsBytes);
+    std::optional<LabelLayout> layout;
+    if (read.ok()) {
+        layout = parseLabelSettings(bytes);
+        if (!layout)
+            read = Outcome::failure(
+                path, QStringLiteral("%1 does not hold seven numbers").arg(kLabelSettingsFileName));
+    }
+    if (failure != nullptr)
+        *failure = read;
+    return layout;
 }
 
 Outcome writeLabelSettings(const QString &directory, const LabelLayout &layout)

@@ -29,8 +29,13 @@ QByteArray labelSettingsLine(const LabelLayout &layout);
 // Infinity and not-a-number, which no box can produce, are written "0".
 QString layoutValueText(float value);
 
-// labelrcp.dat in directory; nullopt when it is missing, unreadable or not seven numbers.
-std::optional<LabelLayout> readLabelSettings(const QString &directory);
+// Seven numbers and a line end take a few dozen bytes; a larger file is not read.
+constexpr qint64 kLargestLabelSettingsBytes = 64 * 1024;
+
+// labelrcp.dat in directory; nullopt when it is missing, unreadable, not a regular file,
+// larger than kLargestLabelSettingsBytes or not seven numbers. failure, when given, then
+// names the file and the reason.
+std::optional<LabelLayout> readLabelSettings(const QString &directory, Outcome *failure = nullptr);
 
 // Replaces labelrcp.dat in directory with the layout's line; the old file stays whole
 // when the new one cannot be written, and the failure names the file and the reason.

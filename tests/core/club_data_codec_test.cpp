@@ -39,13 +39,11 @@ TEST(ParseClubData, ReadingRules)
         {"", u""_s},
         {fileRecord({}), u"[]"_s},
         {"\"K1A\",\"Lee, Jr.\",\"1 Elm\r\nApt 3\"" + rest, u"[K1A|Lee, Jr.|1 Elm\r\nApt 3]"_s},
-        // A record runs on over line ends until it has all its values.
-        {"\"K1A\"\r\n\"John\"\r\"Q\"\n\"Doe\"" + fileRecord({}).mid(11), u"[K1A|John|Q|Doe]"_s},
-        {" K1A ,\tJo hn\t,O\"Brien \r\n" + rest.mid(1), u"[K1A|Jo hn|OBrien]"_s},
+        {" K1A ,\tJo hn\t,O\"Brien " + rest, u"[K1A|Jo hn|OBrien]"_s},
         {"  \"K1A\", \t\"Lee, Jr.\",  \" Q \"" + rest, u"[K1A|Lee, Jr.| Q ]"_s},
         {"\"K1A\" x ,\"Smith\" Jr\"., \"Doe\"  " + rest, u"[K1Ax|SmithJr.|Doe]"_s},
         {"\"K1A\",\"John\"", u"[K1A|John] cut"_s},
-        {"\"K1A\",\"Jo, Ann\r\n", u"[K1A|Jo, Ann\r\n] cut"_s}, // a quote never closed
+        {"\"K1A\",\"Jo, Ann", u"[K1A|Jo, Ann] cut"_s}, // a quote never closed
         {full + full.chopped(2), twoFull},
         {full + "\r\n \r\n" + full + "\r\n\r\n\t", twoFull},
         {QByteArray(full).replace("\r\n", "\r") + full, twoFull},
@@ -61,8 +59,41 @@ TEST(ParseClubData, ReadingRules)
         EXPECT_EQ(parsed(bytes), expected) << bytes.toStdString();
 }
 
-// A record is irregular when its nineteenth value does not end its line, when a line ends
-// between two of its values outside quotes, or when the file ends inside it.
+// A line end outside quotes ends a record, so a damaged line is one damaged record and every
+// record after it keeps its fields; a quoted line break still belongs to its value.
+TEST(ParseClubData, ALineEndOutsideQuotesEndsTheRecord)
+{
+    const QByteArray a = fileRecord({"K1A", "Ann"}), b = fileRecord({"W1B", "Bob"}),
+                     address = fileRecord({"N1C", "Cy", "", "Doe", "1 Elm\r\nApt 3"});
+    QByteArray values25 = fileRecord({"K2", "Ed"}).chopped(2);
+    for (int k = 20; k <= 25; ++k)
+        values25 += ",\"" + QByteArray::number(k) + '"';
+    const QByteArray values18 = a.left(a.lastIndexOf(",\"")) + "\r\n";
+    const QByteArray unquoted = "K1A,John,Q,Doe" + QByteArray(",x").repeated(15);
+    const std::pair<QByteArray, QString> cases[] = {
+        {a + values25 + "\r\n" + b, u"[K1A|Ann][K2|Ed][W1B|Bob]"_s},
+        {a + values18 + b, u"[K1A|Ann][K1A|Ann][W1B|Bob]"_s},
+        {"\"K1A\"\r\n\"John\"\r\"Q\"\n \"Doe\"\n" + b, u"[K1A][John][Q][Doe][W1B|Bob]"_s},
+        // Values past the nineteenth are read through by the same rules, and dropped.
+        {a.chopped(2) + ",\"x\r\ny\",\"z\"\r\n" + b, u"[K1A|Ann][W1B|Bob]"_s},
+        // A quote left open takes the next line's first quote as its close: text after that
+        // close shows the quote was a stray, and the value is read as an unquoted one.
+        {fileRecord({"K1A", "John", "Q"}).replace("\"John\"", "\"John") + b,
+         u"[K1A|John,Q][W1B|Bob]"_s},
+        {a.chopped(3) + "\r\n" + fileRecord({"", "Bob"}), u"[K1A|Ann][|Bob]"_s},
+        {a.chopped(3) + "\r\n" + a.chopped(3) + "\r\n" + b, u"[K1A|Ann][K1A|Ann][W1B|Bob]"_s},
+        {unquoted + "\r\nK1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted,
+         u"[%1][%1][%1]"_s.arg(QString::fromLatin1(unquoted).replace(u',', u'|'))},
+        // A quoted line break that closes cleanly is the value's, even in a short record.
+        {address + "\"K1A\",\"Ann\r\nLee\"\r\n" + b,
+         u"[N1C|Cy||Doe|1 Elm\r\nApt 3][K1A|Ann\r\nLee][W1B|Bob]"_s},
+    };
+    for (const auto &[bytes, expected] : cases)
+        EXPECT_EQ(parsed(bytes), expected) << bytes.toStdString();
+}
+
+// A record is irregular when its line does not hold exactly its nineteen values, when a
+// quote on it is left open, or when the file ends inside it.
 TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
 {
     const QByteArray full = fileRecord(QByteArray(kFull).split('|'));
@@ -71,15 +102,16 @@ TEST(ParseClubData, CountsIrregularRecordsFromTheLineOfTheFirst)
                unquoted = "K1A,John,Q,Doe" + QByteArray(",x", 2).repeated(15);
     for (int k = 19; k < 25; ++k)
         values25 += ",\"" + QByteArray::number(k) + '"';
+    const QByteArray values18 = full.left(full.lastIndexOf(",\"")) + "\r\n";
     struct Case {
         QByteArray bytes;
         int irregular, firstLine;
     } cases[] = {
         {full + twoLines + QByteArray(full).replace("\r\n", "\r") + "\n\r\n  \r\n" + full, 0, 0},
-        {full + values25 + "\r\n" + full + full, 4, 2},             // 82 values: the rest shifted
-        {full + twoLines + full.chopped(10) + "\r\n" + full, 2, 4}, // 18 values on line 4
-        {full + fileRecord({"K1A", "Jo", "Q"}).replace("\"Jo\"", "\"Jo") + full + full, 3,
-         2}, // "Jo
+        {full + values25 + "\r\n" + full + full, 1, 2},
+        {full + twoLines + values18 + full + values18, 2, 4},
+        {full + twoLines + full.chopped(10) + "\r\n" + full, 1, 4}, // "9 left open
+        {full + fileRecord({"K1A", "Jo", "Q"}).replace("\"Jo\"", "\"Jo") + full + full, 1, 2},
         {(unquoted + "\r\n").repeated(2) + "K1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted, 1,
          3},
         {full + full.left(full.size() / 2), 1, 2}, // cut in half

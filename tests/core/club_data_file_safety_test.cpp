@@ -48,10 +48,26 @@ TEST(ClubDataFileSafety, TheOriginalOfADamagedOrUtf8FileIsKeptBeforeTheFirstSave
         {"clean", kAdams + "\r\n" + kBaker, 2, 0, 0, false, {}},
         {"byte-order mark, ASCII", "\xef\xbb\xbf" + kAdams, 1, 0, 0, false, {}},
         {"Ctrl-Z", kAdams + kBaker + "\x1a", 2, 0, 0, false, {}},
-        {"18 values", kAdams + eighteen + kBaker, 3, 2, 2, false, {}},
+        {"18 values", kAdams + eighteen + kBaker, 3, 1, 2, false, {}},
         {"cut", kAdams + kBaker.left(20), 2, 1, 2, false, {}},
-        {"25 values", kAdams + twentyFive + kBaker, 4, 3, 2, false, {}},
-        {"a quote never closed", kAdams + R"("K1A","Jo,"Q")" + kBaker, 3, 2, 2, false, {}},
+        {"25 values", kAdams + twentyFive + kBaker, 3, 1, 2, false, {}},
+        {"a quote never closed",
+         kAdams +
+             R"("K1A","Jo,"Q")"
+             "\r\n" +
+             kBaker,
+         3,
+         1,
+         2,
+         false,
+         {}},
+        {"a quote left open at the line end",
+         kAdams + kAdams.chopped(3) + "\r\n" + kBaker,
+         3,
+         1,
+         2,
+         false,
+         {}},
         {"a stray opening quote", unquoted + "K1A,\"John" + unquoted.mid(8), 2, 1, 2, false, {}},
         {"UTF-8",
          fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81 \xf0\x9f\x93\xbb"}),
@@ -70,6 +86,12 @@ TEST(ClubDataFileSafety, TheOriginalOfADamagedOrUtf8FileIsKeptBeforeTheFirstSave
         const LoadResult r = file.load(store);
         EXPECT_EQ(std::tuple(r.loaded, r.damaged, r.firstDamagedLine, r.utf8, r.unencodable),
                   std::tuple(c.loaded, c.damaged, c.firstLine, c.utf8, c.unencodable));
+        // The damage stays on its line: the member after it is read whole.
+        if (c.bytes.endsWith(kBaker)) {
+            const MemberRecord &last = store.record(store.count());
+            EXPECT_EQ(QStringList(last.values.begin(), last.values.begin() + 6),
+                      (QStringList{{}, u"Mary"_s, {}, u"Baker"_s, u"5 Elm St\r\nApt 2"_s, {}}));
+        }
         const bool kept = c.damaged > 0 || c.utf8;
         EXPECT_FALSE(roll.exists(kBackup));
         for (int save = 1; save <= 2; ++save) {

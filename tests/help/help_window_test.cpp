@@ -2,6 +2,7 @@
 #include "help/help_window.h"
 
 #include "fake_platform.h"
+#include "special_files.h"
 #include "temp_roll.h"
 
 #include <QPlainTextEdit>
@@ -55,6 +56,33 @@ TEST_F(HelpWindowTest, AMissingFileGivesAnEmptyPageAndNoMessage)
     EXPECT_FALSE(window->findChild<QPushButton *>(u"Command2"_s)->isVisible());
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+}
+
+// readtess.txt is read only as a regular file of at most 16 MB. Anything else (a FIFO, which
+// would keep the window from opening, /dev/zero, a folder, a file too large) is, like a
+// missing file, an empty page without a message; the reader names the file and the reason.
+TEST_F(HelpWindowTest, ASpecialOrOversizedFileGivesAnEmptyPageAtOnce)
+{
+    for (const SpecialCase &c : specialCases()) {
+        SCOPED_TRACE(c.shape);
+        TempRoll folder;
+        const SpecialFile special(c.kind, folder.path(u"readtess.txt"_s), kLargestHelpTextBytes);
+        const HangGuard guard(60);
+        Outcome failure;
+        EXPECT_EQ(readHelpText(folder.dir(), &failure), QString());
+        EXPECT_EQ(failure.reason, u"readtess.txt "_s + special.reason(u"16 MB"_s));
+        window = std::make_unique<HelpWindow>(folder.dir(), desktop.platform());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_EQ(shown(), QString());
+        EXPECT_TRUE(desktop.messages.shown.empty());
+    }
+    Outcome failure;
+    EXPECT_EQ(readHelpText(files.dir(), &failure), QString());
+    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
+    files.write(u"readtess.txt"_s, QByteArray(kLargestHelpTextBytes - 2, 'x') + "\r\n");
+    EXPECT_EQ(readHelpText(files.dir(), &failure).size(), kLargestHelpTextBytes);
+    EXPECT_TRUE(failure.ok());
 }
 
 // ScaleToScreen on a 1280 x 960 screen doubles the 515 x 381 pixel design and centres it.

@@ -1,5 +1,6 @@
 #include "labels/label_settings.h"
 
+#include "special_files.h"
 #include "temp_roll.h"
 
 #include <QDir>
@@ -69,6 +70,47 @@ TEST(LabelSettings, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
     EXPECT_EQ(roll.read(u"labelrcp.dat"_s), QByteArray("12,2,.5,.25,1,4,11\r\n"));
     EXPECT_EQ(QDir(roll.dir()).entryList(QDir::Files | QDir::Hidden),
               QStringList{u"labelrcp.dat"_s});
+}
+
+// labelrcp.dat is read only as a regular file of at most 64 KB: a FIFO, a device or a
+// settings line followed by a mass of blanks fails, unread, with the file's name and why.
+TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
+{
+    const QString limit = u"64 KB"_s;
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        const testing::TempRoll roll;
+        const testing::SpecialFile special(c.kind, roll.path(u"labelrcp.dat"_s),
+                                           kLargestLabelSettingsBytes);
+        const testing::HangGuard guard(20);
+        Outcome failure;
+        EXPECT_EQ(readLabelSettings(roll.dir(), &failure), std::nullopt);
+        EXPECT_EQ(
+            std::pair(failure.file, failure.reason),
+            std::pair(roll.path(u"labelrcp.dat"_s), u"labelrcp.dat "_s + special.reason(limit)));
+    }
+    const QByteArray line = "12,2,.5,.25,1,4,11\r\n";
+    const struct {
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {line.leftJustified(kLargestLabelSettingsBytes, ' '), {}},
+        {line.leftJustified(kLargestLabelSettingsBytes + 1, ' '),
+         u"labelrcp.dat is larger than 64 KB"_s},
+        {"12,2,.5\r\n", u"labelrcp.dat does not hold seven numbers"_s},
+    };
+    for (const auto &c : cases) {
+        const testing::TempRoll roll;
+        roll.write(u"labelrcp.dat"_s, c.bytes);
+        Outcome failure;
+        const std::optional<LabelLayout> layout = readLabelSettings(roll.dir(), &failure);
+        EXPECT_EQ(layout.has_value(), c.reason.isEmpty()) << c.bytes.size();
+        EXPECT_EQ(failure.reason, c.reason);
+    }
+    const testing::TempRoll empty;
+    Outcome failure;
+    EXPECT_EQ(readLabelSettings(empty.dir(), &failure), std::nullopt);
+    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
 }
 
 } // namespace

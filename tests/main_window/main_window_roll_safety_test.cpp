@@ -9,15 +9,15 @@ using RollSafetyTest = MainWindowTest;
 
 TEST_F(RollSafetyTest, ADamagedRollIsToldOnceListedAndKeptBeforeTheFirstSave)
 {
-    // Carter's line lost its last value: Dunn's call sign becomes Carter's, and Dunn is cut short.
+    // Carter's line lost its last value: Carter is read without it, and Dunn whole.
     const QByteArray damaged = adamsRecord + carterRecord.left(carterRecord.lastIndexOf(",\"")) +
                                "\r\n" + fileRecord({"W3NEW", "Dora", "", "Dunn"});
     open(damaged);
     EXPECT_EQ(listLines().size(), 3);
     expectMessage(
         1, u"Damaged Records Found"_s,
-        u"%1 holds 2 records that do not look like the records Tessaly writes, the first on line "
-        "2: a value too many or too few, or a quotation mark missing or out of place. The roll "
+        u"%1 holds 1 record that does not look like the records Tessaly writes, on line 2: a "
+        "value too many or too few, or a quotation mark missing or out of place. The roll "
         "was loaded as well as it could be; check the members read from there on.\n\nThe "
         "original file will be kept as AddrClub.dat.bak beside it before the roll is first "
         "saved."_s.arg(files.path(u"AddrClub.dat"_s)));

@@ -1,0 +1,143 @@
+#include "core/whole_file.h"
+
+#include "core/club_data_file.h"
+
+#include "file_records.h"
+#include "special_files.h"
+#include "temp_roll.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace tessaly {
+namespace {
+
+using namespace Qt::StringLiterals;
+using testing::SpecialFile;
+static const QString &kRoll = ClubDataFile::kFileName;
+
+// Only a regular file is read, and only up to the limit; everything else is turned down
+// at once, unread, with the file's name and the reason, and costs no memory to speak of.
+TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimit)
+{
+    constexpr qint64 limit = 64 * 1024 * 1024;
+    const long peakBefore = testing::peakMemoryKb();
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        testing::TempRoll roll;
+        const SpecialFile special(c.kind, roll.path(kRoll), limit);
+        const testing::HangGuard guard(20);
+        QByteArray bytes = "left from before";
+        ReadRefusal refusal = ReadRefusal::None;
+        const Outcome read = readWholeFile(roll.path(kRoll), bytes, limit, &refusal);
+        EXPECT_EQ(
+            std::tuple(read.failed(), read.file, read.reason),
+            std::tuple(true, roll.path(kRoll), u"AddrClub.dat "_s + special.reason(u"64 MB"_s)));
+        EXPECT_EQ(refusal, c.kind == testing::SpecialKind::OneByteTooLarge ||
+                                   c.kind == testing::SpecialKind::SparseGigabyte
+                               ? ReadRefusal::TooLarge
+                               : ReadRefusal::NotRegularFile);
+        EXPECT_TRUE(bytes.isEmpty());
+    }
+    // Not a byte of the gigabyte or of /dev/zero was held.
+    EXPECT_LT(testing::peakMemoryKb() - peakBefore, 32 * 1024);
+}
+
+TEST(ReadWholeFile, ReadsARegularFileOrALinkToOneWhole)
+{
+    testing::TempRoll roll;
+    const QByteArray roll100 = testing::fileRecord({"K1A"}).leftJustified(100, 'x');
+    roll.write(kRoll, roll100);
+    ASSERT_EQ(::symlink(QFile::encodeName(roll.path(kRoll)).constData(),
+                        QFile::encodeName(roll.path(u"link.dat"_s)).constData()),
+              0);
+    roll.write(u"empty.dat"_s, {});
+    const struct {
+        QString name;
+        qint64 limit;
+        QByteArray bytes;
+    } cases[] = {{kRoll, 100, roll100}, {u"link.dat"_s, 100, roll100}, {u"empty.dat"_s, 0, {}}};
+    for (const auto &c : cases) {
+        QByteArray bytes;
+        ReadRefusal refusal = ReadRefusal::TooLarge;
+        EXPECT_TRUE(readWholeFile(roll.path(c.name), bytes, c.limit, &refusal).ok()) << c.name.toStdString();
+        EXPECT_EQ(bytes, c.bytes) << c.name.toStdString();
+        EXPECT_EQ(refusal, ReadRefusal::None);
+    }
+    QByteArray bytes;
+    const Outcome over = readWholeFile(roll.path(kRoll), bytes, 99);
+    EXPECT_EQ(over.reason, u"AddrClub.dat is larger than 99 bytes"_s);
+    const Outcome missing = readWholeFile(roll.path(u"none.dat"_s), bytes, 100);
+    EXPECT_EQ(std::pair(missing.failed(), missing.reason),
+              std::pair(true, u"No such file or directory"_s));
+}
+
+// A file that says it is empty yet holds more, as those under /proc do, is only read up to
+// the limit: the same stop that catches a file growing while it is read.
+TEST(ReadWholeFile, StopsAFileThatHoldsMoreThanItsSizeSaidAtTheLimit)
+{
+    const QString status = u"/proc/self/status"_s;
+    if (QFileInfo(status).size() != 0)
+        GTEST_SKIP() << "no /proc file that gives its size as 0";
+    QByteArray bytes;
+    ReadRefusal refusal = ReadRefusal::None;
+    const Outcome read = readWholeFile(status, bytes, 64, &refusal);
+    EXPECT_EQ(std::pair(read.reason, refusal),
+              std::pair(u"status is larger than 64 bytes"_s, ReadRefusal::TooLarge));
+    EXPECT_TRUE(bytes.isEmpty());
+    ASSERT_TRUE(readWholeFile(status, bytes, 64 * 1024).ok());
+    EXPECT_TRUE(bytes.startsWith("Name:"));
+}
+
+TEST(ReadWholeFile, LimitsAreToldInTheUnitTheyAreRoundIn)
+{
+    const std::pair<qint64, QString> cases[] = {{64ll << 20, u"64 MB"_s}, {16ll << 20, u"16 MB"_s},
+                                                {64 << 10, u"64 KB"_s},   {1536, u"1536 bytes"_s},
+                                                {1, u"1 byte"_s},         {0, u"0 bytes"_s}};
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(sizeLimitText(bytes), text);
+}
+
+// A roll that could not be read is never replaced: the next save fails and leaves the
+// FIFO, the link or the too large file where it was, with no backup or temporary beside it.
+TEST(ReadWholeFile, ASaveAfterARefusedRollLeavesTheFileAlone)
+{
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        testing::TempRoll roll;
+        const SpecialFile special(c.kind, roll.path(kRoll), ClubDataFile::kLargestFileBytes);
+        const testing::HangGuard guard(20);
+        struct stat before {};
+        ASSERT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &before), 0);
+        const QStringList files =
+            QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        ClubDataFile file(roll.dir());
+        MemberStore store;
+        const LoadResult loaded = file.load(store);
+        EXPECT_EQ(loaded.outcome.reason, u"AddrClub.dat "_s + special.reason(u"64 MB"_s));
+        EXPECT_EQ(store.count(), 0);
+
+        MemberRecord member;
+        member[Field::LastName] = u"Adams"_s;
+        store.append(member);
+        const Outcome saved = file.save(store, QDate(2026, 12, 6));
+        EXPECT_TRUE(saved.failed());
+        EXPECT_TRUE(saved.reason.endsWith(u"(AddrClub.dat "_s + special.reason(u"64 MB"_s) + u')'))
+            << saved.reason.toStdString();
+        struct stat after {};
+        ASSERT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &after), 0);
+        EXPECT_EQ(
+            std::tuple(after.st_ino, after.st_mode, after.st_size, after.st_mtim.tv_nsec),
+            std::tuple(before.st_ino, before.st_mode, before.st_size, before.st_mtim.tv_nsec));
+        EXPECT_EQ(
+            QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            files);
+    }
+}
+
+} // namespace
+} // namespace tessaly

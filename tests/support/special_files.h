@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaly::testing {
+
+// What a hostile or careless folder may hold where a text file is expected: each is made
+// at a path, and the reason a reader gives for it follows the file's name.
+enum class SpecialKind { Fifo, LinkToFifo, LinkToDevZero, Folder, OneByteTooLarge, SparseGigabyte };
+
+struct SpecialCase {
+    SpecialKind kind;
+    const char *shape;
+};
+
+inline std::vector<SpecialCase> specialCases()
+{
+    return {{SpecialKind::Fifo, "a FIFO a writer holds open, bytes waiting"},
+            {SpecialKind::LinkToFifo, "a link to a FIFO"},
+            {SpecialKind::LinkToDevZero, "a link to /dev/zero"},
+            {SpecialKind::Folder, "a folder"},
+            {SpecialKind::OneByteTooLarge, "one byte over the limit"},
+            {SpecialKind::SparseGigabyte, "a sparse file of 1 GB"}};
+}
+
+// Made for the life of the object. A FIFO gets a writer that keeps it open with bytes
+// waiting, so that a reader that opens and reads it would wait for the end forever.
+class SpecialFile {
+  public:
+    SpecialFile(SpecialKind kind, const QString &path, qint64 limit) : kind_(kind)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        bool made = true;
+        switch (kind) {
+        case SpecialKind::Fifo:
+        case SpecialKind::LinkToFifo: {
+            const QByteArray fifo = kind == SpecialKind::Fifo ? name : name + ".fifo";
+            made =
+                ::mkfifo(fifo.constData(), 0600) == 0 &&
+                (writer_ = ::open(fifo.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC)) >= 0 &&
+                ::write(writer_, "10,3,.52,.1,1,2.75,10\r\n", 23) == 23 &&
+                (kind == SpecialKind::Fifo || ::symlink(fifo.constData(), name.constData()) == 0);
+            break;
+        }
+        case SpecialKind::LinkToDevZero:
+            made = ::symlink("/dev/zero", name.constData()) == 0;
+            break;
+        case SpecialKind::Folder:
+            made = ::mkdir(name.constData(), 0700) == 0;
+            break;
+        case SpecialKind::OneByteTooLarge:
+        case SpecialKind::SparseGigabyte: {
+            const off_t size = kind == SpecialKind::SparseGigabyte ? off_t(1) << 30 : limit + 1;
+            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            made = fd >= 0 && ::ftruncate(fd, size) == 0;
+            if (fd >= 0)
+                ::close(fd);
+            break;
+        }
+        }
+        if (!made)
+            throw std::runtime_error("cannot make the special file");
+    }
+    ~SpecialFile()
+    {
+        if (writer_ >= 0)
+            ::close(writer_);
+    }
+    SpecialFile(const SpecialFile &) = delete;
+    SpecialFile &operator=(const SpecialFile &) = delete;
+
+    // The reason a reader with the given limit ("64 MB") gives, after the file's name.
+    QString reason(const QString &limit) const
+    {
+        switch (kind_) {
+        case SpecialKind::Fifo:
+        case SpecialKind::LinkToFifo:
+            return QStringLiteral("is not a regular file (a FIFO)");
+        case SpecialKind::LinkToDevZero:
+            return QStringLiteral("is not a regular file (a device)");
+        case SpecialKind::Folder:
+            return QStringLiteral("is not a regular file (a folder)");
+        case SpecialKind::OneByteTooLarge:
+        case SpecialKind::SparseGigabyte:
+            break;
+        }
+        return QStringLiteral("is larger than ") + limit;
+    }
+
+  private:
+    SpecialKind kind_;
+    int writer_ = -1;
+};
+
+// A reader that waits on a FIFO or reads /dev/zero for ever ends the test process with
+// SIGALRM instead of hanging the run.
+class HangGuard {
+  public:
+    explicit HangGuard(unsigned seconds) { ::alarm(seconds); }
+    ~HangGuard() { ::alarm(0); }
+};
+
+// The most memory this process has held so far, in kilobytes.
+inline long peakMemoryKb()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace tessaly::testing
