@@ -111,14 +111,19 @@ void BM_WriteAddressFile(benchmark::State &state)
 }
 BENCHMARK(BM_WriteAddressFile)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 
+// How the megabyte is made: one line of words, many short lines, or one unbroken word.
+enum class Shape { Words, Lines, Solid };
+
 // A roll of 10,000 where one member's value in `field` holds a megabyte (another
-// program wrote it, or a sheet was imported): one line of words, or many short lines.
+// program wrote it, or a sheet was imported).
 struct HugeValueWindow : UnderLoad<MainWindow> {
-    HugeValueWindow(Field field, bool manyLines) : UnderLoad(10000, false)
+    HugeValueWindow(Field field, Shape shape) : UnderLoad(10000, false)
     {
         MemberRecord member = roll->member(kHuge);
         QString value;
-        const QString word = manyLines ? u"note text\r\n"_s : u"note text "_s;
+        const QString word = shape == Shape::Lines   ? u"note text\r\n"_s
+                             : shape == Shape::Words ? u"note text "_s
+                                                     : u"notetext"_s;
         while (value.size() < 1024 * 1024)
             value += word;
         member[field] = value;
@@ -153,14 +158,13 @@ struct HugeValueWindow : UnderLoad<MainWindow> {
 
 struct HugeValueCase {
     Field field;
-    bool manyLines;
+    Shape shape;
     const char *box;
 };
 constexpr HugeValueCase kHugeValueCases[] = {
-    {Field::Other, false, "Text8"},
-    {Field::Other, true, "Text8"},
-    {Field::City, false, "Text5"},
-    {Field::LastName, false, "Text3"},
+    {Field::Other, Shape::Words, "Text8"}, {Field::Other, Shape::Lines, "Text8"},
+    {Field::Other, Shape::Solid, "Text8"}, {Field::City, Shape::Words, "Text5"},
+    {Field::City, Shape::Solid, "Text5"},  {Field::LastName, Shape::Words, "Text3"},
 };
 
 void hugeValueArguments(benchmark::internal::Benchmark *bench)
@@ -179,7 +183,7 @@ const HugeValueCase &hugeValueCase(const benchmark::State &state)
 void BM_WindowSelectHugeValue(benchmark::State &state)
 {
     const HugeValueCase &which = hugeValueCase(state);
-    HugeValueWindow w(which.field, which.manyLines);
+    HugeValueWindow w(which.field, which.shape);
     if (w.huge < 0) {
         state.SkipWithError("the member with the huge value was not stored");
         return;
@@ -196,7 +200,7 @@ BENCHMARK(BM_WindowSelectHugeValue)->Apply(hugeValueArguments)->Unit(benchmark::
 void BM_WindowTypeIntoHugeValue(benchmark::State &state)
 {
     const HugeValueCase &which = hugeValueCase(state);
-    HugeValueWindow w(which.field, which.manyLines);
+    HugeValueWindow w(which.field, which.shape);
     w.pick(w.huge);
     QWidget *box = w.control<QWidget>(which.box);
     box->setFocus();
@@ -216,7 +220,7 @@ BENCHMARK(BM_WindowTypeIntoHugeValue)->Apply(hugeValueArguments)->Unit(benchmark
 void BM_WindowRecordHugeValue(benchmark::State &state)
 {
     const HugeValueCase &which = hugeValueCase(state);
-    HugeValueWindow w(which.field, which.manyLines);
+    HugeValueWindow w(which.field, which.shape);
     for (auto _ : state) {
         state.PauseTiming();
         w.pick(w.huge); // stored unchanged, the member keeps its place

@@ -11,6 +11,27 @@
 
 namespace tessaly {
 
+namespace {
+
+// Far more than any box shows on one line, far less than what takes a noticeable time.
+constexpr qsizetype kLongestWordWrapped = 1000;
+
+QTextOption::WrapMode wrappingFor(const QString &text)
+{
+    return longestUnbrokenRun(text) > kLongestWordWrapped
+               ? QTextOption::WrapAnywhere
+               : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+} // namespace
+
+void setWrappedText(QPlainTextEdit *box, const QString &text)
+{
+    // Before the text goes in, or it is laid out the slow way once.
+    box->setWordWrapMode(wrappingFor(text));
+    box->setPlainText(text);
+}
+
 EntryTextEdit::EntryTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
@@ -25,7 +46,7 @@ QString EntryTextEdit::storedText() const
 
 void EntryTextEdit::setStoredText(const QString &stored)
 {
-    setPlainText(filterMultiLineText(boxTextFromStored(stored)));
+    setWrappedText(this, filterMultiLineText(boxTextFromStored(stored)));
 }
 
 void EntryTextEdit::keyPressEvent(QKeyEvent *event)
@@ -70,7 +91,10 @@ void EntryTextEdit::insertFromMimeData(const QMimeData *source)
 {
     if (source == nullptr || !source->hasText())
         return;
-    insertPlainText(filterMultiLineText(source->text()));
+    const QString text = filterMultiLineText(source->text());
+    if (wrappingFor(text) == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    insertPlainText(text);
     ensureCursorVisible();
 }
 

@@ -10,6 +10,7 @@
 #include "import_window/import_dialog.h"
 #include "labels/label_window.h"
 #include "main_window/entry_line_edit.h"
+#include "main_window/entry_text_edit.h"
 #include "main_window/main_window_texts.h"
 #include "report/report_window.h"
 #include "roll/address_texts.h"
@@ -265,8 +266,8 @@ void MainWindow::reportFailure(const Outcome &outcome)
 
 void MainWindow::quickcopy()
 {
-    controls_.quickCopy->setPlainText(
-        boxTextFromStored(quickCopyText(controls_.form.addressBoxes())));
+    setWrappedText(controls_.quickCopy,
+                   boxTextFromStored(quickCopyText(controls_.form.addressBoxes())));
 }
 
 void MainWindow::listAll()
