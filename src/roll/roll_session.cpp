@@ -53,8 +53,8 @@ RollSession::FolderClaim RollSession::claimFolder()
     if (!problem.isEmpty())
         readOnlyReason_ = problem;
     else if (lock->error() == QLockFile::PermissionError)
-        readOnlyReason_ = QStringLiteral("Tessaly may not make its lock file %1 there")
-                              .arg(kLockFileName);
+        readOnlyReason_ =
+            QStringLiteral("Tessaly may not make its lock file %1 there").arg(kLockFileName);
     else
         readOnlyReason_ =
             QStringLiteral("Tessaly could not make its lock file %1 there").arg(kLockFileName);

@@ -161,8 +161,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     const QString refusal =
         u"Tessaly cannot write in the folder %1 (%2), so the member roll there was opened only "
         "to be read: members can be looked at, searched, listed and copied, but not added, "
-        "changed or deleted.\n\nNothing was changed."_s.arg(files.dir(),
-                                                            session->readOnlyReason());
+        "changed or deleted.\n\nNothing was changed."_s.arg(files.dir(), session->readOnlyReason());
     typeInto("Text3", u"Dunn"_s);
     QTest::keyClick(line("Text3"), Qt::Key_Return);
     settle();

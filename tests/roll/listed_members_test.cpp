@@ -55,8 +55,8 @@ TEST(ListedMembers, AHugeLineIsCutWhereNoListCouldShowIt)
     const QString huge(1024 * 1024, u'x');
     // A last name that puts an emoji (a surrogate pair) across the cut.
     const QString straddling = QString(cut - 1, u'y') + u"\U0001F4FB"_s + u"zz"_s;
-    MemberStore store = testing::storeOf({u"K3AA|Ann||"_s + huge, u"|Bob||"_s + straddling,
-                                          u"|Cy||"_s + QString(cut - 5, u'w')});
+    MemberStore store = testing::storeOf(
+        {u"K3AA|Ann||"_s + huge, u"|Bob||"_s + straddling, u"|Cy||"_s + QString(cut - 5, u'w')});
     ListedMembers model(store);
     model.listAllMembers();
     const auto line = [&](int row) { return model.data(model.index(row - 1)).toString(); };

@@ -77,8 +77,12 @@ QString startedIn(const QByteArray &folder)
 TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
 {
     const testing::TempRoll parent;
-    for (const QByteArray &name : {QByteArray("club \xff roll"), QByteArray("Vereinsb\xfc" "cher"),
-                                  QByteArray("club roll"), QByteArray("Vereinsb\xc3\xbc" "cher")}) {
+    for (const QByteArray &name : {QByteArray("club \xff roll"),
+                                   QByteArray("Vereinsb\xfc"
+                                              "cher"),
+                                   QByteArray("club roll"),
+                                   QByteArray("Vereinsb\xc3\xbc"
+                                              "cher")}) {
         SCOPED_TRACE(name.toHex().toStdString());
         const QByteArray folder = QFile::encodeName(parent.dir()) + '/' + name;
         ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
