@@ -27,8 +27,13 @@ QTextOption::WrapMode wrappingFor(const QString &text)
 
 void setWrappedText(QPlainTextEdit *box, const QString &text)
 {
-    // Before the text goes in, or it is laid out the slow way once.
-    box->setWordWrapMode(wrappingFor(text));
+    // A new way of wrapping lays out again the text the box holds, and the new
+    // text must go in already under its own: the old text leaves first.
+    const QTextOption::WrapMode wrapping = wrappingFor(text);
+    if (box->wordWrapMode() != wrapping) {
+        box->clear();
+        box->setWordWrapMode(wrapping);
+    }
     box->setPlainText(text);
 }
 
