@@ -36,6 +36,10 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
   public:
     void inform(const QString &, const QString &) override { ++messages; }
     Answer ask(const QString &, const QString &) override { return answer; }
+    int choose(const QString &, const QString &, const QStringList &, int defaultButton) override
+    {
+        return defaultButton;
+    }
     void beep() override {}
     bool clear() override { return true; }
     bool setText(const QString &text) override

@@ -4,9 +4,9 @@
 #include "platform/qt_platform.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
+#include "roll/start_directory.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 
 #include <csignal>
@@ -26,9 +26,11 @@ int main(int argc, char **argv)
 
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.
-    tessaly::RollSession roll(QDir::current().absolutePath());
+    tessaly::RollSession roll(tessaly::startDirectoryPath());
     tessaly::QtPlatform platform(roll.startDirectory());
-    if (!roll.claimFolder()) {
+    // A folder Tessaly cannot write in opens its roll to be read; the session
+    // refuses every change there and says why.
+    if (roll.claimFolder() == tessaly::RollSession::FolderClaim::InUse) {
         platform.platform().messages.inform(tessaly::rollInUseMessage(roll.startDirectory()),
                                             tessaly::rollInUseTitle());
         return 1;

@@ -2,6 +2,8 @@
 
 #include "core/text_codec.h"
 
+#include <algorithm>
+
 namespace tessaly {
 
 namespace {
@@ -45,6 +47,17 @@ QString filterMultiLineText(const QString &text)
         }
     }
     return out;
+}
+
+qsizetype longestUnbrokenRun(const QString &text)
+{
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
 }
 
 QString boxTextFromStored(const QString &stored)

@@ -16,4 +16,8 @@ QString filterMultiLineText(const QString &text);
 QString boxTextFromStored(const QString &stored);
 QString storedTextFromBox(const QString &boxText);
 
+// The length of the longest stretch of text holding no blank and no line break:
+// the longest word a box that wraps at word boundaries would have to place.
+qsizetype longestUnbrokenRun(const QString &text);
+
 } // namespace tessaly

@@ -11,6 +11,32 @@
 
 namespace tessaly {
 
+namespace {
+
+// Far more than any box shows on one line, far less than what takes a noticeable time.
+constexpr qsizetype kLongestWordWrapped = 1000;
+
+QTextOption::WrapMode wrappingFor(const QString &text)
+{
+    return longestUnbrokenRun(text) > kLongestWordWrapped
+               ? QTextOption::WrapAnywhere
+               : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+} // namespace
+
+void setWrappedText(QPlainTextEdit *box, const QString &text)
+{
+    // A new way of wrapping lays out again the text the box holds, and the new
+    // text must go in already under its own: the old text leaves first.
+    const QTextOption::WrapMode wrapping = wrappingFor(text);
+    if (box->wordWrapMode() != wrapping) {
+        box->clear();
+        box->setWordWrapMode(wrapping);
+    }
+    box->setPlainText(text);
+}
+
 EntryTextEdit::EntryTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
@@ -25,7 +51,7 @@ QString EntryTextEdit::storedText() const
 
 void EntryTextEdit::setStoredText(const QString &stored)
 {
-    setPlainText(filterMultiLineText(boxTextFromStored(stored)));
+    setWrappedText(this, filterMultiLineText(boxTextFromStored(stored)));
 }
 
 void EntryTextEdit::keyPressEvent(QKeyEvent *event)
@@ -70,7 +96,10 @@ void EntryTextEdit::insertFromMimeData(const QMimeData *source)
 {
     if (source == nullptr || !source->hasText())
         return;
-    insertPlainText(filterMultiLineText(source->text()));
+    const QString text = filterMultiLineText(source->text());
+    if (wrappingFor(text) == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    insertPlainText(text);
     ensureCursorVisible();
 }
 

@@ -10,6 +10,7 @@
 #include "import_window/import_dialog.h"
 #include "labels/label_window.h"
 #include "main_window/entry_line_edit.h"
+#include "main_window/entry_text_edit.h"
 #include "main_window/main_window_texts.h"
 #include "report/report_window.h"
 #include "roll/address_texts.h"
@@ -19,6 +20,7 @@
 #include "roll/roll_session.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -107,9 +109,42 @@ void MainWindow::watchSaves()
                Answer::Yes;
     });
     connect(&roll_, &RollSession::backupFailed, this,
-            [this](const QString &file, const QString &reason) {
-                platform_.messages.inform(backupFailureMessage(file, reason), backupFailureTitle());
+            [this](const QString &file, const QString &reason, bool rollSaved) {
+                platform_.messages.inform(backupFailureMessage(file, reason, rollSaved),
+                                          backupFailureTitle());
             });
+    connect(&roll_, &RollSession::changeRefused, this,
+            [this](const QString &directory, const QString &reason) {
+                platform_.messages.inform(readOnlyRollMessage(directory, reason),
+                                          readOnlyRollTitle());
+            });
+}
+
+bool MainWindow::mayQuit()
+{
+    // Every change is on disk unless a save failed; only then is there anything
+    // to lose by quitting.
+    if (!roll_.hasUnsavedChanges())
+        return true;
+    const Outcome failure = roll_.lastSaveFailure();
+    const int choice = platform_.messages.choose(
+        unsavedChangesMessage(failure.file, failure.reason), unsavedChangesTitle(),
+        unsavedChangesButtons(), static_cast<int>(UnsavedChoice::Cancel));
+    if (choice == static_cast<int>(UnsavedChoice::QuitWithoutSaving))
+        return true;
+    if (choice != static_cast<int>(UnsavedChoice::SaveAgain))
+        return false;
+    const Outcome saved = roll_.saveAgain();
+    reportFailure(saved);
+    return saved.ok();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (mayQuit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::loadRoll()
@@ -145,7 +180,9 @@ void MainWindow::addOrRecord()
     if (mode_ == EntryMode::Add) {
         outcome = roll_.add(values);
         if (outcome.status == Outcome::Status::Refused) {
-            platform_.messages.inform(maximumRecordMessage(), maximumRecordTitle());
+            // A roll only to be read has told why itself; the boxes keep what was typed.
+            if (roll_.writable())
+                platform_.messages.inform(maximumRecordMessage(), maximumRecordTitle());
             return;
         }
     } else {
@@ -176,6 +213,8 @@ void MainWindow::deleteMember()
     Outcome outcome;
     const int record = roll_.selectedRecord();
     if (roll_.holds(record)) {
+        if (!roll_.mayChange())
+            return;
         const MemberRecord &member = roll_.member(record);
         const Answer answer = platform_.messages.ask(
             confirmDeleteMessage(member[Field::FirstName], member[Field::LastName]),
@@ -227,8 +266,8 @@ void MainWindow::reportFailure(const Outcome &outcome)
 
 void MainWindow::quickcopy()
 {
-    controls_.quickCopy->setPlainText(
-        boxTextFromStored(quickCopyText(controls_.form.addressBoxes())));
+    setWrappedText(controls_.quickCopy,
+                   boxTextFromStored(quickCopyText(controls_.form.addressBoxes())));
 }
 
 void MainWindow::listAll()
@@ -343,7 +382,8 @@ void MainWindow::importMembers()
 {
     // The roll announces the members it takes in, and the list then shows them all in
     // their places; the entry area keeps whatever the operator has in it.
-    importMembersFromSheet(roll_, platform_, this);
+    if (roll_.mayChange())
+        importMembersFromSheet(roll_, platform_, this);
     focusWatcher_->giveFocus(controls_.callBox);
 }
 

@@ -44,6 +44,10 @@ class MainWindow : public QMainWindow {
     int selectedRecord() const;
     const ListedMembers &listedMembers() const { return *listed_; }
 
+  protected:
+    // While a change is only in memory, closing asks first.
+    void closeEvent(QCloseEvent *event) override;
+
   private:
     // The controls, built from the design tables (main_window_build.cpp).
     struct Controls {
@@ -64,6 +68,9 @@ class MainWindow : public QMainWindow {
 
     void connectControls();
     void watchSaves();
+    // True when the program may end now: every change is saved, or the operator chose
+    // to quit without it, or saved it again.
+    bool mayQuit();
     void loadRoll();
 
     // The commands of the buttons.

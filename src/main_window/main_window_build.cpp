@@ -153,8 +153,9 @@ void MainWindow::buildMenus()
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    // Every change is already on disk: there is nothing to ask or save.
-    connect(exit, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+    // Closing the window asks first only when a change could not be saved, and
+    // closing the last window ends the program.
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QAction *queries = menuBar()->addAction(QStringLiteral("&Queries"));
     queries->setObjectName(QStringLiteral("mnuFunctions"));

@@ -29,6 +29,11 @@ class MessageBoxes {
     virtual void inform(const QString &text, const QString &title) = 0;
     // A modal box with Yes and No buttons and no icon.
     virtual Answer ask(const QString &text, const QString &title) = 0;
+    // A modal box with one button for each caption, in that order, and no icon; returns
+    // the index of the button pressed. The default button is also the answer of Escape
+    // and of closing the box, so give that place to the choice that changes nothing.
+    virtual int choose(const QString &text, const QString &title, const QStringList &buttons,
+                       int defaultButton) = 0;
     virtual void beep() = 0;
 };
 

@@ -6,7 +6,11 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
+#include <vector>
 
 namespace tessaly {
 
@@ -34,6 +38,27 @@ Answer QtMessageBoxes::ask(const QString &text, const QString &title)
                    QMessageBox::Yes
                ? Answer::Yes
                : Answer::No;
+}
+
+int QtMessageBoxes::choose(const QString &text, const QString &title, const QStringList &buttons,
+                           int defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    std::vector<QAbstractButton *> pushed;
+    for (const QString &caption : buttons)
+        pushed.push_back(box.addButton(caption, QMessageBox::ActionRole));
+    const bool hasDefault = defaultButton >= 0 && defaultButton < int(pushed.size());
+    if (hasDefault) {
+        auto *chosen = pushed[static_cast<std::size_t>(defaultButton)];
+        box.setDefaultButton(qobject_cast<QPushButton *>(chosen));
+        box.setEscapeButton(chosen);
+    }
+    box.exec();
+    const auto clicked = std::find(pushed.begin(), pushed.end(), box.clickedButton());
+    if (clicked == pushed.end())
+        return hasDefault ? defaultButton : -1;
+    return static_cast<int>(clicked - pushed.begin());
 }
 
 void QtMessageBoxes::beep()

@@ -11,6 +11,8 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     void inform(const QString &text, const QString &title) override;
     Answer ask(const QString &text, const QString &title) override;
+    int choose(const QString &text, const QString &title, const QStringList &buttons,
+               int defaultButton) override;
     void beep() override;
 };
 

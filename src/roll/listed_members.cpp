@@ -25,7 +25,14 @@ QVariant ListedMembers::data(const QModelIndex &index, int role) const
     // repaints (behind a message box); a row whose record is gone shows nothing.
     if (record < 1 || record > store_.count())
         return QString();
-    return memberListLine(store_.record(record));
+    // The view measures every character of a line to elide it, at each paint; a
+    // value of a megabyte would stall the window. No list is wide enough to show
+    // more than the first few hundred characters, and the rest is elided anyway.
+    QString line = memberListLine(store_.record(record));
+    if (line.size() > kLongestLineShown)
+        line.truncate(line.at(kLongestLineShown - 1).isHighSurrogate() ? kLongestLineShown - 1
+                                                                       : kLongestLineShown);
+    return line;
 }
 
 int ListedMembers::recordAtRow(int row) const

@@ -14,6 +14,9 @@ class ListedMembers : public QAbstractListModel {
     Q_OBJECT
 
   public:
+    // A list line longer than this is shown cut there; the list elides it long before.
+    static constexpr qsizetype kLongestLineShown = 1000;
+
     explicit ListedMembers(const MemberStore &store, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

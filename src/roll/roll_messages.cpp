@@ -109,12 +109,50 @@ QString backupFailureTitle()
     return QStringLiteral("Backup Not Made");
 }
 
-QString backupFailureMessage(const QString &file, const QString &reason)
+QString backupFailureMessage(const QString &file, const QString &reason, bool rollSaved)
 {
+    const QString roll = rollSaved ? QStringLiteral("The roll itself was saved.")
+                                   : QStringLiteral("The roll itself could not be saved either; "
+                                                    "the next message says why.");
     return QStringLiteral("The day's backup of the member roll could not be written to %1 "
-                          "because of this problem: %2.\n\nThe roll itself was saved. Tessaly "
-                          "tries again at each save and will not tell you again while it runs.")
-        .arg(QDir::toNativeSeparators(file), reason);
+                          "because of this problem: %2.\n\n%3 Tessaly tries again at each save "
+                          "and will not tell you again while it runs.")
+        .arg(QDir::toNativeSeparators(file), reason, roll);
+}
+
+QString unsavedChangesTitle()
+{
+    return QStringLiteral("Unsaved Changes");
+}
+
+QString unsavedChangesMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The member roll could not be saved to %1 because of this problem: "
+                          "%2.\n\nYour latest changes are only in memory, and quitting now "
+                          "loses them. Save Again tries to save the roll once more; Quit Without "
+                          "Saving ends Tessaly and leaves the file on disk as it is; Cancel keeps "
+                          "Tessaly open.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QStringList unsavedChangesButtons()
+{
+    return {QStringLiteral("Save Again"), QStringLiteral("Quit Without Saving"),
+            QStringLiteral("Cancel")};
+}
+
+QString readOnlyRollTitle()
+{
+    return QStringLiteral("Roll Is Read-Only");
+}
+
+QString readOnlyRollMessage(const QString &directory, const QString &reason)
+{
+    return QStringLiteral("Tessaly cannot write in the folder %1 (%2), so the member roll there "
+                          "was opened only to be read: members can be looked at, searched, "
+                          "listed and copied, but not added, changed or deleted.\n\nNothing "
+                          "was changed.")
+        .arg(QDir::toNativeSeparators(directory), reason);
 }
 
 QString addressFileFailureTitle()

@@ -28,7 +28,19 @@ QString rollInUseMessage(const QString &directory);
 QString changedOnDiskTitle();
 QString changedOnDiskMessage(const QString &path);
 QString backupFailureTitle();
-QString backupFailureMessage(const QString &file, const QString &reason);
+// rollSaved: whether the save that the backup came before succeeded.
+QString backupFailureMessage(const QString &file, const QString &reason, bool rollSaved);
+
+// Before quitting while the last save failed: path and reason as the failed save gave
+// them. The buttons in their order; the last, Cancel, keeps Tessaly open.
+QString unsavedChangesTitle();
+QString unsavedChangesMessage(const QString &path, const QString &reason);
+QStringList unsavedChangesButtons();
+enum class UnsavedChoice { SaveAgain, QuitWithoutSaving, Cancel };
+
+// A change refused because Tessaly cannot write in the roll's folder.
+QString readOnlyRollTitle();
+QString readOnlyRollMessage(const QString &directory, const QString &reason);
 
 QString addressFileFailureTitle();
 QString addressFileFailureMessage(const QString &path, const QString &reason);

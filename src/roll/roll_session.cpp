@@ -5,7 +5,12 @@
 #include "roll/address_texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace tessaly {
 
@@ -16,16 +21,52 @@ RollSession::RollSession(const QString &startDirectory, QObject *parent)
 
 RollSession::~RollSession() = default;
 
-bool RollSession::claimFolder()
+namespace {
+
+// Why Tessaly cannot make files in directory, or empty when it can.
+QString folderWriteProblem(const QString &directory)
+{
+    if (::access(QFile::encodeName(directory).constData(), W_OK | X_OK) == 0)
+        return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+RollSession::FolderClaim RollSession::claimFolder()
 {
     auto lock = std::make_unique<QLockFile>(QDir(startDirectory_).filePath(kLockFileName));
     // Stale only when the process that took it has gone, never by age: a Tessaly
     // left open for days still holds its roll.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock())
-        return false;
-    lock_ = std::move(lock);
-    return true;
+    if (lock->tryLock()) {
+        lock_ = std::move(lock);
+        readOnlyReason_.clear();
+        return FolderClaim::Claimed;
+    }
+    // A lock that stands and could not be taken over means another Tessaly, unless
+    // the folder is closed to writing: then a lock left by a crash cannot be
+    // removed either, and no copy can save there anyway.
+    const QString problem = folderWriteProblem(startDirectory_);
+    if (lock->error() == QLockFile::LockFailedError && problem.isEmpty())
+        return FolderClaim::InUse;
+    if (!problem.isEmpty())
+        readOnlyReason_ = problem;
+    else if (lock->error() == QLockFile::PermissionError)
+        readOnlyReason_ =
+            QStringLiteral("Tessaly may not make its lock file %1 there").arg(kLockFileName);
+    else
+        readOnlyReason_ =
+            QStringLiteral("Tessaly could not make its lock file %1 there").arg(kLockFileName);
+    return FolderClaim::ReadOnly;
+}
+
+bool RollSession::mayChange()
+{
+    if (writable())
+        return true;
+    emit changeRefused(startDirectory_, readOnlyReason_);
+    return false;
 }
 
 LoadResult RollSession::load(const std::function<void(int)> &onRecord)
@@ -37,6 +78,8 @@ LoadResult RollSession::load(const std::function<void(int)> &onRecord)
 
 Outcome RollSession::add(const MemberRecord &member)
 {
+    if (!mayChange())
+        return refusal();
     if (store_.count() >= kAddLimit || !store_.append(member))
         return Outcome::refused(
             QStringLiteral("the roll holds %1 members, the most it takes").arg(store_.count()));
@@ -45,6 +88,8 @@ Outcome RollSession::add(const MemberRecord &member)
 
 Outcome RollSession::update(int record, const MemberRecord &member)
 {
+    if (!mayChange())
+        return refusal();
     if (!holds(record))
         return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
     store_.replace(record, member);
@@ -53,6 +98,8 @@ Outcome RollSession::update(int record, const MemberRecord &member)
 
 Outcome RollSession::remove(int record)
 {
+    if (!mayChange())
+        return refusal();
     if (!holds(record))
         return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
     store_.removeMember(record);
@@ -65,6 +112,8 @@ Outcome RollSession::remove(int record)
 
 Outcome RollSession::resetDues()
 {
+    if (!mayChange())
+        return refusal();
     const QString no = QStringLiteral("N");
     for (int n = 1; n <= store_.count(); ++n)
         store_.setField(n, Field::DuesPaid, no);
@@ -73,6 +122,8 @@ Outcome RollSession::resetDues()
 
 Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
 {
+    if (!mayChange())
+        return refusal();
     const auto adding = static_cast<qsizetype>(members.size());
     if (store_.count() + adding > kAddLimit)
         return Outcome::refused(QStringLiteral("the roll holds %1 members and takes %2 at most")
@@ -102,6 +153,20 @@ Outcome RollSession::saveAndAnnounce(Change change)
 {
     // The change is in memory whether or not the file could take it; the windows
     // show it, and the next save that succeeds writes it with everything else.
+    const Outcome saved = save();
+    emit changed(change);
+    return saved;
+}
+
+Outcome RollSession::saveAgain()
+{
+    if (!hasUnsavedChanges())
+        return Outcome::done();
+    return save();
+}
+
+Outcome RollSession::save()
+{
     Outcome saved;
     if (dataFile_.changedOnDisk() && !(confirmOverwrite_ && confirmOverwrite_(dataFilePath()))) {
         saved = Outcome::failure(dataFilePath(),
@@ -110,9 +175,12 @@ Outcome RollSession::saveAndAnnounce(Change change)
     } else {
         saved = dataFile_.save(store_, today_ ? today_() : QDate());
         if (const std::optional<Outcome> backup = dataFile_.takeBackupFailure())
-            emit backupFailed(backup->file, backup->reason);
+            emit backupFailed(backup->file, backup->reason, saved.ok());
     }
-    emit changed(change);
+    if (saved.ok())
+        unsaved_.reset();
+    else
+        unsaved_ = saved;
     return saved;
 }
 

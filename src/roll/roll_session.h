@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLockFile;
@@ -35,10 +36,26 @@ class RollSession : public QObject {
     explicit RollSession(const QString &startDirectory, QObject *parent = nullptr);
     ~RollSession() override;
 
+    enum class FolderClaim {
+        Claimed,  // this run may change the roll
+        InUse,    // another running Tessaly holds the folder
+        ReadOnly, // Tessaly cannot write in the folder: the roll is only to be read
+    };
+
     // Takes the start directory's lock, so that no second Tessaly works on the same
-    // roll (the last save would silently undo the other's changes). False while
-    // another running Tessaly holds it; a lock left by one that crashed is taken over.
-    bool claimFolder();
+    // roll (the last save would silently undo the other's changes). A lock left by
+    // one that crashed is taken over. A folder Tessaly cannot write in can take no
+    // lock, and needs none: no copy could save there, so the roll opens to be read
+    // and every change is refused (see writable).
+    FolderClaim claimFolder();
+
+    // False once claimFolder found the folder closed to writing; then every change is
+    // refused, with changeRefused, before anything in memory is touched.
+    bool writable() const { return readOnlyReason_.isEmpty(); }
+    QString readOnlyReason() const { return readOnlyReason_; }
+    // For a window that asks the operator something before a change: true when the
+    // change may go ahead; false after changeRefused has been sent.
+    bool mayChange();
 
     const MemberStore &store() const { return store_; }
     int count() const { return store_.count(); }
@@ -68,8 +85,9 @@ class RollSession : public QObject {
     void select(int record) { selected_ = holds(record) ? record : 0; }
 
     // Each change re-sorts where it must and saves the whole roll. Refused: nothing
-    // changed (the add limit, a record that is not there). Failed: the change is
-    // kept in memory, and the file on disk still holds the roll as it was.
+    // changed (the add limit, a record that is not there, a roll only to be read).
+    // Failed: the change is kept in memory, and the file on disk still holds the
+    // roll as it was, until a later save succeeds.
     Outcome add(const MemberRecord &member);
     Outcome update(int record, const MemberRecord &member);
     Outcome remove(int record);
@@ -79,17 +97,29 @@ class RollSession : public QObject {
     // is done without a save.
     Outcome addMembers(const std::vector<MemberRecord> &members);
 
+    // True while a change is only in memory because the last save failed; quitting
+    // then would lose it. lastSaveFailure says why the roll could not be saved.
+    bool hasUnsavedChanges() const { return unsaved_.has_value(); }
+    Outcome lastSaveFailure() const { return unsaved_.value_or(Outcome::done()); }
+    // Tries the failed save once more; Done at once when nothing is waiting.
+    Outcome saveAgain();
+
     // Address.txt in the start directory, from the given records in that order.
     Outcome writeAddresses(const std::vector<int> &records) const;
 
   signals:
     void changed(tessaly::RollSession::Change change);
-    // The day's backup could not be made; the save went ahead. Sent once a run.
-    void backupFailed(const QString &file, const QString &reason);
+    // The day's backup could not be made; the save of the roll went ahead, and
+    // rollSaved tells whether it succeeded. Sent once a run.
+    void backupFailed(const QString &file, const QString &reason, bool rollSaved);
+    // A change was refused because the roll is only to be read.
+    void changeRefused(const QString &directory, const QString &reason);
 
   private:
     Outcome sortAndSave();
     Outcome saveAndAnnounce(Change change);
+    Outcome save();
+    Outcome refusal() const { return Outcome::refused(readOnlyReason_); }
 
     QString startDirectory_;
     MemberStore store_;
@@ -98,6 +128,8 @@ class RollSession : public QObject {
     std::unique_ptr<QLockFile> lock_;
     std::function<bool(const QString &)> confirmOverwrite_;
     std::function<QDate()> today_;
+    QString readOnlyReason_;
+    std::optional<Outcome> unsaved_;
 };
 
 } // namespace tessaly

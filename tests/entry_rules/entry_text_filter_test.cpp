@@ -26,4 +26,21 @@ TEST(MultiLineBoxText, ConvertsBetweenStoredCrLfAndBoxLineBreaks)
     EXPECT_EQ(storedTextFromBox(u"12 Oak St\n\nApt 4\n"_s), u"12 Oak St\r\n\r\nApt 4\r\n"_s);
 }
 
+// Blanks of every kind and line breaks end a word; nothing else does.
+TEST(LongestUnbrokenRun, CountsTheLongestStretchWithoutABlankOrLineBreak)
+{
+    const std::pair<QString, qsizetype> cases[] = {
+        {u""_s, 0},
+        {u"   "_s, 0},
+        {u"golf"_s, 4},
+        {u"golf and tennis"_s, 6},
+        {u"tennis\ngolf"_s, 6},
+        {u"ab\tcd\u00a0efg\r\nh"_s, 3},
+        {u"K3ABC,N3XYZ;W1AW"_s, 16},
+        {QString(5000, u'x') + u" yy"_s, 5000},
+    };
+    for (const auto &[text, longest] : cases)
+        EXPECT_EQ(longestUnbrokenRun(text), longest) << text.left(40).toStdString();
+}
+
 } // namespace tessaly

@@ -151,5 +151,28 @@ TEST_F(CommandsTest, KeyboardAloneAddsAMember)
     EXPECT_TRUE(desktop.messages.shown.empty()); // the empty roll opened quietly
 }
 
+// A value far longer than any box line, without a blank (another program wrote it): the box
+// breaks it anywhere instead of searching it for word boundaries line after line, shows and
+// gives back every character, and ordinary text still wraps at its words.
+TEST_F(CommandsTest, AHugeUnbrokenValueIsShownWholeAndRecordedUnchanged)
+{
+    const QByteArray huge(200 * 1000, 'x');
+    const QByteArray carter =
+        fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063", "", huge,
+                    "", "", "", "Extra", "", "N", "N", "N", ""});
+    open(adamsRecord + bakerRecord + carter);
+    const auto *other = control<QPlainTextEdit>("Text8");
+    clickRow(1);
+    EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    clickRow(3);
+    EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(other->toPlainText(), QString::fromLatin1(huge));
+    click("Command1");
+    EXPECT_EQ(roll(), adamsRecord + bakerRecord + carter);
+    clickRow(1);
+    EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    EXPECT_EQ(other->toPlainText(), u"golf"_s);
+}
+
 } // namespace
 } // namespace tessaly::testing

@@ -47,4 +47,22 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
     EXPECT_EQ(inserts.count(), 2);
 }
 
+// A megabyte in one value (another program wrote it) must not be measured at every paint:
+// the line is cut where no list could show it, never inside a character.
+TEST(ListedMembers, AHugeLineIsCutWhereNoListCouldShowIt)
+{
+    const qsizetype cut = ListedMembers::kLongestLineShown;
+    const QString huge(1024 * 1024, u'x');
+    // A last name that puts an emoji (a surrogate pair) across the cut.
+    const QString straddling = QString(cut - 1, u'y') + u"\U0001F4FB"_s + u"zz"_s;
+    MemberStore store = testing::storeOf(
+        {u"K3AA|Ann||"_s + huge, u"|Bob||"_s + straddling, u"|Cy||"_s + QString(cut - 5, u'w')});
+    ListedMembers model(store);
+    model.listAllMembers();
+    const auto line = [&](int row) { return model.data(model.index(row - 1)).toString(); };
+    EXPECT_EQ(line(1), huge.left(cut));
+    EXPECT_EQ(line(2), QString(cut - 1, u'y'));
+    EXPECT_EQ(line(3), QString(cut - 5, u'w') + u", Cy "_s); // exactly at the limit: whole
+}
+
 } // namespace tessaly

@@ -5,9 +5,12 @@
 #include "file_records.h"
 #include "member_records.h"
 #include "temp_roll.h"
+#include "unwritable_folder.h"
 
 #include <QDir>
 #include <QSignalSpy>
+
+#include <functional>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +34,20 @@ QByteArray line(const char *last, const char *dues = "N")
 MemberRecord member(const char *last)
 {
     return testing::recordOf(u"|Ann||"_s + QLatin1String(last));
+}
+
+// Leaves in directory the lock of a Tessaly that died holding it.
+void leaveLockOfACrashedTessaly(const QString &directory)
+{
+    const pid_t crashed = ::fork();
+    if (crashed == 0) {
+        RollSession dying(directory);
+        ::_exit(dying.claimFolder() == RollSession::FolderClaim::Claimed ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(crashed, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFile::exists(QDir(directory).filePath(RollSession::kLockFileName)));
 }
 
 class RollSessionTest : public ::testing::Test {
@@ -148,26 +165,97 @@ TEST_F(RollSessionTest, WritesAddressTxtFromTheGivenMembersInThatOrder)
 
 // A second Tessaly on the same folder is refused while the first runs; the lock of one that
 // died without letting go is taken over.
+using Claim = RollSession::FolderClaim;
+
 TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
 {
     auto first = std::make_unique<RollSession>(files.dir());
     RollSession second(files.dir());
-    ASSERT_TRUE(first->claimFolder());
-    EXPECT_FALSE(second.claimFolder());
+    ASSERT_EQ(first->claimFolder(), Claim::Claimed);
+    EXPECT_EQ(second.claimFolder(), Claim::InUse);
     first.reset();
-    EXPECT_TRUE(second.claimFolder());
+    EXPECT_EQ(second.claimFolder(), Claim::Claimed);
+    EXPECT_TRUE(second.writable());
 
     testing::TempRoll other;
-    const pid_t crashed = ::fork();
-    if (crashed == 0) {
-        RollSession dying(other.dir());
-        ::_exit(dying.claimFolder() ? 0 : 1); // exits holding the lock
+    leaveLockOfACrashedTessaly(other.dir());
+    EXPECT_EQ(RollSession(other.dir()).claimFolder(), Claim::Claimed);
+}
+
+// No copy of Tessaly can save in a folder closed to writing, so none is turned away there,
+// not even by the lock a crashed one left: the roll opens to be read, and every change is
+// refused, naming the folder and why, before anything in memory moves.
+TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange)
+{
+    const QByteArray original = line("Adams") + line("Baker", "Y");
+    files.write(ClubDataFile::kFileName, original);
+    leaveLockOfACrashedTessaly(files.dir());
+    const testing::UnwritableFolder closed(files.dir());
+    if (!closed.closed())
+        GTEST_SKIP() << "this system cannot close a folder to this process";
+
+    RollSession roll(files.dir());
+    ASSERT_EQ(roll.claimFolder(), Claim::ReadOnly);
+    EXPECT_FALSE(roll.writable());
+    EXPECT_FALSE(roll.readOnlyReason().isEmpty());
+    ASSERT_TRUE(roll.load().outcome.ok());
+    const MemberStore before = roll.store();
+
+    QSignalSpy refusals(&roll, &RollSession::changeRefused);
+    QSignalSpy changed(&roll, &RollSession::changed);
+    const std::function<Outcome()> changes[] = {
+        [&] { return roll.add(member("Carter")); },
+        [&] { return roll.update(1, member("Zeller")); },
+        [&] { return roll.remove(1); },
+        [&] { return roll.resetDues(); },
+        [&] { return roll.addMembers({member("Dunn")}); },
+    };
+    for (const auto &change : changes) {
+        const Outcome outcome = change();
+        EXPECT_EQ(std::pair(outcome.status, outcome.reason),
+                  std::pair(Outcome::Status::Refused, roll.readOnlyReason()));
     }
-    int status = -1;
-    ::waitpid(crashed, &status, 0);
-    ASSERT_EQ(status, 0);
-    ASSERT_TRUE(other.exists(RollSession::kLockFileName));
-    EXPECT_TRUE(RollSession(other.dir()).claimFolder());
+    ASSERT_EQ(refusals.count(), 5);
+    EXPECT_EQ(refusals[0][0].toString(), files.dir());
+    EXPECT_EQ(refusals[0][1].toString(), roll.readOnlyReason());
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(roll.store().count(), 2);
+    for (int n = 1; n <= 2; ++n)
+        EXPECT_EQ(roll.member(n), before.record(n));
+    EXPECT_FALSE(roll.hasUnsavedChanges());
+    EXPECT_EQ(file(), original);
+}
+
+// A failed save leaves the change only in memory: the session says so, with why, until a
+// save succeeds, whether the operator's retry or the next change.
+TEST_F(RollSessionTest, AChangeAFailedSaveLeftInMemoryIsKnownUntilASaveSucceeds)
+{
+    open(line("Adams"));
+    EXPECT_FALSE(roll->hasUnsavedChanges());
+    EXPECT_TRUE(roll->saveAgain().ok());
+
+    const QByteArray before = file();
+    Outcome failed;
+    testing::withFileSizeCap(64, [&] { failed = roll->add(member("Baker")); });
+    ASSERT_TRUE(failed.failed());
+    EXPECT_TRUE(roll->hasUnsavedChanges());
+    const Outcome told = roll->lastSaveFailure();
+    EXPECT_EQ(std::tuple(told.status, told.file, told.reason),
+              std::tuple(Outcome::Status::Failed, failed.file, failed.reason));
+    EXPECT_EQ(file(), before);
+
+    testing::withFileSizeCap(64, [&] { EXPECT_TRUE(roll->saveAgain().failed()); });
+    EXPECT_TRUE(roll->hasUnsavedChanges());
+    ASSERT_TRUE(roll->saveAgain().ok());
+    EXPECT_FALSE(roll->hasUnsavedChanges());
+    EXPECT_EQ(file(), serializeClubData(roll->store()));
+
+    testing::withFileSizeCap(64, [&] { roll->remove(1); });
+    ASSERT_TRUE(roll->hasUnsavedChanges());
+    ASSERT_TRUE(roll->add(member("Carter")).ok());
+    EXPECT_FALSE(roll->hasUnsavedChanges());
+    EXPECT_EQ(lastNames(), (QStringList{u"Baker"_s, u"Carter"_s}));
+    EXPECT_EQ(file(), serializeClubData(roll->store()));
 }
 
 // Another program rewrote the file: it is overwritten only when the operator says so; until
@@ -211,7 +299,23 @@ TEST_F(RollSessionTest, TheDaysBackupIsMadeOnTheSessionsDayAndAFailureIsToldOnce
     ASSERT_TRUE(roll->add(member("Dunn")).ok());
     ASSERT_EQ(failures.count(), 1);
     EXPECT_EQ(failures[0][0].toString(), files.path(u"backups/AddrClub-2026-12-07.dat"_s));
+    EXPECT_TRUE(failures[0][2].toBool());
     EXPECT_EQ(file(), serializeClubData(roll->store()));
+}
+
+// A disk too full for the backup is mostly too full for the roll: the backup's failure must
+// not pass for a saved roll.
+TEST_F(RollSessionTest, ABackupFailureTellsWhetherTheRollItselfWasSaved)
+{
+    open(line("Adams") + line("Baker"));
+    roll->setToday([] { return QDate(2026, 12, 6); });
+    QSignalSpy failures(roll.get(), &RollSession::backupFailed);
+    Outcome saved;
+    testing::withFileSizeCap(16, [&] { saved = roll->add(member("Carter")); });
+    ASSERT_TRUE(saved.failed());
+    ASSERT_EQ(failures.count(), 1);
+    EXPECT_EQ(failures[0][0].toString(), files.path(u"backups/AddrClub-2026-12-06.dat"_s));
+    EXPECT_FALSE(failures[0][2].toBool());
 }
 
 } // namespace

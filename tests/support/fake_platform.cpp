@@ -51,6 +51,19 @@ Answer FakeMessageBoxes::ask(const QString &text, const QString &title)
     return answer;
 }
 
+int FakeMessageBoxes::choose(const QString &text, const QString &title, const QStringList &buttons,
+                             int defaultButton)
+{
+    shown.push_back({text, title, true});
+    choices.push_back({buttons, defaultButton});
+    standInFrontOfTheActiveWindow();
+    if (chosen.empty())
+        return defaultButton;
+    const int button = chosen.front();
+    chosen.pop_front();
+    return button;
+}
+
 bool FakeClipboard::clear()
 {
     if (failing)

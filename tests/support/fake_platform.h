@@ -16,6 +16,12 @@ struct ShownMessage {
     bool question = false;
 };
 
+// The buttons of one choice put to the operator, as choose() was given them.
+struct ShownChoice {
+    QStringList buttons;
+    int defaultButton = -1;
+};
+
 // Records every message box and answers questions from a script (No when the
 // script has run out, so that a forgotten answer never deletes anything). Like a real
 // box, each one takes the activation from the window it stands over; the window gets
@@ -28,12 +34,20 @@ class FakeMessageBoxes final : public MessageBoxes {
   public:
     void inform(const QString &text, const QString &title) override;
     Answer ask(const QString &text, const QString &title) override;
+    // Recorded in shown as a question, and its buttons in choices; answered from
+    // chosen, or with the default button (the one that changes nothing) when the
+    // script has run out.
+    int choose(const QString &text, const QString &title, const QStringList &buttons,
+               int defaultButton) override;
     void beep() override { ++beeps; }
 
     void answerNext(Answer answer) { answers.push_back(answer); }
+    void chooseNext(int button) { chosen.push_back(button); }
 
     std::vector<ShownMessage> shown;
     std::deque<Answer> answers;
+    std::vector<ShownChoice> choices;
+    std::deque<int> chosen;
     int beeps = 0;
 };
 
