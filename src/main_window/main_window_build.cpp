@@ -1,5 +1,7 @@
 #include "main_window/main_window.h"
 
+#include "exports_window/export_commands.h"
+
 #include "forms/focus_watcher.h"
 #include "forms/form_look.h"
 #include "forms/picture_button.h"
@@ -150,6 +152,26 @@ void MainWindow::buildMenus()
     QAction *import = file->addAction(QStringLiteral("&Import Members..."));
     import->setObjectName(QStringLiteral("mnuImport"));
     connect(import, &QAction::triggered, this, &MainWindow::importMembers);
+    // The listed members taken elsewhere, like every export of this window.
+    const std::pair<const char *, QString> exports[] = {
+        {"mnuExport", QStringLiteral("Ex&port Listed Members...")},
+        {"mnuEmail", QStringLiteral("Copy E-&mail Addresses")},
+        {"mnuDirectory", QStringLiteral("Print Member &Directory...")},
+    };
+    for (const auto &[name, caption] : exports) {
+        QAction *action = file->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, id = QByteArray(name)] {
+            const std::vector<int> records = listed_->rowRecords();
+            if (id == "mnuExport")
+                exportListedMembers(roll_, records, platform_);
+            else if (id == "mnuEmail")
+                copyEmailAddresses(roll_, records, platform_);
+            else
+                printMemberDirectory(roll_, records, platform_, this);
+            focusWatcher_->giveFocus(controls_.callBox);
+        });
+    }
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

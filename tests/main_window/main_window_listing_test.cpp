@@ -2,6 +2,8 @@
 #include "roll/roll_messages.h"
 
 #include <QDir>
+#include <QMenu>
+#include <QTimer>
 
 namespace tessaly::testing {
 namespace {
@@ -55,6 +57,50 @@ TEST_F(ListingTest, ExportsTakeExactlyTheListedMembers)
                                    u"W3NEW\tDora\t\tDunn\t1 Main St, Unit\u00a04"_s,
                                    {}}));
     EXPECT_TRUE(desktop.messages.shown.empty());
+}
+
+// The File menu's exports take the listed members too, in list order, each by its own access
+// key, and give the focus back to the Call box.
+TEST_F(ListingTest, TheFileMenusExportsTakeTheListedMembers)
+{
+    const QMenu *file = window->findChild<QMenu *>(u"mnuFile"_s);
+    ASSERT_NE(file, nullptr);
+    QStringList keys;
+    for (const QAction *action : file->actions()) {
+        if (!action->isSeparator())
+            keys << QKeySequence::mnemonic(action->text()).toString();
+    }
+    EXPECT_EQ(keys, (QStringList{u"Alt+I"_s, u"Alt+P"_s, u"Alt+M"_s, u"Alt+D"_s, u"Alt+E"_s}));
+
+    typeInto("Text11", u"media"_s);
+    const auto trigger = [this](const char *name) {
+        window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+        // A closed preview gives the window back its activation as a window manager would.
+        if (QApplication::activeWindow() == nullptr || !QApplication::activeWindow()->isVisible())
+            window->activateWindow();
+        settle();
+        EXPECT_TRUE(line("Text12")->hasFocus()) << name;
+    };
+    desktop.files.answers.push_back(files.path(u"Members.csv"_s));
+    trigger("mnuExport");
+    const QList<QByteArray> rows = files.read(u"Members.csv"_s).split('\n');
+    ASSERT_EQ(rows.size(), 6); // Dunn's address holds a line break
+    EXPECT_TRUE(rows[1].startsWith("K3ABC,") && rows[2].startsWith("N3XYZ,") &&
+                rows[3].startsWith("W3NEW,"));
+    expectMessage(1, u"Members Exported"_s);
+
+    trigger("mnuEmail");
+    EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
+    expectMessage(2, u"E-mail Addresses Copied"_s);
+
+    QTimer::singleShot(50, [] {
+        if (QWidget *preview = QApplication::activeModalWidget())
+            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s),
+                              Qt::LeftButton);
+    });
+    trigger("mnuDirectory");
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    EXPECT_EQ(desktop.printer.jobs[0].pages[0].texts.filter(u"Media PA 19063"_s).size(), 3);
 }
 
 // Entering the search box empties the form but leaves the list; List All Voting and List All
