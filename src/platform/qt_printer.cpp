@@ -147,7 +147,11 @@ PrintResult QtPrinter::print(const PrintDocument &document)
 PrintResult QtPrinter::toPdf(const PrintDocument &document) const
 {
     const QString path = QDir(pdfDirectory_).filePath(document.name + QStringLiteral(".pdf"));
-    QBuffer bytes;
+    // Room for the whole document at once: growing a buffer of megabytes step by step costs
+    // more than drawing the pages.
+    QByteArray data;
+    data.reserve(qsizetype{document.pages} * 32 * 1024);
+    QBuffer bytes(&data);
     bytes.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&bytes);
