@@ -45,103 +45,51 @@ TEST_F(StartUpTest, AMissingOrOverfullDataFileIsReported)
                       u"AddrClub.dat.bak beside it before the roll is first saved."_s);
 }
 
-struct Shown {
-    const char *id;
-    QString caption; // a button's text, or the caption of the entry control's label
-    QString toolTip;
-    const char *labelId = nullptr;
-    QString labelTip = {};
-};
-
-// The Tab key visits every control in this order, each with its caption and tooltip as the
-// operator sees them; an entry control's label names it. Each empty date box passed on the way
-// takes today's date.
-TEST_F(StartUpTest, TabVisitsEveryControlWithItsCaptionAndTooltip)
+// The Tab key visits every control in this order; an entry control is named by its label,
+// whose caption reaches the control's accessible name, and each empty date box passed on the
+// way takes today's date.
+TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
 {
     open();
     EXPECT_EQ(window->windowTitle(), u"Tessaly 1.1"_s);
-    const Shown controls[] = {
-        {"Text12", u" Call"_s, {}, "Text12Label"},
-        {"Text1", u" First"_s, {}, "Text1Label"},
-        {"Text2", u"MI"_s, {}, "Text2Label"},
-        {"Text3", u" Last"_s, {}, "Text3Label"},
-        {"Text4", u" Address"_s, {}, "Text4Label"},
-        {"Text5", u" City"_s, {}, "Text5Label"},
-        {"Text6", u"ST"_s, {}, "Text6Label"},
-        {"Text7", u" Zip"_s, {}, "Text7Label"},
-        {"Text9", u" Telephone"_s, {}, "Text9Label"},
-        {"Text13", u" E-mail"_s, {}, "Text13Label"},
-        {"Text15", u"Joined"_s, {}, "Text15Label"},
-        {"Text14", u"Expires"_s, {}, "Text14Label", u"Membership Expiration"_s},
-        {"Text16", u"Class"_s, {}, "Text16Label"},
-        {"Text17", u" Expiration"_s, {}, "Text17Label"},
-        {"Check1", u" ARRL Member"_s, {}, "Label21"},
-        {"Check2", u" Voting Member"_s, {}, "Label22"},
-        {"Check3", u" Dues Paid"_s, {}, "Label24"},
-        {"Text18", u" D.O.B."_s, {}, "Text18Label"},
-        {"Text8", u" Other Data"_s,
-         u"Give thought to search criteria (you may want to print a \"golf\" or \"church\", etc. "
-         u"list."_s,
-         "Text8Label"},
-        {"Command1", u"&Add"_s, u"Click to enter or edit a record."_s},
-        {"Command4", u"Cl&ear"_s, u"Clears entry fields."_s},
-        {"Command2", u"&Delete"_s, u"Deletes the address you selected. "_s},
-        {"Command5", u"&Copy to Clipboard"_s,
-         u"Click to copy addess to clipboard so you can paste it in other programs."_s},
-        {"Text10",
-         {},
-         u"This data will be copied to your clipboard by clicking the above command button."_s},
-        {"Text11",
-         {},
-         u"Enter search string.  All data fields are searched for your entry and listed below."_s},
-        {"Command3", u"&List All"_s, u"Click to list all entries."_s},
-        {"Command9", u"List All &Voting"_s, {}},
-        {"List1", {}, u"Click on the name to edit."_s},
-        {"Command6", u"&Write File (address.txt)"_s,
-         u"Writes the addresses of the listed members to the file address.txt in the program's "
-         u"folder.  Only the entries in the list are written."_s},
-        {"Command8", u"Copy List to Clip&board"_s,
-         u"Copies to the clipboard complete record of search results.  Great for pasting into "
-         u"spreadsheets for reports."_s},
-        {"Command7", u"&Print List"_s,
-         u"Prints mailing labels of listed addresses.  Printed labels will be ONLY those "
-         u"listed!"_s},
+    const std::pair<const char *, const char *> controls[] = {
+        {"Text12", "Text12Label"}, {"Text1", "Text1Label"},   {"Text2", "Text2Label"},
+        {"Text3", "Text3Label"},   {"Text4", "Text4Label"},   {"Text5", "Text5Label"},
+        {"Text6", "Text6Label"},   {"Text7", "Text7Label"},   {"Text9", "Text9Label"},
+        {"Text13", "Text13Label"}, {"Text15", "Text15Label"}, {"Text14", "Text14Label"},
+        {"Text16", "Text16Label"}, {"Text17", "Text17Label"}, {"Check1", "Label21"},
+        {"Check2", "Label22"},     {"Check3", "Label24"},     {"Text18", "Text18Label"},
+        {"Text8", "Text8Label"},   {"Command1", nullptr},     {"Command4", nullptr},
+        {"Command2", nullptr},     {"Command5", nullptr},     {"Text10", nullptr},
+        {"Text11", nullptr},       {"Command3", nullptr},     {"Command9", nullptr},
+        {"List1", nullptr},        {"Command6", nullptr},     {"Command8", nullptr},
+        {"Command7", nullptr},
     };
-    for (const Shown &shown : controls) {
-        SCOPED_TRACE(shown.id);
+    for (const auto &[id, labelId] : controls) {
+        SCOPED_TRACE(id);
         QWidget *widget = QApplication::focusWidget();
-        ASSERT_EQ(widget->objectName(), QString::fromLatin1(shown.id));
-        EXPECT_EQ(widget->toolTip(), shown.toolTip);
-        if (shown.labelId != nullptr) {
-            auto *label = control<QLabel>(shown.labelId);
+        ASSERT_EQ(widget->objectName(), QString::fromLatin1(id));
+        if (labelId != nullptr) {
+            auto *label = control<QLabel>(labelId);
             ASSERT_TRUE(label);
-            EXPECT_EQ(label->text(), shown.caption);
-            EXPECT_EQ(label->toolTip(), shown.labelTip);
+            EXPECT_FALSE(label->text().trimmed().isEmpty());
             EXPECT_EQ(label->buddy(), widget);
-            EXPECT_EQ(widget->accessibleName(), shown.caption.trimmed());
-        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            EXPECT_EQ(button->text(), shown.caption);
+            EXPECT_EQ(widget->accessibleName(), label->text().trimmed());
         }
         // Past the entry area (the search box, which comes later, empties it again).
-        if (std::string_view(shown.id) == "Command1") {
-            for (const char *id : {"Text15", "Text14", "Text17", "Text18"})
-                EXPECT_EQ(line(id)->text(), u"12/6/2026"_s) << id;
+        if (std::string_view(id) == "Command1") {
+            for (const char *box : {"Text15", "Text14", "Text17", "Text18"})
+                EXPECT_EQ(line(box)->text(), u"12/6/2026"_s) << box;
         }
         pressTab();
     }
     EXPECT_TRUE(desktop.messages.shown.empty());
-
-    const std::pair<const char *, QString> headings[] = {{"LicenseLabel", u"License"_s},
-                                                         {"Text11Label", u" Search"_s},
-                                                         {"Text10Label", u" Quick Copy"_s}};
-    for (const auto &[id, caption] : headings)
-        EXPECT_EQ(control<QLabel>(id)->text(), caption) << id;
-    const QString menus[] = {u"&File"_s, u"&Queries"_s, u"&Help"_s};
-    ASSERT_EQ(window->menuBar()->actions().size(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(window->menuBar()->actions().at(i)->text(), menus[i]);
-    EXPECT_EQ(window->menuBar()->actions().at(0)->menu()->actions().at(0)->text(),
-              u"&Import Members..."_s);
+    // A caption and tooltip reach their controls as the design writes them.
+    EXPECT_EQ(control<QLabel>("Text14Label")->toolTip(), u"Membership Expiration"_s);
+    EXPECT_EQ(control<QPushButton>("Command7")->text(), u"&Print List"_s);
+    EXPECT_EQ(control("Command7")->toolTip(),
+              u"Prints mailing labels of listed addresses.  Printed labels will be ONLY those "
+              u"listed!"_s);
 }
 
 // A client area of exactly twice the design (632 x 426 pixels) doubles every rectangle; the

@@ -9,12 +9,10 @@ namespace {
 // column is exactly its factor.
 TEST(ReportColumns, PlainFactorAt640PixelsAndWithoutAScreenWidth)
 {
-    const int factors[kReportColumnCount] = {900, 900, 300, 900, 2000, 900, 500, 600, 1300, 1500,
-                                             900, 900, 600, 900, 600,  600, 600, 900, 4000};
     for (int screen : {9600, 0, -15}) {
-        for (int c = 0; c < kReportColumnCount; ++c)
-            EXPECT_EQ(reportColumnWidth(kReportColumns[c], screen), factors[c])
-                << "screen " << screen << " column " << c;
+        for (const ReportColumn &column : kReportColumns)
+            EXPECT_EQ(reportColumnWidth(column, screen), column.widthFactor)
+                << "screen " << screen << " " << column.header.toString().toStdString();
     }
 }
 
