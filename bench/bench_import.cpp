@@ -5,7 +5,7 @@
 #include "import/import_plan.h"
 #include "import/sheet_reader.h"
 #include "import_window/import_dialog.h"
-#include "report/report_columns.h"
+#include "core/member_columns.h"
 #include "roll/roll_session.h"
 
 #include <QTemporaryDir>
@@ -32,12 +32,12 @@ QByteArray sheetOfNewMembers(int rows)
 {
     const MemberStore members = generatedRoll(rows);
     QStringList header;
-    for (const ReportColumn &column : kReportColumns)
+    for (const MemberColumn &column : kMemberColumns)
         header << column.header.toString();
     QString csv = header.join(u',') + QStringLiteral("\r\n");
     for (int n = 1; n <= members.count(); ++n) {
         QStringList cells;
-        for (const ReportColumn &column : kReportColumns) {
+        for (const MemberColumn &column : kMemberColumns) {
             // The roll is made the same way: a new surname keeps every row off it.
             const QString suffix =
                 column.field == Field::LastName ? QStringLiteral("-new") : QString();

@@ -1,6 +1,6 @@
 #include "import/column_matching.h"
 
-#include "report/report_columns.h"
+#include "core/member_columns.h"
 
 #include <QHash>
 
@@ -96,7 +96,7 @@ constexpr KnownName kKnownNames[] = {
 QHash<QString, Field> makeNameTable()
 {
     QHash<QString, Field> table;
-    for (const ReportColumn &column : kReportColumns)
+    for (const MemberColumn &column : kMemberColumns)
         table.insert(nameKey(column.header), column.field);
     for (const KnownName &known : kKnownNames)
         table.insert(nameKey(QStringView(known.name)), known.field);
@@ -143,7 +143,7 @@ void assignField(ColumnMatches &matches, int column, std::optional<Field> field)
 
 QString fieldDisplayName(Field field)
 {
-    for (const ReportColumn &column : kReportColumns) {
+    for (const MemberColumn &column : kMemberColumns) {
         if (column.field == field)
             return column.header.toString();
     }

@@ -3,7 +3,7 @@
 #include "import/import_texts.h"
 #include "import/sheet_file.h"
 #include "import_window/import_preview_model.h"
-#include "report/report_columns.h"
+#include "core/member_columns.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
 
@@ -165,7 +165,7 @@ void ImportDialog::buildFieldChoices()
         auto *choice = new QComboBox;
         choice->setObjectName(QStringLiteral("fieldChoice%1").arg(column + 1));
         choice->addItem(notImportedText(), kNotImported);
-        for (const ReportColumn &field : kReportColumns)
+        for (const MemberColumn &field : kMemberColumns)
             choice->addItem(field.header.toString(), static_cast<int>(field.field));
         choice->setAccessibleName(sheetColumnName(headers_, column));
         fieldForm_->addRow(sheetColumnName(headers_, column), choice);
