@@ -5,6 +5,7 @@
 #include "main_window/main_window_controls.h"
 
 #include <QCheckBox>
+#include <QLocale>
 
 namespace tessaly {
 
@@ -15,21 +16,37 @@ std::size_t slotOf(Field field)
     return static_cast<std::size_t>(field);
 }
 
+QString cutValueToolTip(qsizetype length)
+{
+    return QStringLiteral("This value is too long to show in full (%1 characters). It cannot be "
+                          "edited here, and recording the member keeps it as it is.")
+        .arg(QLocale(QLocale::English).toString(length));
+}
+
+// The beginning of a value, not ending inside a CR LF line break.
+QString beginningOf(const QString &value)
+{
+    QString shown = value.left(EntryForm::kLongestShownValue);
+    if (shown.endsWith(u'\r'))
+        shown.chop(1);
+    return shown;
+}
+
 } // namespace
 
 void EntryForm::attach(Field field, EntryLineEdit *box)
 {
-    slots_[slotOf(field)] = Slot{box, nullptr, nullptr};
+    slots_[slotOf(field)] = Slot{box, nullptr, nullptr, {}, {}};
 }
 
 void EntryForm::attach(Field field, EntryTextEdit *box)
 {
-    slots_[slotOf(field)] = Slot{nullptr, box, nullptr};
+    slots_[slotOf(field)] = Slot{nullptr, box, nullptr, {}, {}};
 }
 
 void EntryForm::attach(Field field, QCheckBox *box)
 {
-    slots_[slotOf(field)] = Slot{nullptr, nullptr, box};
+    slots_[slotOf(field)] = Slot{nullptr, nullptr, box, {}, {}};
 }
 
 QWidget *EntryForm::control(Field field) const
@@ -66,20 +83,51 @@ QString EntryForm::text(Field field) const
 
 void EntryForm::setText(Field field, const QString &value)
 {
-    const Slot &slot = slots_[slotOf(field)];
-    if (slot.line != nullptr)
-        slot.line->setText(value);
-    else if (slot.multiLine != nullptr)
-        slot.multiLine->setStoredText(value);
-    else if (slot.check != nullptr)
+    Slot &slot = slots_[slotOf(field)];
+    if (slot.check != nullptr) {
         slot.check->setChecked(isYes(value));
+        return;
+    }
+    QWidget *box = control(field);
+    if (box == nullptr)
+        return;
+    const bool cut = value.size() > kLongestShownValue;
+    if (cut && slot.whole.isNull())
+        slot.ownToolTip = box->toolTip();
+    if (cut)
+        box->setToolTip(cutValueToolTip(value.size()));
+    else if (!slot.whole.isNull())
+        box->setToolTip(slot.ownToolTip);
+    slot.whole = cut ? value : QString();
+
+    const QString shown = cut ? beginningOf(value) : value;
+    if (slot.line != nullptr) {
+        slot.line->setReadOnly(cut);
+        slot.line->setText(shown);
+    } else {
+        slot.multiLine->setReadOnly(cut);
+        slot.multiLine->setStoredText(shown);
+    }
+}
+
+bool EntryForm::showsPart(const QWidget *control) const
+{
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        if (this->control(field) == control)
+            return !slots_[slotOf(field)].whole.isNull();
+    }
+    return false;
 }
 
 MemberRecord EntryForm::read() const
 {
     MemberRecord record;
-    for (int f = 0; f < kFieldCount; ++f)
-        record[static_cast<Field>(f)] = text(static_cast<Field>(f));
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        const Slot &slot = slots_[slotOf(field)];
+        record[field] = slot.whole.isNull() ? text(field) : slot.whole;
+    }
     return record;
 }
 

@@ -25,10 +25,19 @@ class EntryForm {
     // Whether control is one of the eight boxes whose contents make the Quick Copy block.
     bool isAddressBox(const QWidget *control) const;
 
-    // Box texts exactly as they stand; a ticked check box gives "Y", a clear one "N".
+    // A box holds at most this many characters: a one-line box cannot hold more, and
+    // a multi-line box lays out a paragraph of a megabyte for half a second. A longer
+    // value (written by another program) shows only its beginning in a box that cannot
+    // be edited, and the member keeps the whole value when recorded.
+    static constexpr int kLongestShownValue = 32767;
+
+    // Box texts exactly as they stand, or the whole value a box shows only in part; a
+    // ticked check box gives "Y", a clear one "N".
     MemberRecord read() const;
     // A yes/no field ticks its box when it holds "Y" in either case.
     void show(const MemberRecord &record);
+    // Whether control shows only the beginning of its value (and cannot be edited).
+    bool showsPart(const QWidget *control) const;
     // Empties every box and clears every check box.
     void clear();
 
@@ -42,6 +51,10 @@ class EntryForm {
         EntryLineEdit *line = nullptr;
         EntryTextEdit *multiLine = nullptr;
         QCheckBox *check = nullptr;
+        // While the box shows only the beginning of a value: the whole value, and the
+        // box's own tooltip, which the note on the cut stands in for.
+        QString whole;
+        QString ownToolTip;
     };
     std::array<Slot, kFieldCount> slots_{};
 };

@@ -78,6 +78,8 @@ bool EntryLineEdit::applyKeyRule(QChar typed)
 
 void EntryLineEdit::typeCharacters(const QString &typed)
 {
+    if (isReadOnly())
+        return;
     for (const QChar c : typed) {
         if (!applyKeyRule(c))
             insert(QString(c));
@@ -87,6 +89,12 @@ void EntryLineEdit::typeCharacters(const QString &typed)
 void EntryLineEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = ruledText(*event);
+    // A box that cannot be edited still runs Add/Record on Enter; every other key
+    // is the box's own, which edits nothing.
+    if (isReadOnly() && typed != QString(kEnterKey)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     // A single ordinary character is left to the box, which handles it as always.
     if (typed.isEmpty() || (typed.size() == 1 && !applyKeyRule(typed.at(0)))) {
         QLineEdit::keyPressEvent(event);

@@ -57,7 +57,7 @@ void EntryTextEdit::setStoredText(const QString &stored)
 void EntryTextEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = ruledText(*event);
-    if (typed.isEmpty()) {
+    if (typed.isEmpty() || isReadOnly()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }

