@@ -196,7 +196,8 @@ void BM_WindowSelectHugeValue(benchmark::State &state)
 }
 BENCHMARK(BM_WindowSelectHugeValue)->Apply(hugeValueArguments)->Unit(benchmark::kMillisecond);
 
-// One key typed into the box that holds the megabyte, at its end.
+// One key typed into the box that holds the megabyte, at its end. The box shows only the
+// value's beginning and takes no typing, so this is what refusing the key costs.
 void BM_WindowTypeIntoHugeValue(benchmark::State &state)
 {
     const HugeValueCase &which = hugeValueCase(state);
