@@ -23,7 +23,7 @@ ensure_packages() {
 
 # What building Tessaly needs.
 TESSALY_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-    libcups2-dev)
+    libcups2-dev libzip-dev pkgconf)
 TESSALY_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils imagemagick poppler-utils
     cups printer-driver-cups-pdf

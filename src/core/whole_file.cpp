@@ -127,7 +127,9 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
 
 QString sizeLimitText(qint64 bytes)
 {
-    constexpr qint64 kKilobyte = 1024, kMegabyte = 1024 * 1024;
+    constexpr qint64 kKilobyte = 1024, kMegabyte = 1024 * 1024, kGigabyte = 1024 * kMegabyte;
+    if (bytes > 0 && bytes % kGigabyte == 0)
+        return QStringLiteral("%1 GB").arg(bytes / kGigabyte);
     if (bytes > 0 && bytes % kMegabyte == 0)
         return QStringLiteral("%1 MB").arg(bytes / kMegabyte);
     if (bytes > 0 && bytes % kKilobyte == 0)
@@ -159,19 +161,15 @@ Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRe
 
 } // namespace
 
-Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
+Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal)
 {
-    bytes.clear();
+    fd = -1;
     if (refusal != nullptr)
         *refusal = ReadRefusal::None;
     const QByteArray name = QFile::encodeName(path);
     const auto notRegular = [&](mode_t mode) {
         return refuse(path, QStringLiteral("is not a regular file (%1)").arg(kindOfFile(mode)),
                       ReadRefusal::NotRegularFile, refusal);
-    };
-    const auto tooLarge = [&] {
-        return refuse(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
-                      ReadRefusal::TooLarge, refusal);
     };
 
     // Looked at before it is opened: opening some devices already does something.
@@ -180,14 +178,38 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
         return Outcome::failure(path, systemReason(errno));
     if (!S_ISREG(info.st_mode))
         return notRegular(info.st_mode);
-    if (info.st_size > limit)
-        return tooLarge();
 
     // Without blocking, in case another file took its place since: opening a FIFO for
     // reading would wait for a writer.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const int opened = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (opened < 0)
         return Outcome::failure(path, systemReason(errno));
+    if (::fstat(opened, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const Outcome failure = S_ISREG(info.st_mode) ? Outcome::failure(path, systemReason(errno))
+                                                      : notRegular(info.st_mode);
+        ::close(opened);
+        return failure;
+    }
+    fd = opened;
+    return Outcome::done();
+}
+
+Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
+{
+    bytes.clear();
+    const auto tooLarge = [&] {
+        return refuse(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
+                      ReadRefusal::TooLarge, refusal);
+    };
+    // A file over the limit is turned down before it is opened.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+        info.st_size > limit)
+        return tooLarge();
+    int fd = -1;
+    const Outcome opened = openRegularFile(path, fd, refusal);
+    if (!opened.ok())
+        return opened;
     const auto fail = [&](const Outcome &outcome) {
         ::close(fd);
         bytes.clear();
@@ -195,8 +217,6 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
     };
     if (::fstat(fd, &info) != 0)
         return fail(Outcome::failure(path, systemReason(errno)));
-    if (!S_ISREG(info.st_mode))
-        return fail(notRegular(info.st_mode));
     if (info.st_size > limit)
         return fail(tooLarge());
 

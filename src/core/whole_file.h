@@ -32,7 +32,12 @@ enum class ReadRefusal {
 Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit,
                       ReadRefusal *refusal = nullptr);
 
-// "64 MB", "64 KB", "100 bytes": a limit as the reasons above give it.
+// Opens the regular file at path for reading, without blocking and without reading a byte,
+// as readWholeFile does: for a reader that goes through a file too large to hold. Failed as
+// readWholeFile fails; fd is then -1, else the caller closes it.
+Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal = nullptr);
+
+// "4 GB", "64 MB", "64 KB", "100 bytes": a limit as the reasons above give it.
 QString sizeLimitText(qint64 bytes);
 
 // Removes the temporary files in directory that writes killed before their swap
