@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
-ensure_packages "${TESSALY_BUILD_PACKAGES[@]}" libbenchmark-dev
+ensure_packages "${TESSALY_BUILD_PACKAGES[@]}" libbenchmark-dev unzip
 
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -9,6 +9,7 @@
 #include "help/help_window.h"
 #include "import_window/import_dialog.h"
 #include "labels/label_window.h"
+#include "licences_window/licence_commands.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/entry_text_edit.h"
 #include "main_window/main_window_texts.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+
+#include <optional>
 
 namespace tessaly {
 
@@ -388,6 +391,21 @@ void MainWindow::importMembers()
     // their places; the entry area keeps whatever the operator has in it.
     if (roll_.mayChange())
         importMembersFromSheet(roll_, platform_, this);
+    focusWatcher_->giveFocus(controls_.callBox);
+}
+
+void MainWindow::updateLicences()
+{
+    // The member being edited may be one the update changes: the entry area then shows
+    // the new values, so that Record cannot put the old ones back.
+    const int selected = roll_.selectedRecord();
+    const std::optional<MemberRecord> before =
+        roll_.holds(selected) ? std::optional(roll_.member(selected)) : std::nullopt;
+    if (roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this) && before &&
+        roll_.holds(roll_.selectedRecord()) && roll_.member(roll_.selectedRecord()) != *before) {
+        controls_.form.show(roll_.member(roll_.selectedRecord()));
+        quickcopy();
+    }
     focusWatcher_->giveFocus(controls_.callBox);
 }
 

@@ -86,6 +86,7 @@ class MainWindow : public QMainWindow {
     void openReportWindow();
     void openHelpWindow();
     void importMembers();
+    void updateLicences();
 
     void search(const QString &text);
     void selectListRow(int row);

@@ -152,6 +152,9 @@ void MainWindow::buildMenus()
     QAction *import = file->addAction(QStringLiteral("&Import Members..."));
     import->setObjectName(QStringLiteral("mnuImport"));
     connect(import, &QAction::triggered, this, &MainWindow::importMembers);
+    QAction *licences = file->addAction(QStringLiteral("Update &Licences from FCC File..."));
+    licences->setObjectName(QStringLiteral("mnuLicences"));
+    connect(licences, &QAction::triggered, this, &MainWindow::updateLicences);
     // The listed members taken elsewhere, like every export of this window.
     const std::pair<const char *, QString> exports[] = {
         {"mnuExport", QStringLiteral("Ex&port Listed Members...")},

@@ -136,6 +136,21 @@ Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
     return sortAndSave();
 }
 
+Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord>> &members)
+{
+    if (!mayChange())
+        return refusal();
+    for (const auto &[record, member] : members) {
+        if (!holds(record))
+            return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
+    }
+    if (members.empty())
+        return Outcome::done();
+    for (const auto &[record, member] : members)
+        store_.replace(record, member);
+    return sortAndSave();
+}
+
 Outcome RollSession::writeAddresses(const std::vector<int> &records) const
 {
     return writeAddressFile(startDirectory_, addressFileText(store_, records));

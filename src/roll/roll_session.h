@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QLockFile;
@@ -96,6 +97,9 @@ class RollSession : public QObject {
     // with none added, when they would bring the roll past kAddLimit; nothing to add
     // is done without a save.
     Outcome addMembers(const std::vector<MemberRecord> &members);
+    // Replaces the given members (record number, new values) in one step: one sort, one
+    // save, one changed(). Refused, with none changed, when a record is not there.
+    Outcome updateMembers(const std::vector<std::pair<int, MemberRecord>> &members);
 
     // True while a change is only in memory because the last save failed; quitting
     // then would lose it. lastSaveFailure says why the roll could not be saved.

@@ -1,0 +1,97 @@
+#include "licences_window/licence_commands.h"
+
+#include "core/date_text.h"
+#include "licences/fcc_licence_file.h"
+#include "licences/licence_update.h"
+#include "licences_window/licence_preview.h"
+#include "licences_window/licence_texts.h"
+#include "roll/roll_messages.h"
+#include "roll/roll_session.h"
+
+#include <QFileInfo>
+#include <QProgressDialog>
+
+#include <algorithm>
+
+namespace tessaly {
+
+namespace {
+
+// Reads the licences of the roll's call signs with a progress dialog whose Cancel stops the
+// reading; the real file takes seconds.
+FccReading readWithProgress(const QString &path, const QSet<QByteArray> &calls, QWidget *parent)
+{
+    constexpr int kSteps = 1000;
+    QProgressDialog progress(readingFccFileText(), QStringLiteral("Cancel"), 0, kSteps, parent);
+    progress.setWindowTitle(updateLicencesTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoReset(false);
+    return readFccLicences(path, calls, [&progress](qint64 done, qint64 total) {
+        if (total > 0)
+            progress.setValue(static_cast<int>(std::min<qint64>(kSteps, done * kSteps / total)));
+        return !progress.wasCanceled();
+    });
+}
+
+} // namespace
+
+bool updateLicencesFromFccFile(RollSession &roll, Platform &platform, QWidget *parent)
+{
+    if (roll.count() == 0) {
+        platform.messages.inform(emptyRollForLicencesMessage(), updateLicencesTitle());
+        return false;
+    }
+    const QSet<QByteArray> calls = rollCallSigns(roll.store());
+    if (calls.isEmpty()) {
+        platform.messages.inform(noCallSignsMessage(), updateLicencesTitle());
+        return false;
+    }
+    const QString path =
+        platform.files.chooseFileToOpen(chooseFccFileTitle(), roll.startDirectory(), fccFileFilter());
+    if (path.isEmpty())
+        return false;
+
+    const FccReading reading = readWithProgress(path, calls, parent);
+    if (reading.outcome.status == Outcome::Status::Refused)
+        return false; // cancelled: nothing was read, nothing changes
+    if (!reading.outcome.ok()) {
+        platform.messages.inform(fccFileUnreadableMessage(path, reading.outcome.reason),
+                                 updateLicencesTitle());
+        return false;
+    }
+
+    const QString fileName = QFileInfo(path).fileName();
+    int compared = 0;
+    for (int record = 1; record <= roll.count(); ++record)
+        compared += roll.member(record)[Field::Call].trimmed().isEmpty() ? 0 : 1;
+    std::vector<LicenceRow> rows =
+        licenceRows(roll.store(), reading.licences, platform.clock.today());
+    if (rows.empty()) {
+        platform.messages.inform(nothingToSayMessage(fileName, compared), updateLicencesTitle());
+        return false;
+    }
+    const int proposals = static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const LicenceRow &row) { return row.proposes(); }));
+    LicencePreviewDialog preview(std::move(rows),
+                                 licenceSummary(fileName, reading.fileDate, compared, proposals,
+                                                reading.skippedLines),
+                                 formatDate(reading.fileDate), parent);
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+
+    const auto changes = tickedChanges(roll.store(), preview.rows());
+    if (changes.empty())
+        return false;
+    const Outcome outcome = roll.updateMembers(changes);
+    if (outcome.status == Outcome::Status::Refused)
+        return false; // a roll only to be read has said why itself
+    if (outcome.failed())
+        platform.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
+                                 saveFailureTitle());
+    platform.messages.inform(licencesUpdatedMessage(static_cast<int>(changes.size())),
+                             licencesUpdatedTitle());
+    return true;
+}
+
+} // namespace tessaly

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "licences/licence_update.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QTableWidget;
+
+namespace tessaly {
+
+// The rows of the licence update before anything changes: one row per member with something
+// to say, proposals ticked as the rules ticked them, OK the default button.
+class LicencePreviewDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    LicencePreviewDialog(std::vector<LicenceRow> rows, const QString &summary,
+                         const QString &fileDate, QWidget *parent = nullptr);
+
+    // The rows with the ticks as the operator left them.
+    std::vector<LicenceRow> rows() const;
+
+  private:
+    std::vector<LicenceRow> rows_;
+    QTableWidget *table_ = nullptr;
+};
+
+} // namespace tessaly
