@@ -82,7 +82,7 @@ class FccFiles {
                                   &error);
         for (const QString &path : {hdPath, amPath}) {
             zip_source_t *source =
-                zip_source_file(archive, QFile::encodeName(path).constData(), 0, ZIP_LENGTH_TO_END);
+                zip_source_file(archive, QFile::encodeName(path).constData(), 0, -1);
             zip_file_add(archive, QFile::encodeName(QFileInfo(path).fileName()).constData(), source, 0);
         }
         ready_ = zip_close(archive) == 0;
@@ -105,9 +105,9 @@ const FccFiles &fccFiles()
 }
 
 // A full roll whose call signs are spread over the file, one in twenty not in it.
-MemberStore rollOfCallSigns()
+MemberStore rollOfCallSigns(int members)
 {
-    MemberStore store = generatedRoll(10000);
+    MemberStore store = generatedRoll(members);
     for (int record = 1; record <= store.count(); ++record)
         store.setField(record, Field::Call,
                        record % 20 == 0 ? QStringLiteral("VE3X%1").arg(record)
@@ -148,7 +148,7 @@ void BM_FccLicenceUpdate(benchmark::State &state)
         state.SkipWithError("the FCC files could not be made");
         return;
     }
-    const MemberStore store = rollOfCallSigns();
+    const MemberStore store = rollOfCallSigns(static_cast<int>(state.range(0)));
     std::size_t rows = 0;
     for (auto _ : state)
         rows = wholeUpdate(fccFiles().zipPath(), store);
@@ -164,7 +164,12 @@ void BM_FccLicenceUpdate(benchmark::State &state)
     if (child > 0 && wait4(child, &status, 0, &usage) == child)
         state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-BENCHMARK(BM_FccLicenceUpdate)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_FccLicenceUpdate)
+    ->ArgName("members")
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace
 } // namespace tessaly
