@@ -99,5 +99,30 @@ TEST_F(LicencesTest, AFileThatCannotBeReadIsNamedAndTheRollStaysAsItWas)
     EXPECT_EQ(roll(), threeMembers);
 }
 
+// A roll with nothing to compare is told so before any file is asked for.
+class NothingToCompareTest : public MainWindowTest {
+  protected:
+    void expectRefused(const QByteArray &held, const QString &told)
+    {
+        open(held);
+        window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+        EXPECT_TRUE(desktop.files.titles.isEmpty());
+        expectMessage(1, u"Update Licences"_s, told);
+        EXPECT_EQ(roll(), held);
+    }
+};
+
+TEST_F(NothingToCompareTest, AnEmptyRoll)
+{
+    expectRefused({}, u"The roll holds no members, so there is nothing to compare with the FCC "
+                      "licence file."_s);
+}
+
+TEST_F(NothingToCompareTest, ARollWithoutCallSigns)
+{
+    expectRefused(bakerRecord, u"No member of the roll has a call sign, so there is nothing to "
+                               "compare with the FCC licence file."_s);
+}
+
 } // namespace
 } // namespace tessaly::testing
