@@ -6,7 +6,34 @@ namespace tessaly {
 
 namespace {
 
-QString caption(LabelBox box)
+RequestProblem problem(LabelBox box, const QString &range)
+{
+    QString where = QStringLiteral("\"%1\"").arg(labelBoxCaption(box));
+    if (box == LabelBox::StartColumn)
+        where += QStringLiteral(" after \"%1\"").arg(labelBoxCaption(LabelBox::StartRow));
+    return {box, QStringLiteral("The box %1 must hold %2.\nNothing was printed or saved.")
+                     .arg(where, range)};
+}
+
+// NaN fails every comparison, so it is out of every range.
+bool within(double value, double lowest, double highest)
+{
+    return value >= lowest && value <= highest;
+}
+
+bool aboveZeroUpTo(double value, double highest)
+{
+    return value > 0 && value <= highest;
+}
+
+bool wholeWithin(double value, double lowest, double highest)
+{
+    return within(std::floor(value), lowest, highest);
+}
+
+} // namespace
+
+QString labelBoxCaption(LabelBox box)
 {
     switch (box) {
     case LabelBox::Rows:
@@ -34,33 +61,6 @@ QString caption(LabelBox box)
     }
     return {};
 }
-
-RequestProblem problem(LabelBox box, const QString &range)
-{
-    QString where = QStringLiteral("\"%1\"").arg(caption(box));
-    if (box == LabelBox::StartColumn)
-        where += QStringLiteral(" after \"%1\"").arg(caption(LabelBox::StartRow));
-    return {box, QStringLiteral("The box %1 must hold %2.\nNothing was printed or saved.")
-                     .arg(where, range)};
-}
-
-// NaN fails every comparison, so it is out of every range.
-bool within(double value, double lowest, double highest)
-{
-    return value >= lowest && value <= highest;
-}
-
-bool aboveZeroUpTo(double value, double highest)
-{
-    return value > 0 && value <= highest;
-}
-
-bool wholeWithin(double value, double lowest, double highest)
-{
-    return within(std::floor(value), lowest, highest);
-}
-
-} // namespace
 
 std::optional<LabelRequest> requestFromTexts(const LabelBoxTexts &texts, LabelBox *unreadable)
 {

@@ -21,6 +21,9 @@ struct LabelRequest {
 // The texts of the nine number boxes, in LabelBox order.
 using LabelBoxTexts = std::array<QString, 9>;
 
+// The caption beside a number box: the window shows it and a refusal quotes it.
+QString labelBoxCaption(LabelBox box);
+
 // The request the boxes hold; nullopt when a text is not numeric (numericValue), and then
 // *unreadable, when given, is the first such box.
 std::optional<LabelRequest> requestFromTexts(const LabelBoxTexts &texts,
