@@ -136,8 +136,8 @@ TEST(LabelPage, OutlinesOnlyWhereAskedForAndOnlyOnPagesWithLabels)
 // A length keeps the decimal that was typed into the box, not its float's digits.
 TEST(LabelPage, InchesKeepWhatWasTyped)
 {
-    const std::pair<float, double> cases[] = {{0.52f, 0.52}, {0.1875f, 0.1875}, {2.75f, 2.75},
-                                              {0.59646f, 0.59646}, {1.33333f, 1.33333}};
+    const std::pair<float, double> cases[] = {
+        {0.52f, 0.52}, {0.59646f, 0.59646}, {1.33333f, 1.33333}};
     for (const auto &[single, typed] : cases)
         EXPECT_EQ(Inches::typed(single).value(), typed) << typed;
     EXPECT_EQ(Inches::typed(std::numeric_limits<float>::infinity()).value(), 0);

@@ -205,8 +205,6 @@ TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
         QString reason;
     } cases[] = {
         {line.leftJustified(kLargestLabelSettingsBytes, ' '), {}},
-        {line.leftJustified(kLargestLabelSettingsBytes + 1, ' '),
-         u"labelrcp.dat is larger than 64 KB"_s},
         {"12,2,.5\r\n", u"labelrcp.dat does not hold seven numbers"_s},
     };
     for (const auto &c : cases) {
