@@ -2,7 +2,7 @@
 #include "exports/email_addresses.h"
 #include "exports/member_csv.h"
 #include "exports/member_directory.h"
-#include "platform/qt_printer.h"
+#include "qt_platform/qt_printer.h"
 
 #include "bench_roll.h"
 

@@ -1,5 +1,5 @@
 #include "labels/label_window.h"
-#include "platform/qt_printer.h"
+#include "qt_platform/qt_printer.h"
 #include "roll/roll_session.h"
 
 #include "bench_desktop.h"

@@ -1,5 +1,5 @@
-#include "labels/label_plan.h"
-#include "labels/label_settings.h"
+#include "label_rules/label_plan.h"
+#include "label_rules/label_settings.h"
 
 #include "bench_roll.h"
 

@@ -1,3 +1,4 @@
+#include "core/member_table.h"
 #include "main_window/main_window.h"
 #include "roll/address_file.h"
 #include "roll/address_texts.h"
@@ -85,7 +86,7 @@ void BM_ListExportTable(benchmark::State &state)
     const MemberStore &store = roll(state);
     const std::vector<int> listed = everyone(store);
     for (auto _ : state)
-        benchmark::DoNotOptimize(listExportTable(store, listed).constData());
+        benchmark::DoNotOptimize(memberTableText(store, listed).constData());
 }
 BENCHMARK(BM_ListExportTable)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,8 @@
-#include "report/expiration_query.h"
-#include "report/member_statistics.h"
-#include "report/report_rows.h"
-#include "report/report_sort.h"
-#include "report/report_table.h"
+#include "core/member_table.h"
+#include "report_rules/expiration_query.h"
+#include "report_rules/member_statistics.h"
+#include "report_rules/report_rows.h"
+#include "report_rules/report_sort.h"
 
 #include "bench_roll.h"
 
@@ -86,7 +86,7 @@ void BM_ReportTableText(benchmark::State &state)
     const std::vector<int> listed = allMembers(store);
     qsizetype size = 0;
     for (auto _ : state) {
-        const QString text = reportTableText(store, listed);
+        const QString text = memberTableText(store, listed);
         size = text.size();
         benchmark::DoNotOptimize(text.constData());
     }

@@ -1,4 +1,4 @@
-#include "report/report_model.h"
+#include "report_rules/report_model.h"
 #include "report/report_window.h"
 #include "roll/roll_session.h"
 

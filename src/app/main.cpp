@@ -1,7 +1,7 @@
 #include "app/app_icon.h"
 #include "core/version.h"
 #include "main_window/main_window.h"
-#include "platform/qt_platform.h"
+#include "qt_platform/qt_platform.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
 #include "roll/start_directory.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/design_geometry.h"
-#include "labels/label_number_rules.h"
-#include "labels/label_request.h"
+#include "label_rules/label_number_rules.h"
+#include "label_rules/label_request.h"
 #include "platform/platform.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #include "labels/label_window_controls.h"
 
+#include "label_rules/label_request.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
@@ -13,53 +15,43 @@ const std::vector<LabelControlSpec> &labelControls()
         {u"Label11"_s, K::Caption, u"Sheet"_s, {240, 60, 555, 255}, {}},
         {u"Combo1"_s, K::SheetList, {}, {840, 30, 4575, 285}, {}},
         {u"Text1"_s, K::NumberBox, u"10"_s, {240, 360, 495, 285}, {}, B::Rows},
-        {u"Label1"_s,
-         K::Caption,
-         u"How many label rows are on each page (top to bottom)?"_s,
-         {840, 400, 5295, 255},
-         {}},
+        {u"Label1"_s, K::Caption, labelBoxCaption(B::Rows), {840, 400, 5295, 255}, {}},
         {u"Text2"_s, K::NumberBox, u"3"_s, {240, 720, 495, 285}, {}, B::Columns},
-        {u"Label2"_s,
-         K::Caption,
-         u"How many label columns are on each page (left to right)?"_s,
-         {840, 790, 5775, 255},
-         {}},
+        {u"Label2"_s, K::Caption, labelBoxCaption(B::Columns), {840, 790, 5775, 255}, {}},
         {u"Text3"_s, K::NumberBox, u".52"_s, {240, 1080, 495, 285}, {}, B::TopMargin},
         {u"Label3"_s,
          K::Caption,
-         u"Top Margin (Inches - measure from top of page to top edge of first label)"_s,
+         labelBoxCaption(B::TopMargin),
          {840, 1150, 6135, 255},
          u"Depending on your printer, you may have to subtract the printer's default top "
          u"margin."_s},
         {u"Text4"_s, K::NumberBox, u".1"_s, {240, 1440, 495, 285}, {}, B::LeftMargin},
         {u"Label4"_s,
          K::Caption,
-         u"Left Margin (Inches - measure from left of page to left edge of first label)"_s,
+         labelBoxCaption(B::LeftMargin),
          {840, 1520, 6255, 255},
          u"Depending on your printer, you may have to subtract your printer's default left "
          u"margin."_s},
         {u"Text5"_s, K::NumberBox, u"1"_s, {240, 1800, 495, 285}, {}, B::LabelHeight},
         {u"Label5"_s,
          K::Caption,
-         u"Label Height (Inches - measure from top edge of first label to top edge of next "
-         u"label)"_s,
+         labelBoxCaption(B::LabelHeight),
          {840, 1880, 6375, 255},
          betweenLabels},
         {u"Text6"_s, K::NumberBox, u"2.75"_s, {240, 2160, 495, 285}, {}, B::LabelWidth},
         {u"Label6"_s,
          K::Caption,
-         u"Label Width (Inches - measure from left edge of first label to left edge of second "
-         u"label)"_s,
+         labelBoxCaption(B::LabelWidth),
          {840, 2220, 6495, 255},
          betweenLabels},
-        {u"Label7"_s, K::Caption, u"Begin with label on Row"_s, {840, 2640, 1815, 255}, {}},
+        {u"Label7"_s, K::Caption, labelBoxCaption(B::StartRow), {840, 2640, 1815, 255}, {}},
         {u"Text7"_s, K::NumberBox, u"1"_s, {2760, 2580, 615, 285}, {}, B::StartRow},
-        {u"Label10"_s, K::Caption, u"Column"_s, {3960, 2640, 735, 255}, {}},
+        {u"Label10"_s, K::Caption, labelBoxCaption(B::StartColumn), {3960, 2640, 735, 255}, {}},
         {u"Text8"_s, K::NumberBox, u"1"_s, {4800, 2580, 615, 285}, {}, B::StartColumn},
         {u"List1"_s, K::FontList, {}, {240, 3000, 3855, 645}, {}},
         {u"Label8"_s, K::Preview, u"Font Style"_s, {4320, 3000, 3015, 1575}, {}},
         {u"Text9"_s, K::NumberBox, u"10"_s, {240, 3840, 495, 285}, {}, B::FontSize},
-        {u"Label9"_s, K::Caption, u"Font Size"_s, {960, 3840, 2055, 255}, {}},
+        {u"Label9"_s, K::Caption, labelBoxCaption(B::FontSize), {960, 3840, 2055, 255}, {}},
         {u"Command1"_s, K::PrintButton, u"&Print"_s, {3120, 3720, 1095, 975}, {}},
         {u"Command2"_s, K::PreviewButton, u"Pre&view"_s, {1905, 4170, 1095, 525}, {}},
     };

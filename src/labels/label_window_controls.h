@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/design_geometry.h"
-#include "labels/label_number_rules.h"
+#include "label_rules/label_number_rules.h"
 
 #include <QString>
 
@@ -28,7 +28,7 @@ enum class LabelControlKind {
 struct LabelControlSpec {
     QString id;
     LabelControlKind kind;
-    QString text; // the design-time text or caption
+    QString text; // the caption, or the text a box starts with
     TwipsRect rect;
     QString toolTip;
     LabelBox box = LabelBox::Rows; // which value a number box holds

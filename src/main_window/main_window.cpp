@@ -1,5 +1,6 @@
 #include "main_window/main_window.h"
 
+#include "core/member_table.h"
 #include "entry_rules/date_box_rules.h"
 #include "entry_rules/entry_text_filter.h"
 #include "forms/document_text.h"
@@ -302,7 +303,7 @@ void MainWindow::copyQuickCopy()
 void MainWindow::copyList()
 {
     const bool copied =
-        platform_.clipboard.replaceText(listExportTable(roll_.store(), listed_->rowRecords()));
+        platform_.clipboard.replaceText(memberTableText(roll_.store(), listed_->rowRecords()));
     focusCallBox();
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());

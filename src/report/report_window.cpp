@@ -1,16 +1,16 @@
 #include "report/report_window.h"
 
 #include "core/date_text.h"
+#include "core/member_table.h"
 #include "forms/focus_watcher.h"
 #include "forms/line_control.h"
 #include "forms/whole_text_line_edit.h"
 #include "forms/window_fitting.h"
 #include "forms/work_area_fit.h"
-#include "report/expiration_query.h"
-#include "report/member_statistics.h"
-#include "report/report_columns.h"
-#include "report/report_model.h"
-#include "report/report_table.h"
+#include "report_rules/expiration_query.h"
+#include "report_rules/member_statistics.h"
+#include "report_rules/report_columns.h"
+#include "report_rules/report_model.h"
 #include "report/report_window_texts.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
@@ -195,7 +195,7 @@ void ReportWindow::listAll()
 void ReportWindow::copyReport()
 {
     const bool copied =
-        platform_.clipboard.replaceText(reportTableText(roll_.store(), report_->records()));
+        platform_.clipboard.replaceText(memberTableText(roll_.store(), report_->records()));
     focusWatcher_->giveFocus(button(ReportRole::ListQuery));
     if (!copied)
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());

@@ -6,7 +6,6 @@ namespace {
 
 constexpr QStringView kCrLf = u"\r\n";
 constexpr QChar kBlank = u' ';
-constexpr QChar kTab = u'\t';
 
 // The listed members in list order; a number outside the roll (a listing left over
 // after the roll shrank) is skipped rather than read.
@@ -19,22 +18,6 @@ std::vector<const MemberRecord *> listedOf(const MemberStore &store, const std::
             records.push_back(&store.record(n));
     }
     return records;
-}
-
-// Appends text with every CR LF pair replaced, without building a copy of the field:
-// the table is rebuilt for thousands of members at a time.
-void appendJoined(QString &out, QStringView text, QStringView replacement)
-{
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype at = text.indexOf(kCrLf, start);
-        if (at < 0)
-            break;
-        out.append(text.mid(start, at - start));
-        out.append(replacement);
-        start = at + 2;
-    }
-    out.append(text.mid(start));
 }
 
 // The name line that the Quick Copy block and Address.txt share: blanks only after
@@ -64,20 +47,6 @@ void appendTownLine(QString &out, const QString &city, const QString &state, con
 // Fixed text per block besides the fields: the call line's "ARS ", blank and CR LF,
 // two name blanks and CR LF, the address CR LF, two town blanks and CR LF, the empty line.
 constexpr qsizetype kBlockOverhead = (4 + 1 + 2) + (2 + 2) + 2 + (2 + 2) + 2;
-
-// The table's column order, which differs from the order of the fields in the roll.
-constexpr Field kTableColumns[kFieldCount] = {
-    Field::Call,          Field::FirstName,
-    Field::MiddleInitial, Field::LastName,
-    Field::Address,       Field::City,
-    Field::State,         Field::Zip,
-    Field::Phone,         Field::Email,
-    Field::Joined,        Field::ClubExpires,
-    Field::LicenseClass,  Field::LicenseExpires,
-    Field::ArrlMember,    Field::VotingMember,
-    Field::DuesPaid,      Field::Dob,
-    Field::Other,
-};
 
 } // namespace
 
@@ -136,38 +105,6 @@ QString addressFileText(const MemberStore &store, const std::vector<int> &listed
         out.append(kCrLf);
         appendTownLine(out, r[Field::City], r[Field::State], r[Field::Zip]);
         out.append(kCrLf);
-        out.append(kCrLf);
-    }
-    return out;
-}
-
-QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords)
-{
-    // Replacing CR LF by ", " can only lengthen a field, so reserve a little over the
-    // raw size; a rare overrun costs one reallocation, not quadratic work.
-    const std::vector<const MemberRecord *> listed = listedOf(store, listedRecords);
-    qsizetype size = 0;
-    for (const MemberRecord *member : listed) {
-        for (const QString &value : member->values)
-            size += value.size();
-        size += kFieldCount + 1 + 8;
-    }
-
-    QString out;
-    out.reserve(size);
-    for (const MemberRecord *member : listed) {
-        const MemberRecord &r = *member;
-        for (int column = 0; column < kFieldCount; ++column) {
-            const Field field = kTableColumns[column];
-            if (column > 0)
-                out.append(kTab);
-            if (field == Field::Address)
-                appendJoined(out, r[field], u", ");
-            else if (field == Field::Other)
-                appendJoined(out, r[field], u" ");
-            else
-                out.append(r[field]);
-        }
         out.append(kCrLf);
     }
     return out;

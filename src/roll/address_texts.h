@@ -30,8 +30,4 @@ QString quickCopyText(const AddressBoxes &boxes);
 // ended by CR LF; the call line is "ARS CALL " (ending in a blank).
 QString addressFileText(const MemberStore &store, const std::vector<int> &listedRecords);
 
-// The clipboard table: one line per listed record, 19 tab-separated values in table
-// column order (not the file's field order), every line ended by CR LF.
-QString listExportTable(const MemberStore &store, const std::vector<int> &listedRecords);
-
 } // namespace tessaly

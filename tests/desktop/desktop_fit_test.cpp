@@ -2,7 +2,7 @@
 // run_on_xvfb.sh): what only a desktop shows, the frame and title bar that the
 // window manager adds around the client area.
 #include "main_window/main_window.h"
-#include "platform/qt_platform.h"
+#include "qt_platform/qt_platform.h"
 #include "roll/roll_session.h"
 
 #include "temp_roll.h"

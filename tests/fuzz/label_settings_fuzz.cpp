@@ -1,6 +1,6 @@
 // Whatever labelrcp.dat holds, a layout the reader accepts is one the writer can put
 // back: the line it writes reads again, and the layout read from it writes the same line.
-#include "labels/label_settings.h"
+#include "label_rules/label_settings.h"
 
 #include "fuzz_check.h"
 

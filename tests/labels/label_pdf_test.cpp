@@ -1,6 +1,6 @@
-#include "labels/label_page.h"
-#include "labels/label_plan.h"
-#include "platform/qt_printer.h"
+#include "label_rules/label_page.h"
+#include "label_rules/label_plan.h"
+#include "qt_platform/qt_printer.h"
 
 #include "temp_roll.h"
 

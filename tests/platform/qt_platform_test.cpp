@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "qt_platform/qt_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

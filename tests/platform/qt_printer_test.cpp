@@ -1,4 +1,4 @@
-#include "platform/qt_printer.h"
+#include "qt_platform/qt_printer.h"
 
 #include "temp_roll.h"
 

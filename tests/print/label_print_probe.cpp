@@ -2,7 +2,7 @@
 // system's default printer through the real print path, and says on standard output what
 // the operator was told, a line a message: "title|text".
 #include "labels/label_window.h"
-#include "platform/qt_printer.h"
+#include "qt_platform/qt_printer.h"
 #include "roll/roll_session.h"
 
 #include "fake_platform.h"

@@ -1,0 +1,285 @@
+#include "label_rules/label_number_rules.h"
+#include "label_rules/label_plan.h"
+#include "label_rules/label_request.h"
+#include "label_rules/label_settings.h"
+#include "label_rules/label_sheets.h"
+
+#include "special_files.h"
+#include "temp_roll.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+namespace {
+
+TEST(LabelNumbers, KeysAndNumericValues)
+{
+    for (const QChar c : u"0123456789.\b"_s)
+        EXPECT_TRUE(labelKeyPasses(c)) << c.unicode();
+    for (const QChar c : u"/-+ ,aZe\t\u0661\u00b9\x1b"_s)
+        EXPECT_FALSE(labelKeyPasses(c)) << c.unicode();
+
+    EXPECT_EQ(numericValue(u".52"_s), 0.52);
+    EXPECT_EQ(numericValue(u"5."_s), 5);
+    EXPECT_EQ(numericValue(u" 2.75\t"_s), 2.75);
+    for (const QString &text : {QString(), u"."_s, u"-1"_s, u"1e3"_s, u"1.2.3"_s, u"1 2"_s,
+                                u"inf"_s, u"\u0661"_s, u"1\u00a0"_s, u"1"_s + QString(400, u'0')})
+        EXPECT_EQ(numericValue(text), std::nullopt) << text.toStdString();
+}
+
+// What a box keeps when the focus leaves it: its text, or the box's own fallback.
+TEST(LabelNumbers, LeaveRules)
+{
+    const struct {
+        LabelBox box;
+        QString text;
+        QString columns;
+        QString left;
+    } cases[] = {
+        {LabelBox::Rows, u"0"_s, {}, u"0"_s},
+        {LabelBox::Rows, QString(), {}, u"1"_s},
+        {LabelBox::Columns, u"x"_s, {}, u"1"_s},
+        {LabelBox::TopMargin, u" .52 "_s, {}, u" .52 "_s},
+        {LabelBox::LeftMargin, u"1..2"_s, {}, u"1"_s},
+        {LabelBox::LabelHeight, u"-1"_s, {}, u"1"_s},
+        {LabelBox::LabelWidth, u"wide"_s, {}, u"2.75"_s},
+        {LabelBox::StartRow, u"25"_s, u"3"_s, u"25"_s},
+        {LabelBox::StartColumn, u"0"_s, u"3"_s, u"1"_s},
+        {LabelBox::StartColumn, u"2"_s, u"x"_s, u"1"_s},
+        {LabelBox::FontSize, u"1"_s, {}, u"1"_s},
+    };
+    for (const auto &[box, text, columns, left] : cases)
+        EXPECT_EQ(leaveText(box, text, columns), left) << text.toStdString();
+
+    for (const QString &text : {u"0.5"_s, u"."_s, u"0.9999999"_s})
+        EXPECT_EQ(previewSizeWhileTyping(text), std::nullopt) << text.toStdString();
+    EXPECT_EQ(previewSizeWhileTyping(u"0.99999995"_s), 0.99999995);
+    EXPECT_EQ(previewSizeWhileTyping(u"14."_s), 14);
+}
+
+TEST(LabelRequest, RequestsWithinTheRangesPass)
+{
+    const LabelRequest passing[] = {
+        {},
+        {{100, 20, 0, 20, 20, 0.01f, 200}, 1000, 20},
+        {{1, 1, 20, 0, 0.01f, 20, 1}, 0, 1},
+        // Counts are rounded down first; a start row beyond the page is fine.
+        {{2.9f, 3.5f, 0.52f, 0.1f, 1, 2.75f, 10.5f}, 12.7, 3.9},
+    };
+    for (const LabelRequest &request : passing)
+        EXPECT_EQ(checkLabelRequest(request), std::nullopt) << &request - passing;
+    const LabelCounts counts = labelCounts(passing[3]);
+    EXPECT_EQ((std::array{counts.rowsPerPage, counts.columnsPerPage, counts.startRow,
+                          counts.startColumn}),
+              (std::array{2, 3, 12, 3}));
+}
+
+// Each value just outside its range is refused, quoting the caption of the box (the one the
+// window shows beside it) and giving the range; of several bad boxes the first in focus order
+// is named. The start column is placed by the start row's caption.
+TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
+{
+    const QString inches = u"a number of inches from 0 to 20"_s;
+    const QString pitch = u"a number of inches above 0, up to 20"_s;
+    using R = LabelRequest &;
+    const struct {
+        std::function<void(LabelRequest &)> change;
+        LabelBox box;
+        QString range;
+    } cases[] = {
+        {[](R r) { r.layout.rowsPerPage = 101; }, LabelBox::Rows, u"a number from 1 to 100"_s},
+        {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, u"a number from 1 to 20"_s},
+        {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns,
+         u"a number from 1 to 20"_s},
+        {[](R r) { r.layout.topMargin = -0.1f; }, LabelBox::TopMargin, inches},
+        {[](R r) { r.layout.leftMargin = 21; }, LabelBox::LeftMargin, inches},
+        {[](R r) { r.layout.labelHeight = 0; }, LabelBox::LabelHeight, pitch},
+        {[](R r) { r.layout.labelWidth = 20.5f; }, LabelBox::LabelWidth, pitch},
+        {[](R r) { r.startRow = -1; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
+        {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
+        {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn,
+         u"a number from 1 to 3, the label columns on each page"_s},
+        {[](R r) { r.layout.columnsPerPage = 12.9f, r.startColumn = 13; }, LabelBox::StartColumn,
+         u"a number from 1 to 12, the label columns on each page"_s},
+        {[](R r) { r.layout.fontSize = 0.5f; }, LabelBox::FontSize,
+         u"a number of points from 1 to 200"_s},
+        {[](R r) {
+             r.layout.fontSize = 0, r.startColumn = 9, r.startRow = -1, r.layout.labelWidth = 0;
+         },
+         LabelBox::LabelWidth, pitch},
+    };
+    for (const auto &[change, box, range] : cases) {
+        LabelRequest request;
+        change(request);
+        const std::optional<RequestProblem> problem = checkLabelRequest(request);
+        ASSERT_TRUE(problem) << range.toStdString();
+        EXPECT_EQ(problem->box, box) << range.toStdString();
+        const QString quoted = box == LabelBox::StartColumn
+                                   ? u"Column\" after \"Begin with label on Row"_s
+                                   : labelBoxCaption(box);
+        EXPECT_EQ(problem->message, u"The box \""_s + quoted + u"\" must hold "_s + range +
+                                        u".\nNothing was printed or saved."_s);
+    }
+}
+
+// Each value is written to seven significant digits, and read back as it was.
+TEST(LabelSettings, TheFileInTheStartDirectory)
+{
+    const testing::TempRoll roll;
+    const LabelLayout odd{100, 20, 19.99f, 0.0625f, 0.6666667f, 2.625f, 7.25f};
+    ASSERT_TRUE(writeLabelSettings(roll.dir(), odd).ok());
+    EXPECT_EQ(roll.read(u"labelrcp.dat"_s),
+              QByteArray("100,20,19.99,.0625,.6666667,2.625,7.25\r\n"));
+    EXPECT_EQ(readLabelSettings(roll.dir()), odd);
+}
+
+TEST(LabelSettings, ValuesEndAtACommaOrALineBreak)
+{
+    for (const QByteArray bytes :
+         {"12\n2\n0.52\n.1\n1.25\n4\n11.5", "12\r2\r0.52\r.1\r1.25\r4\r11.5\r",
+          "  12 , 2,\t0.52 ,.1\r\n1.25,\r\n\r\n4\r\n 11.5 \r\n",
+          "12,2,0.52,.1,1.25,4,11.5,99,junk\r\nmore\r\n"}) {
+        EXPECT_EQ(parseLabelSettings(bytes), (LabelLayout{12, 2, 0.52f, 0.1f, 1.25f, 4, 11.5f}))
+            << bytes.toStdString();
+    }
+    for (const char *bytes :
+         {"", "10,3,.52,.1,1,2.75\r\n", "10,3,.52,.1,,2.75,10\r\n", "10,3,.52,.1,1,2.75,ten\r\n",
+          "10,3,-.52,.1,1,2.75,10\r\n", "10,3,.52,.1,1,2.75,1e1\r\n", "10;3;.52;.1;1;2.75;10\r\n",
+          "10 3 .52 .1 1 2.75 10\r\n"})
+        EXPECT_FALSE(parseLabelSettings(bytes)) << bytes;
+    // Too large for single precision.
+    EXPECT_FALSE(parseLabelSettings("1" + QByteArray(40, '0') + ",3,.52,.1,1,2.75,10\r\n"));
+}
+
+TEST(LabelSettings, ValuesAreWrittenAsTheBoxesShowThem)
+{
+    const struct {
+        float value;
+        QString text;
+    } cases[] = {{123456789.0f, u"123456800"_s}, {1e20f, u"100000000000000000000"_s},
+                 {0.0001234567f, u".0001234567"_s}, {9.9999999f, u"10"_s},
+                 {-0.5f, u"-.5"_s}, {1.3333334f, u"1.333333"_s}, {0.0f, u"0"_s}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(layoutValueText(value), text);
+}
+
+TEST(LabelSettings, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
+{
+    const testing::TempRoll roll;
+    roll.write(u"labelrcp.dat"_s, "12,2,.5,.25,1,4,11\r\n");
+    Outcome outcome;
+    testing::withFileSizeCap(8, [&] { outcome = writeLabelSettings(roll.dir(), LabelLayout{}); });
+    EXPECT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.file, QDir::toNativeSeparators(roll.path(u"labelrcp.dat"_s)));
+    EXPECT_FALSE(outcome.reason.isEmpty());
+    EXPECT_EQ(roll.read(u"labelrcp.dat"_s), QByteArray("12,2,.5,.25,1,4,11\r\n"));
+}
+
+// labelrcp.dat is read only as a regular file of at most 64 KB: a FIFO, a device or a
+// settings line followed by a mass of blanks fails, unread, with the file's name and why.
+TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
+{
+    const QString limit = u"64 KB"_s;
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        const testing::TempRoll roll;
+        const testing::SpecialFile special(c.kind, roll.path(u"labelrcp.dat"_s),
+                                           kLargestLabelSettingsBytes);
+        const testing::HangGuard guard(20);
+        Outcome failure;
+        EXPECT_EQ(readLabelSettings(roll.dir(), &failure), std::nullopt);
+        EXPECT_EQ(
+            std::pair(failure.file, failure.reason),
+            std::pair(roll.path(u"labelrcp.dat"_s), u"labelrcp.dat "_s + special.reason(limit)));
+    }
+    const QByteArray line = "12,2,.5,.25,1,4,11\r\n";
+    const struct {
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {line.leftJustified(kLargestLabelSettingsBytes, ' '), {}},
+        {"12,2,.5\r\n", u"labelrcp.dat does not hold seven numbers"_s},
+    };
+    for (const auto &c : cases) {
+        const testing::TempRoll roll;
+        roll.write(u"labelrcp.dat"_s, c.bytes);
+        Outcome failure;
+        const std::optional<LabelLayout> layout = readLabelSettings(roll.dir(), &failure);
+        EXPECT_EQ(layout.has_value(), c.reason.isEmpty()) << c.bytes.size();
+        EXPECT_EQ(failure.reason, c.reason);
+    }
+    const testing::TempRoll empty;
+    Outcome failure;
+    EXPECT_EQ(readLabelSettings(empty.dir(), &failure), std::nullopt);
+    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
+}
+
+// Each sheet fits its paper (its last label ends on it, no label runs into the next), would
+// be printed, and is found back from labelrcp.dat as the window reads it into the boxes.
+TEST(LabelSheets, EverySheetFitsItsPaperAndIsFoundBackFromTheBoxes)
+{
+    ASSERT_GE(labelSheets().size(), 8u);
+    for (std::size_t n = 0; n < labelSheets().size(); ++n) {
+        const LabelSheet &sheet = labelSheets()[n];
+        SCOPED_TRACE(sheet.name);
+        EXPECT_TRUE(sheet.topMargin >= 0 && sheet.leftMargin >= 0);
+        EXPECT_TRUE(sheet.width <= sheet.labelWidth && sheet.height <= sheet.labelHeight);
+        const LabelLayout layout = withSheet(LabelLayout{12, 1, 1, 1, 1, 1, 14}, sheet);
+        const InchRect last =
+            sheetCells(layout, Inches::typed(sheet.width), Inches::typed(sheet.height)).back();
+        EXPECT_LE(last.right().value(), paperSize(sheet.paper).width());
+        EXPECT_LE(last.bottom().value(), paperSize(sheet.paper).height());
+        EXPECT_EQ(checkLabelRequest({layout, 1, 1}), std::nullopt);
+
+        const LabelLayout stored = parseLabelSettings(labelSettingsLine(layout)).value();
+        EXPECT_EQ(stored.fontSize, 14);
+        const QStringList values = QString::fromLatin1(labelSettingsLine(stored)).split(u',');
+        EXPECT_EQ(
+            matchingSheet(LabelBoxTexts{
+                values[0], values[1], values[2], values[3], values[4], values[5], {}, {}, {}}),
+            n);
+    }
+    EXPECT_DOUBLE_EQ(paperSize(Paper::A4).height(), 297 / 25.4);
+}
+
+// A number is a number however written, and any other number in one of the six is no sheet
+// of the list; nor are the window's first texts, measured with the printer's margin taken off.
+TEST(LabelSheets, TheBoxesAsTypedMatchOrShowCustom)
+{
+    EXPECT_EQ(matchingSheet({u" 10.0"_s, u"3"_s, u"0.50"_s, u".1875"_s, u"1"_s, u"2.75"_s, u"x"_s}),
+              0u);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".19"_s, u"1"_s, u"2.75"_s}), std::nullopt);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3.5"_s, u".5"_s, u".1875"_s, u"1"_s, u"2.75"_s}),
+              std::nullopt);
+    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".1875"_s, u"."_s, u"2.75"_s}),
+              std::nullopt);
+    EXPECT_EQ(matchingSheet(LabelLayout{}), std::nullopt);
+}
+
+// Labels go on the sheet's own paper; a sheet of no list, on Letter unless only A4 holds it.
+TEST(LabelSheets, TheLabelsAreOnThePaperTheSheetIsFor)
+{
+    const Paper letter = Paper::Letter, a4 = Paper::A4;
+    const std::pair<LabelLayout, Paper> cases[] = {
+        {withSheet({}, labelSheets()[0]), letter},
+        {withSheet({}, labelSheets()[7]), a4},               // 24 per sheet, 11.18 in down
+        {LabelLayout{}, letter},                             // the window's first sheet
+        {LabelLayout{11, 2, .5f, .1f, 1, 4, 10}, a4},        // 11.5 in down, 8.1 in across
+        {LabelLayout{11, 2, .5f, .1f, 1, 4.2f, 10}, letter}, // 8.5 in across: A4 lacks it
+        {LabelLayout{12, 2, .5f, .1f, 1, 4, 10}, letter},    // on neither
+    };
+    for (const auto &[layout, paper] : cases) {
+        SCOPED_TRACE(layout.rowsPerPage);
+        EXPECT_EQ(labelPaper(layout), paper);
+    }
+}
+
+} // namespace
+} // namespace tessaly
