@@ -31,8 +31,8 @@ bool atMostSevenSignificantDigits(const QByteArray &value)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                     static_cast<qsizetype>(size));
     const std::optional<LabelLayout> layout = parseLabelSettings(bytes);
     if (!layout)
         return 0;

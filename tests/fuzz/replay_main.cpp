@@ -45,7 +45,8 @@ int main(int argc, char **argv)
                                       std::istreambuf_iterator<char>());
         // Announced first, so that a crash names its input.
         std::fprintf(stderr, "%s\n", input.c_str());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()),
+                               bytes.size());
     }
     std::printf("%zu inputs replayed\n", inputs.size());
     return 0;
