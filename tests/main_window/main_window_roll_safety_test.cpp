@@ -59,6 +59,9 @@ TEST_F(RollSafetyTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheOpera
                          "would be lost.\n\nNo keeps the file as it is; your change stays in "
                          "memory while Tessaly runs."_s.arg(files.path(u"AddrClub.dat"_s))));
     expectMessage(2, u"Trouble saving data!"_s);
+    EXPECT_TRUE(desktop.messages.shown[1].text.contains(
+        u"because of this problem: another program changed the file after Tessaly read it, and "
+        "that version was kept."_s));
     EXPECT_EQ(roll(), carterRecord);
     EXPECT_EQ(listLines().size(), 4);
 
