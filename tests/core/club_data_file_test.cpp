@@ -42,6 +42,8 @@ QStringList filesIn(const QString &dir)
 TEST(ClubDataFile, TheOriginalOfADamagedUtf8OrTooLargeFileIsKeptBeforeTheFirstSave)
 {
     const QByteArray full = serializeClubData(testing::fullRoll());
+    const QByteArray utf8 =
+        fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81 \xf0\x9f\x93\xbb"});
     const struct {
         QByteArray bytes;
         int loaded, surplus, damaged, firstLine;
@@ -52,13 +54,7 @@ TEST(ClubDataFile, TheOriginalOfADamagedUtf8OrTooLargeFileIsKeptBeforeTheFirstSa
         {full, MemberStore::kCapacity, 0, 0, 0, false, {}},
         {kAdams + kAdams.left(kAdams.lastIndexOf(",\"")) + "\r\n" + kAdams, 3, 0, 1, 2, false, {}},
         {full + kAdams, MemberStore::kCapacity, 1, 0, 0, false, {}},
-        {fileRecord({"K1A", "Ren\xc3\xa9", "\xc5\x81ukasz \xe6\x9d\xb1 \xc5\x81 \xf0\x9f\x93\xbb"}),
-         1,
-         0,
-         0,
-         0,
-         true,
-         {u"\u0141"_s, u"\u6771"_s, u"\U0001F4FB"_s}},
+        {utf8, 1, 0, 0, 0, true, {u"\u0141"_s, u"\u6771"_s, u"\U0001F4FB"_s}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.loaded);

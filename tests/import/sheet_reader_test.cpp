@@ -84,7 +84,7 @@ TEST(SheetReaderTest, ReadsQuotesLineBreaksRaggedRowsAndAQuoteNeverClosed)
         {u"a\n\"  "_s, u',', u"[a][  ] open 1,0@2 lines 2-2"_s}, // only blanks, still shown
     };
     for (const auto &[text, separator, rows] : cases)
-        EXPECT_EQ(read(text, separator), rows) << text.toStdString();
+        EXPECT_EQ(read(text, separator).toStdString(), rows.toStdString());
 }
 
 TEST(SheetReaderTest, FindsTheEncodingAndDropsTheByteOrderMark)
