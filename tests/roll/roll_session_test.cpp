@@ -65,13 +65,6 @@ class RollSessionTest : public ::testing::Test {
         changes = std::make_unique<QSignalSpy>(roll.get(), &RollSession::changed);
     }
     QByteArray file() const { return files.read(ClubDataFile::kFileName); }
-    QStringList lastNames() const
-    {
-        QStringList names;
-        for (int n = 1; n <= roll->count(); ++n)
-            names << roll->member(n)[Field::LastName];
-        return names;
-    }
 
     testing::TempRoll files;
     std::unique_ptr<RollSession> roll;
@@ -83,7 +76,7 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
     open(line("Adams") + line("Baker") + line("Carter"));
     roll->select(1);
     ASSERT_TRUE(roll->update(1, member("Zimmer")).ok());
-    EXPECT_EQ(lastNames(), (QStringList{u"Baker"_s, u"Carter"_s, u"Zimmer"_s}));
+    EXPECT_EQ(file(), line("Baker") + line("Carter") + serializeRecord(member("Zimmer")));
     EXPECT_EQ(roll->selectedRecord(), 3);
     EXPECT_EQ(changes->last().at(0).value<Change>(), Change::Members);
     // An add that sorts before the selected member moves it on by one.
@@ -148,7 +141,6 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
     ASSERT_EQ(roll.claimFolder(), Claim::ReadOnly);
     EXPECT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty());
     ASSERT_TRUE(roll.load().outcome.ok());
-    const MemberStore before = roll.store();
 
     QSignalSpy refusals(&roll, &RollSession::changeRefused);
     QSignalSpy changed(&roll, &RollSession::changed);
@@ -164,14 +156,9 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
         EXPECT_EQ(std::pair(outcome.status, outcome.reason),
                   std::pair(Outcome::Status::Refused, roll.readOnlyReason()));
     }
-    ASSERT_EQ(refusals.count(), 5);
-    EXPECT_EQ(refusals[0][0].toString(), files.dir());
-    EXPECT_EQ(refusals[0][1].toString(), roll.readOnlyReason());
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(roll.store().count(), 2);
-    for (int n = 1; n <= 2; ++n)
-        EXPECT_EQ(roll.member(n), before.record(n));
-    EXPECT_FALSE(roll.hasUnsavedChanges());
+    EXPECT_EQ(std::tuple(refusals.count(), changed.count(), roll.hasUnsavedChanges()),
+              std::tuple(5, 0, false));
+    EXPECT_EQ(serializeClubData(roll.store()), original);
     EXPECT_EQ(file(), original);
 }
 
