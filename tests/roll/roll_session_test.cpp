@@ -15,7 +15,6 @@
 
 #include <functional>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
