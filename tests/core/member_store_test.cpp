@@ -21,13 +21,6 @@ static QString column(const MemberStore &store, Field f)
     return values.join(u' ');
 }
 
-TEST(MemberRecord, OnlyASingleYInEitherCaseIsYes)
-{
-    EXPECT_TRUE(isYes(u"Y"_s) && isYes(u"y"_s));
-    for (const QString &no : {u"N"_s, u""_s, u" Y"_s, u"YES"_s})
-        EXPECT_FALSE(isYes(no)) << no.toStdString();
-}
-
 TEST(MemberStore, RemovalMovesLaterRecordsDownAndFreesASlot)
 {
     for (const auto &[removed, remaining] :

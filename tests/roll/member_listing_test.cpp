@@ -56,13 +56,14 @@ TEST(MatchesSearch, SearchesTheTwelveTextFieldsFoldingCaseAsQtDoes)
 }
 
 // A member added with every box empty still holds N in a flag and may hold a date: an
-// empty search skips it. Only "Y" in either case makes a voting member.
+// empty search skips it. Only a lone "Y" in either case makes a voting member.
 TEST(SearchMembers, SearchAndVotingListInStoreOrder)
 {
     const MemberStore store =
         testing::storeOf({u"|||Adams|||||||||||||Y"_s, u"||||2003 Elm||||||||||||n"_s,
                           u"||||||||||||||||N||1/2/2003"_s, u"|||||||||golf|||||||y"_s,
-                          u"|||||||||||||||Y||Y"_s, QString()});
+                          u"|||||||||||||||Y||Y"_s, QString(), u"|||||||||||||||| Y"_s,
+                          u"||||||||||||||||YES"_s});
     EXPECT_EQ(searchMembers(store, u"2003"_s), std::vector<int>{2});
     EXPECT_EQ(searchMembers(store, QString()), (std::vector<int>{1, 2, 4}));
     EXPECT_EQ(votingMembers(store), (std::vector<int>{1, 4}));
