@@ -97,15 +97,5 @@ TEST(ReadWholeFile, StopsAFileThatHoldsMoreThanItsSizeSaidAtTheLimit)
     EXPECT_TRUE(bytes.startsWith("Name:"));
 }
 
-TEST(ReadWholeFile, LimitsAreToldInTheUnitTheyAreRoundIn)
-{
-    const std::pair<qint64, QString> cases[] = {{16ll << 20, u"16 MB"_s},
-                                                {64 << 10, u"64 KB"_s},
-                                                {1536, u"1536 bytes"_s},
-                                                {1, u"1 byte"_s}};
-    for (const auto &[bytes, text] : cases)
-        EXPECT_EQ(sizeLimitText(bytes), text);
-}
-
 } // namespace
 } // namespace tessaly

@@ -178,8 +178,7 @@ TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
 {
     const testing::TempRoll parent;
     const QByteArray here = QFile::encodeName(QDir::currentPath());
-    for (const char *name : {"club \xff roll",
-                             "Vereinsb\xfc"
+    for (const char *name : {"Vereinsb\xfc"
                              "cher",
                              "Vereinsb\xc3\xbc"
                              "cher"}) {
