@@ -13,9 +13,10 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -164,11 +165,8 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
 // The bytes of the file at path, which Qt cannot name when the path is not UTF-8.
 QByteArray readBytes(const QByteArray &path)
 {
-    QFile file;
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return {};
-    return file.readAll();
+    std::ifstream file(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString({std::istreambuf_iterator<char>(file), {}});
 }
 
 // Folder names are bytes; the ones that are not UTF-8 have no faithful text, and Tessaly
@@ -190,10 +188,8 @@ TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
                 ::unlink((folder + file).constData());
             ::rmdir(folder.constData());
         });
-        const int fd = ::open((folder + "/AddrClub.dat").constData(), O_WRONLY | O_CREAT, 0644);
-        const QByteArray adams = line("Adams");
-        ASSERT_EQ(::write(fd, adams.constData(), adams.size()), adams.size());
-        ::close(fd);
+        std::ofstream(folder.constData() + std::string("/AddrClub.dat"), std::ios::binary)
+            << line("Adams").toStdString();
 
         ASSERT_EQ(::chdir(folder.constData()), 0);
         RollSession roll(startDirectoryPath());
