@@ -1,5 +1,4 @@
 #include "core/date_text.h"
-#include "core/state_codes.h"
 #include "core/text_codec.h"
 
 #include <gtest/gtest.h>
@@ -49,18 +48,6 @@ TEST(DateText, Rejects)
     EXPECT_FALSE(isDateText(u"2/29"_s, kToday));
     EXPECT_EQ(parseDateText(u"2/29"_s, QDate(2028, 1, 1)), QDate(2028, 2, 29));
     EXPECT_FALSE(isDateText(u"7/4"_s, QDate()));
-}
-
-TEST(StateCodes, FirstCodeWithPrefixIgnoresCase)
-{
-    EXPECT_EQ(stateCodes().size(), 50);
-    const std::pair<const char *, const char *> cases[] = {
-        {"m", "MA"},  {"M", "MA"}, {"mD", "MD"}, {"n", "NC"}, {"o", "OH"}, {"a", "AK"},
-        {"wy", "WY"}, {"x", ""},   {"mx", ""},   {"", ""},    {"mdx", ""}, {"m ", ""},
-    };
-    for (const auto &[prefix, code] : cases)
-        EXPECT_EQ(firstStateCodeWithPrefix(QString::fromLatin1(prefix)).toStdString(), code)
-            << "prefix '" << prefix << "'";
 }
 
 TEST(Windows1252, EveryByteSurvivesAndCharactersWithoutAByteBecomeOneQuestionMarkEach)

@@ -2,6 +2,8 @@
 #include "entry_rules/entry_key_rules.h"
 #include "entry_rules/entry_text_filter.h"
 
+#include "core/state_codes.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -56,16 +58,19 @@ TEST(KeyRule, EachBoxKindsOwnRule)
         {Kind::Date, u"7/"_s, 2, 0, kBackspaceKey, "ordinary"},
         {Kind::Date, u"7"_s, 1, 0, u'.', "discard"},
         {Kind::Date, u"7"_s, 1, 0, u':', "discard"},
-        // State: the first code starting with the text before the caret and the typed letter,
-        // the rest selected. No code starts so, or the prefix is too long: a capital goes in.
+        // State: the first of the fifty codes starting with the text before the caret and the
+        // typed letter, the rest selected. No code starts so, or the prefix is too long: a
+        // capital goes in.
         {Kind::StateCode, {}, 0, 0, u'm', "replace MA 1+1"},
         {Kind::StateCode, u"MA"_s, 1, 1, u'd', "replace MD 2+0"},
         {Kind::StateCode, u"m"_s, 1, 0, u'e', "replace mE 2+0"},
         {Kind::StateCode, u"XY"_s, 0, 0, u'p', "replace PA 1+1"},
+        {Kind::StateCode, u"W"_s, 1, 0, u'y', "replace WY 2+0"},
         {Kind::StateCode, {}, 0, 0, u'x', "insert X"},
         {Kind::StateCode, u"MD"_s, 2, 0, u'a', "insert A"},
         {Kind::StateCode, u"MA"_s, 1, 1, kBackspaceKey, "ordinary"},
     };
+    EXPECT_EQ(stateCodes().size(), 50);
     for (const auto &[kind, text, caret, selected, typed, edit] : cases)
         EXPECT_EQ(key(kind, text, caret, selected, typed), edit)
             << text.toStdString() << typed.unicode();
