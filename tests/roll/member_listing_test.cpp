@@ -59,11 +59,10 @@ TEST(MatchesSearch, SearchesTheTwelveTextFieldsFoldingCaseAsQtDoes)
 // empty search skips it. Only a lone "Y" in either case makes a voting member.
 TEST(SearchMembers, SearchAndVotingListInStoreOrder)
 {
-    const MemberStore store =
-        testing::storeOf({u"|||Adams|||||||||||||Y"_s, u"||||2003 Elm||||||||||||n"_s,
-                          u"||||||||||||||||N||1/2/2003"_s, u"|||||||||golf|||||||y"_s,
-                          u"|||||||||||||||Y||Y"_s, QString(), u"|||||||||||||||| Y"_s,
-                          u"||||||||||||||||YES"_s});
+    const MemberStore store = testing::storeOf(
+        {u"|||Adams|||||||||||||Y"_s, u"||||2003 Elm||||||||||||n"_s,
+         u"||||||||||||||||N||1/2/2003"_s, u"|||||||||golf|||||||y"_s, u"|||||||||||||||Y||Y"_s,
+         QString(), u"|||||||||||||||| Y"_s, u"||||||||||||||||YES"_s});
     EXPECT_EQ(searchMembers(store, u"2003"_s), std::vector<int>{2});
     EXPECT_EQ(searchMembers(store, QString()), (std::vector<int>{1, 2, 4}));
     EXPECT_EQ(votingMembers(store), (std::vector<int>{1, 4}));
