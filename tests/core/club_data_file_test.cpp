@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -228,14 +229,16 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
         roll.write(name, "x");
 
     // The kills fall within the first four saves, however long a save takes in this build and
-    // on this machine: a fixed delay can end every child before it writes a byte.
+    // on this machine (a fixed delay can end every child before it writes a byte), but never
+    // later than 0.2 s, so that one slow timing cannot run the case into its time limit.
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(ClubDataFile(roll.dir()).save(store).ok());
     const qint64 saveMicroseconds = timer.nsecsElapsed() / 1000;
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
-    std::uniform_int_distribution<qint64> delayMicroseconds(0, 4 * saveMicroseconds);
+    std::uniform_int_distribution<qint64> delayMicroseconds(
+        0, std::min<qint64>(4 * saveMicroseconds, 200000));
     constexpr int kKills = 120;
     int whole = 0, saved = 0, leftovers = 0;
     for (int kill = 0; kill < kKills; ++kill) {
