@@ -86,23 +86,6 @@ TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
     EXPECT_EQ(roll().count("\"Ann\""), 1);
 }
 
-TEST_F(CommandsTest, AFailedSaveSaysSoLeavesTheOldFileAndKeepsTheChangeForTheNextSave)
-{
-    open();
-    typeInto("Text3", u"dunn"_s);
-    withFileSizeCap(threeMembers.size(), [&] { click("Command1"); }); // fails half way
-    expectMessage(1, u"Trouble saving data!"_s,
-                  u"The member roll could not be saved to "_s + files.path(u"AddrClub.dat"_s) +
-                      u" because of this problem: File too large.\n\nYour change is kept in "
-                      u"memory while Tessaly runs. The file on disk still holds the roll as it "
-                      u"was before this change."_s);
-    EXPECT_EQ(roll(), threeMembers);
-    typeInto("Text3", u"eaton"_s);
-    click("Command1");
-    EXPECT_EQ(desktop.messages.shown.size(), 1u);
-    EXPECT_EQ(roll(), threeMembers + added("Dunn") + added("Eaton"));
-}
-
 // Every Windows-1252 character but the double quote, in every box, comes back from Record byte
 // for byte: the no-break space (A0) too, which a multi-line box's plain text turns into a blank.
 TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)

@@ -207,7 +207,11 @@ TEST_F(ReportWindowTest, TheDuesResetAsksThenSavesEveryFlagAsNo)
     desktop.messages.answerNext(Answer::Yes);
     withFileSizeCap(members.size() / 2, [&] { click("Command3"); });
     EXPECT_EQ(roll(), members);
-    expectMessage(3, u"Trouble saving data!"_s);
+    expectMessage(3, u"Trouble saving data!"_s,
+                  u"The member roll could not be saved to "_s + files.path(u"AddrClub.dat"_s) +
+                      u" because of this problem: File too large.\n\nYour change is kept in "
+                      u"memory while Tessaly runs. The file on disk still holds the roll as it "
+                      u"was before this change."_s);
     EXPECT_EQ(column(16), QStringList(3, u"N"_s));
 
     query(u"1/1/2020"_s);
