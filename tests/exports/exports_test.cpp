@@ -32,10 +32,10 @@ std::vector<int> allOf(const MemberStore &store)
 // Class|LicExp|ARRL|Voting|Dues|DOB
 TEST(MembersCsv, HeaderRowThenEveryValueAsStoredQuotedWhereItMustBe)
 {
-    const MemberStore store = storeOf(
-        {u"K3ABC|John|Q|Adams|12 Oak St\r\nApt 2|Media|PA|19063|610-555-0101|golf, \"ham\"|"
-         u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960"_s,
-         u"|Ren\u00e9||Lef\u00e8vre"_s});
+    const MemberStore store =
+        storeOf({u"K3ABC|John|Q|Adams|12 Oak St\r\nApt 2|Media|PA|19063|610-555-0101|golf, \"ham\"|"
+                 u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960"_s,
+                 u"|Ren\u00e9||Lef\u00e8vre"_s});
     const QByteArray csv = membersCsv(store, {2, 1});
     const QByteArray expected =
         "\xEF\xBB\xBF"
@@ -76,8 +76,9 @@ TEST(MembersCsv, TheImportReadsTheExportBackToTheSameRoll)
         ASSERT_FALSE(rows.empty());
         const QStringList headers = rows.front();
         rows.erase(rows.begin());
-        const ImportPlan plan = planImport(rows, matchColumns(headers, static_cast<int>(headers.size())),
-                                           importing.store(), QDate(2026, 12, 6));
+        const ImportPlan plan =
+            planImport(rows, matchColumns(headers, static_cast<int>(headers.size())),
+                       importing.store(), QDate(2026, 12, 6));
         ASSERT_TRUE(importing.addMembers(plan.membersToAdd({})).ok());
         EXPECT_EQ(into.read(u"AddrClub.dat"_s).toStdString(), roll.toStdString());
     }
@@ -119,8 +120,8 @@ TEST(MemberDirectory, BlocksNeverSplitAndFillTwoColumnsDownThenAcross)
     EXPECT_EQ(plan.blocks[0].lines, (QStringList{u"1 Elm St"_s, u"Media PA 19063"_s, u"555-01"_s}));
 
     // A block taller than a column still gets a column of its own; no member, no page.
-    const MemberStore tall = storeOf({u"|A||B|1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"_s,
-                                      u"|C||D"_s});
+    const MemberStore tall =
+        storeOf({u"|A||B|1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"_s, u"|C||D"_s});
     EXPECT_EQ(planDirectory(tall, {1, 2}, room).blocks[1].column, 1);
     EXPECT_EQ(planDirectory(store, {}, room).pages, 0);
 }
@@ -132,7 +133,8 @@ TEST(MemberDirectory, OnLetterEveryBlockFitsItsColumn)
 {
     MemberStore store;
     for (int n = 0; n < 200; ++n)
-        store.append(recordOf(u"K%1|Ann|Q|Roe|%1 Elm St|Media|PA|19063|610-555-0101||a%1@x.org"_s.arg(n)));
+        store.append(
+            recordOf(u"K%1|Ann|Q|Roe|%1 Elm St|Media|PA|19063|610-555-0101||a%1@x.org"_s.arg(n)));
     const DirectoryMeasures room = directoryMeasures(QSizeF(612, 792));
     EXPECT_LE(room.columnHeight, 792 - 72);
     const DirectoryPlan plan = planDirectory(store, allOf(store), room);

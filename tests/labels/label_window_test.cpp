@@ -1,5 +1,5 @@
-#include "labels/label_window.h"
 #include "forms/page_preview.h"
+#include "labels/label_window.h"
 
 #include "window_test.h"
 
@@ -79,8 +79,7 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         const auto *pages = previewDialog()->findChild<PreviewPages *>(u"PreviewPages"_s);
         EXPECT_NE(pages, nullptr);
         const QSizeF letter = QPageSize(QPageSize::Letter).size(QPageSize::Point);
-        return drawnPage([pages](QPainter &painter,
-                                 int n) { pages->paintPreviewPage(painter, n); },
+        return drawnPage([pages](QPainter &painter, int n) { pages->paintPreviewPage(painter, n); },
                          page, {letter, QRectF(QPointF(0, 0), letter)});
     }
     // The lettering of a page without its heights: "x text" a line.
@@ -104,7 +103,8 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
     expectMessage(1, u"Label default file error."_s, u"Error reading label default file."_s);
     EXPECT_EQ(boxTexts(), u"10|3|.52|.1|1|2.75|1|1|10"_s);
     EXPECT_EQ(sheets()->currentText(), u"Custom"_s);
-    EXPECT_EQ(columnOf(fonts()->model()), (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
+    EXPECT_EQ(columnOf(fonts()->model()),
+              (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
     ASSERT_NE(fonts()->currentItem(), nullptr);
     EXPECT_EQ(fonts()->currentItem()->text(), u"Arial"_s);
     EXPECT_EQ(preview()->text(), u"Font Style"_s);
@@ -133,7 +133,8 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
     open();
     ASSERT_EQ(desktop.messages.shown.size(), 2u);
     for (const ShownMessage &shown : desktop.messages.shown)
-        EXPECT_EQ(shown.title + u'|' + shown.text, u"Choose Default Font!|No Default Font Specified!"_s);
+        EXPECT_EQ(shown.title + u'|' + shown.text,
+                  u"Choose Default Font!|No Default Font Specified!"_s);
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
     EXPECT_EQ(window->size(), QSize(1046, 648));
@@ -177,10 +178,11 @@ TEST_F(LabelWindowTest, PrintWritesTheSettingsAndSendsThePlannedLinesThenHides)
     const FakePrinter::Job &job = desktop.printer.jobs[0];
     EXPECT_EQ(job.paper, QPageSize(QPageSize::Letter));
     ASSERT_EQ(job.pages.size(), 2u);
-    EXPECT_EQ(lettering(job.pages[0]), (QStringList{u"403.2 ARS K3ABC"_s, u"403.2 John Q Adams"_s,
-                                                  u"403.2 12 Oak St"_s, u"403.2 Apt 2"_s,
-                                                  u"403.2 Media PA 19063"_s}));
-    EXPECT_EQ(lettering(job.pages[1]).mid(0, 2), (QStringList{u"7.2 ARS N3XYZ"_s, u"7.2 Carter"_s}));
+    EXPECT_EQ(lettering(job.pages[0]),
+              (QStringList{u"403.2 ARS K3ABC"_s, u"403.2 John Q Adams"_s, u"403.2 12 Oak St"_s,
+                           u"403.2 Apt 2"_s, u"403.2 Media PA 19063"_s}));
+    EXPECT_EQ(lettering(job.pages[1]).mid(0, 2),
+              (QStringList{u"7.2 ARS N3XYZ"_s, u"7.2 Carter"_s}));
     EXPECT_TRUE(job.pages[0].outlines.isEmpty());
     EXPECT_EQ(desktop.printer.current, u"Courier New"_s);
     EXPECT_FALSE(window->isVisible());
@@ -219,9 +221,11 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
     using Fate = PrintResult::Fate;
     const std::tuple<PrintResult, QString, QString> answers[] = {
         {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
-        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s}, u"Labels Waiting"_s,
+        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
+         u"Labels Waiting"_s,
          u"The labels were handed to the print system, but the printer PDF is stopped."_s},
-        {{Fate::Saved, u"/club/Labels.pdf"_s, {}}, u"Labels Saved"_s,
+        {{Fate::Saved, u"/club/Labels.pdf"_s, {}},
+         u"Labels Saved"_s,
          u"This computer has no printer, so the labels were saved as a PDF file:\n\n"
          "/club/Labels.pdf\n\nOpen it to print it or to look at it."_s},
     };

@@ -50,7 +50,8 @@ TEST_F(CommandsTest, DeleteAsksFirstAndDeletingEveryoneLeavesAnEmptyFile)
     clickRow(3);
     for (std::size_t asked = 1; asked <= 2; ++asked) {
         click("Command2");
-        expectMessage(asked, u"Confirm Delete?"_s, u"Are you sure you want to delete Carl Carter?"_s);
+        expectMessage(asked, u"Confirm Delete?"_s,
+                      u"Are you sure you want to delete Carl Carter?"_s);
         EXPECT_TRUE(desktop.messages.shown.back().question);
         EXPECT_EQ(roll(), threeMembers);
         expectEmptyFormInAddMode();

@@ -65,8 +65,7 @@ TEST_F(ListingTest, TheFileMenusExportsTakeTheListedMembers)
     EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
     QTimer::singleShot(50, [] {
         if (QWidget *preview = QApplication::activeModalWidget())
-            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s),
-                              Qt::LeftButton);
+            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     });
     trigger("mnuDirectory");
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);

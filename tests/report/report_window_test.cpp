@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
 
