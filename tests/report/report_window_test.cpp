@@ -63,23 +63,6 @@ class ReportWindowTest : public WindowTest<ReportWindow> {
     }
 };
 
-TEST_F(ReportWindowTest, TabVisitsTheControlsInOrderAndTheirTextsReachThem)
-{
-    open();
-    EXPECT_EQ(window->windowTitle(), u"Database Functions"_s);
-    EXPECT_EQ(window->objectName(), u"Form3"_s);
-    control("Command2")->setFocus(Qt::TabFocusReason);
-    for (const char *id :
-         {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4", "Command3"}) {
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(line("Text1")->text(), u"12/6/2026"_s);
-    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(control<QPushButton>("Command3")->text(), u"&Reset All Dues Paid"_s);
-    EXPECT_EQ(control("Command3")->toolTip(), u"Reset dues paid value to NO for All members."_s);
-}
-
 // The whole frame takes the work area (the offscreen desktop draws one too), and every control
 // stays inside the smaller client area.
 TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
@@ -92,14 +75,25 @@ TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
         EXPECT_TRUE(window->rect().contains(child->geometry())) << qPrintable(child->objectName());
 }
 
-// Every member with the figures of the roll; the address's trailing CR LF shows as ", ". An empty
-// roll's copy is an empty text.
+// Every member with the figures of the roll; the address's trailing CR LF shows as ", ". Tab
+// visits the controls in order and their texts reach them. An empty roll's copy is an empty text.
 TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
 {
     open();
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
     EXPECT_EQ(column(4).first(), u"1 Elm, "_s);
     EXPECT_EQ(figures(), (QStringList{u"3  "_s, u"2  "_s, u"1  "_s, u"67%"_s}));
+    EXPECT_EQ(window->windowTitle() + u' ' + window->objectName(), u"Database Functions Form3"_s);
+    control("Command2")->setFocus(Qt::TabFocusReason);
+    for (const char *id :
+         {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4", "Command3"}) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(line("Text1")->text(), u"12/6/2026"_s);
+    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_EQ(control<QPushButton>("Command3")->text(), u"&Reset All Dues Paid"_s);
+    EXPECT_EQ(control("Command3")->toolTip(), u"Reset dues paid value to NO for All members."_s);
     window.reset();
     open(QByteArray());
     desktop.clipboard.text = u"before"_s;
