@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <functional>
 
 namespace tessaly::testing {
 namespace {
@@ -55,14 +54,6 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
     {
         type(n, text);
         QTest::keyClick(box(n), Qt::Key_Tab);
-    }
-    // Pastes text over box n, which a box does not filter, and stays in it.
-    void paste(int n, const QString &text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        box(n)->setFocus(Qt::TabFocusReason);
-        box(n)->selectAll();
-        box(n)->paste();
     }
     void previewByKey()
     {
@@ -159,7 +150,10 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
 {
     open();
     desktop.messages.shown.clear();
-    paste(8, u"x"_s);
+    QGuiApplication::clipboard()->setText(u"x"_s); // a paste is not filtered
+    box(8)->setFocus(Qt::TabFocusReason);
+    box(8)->selectAll();
+    box(8)->paste();
     previewByKey();
     EXPECT_EQ(previewDialog(), nullptr);
     expectMessage(1, u"Label Format Not Printed"_s,
