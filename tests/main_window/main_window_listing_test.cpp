@@ -61,7 +61,9 @@ TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
     });
     trigger("mnuDirectory");
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
-    EXPECT_EQ(desktop.printer.jobs[0].pages[0].texts.filter(u"Media PA 19063"_s).size(), 3);
+    const QStringList &printed = desktop.printer.jobs[0].pages[0].texts;
+    EXPECT_EQ(printed.filter(u"Media PA 19063"_s).size(), 3);
+    EXPECT_TRUE(printed.filter(u"Chester"_s).isEmpty()); // Baker is not listed
     EXPECT_EQ(desktop.messages.shown.size(), 2u); // the export's and the e-mail's reports
 }
 
