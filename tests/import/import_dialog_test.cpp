@@ -112,7 +112,7 @@ class ImportTest : public ::testing::Test {
 TEST_F(ImportTest, TheMenuImportsTwentyFiveRowsIntoTheSampleClubInOneSortedSave)
 {
     openRoll(sampleRoll(), false);
-    MainWindow window(*roll, desktop.platform());
+    MainWindow window(*roll, roll->load(), desktop.platform());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     desktop.files.answers.push_back(sheet(twentyFiveMembers()));
@@ -250,7 +250,7 @@ TEST_F(ImportTest, TheOperatorChangesMatchesAndTicksRowsIn)
 TEST_F(ImportTest, AFileThatIsNotASheetOrHasNoRowsIsRefusedBeforeAnyDialog)
 {
     openRoll(sampleRoll(), false);
-    MainWindow window(*roll, desktop.platform());
+    MainWindow window(*roll, roll->load(), desktop.platform());
     desktop.files.answers = {sheet("PK\x03\x04\0\0binary"_ba, u"club.xlsx"_s),
                              sheet("Call,First,Last\r\n"_ba), QString()};
     for (int i = 0; i < 3; ++i)
@@ -338,7 +338,7 @@ TEST_F(ImportTest, AValueTooLongForTheRollLeavesItsRowOutUntilItsColumnIsNot)
 TEST_F(ImportTest, AHeaderWhoseQuoteIsNeverClosedIsRefusedBeforeAnyDialog)
 {
     openRoll(sampleRoll(), false);
-    MainWindow window(*roll, desktop.platform());
+    MainWindow window(*roll, roll->load(), desktop.platform());
     desktop.files.answers = {sheet("Call,First\r\nK3NEW,Ann\r\n\"W1XYZ,Bob\r\n"_ba),
                              sheet("\"Call,First\r\nK3ABC,Ann\r\n"_ba, u"header.csv"_s)};
     QString previewed;

@@ -55,7 +55,12 @@ class RollSessionTest : public ::testing::Test {
     void open(const QByteArray &bytes)
     {
         files.write(ClubDataFile::kFileName, bytes);
-        roll = std::make_unique<RollSession>(files.dir());
+        roll = std::make_unique<RollSession>(files.dir(),
+                                             RollSession::SaveContext{[this] { return today; },
+                                                                      [this](const QString &path) {
+                                                                          asked << path;
+                                                                          return answer;
+                                                                      }});
         ASSERT_TRUE(roll->load().outcome.ok());
         changes = std::make_unique<QSignalSpy>(roll.get(), &RollSession::changed);
     }
@@ -72,6 +77,9 @@ class RollSessionTest : public ::testing::Test {
     testing::TempRoll files;
     std::unique_ptr<RollSession> roll;
     std::unique_ptr<QSignalSpy> changes;
+    QDate today;         // the day each save is made on; none: no daily backup
+    QStringList asked;   // the files the operator was asked to overwrite
+    bool answer = false; // the answer to that question
 };
 
 TEST_F(RollSessionTest, AddsUpToTheLimitAndRefusesBeyondItWithoutTouchingTheFile)
@@ -264,12 +272,6 @@ TEST_F(RollSessionTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenConfirm
 {
     open(line("Adams"));
     files.write(ClubDataFile::kFileName, line("Zeller"));
-    QStringList asked;
-    bool answer = false;
-    roll->setConfirmOverwrite([&](const QString &path) {
-        asked << path;
-        return answer;
-    });
     const Outcome kept = roll->add(member("Baker"));
     EXPECT_EQ(std::tuple(kept.status, kept.file, kept.reason),
               std::tuple(Outcome::Status::Failed, files.path(ClubDataFile::kFileName),
@@ -288,13 +290,13 @@ TEST_F(RollSessionTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenConfirm
 TEST_F(RollSessionTest, TheDaysBackupIsMadeOnTheSessionsDayAndAFailureIsToldOnce)
 {
     open(line("Adams"));
-    roll->setToday([] { return QDate(2026, 12, 6); });
+    today = QDate(2026, 12, 6);
     QSignalSpy failures(roll.get(), &RollSession::backupFailed);
     ASSERT_TRUE(roll->add(member("Baker")).ok());
     EXPECT_EQ(files.read(u"backups/AddrClub-2026-12-06.dat"_s), line("Adams"));
 
     QDir(files.dir()).mkpath(u"backups/AddrClub-2026-12-07.dat"_s); // a folder in its place
-    roll->setToday([] { return QDate(2026, 12, 7); });
+    today = QDate(2026, 12, 7);
     ASSERT_TRUE(roll->add(member("Carter")).ok());
     ASSERT_TRUE(roll->add(member("Dunn")).ok());
     ASSERT_EQ(failures.count(), 1);
@@ -308,7 +310,7 @@ TEST_F(RollSessionTest, TheDaysBackupIsMadeOnTheSessionsDayAndAFailureIsToldOnce
 TEST_F(RollSessionTest, ABackupFailureTellsWhetherTheRollItselfWasSaved)
 {
     open(line("Adams") + line("Baker"));
-    roll->setToday([] { return QDate(2026, 12, 6); });
+    today = QDate(2026, 12, 6);
     QSignalSpy failures(roll.get(), &RollSession::backupFailed);
     Outcome saved;
     testing::withFileSizeCap(16, [&] { saved = roll->add(member("Carter")); });
