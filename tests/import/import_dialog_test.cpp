@@ -136,18 +136,19 @@ TEST_F(ImportTest, AnImportPastTheLimitIsRefusedWithTheNumbers)
     EXPECT_EQ(roll(), big);
 }
 
-// A semicolon sheet in UTF-8 with its mark, holding a name the roll's code page cannot hold.
+// A semicolon sheet in UTF-8 with its mark, holding a name the roll's code page cannot hold
+// and a date of birth that is not a date.
 TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
 {
     openDialog(sheet("\xEF\xBB\xBF"
-                     "CALL;Surname;Remarks\r\n"
+                     "CALL;Surname;Remarks;D.O.B.\r\n"
                      "N3NEW;Pu\xC5\x82"
-                     "aski;k3rem\r\n"));
+                     "aski;k3rem;someday\r\n"));
     auto *separator = control<QComboBox>("separatorChoice");
     EXPECT_EQ(control<QComboBox>("encodingChoice")->currentText(), u"UTF-8"_s);
     EXPECT_EQ(separator->currentText(), u"Semicolon"_s);
     separator->setCurrentIndex(0); // read as commas: one column
-    EXPECT_EQ(header(1), u"CALL;Surname;Remarks\n(not imported)"_s);
+    EXPECT_EQ(header(1), u"CALL;Surname;Remarks;D.O.B.\n(not imported)"_s);
     separator->setCurrentIndex(1);
     EXPECT_EQ(cell(0, 0), u"Left out: characters"_s);
 
@@ -160,6 +161,9 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     control<QCheckBox>("acceptReplacements")->setChecked(true);
     EXPECT_EQ(cell(0, 0), u"Add"_s);
     press(QDialogButtonBox::Ok);
+    expectMessage(1, u"Import Members"_s,
+                  u"1 member added to the roll from club.csv.\n\nAdded with characters "
+                  u"replaced: rows 2\nAdded with a date or yes/no value kept as written: rows 2"_s);
     ASSERT_EQ(session->count(), 27);
     QStringList added;
     for (int n = 1; n <= session->count(); ++n) {
