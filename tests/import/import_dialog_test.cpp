@@ -95,13 +95,6 @@ TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
     EXPECT_EQ(changes->count(), 1);
     ASSERT_EQ(session->count(), 29);
     EXPECT_EQ(main.listedMembers().listedCount(), 29);
-    const std::pair<int, QString> placed[] = {{1, u"Aaronson"_s},
-                                              {2, u"Abernathy"_s},
-                                              {27, u"Yarnall"_s},
-                                              {28, u"Young"_s},
-                                              {29, u"zimmer"_s}};
-    for (const auto &[n, last] : placed)
-        EXPECT_EQ(session->member(n)[Field::LastName], last);
     EXPECT_TRUE(roll().startsWith(
         "\"K3T1\",\"Ann\",\"\",\"Aaronson\",\"\",\"\",\"\",\"\",\"\",\"golf\r\nchurch\",\"\",\"\","
         "\"7/4/1990\",\"\",\"\",\"N\",\"N\",\"N\",\"\"\r\n\"K3ABC\",\"Walter\""));
