@@ -3,11 +3,12 @@
 #include "import/import_texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaly {
 
-ImportSheet::ImportSheet(QByteArray bytes, const MemberStore &roll, QDate today)
-    : bytes_(std::move(bytes)), roll_(roll), today_(today)
+ImportSheet::ImportSheet(QByteArray bytes, const MemberStore &roll, std::function<QDate()> today)
+    : bytes_(std::move(bytes)), roll_(roll), today_(std::move(today))
 {
     const SheetEncoding encoding = detectEncoding(bytes_);
     read(encoding, detectSeparator(decodeSheet(bytes_, encoding)));
@@ -51,7 +52,7 @@ void ImportSheet::replan()
         unclosed = UnclosedCell{static_cast<std::size_t>(unclosedQuote_->row - 1),
                                 static_cast<int>(unclosedQuote_->column), unclosedQuote_->line,
                                 unclosedQuote_->lastLine};
-    plan_ = planImport(dataRows_, matches_, roll_, today_, unclosed);
+    plan_ = planImport(dataRows_, matches_, roll_, today_(), unclosed);
 }
 
 bool ImportSheet::anyColumnImported() const

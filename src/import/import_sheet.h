@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,8 +23,9 @@ namespace tessaly {
 class ImportSheet {
   public:
     // Reads bytes with the encoding and separator found in them. The rows are held
-    // against roll, which must outlive the sheet, and dates read as of today.
-    ImportSheet(QByteArray bytes, const MemberStore &roll, QDate today);
+    // against roll, which must outlive the sheet, and dates read as of the day today()
+    // gives each time the rows are planned: the dialog may stay open past midnight.
+    ImportSheet(QByteArray bytes, const MemberStore &roll, std::function<QDate()> today);
 
     // Reads the bytes again as the operator says they are written; the columns are
     // matched afresh by their headers.
@@ -63,7 +65,7 @@ class ImportSheet {
 
     QByteArray bytes_;
     const MemberStore &roll_;
-    QDate today_;
+    std::function<QDate()> today_;
     SheetEncoding encoding_ = SheetEncoding::Utf8;
     SheetSeparator separator_ = SheetSeparator::Comma;
     QStringList headers_;

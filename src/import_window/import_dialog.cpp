@@ -37,7 +37,7 @@ constexpr int kNotImported = -1;
 ImportDialog::ImportDialog(RollSession &roll, Platform &platform, const QString &path,
                            QByteArray bytes, QWidget *parent)
     : QDialog(parent), roll_(roll), platform_(platform), path_(path),
-      sheet_(std::move(bytes), roll.store(), platform.clock.today())
+      sheet_(std::move(bytes), roll.store(), [&platform] { return platform.clock.today(); })
 {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(importTitle());

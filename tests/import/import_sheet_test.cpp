@@ -13,7 +13,7 @@ namespace {
 
 using testing::storeOf;
 
-const QDate today{2026, 12, 6};
+const auto today = [] { return QDate(2026, 12, 6); };
 constexpr auto kUtf8 = SheetEncoding::Utf8, k1252 = SheetEncoding::Windows1252;
 constexpr auto kComma = SheetSeparator::Comma, kSemicolon = SheetSeparator::Semicolon,
                kTab = SheetSeparator::Tab;
