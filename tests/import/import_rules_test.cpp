@@ -45,6 +45,7 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
         {Field::Address, u"12 Oak\nApt 2\rRear\r\n"_s, u"12 Oak\r\nApt 2\r\nRear"_s, false, false},
         {Field::City, u"Glen\r\nMills\tEast"_s, u"Glen Mills East"_s, false, false},
         {Field::Call, u"k3abc"_s, u"K3ABC"_s, false, false},
+        {Field::State, u"pa"_s, u"PA"_s, false, false},
         {Field::ArrlMember, u"Yes"_s, u"Y"_s, false, false},
         {Field::VotingMember, u"x"_s, u"Y"_s, false, false},
         {Field::DuesPaid, u"TRUE"_s, u"Y"_s, false, false},

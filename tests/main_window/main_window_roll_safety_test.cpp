@@ -12,7 +12,9 @@ TEST_F(RollSafetyTest, ADamagedRollIsToldOnceAndListed)
     // Carter's line lost its last value: Carter is read without it, and Dunn whole.
     const QByteArray damaged = adamsRecord + carterRecord.left(carterRecord.lastIndexOf(",\"")) +
                                "\r\n" + fileRecord({"W3NEW", "Dora", "", "Dunn"});
-    open(damaged);
+    open(damaged, false);
+    EXPECT_TRUE(desktop.messages.shown.empty()); // told over the window, once it is shown
+    showActive();
     EXPECT_EQ(listLines().size(), 3);
     expectMessage(
         1, u"Damaged Records Found"_s,

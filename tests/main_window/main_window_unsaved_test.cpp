@@ -121,9 +121,9 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     const UnwritableFolder closed(files.dir());
     if (!closed.closed())
         GTEST_SKIP() << "this system cannot close a folder to this process";
-    session = std::make_unique<RollSession>(files.dir());
+    startSession(std::nullopt);
     ASSERT_EQ(session->claimFolder(), RollSession::FolderClaim::ReadOnly);
-    window = std::make_unique<MainWindow>(*session, desktop.platform());
+    window = std::make_unique<MainWindow>(*session, session->load(), desktop.platform());
     showActive();
     EXPECT_EQ(listLines().size(), 3);
     typeInto("Text3", u"Dunn"_s);
