@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/roll_save_context.h"
 #include "platform/platform.h"
 #include "roll/roll_session.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <type_traits>
 
 #include <QString>
 
@@ -69,17 +71,21 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
 // Writes a roll of `members` generated members as AddrClub.dat in directory.
 void writeRoll(const QString &directory, int members);
 
-// A real window (the main window loads the roll itself; the others get it loaded) over a
-// roll of `members` in a temporary start directory, shown offscreen so that every change
-// is laid out and painted as on a desktop.
+// A real window over the loaded roll of `members` in a temporary start directory, the
+// session made as the program makes it, shown offscreen so that every change is laid out
+// and painted as on a desktop.
 template <typename Window> struct UnderLoad {
-    UnderLoad(int members, bool loadFirst)
+    explicit UnderLoad(int members)
     {
         writeRoll(dir.path(), members);
-        roll = std::make_unique<RollSession>(dir.path());
-        if (loadFirst)
-            roll->load();
-        window = std::make_unique<Window>(*roll, desktop.platform);
+        roll = std::make_unique<RollSession>(dir.path(), rollSaveContext(desktop.platform));
+        const LoadResult loaded = roll->load();
+        // The main window is told what the load found; the others only see the roll.
+        if constexpr (std::is_constructible_v<Window, RollSession &, const LoadResult &,
+                                              Platform &>)
+            window = std::make_unique<Window>(*roll, loaded, desktop.platform);
+        else
+            window = std::make_unique<Window>(*roll, desktop.platform);
         window->show();
         QApplication::processEvents();
     }

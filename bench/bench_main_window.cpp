@@ -118,7 +118,7 @@ enum class Shape { Words, Lines, Solid };
 // A roll of 10,000 where one member's value in `field` holds a megabyte (another
 // program wrote it, or a sheet was imported).
 struct HugeValueWindow : UnderLoad<MainWindow> {
-    HugeValueWindow(Field field, Shape shape) : UnderLoad(10000, false)
+    HugeValueWindow(Field field, Shape shape) : UnderLoad(10000)
     {
         MemberRecord member = roll->member(kHuge);
         QString value;

@@ -21,7 +21,7 @@ namespace {
 
 
 struct ReportUnderLoad : UnderLoad<ReportWindow> {
-    explicit ReportUnderLoad(const benchmark::State &state) : UnderLoad(rollSize(state), true) {}
+    explicit ReportUnderLoad(const benchmark::State &state) : UnderLoad(rollSize(state)) {}
 };
 
 // Opening: fit, columns, one line per member, the figures, shown and painted.

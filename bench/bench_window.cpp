@@ -23,9 +23,8 @@
 namespace tessaly {
 namespace {
 
-// The main window loads its roll as it starts.
 struct WindowUnderLoad : UnderLoad<MainWindow> {
-    explicit WindowUnderLoad(int members) : UnderLoad(members, false) {}
+    explicit WindowUnderLoad(int members) : UnderLoad(members) {}
 };
 
 
@@ -119,8 +118,8 @@ void BM_WindowStartUp(benchmark::State &state)
     writeRoll(dir.path(), rollSize(state));
     for (auto _ : state) {
         QuietDesktop desktop;
-        RollSession roll(dir.path());
-        MainWindow window(roll, desktop.platform);
+        RollSession roll(dir.path(), rollSaveContext(desktop.platform));
+        MainWindow window(roll, roll.load(), desktop.platform);
         benchmark::DoNotOptimize(roll.count());
     }
 }

@@ -1,4 +1,5 @@
 #include "app/app_icon.h"
+#include "app/roll_save_context.h"
 #include "core/version.h"
 #include "main_window/main_window.h"
 #include "qt_platform/qt_platform.h"
@@ -26,8 +27,9 @@ int main(int argc, char **argv)
 
     // The roll lives in the folder the program was started from, whatever the
     // current directory becomes later.
-    tessaly::RollSession roll(tessaly::startDirectoryPath());
-    tessaly::QtPlatform platform(roll.startDirectory());
+    const QString startDirectory = tessaly::startDirectoryPath();
+    tessaly::QtPlatform platform(startDirectory);
+    tessaly::RollSession roll(startDirectory, tessaly::rollSaveContext(platform.platform()));
     // A folder Tessaly cannot write in opens its roll to be read; the session
     // refuses every change there and says why.
     if (roll.claimFolder() == tessaly::RollSession::FolderClaim::InUse) {
@@ -35,7 +37,10 @@ int main(int argc, char **argv)
                                             tessaly::rollInUseTitle());
         return 1;
     }
-    tessaly::MainWindow window(roll, platform.platform());
+    // Read only once the folder is this run's, and whole before the window is built,
+    // which lists it and tells what the reading found.
+    const tessaly::LoadResult loaded = roll.load();
+    tessaly::MainWindow window(roll, loaded, platform.platform());
     window.show();
     // For the start-up benchmark: the run ends as soon as the first showing has been
     // handled, so that the time from launch to a filled, shown window can be taken

@@ -92,7 +92,7 @@ QString ClubDataFile::dailyBackupPath(const QDate &day) const
                   QStringLiteral(".dat"));
 }
 
-LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)> &onRecord)
+LoadResult ClubDataFile::load(MemberStore &store)
 {
     LoadResult result;
     stamp_ = DiskStamp::of(path());
@@ -113,8 +113,6 @@ LoadResult ClubDataFile::load(MemberStore &store, const std::function<void(int)>
     const ParseSummary summary = parseClubData(bytes, room, [&](MemberRecord &&record) {
         store.append(std::move(record));
         ++result.loaded;
-        if (onRecord)
-            onRecord(store.count());
     });
     result.surplus = summary.surplus;
     result.damaged = summary.irregular;

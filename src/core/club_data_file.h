@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 namespace tessaly {
@@ -53,7 +52,7 @@ class ClubDataFile {
     // backups/AddrClub-YYYY-MM-DD.dat
     QString dailyBackupPath(const QDate &day) const;
 
-    // Fills an empty store; onRecord(n) runs after record n is in the store. A file
+    // Fills an empty store. A file
     // that is not a regular file or is larger than kLargestFileBytes is not read: the
     // load fails with the reason, and no save replaces that file (see below).
     // The untouched original is copied to AddrClub.dat.bak before the first save
@@ -61,7 +60,7 @@ class ClubDataFile {
     // store's capacity, damaged records read as well as they could be, text in
     // UTF-8, or a file that exists but cannot be read (no save replaces that one
     // until it has been kept).
-    LoadResult load(MemberStore &store, const std::function<void(int)> &onRecord = {});
+    LoadResult load(MemberStore &store);
 
     // Before the first save on `today` that changes the file, the file as it stood
     // is copied to the day's backup and only the newest kDailyBackupsKept are kept.

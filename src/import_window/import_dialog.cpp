@@ -32,26 +32,21 @@ namespace {
 
 constexpr int kNotImported = -1;
 
-int rowsWhere(const ImportPlan &plan, bool (*test)(const PlannedRow &))
-{
-    return static_cast<int>(std::count_if(plan.rows.begin(), plan.rows.end(), test));
-}
-
 } // namespace
 
 ImportDialog::ImportDialog(RollSession &roll, Platform &platform, const QString &path,
                            QByteArray bytes, QWidget *parent)
-    : QDialog(parent), roll_(roll), platform_(platform), path_(path), bytes_(std::move(bytes))
+    : QDialog(parent), roll_(roll), platform_(platform), path_(path),
+      sheet_(std::move(bytes), roll.store(), [&platform] { return platform.clock.today(); })
 {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(importTitle());
     buildControls();
 
-    const SheetEncoding encoding = detectEncoding(bytes_);
-    encoding_->setCurrentIndex(encoding == SheetEncoding::Utf8 ? 0 : 1);
-    const SheetSeparator separator = detectSeparator(decodeSheet(bytes_, encoding));
-    separator_->setCurrentIndex(static_cast<int>(separator));
-    readSheet();
+    encoding_->setCurrentIndex(sheet_.encoding() == SheetEncoding::Utf8 ? 0 : 1);
+    separator_->setCurrentIndex(static_cast<int>(sheet_.separator()));
+    buildFieldChoices();
+    showMatches();
 
     connect(encoding_, &QComboBox::currentIndexChanged, this, &ImportDialog::readSheet);
     connect(separator_, &QComboBox::currentIndexChanged, this, &ImportDialog::readSheet);
@@ -92,7 +87,7 @@ void ImportDialog::buildControls()
     reading->addWidget(separator_);
     reading->addStretch();
 
-    model_ = new ImportPreviewModel(this);
+    model_ = new ImportPreviewModel(sheet_, this);
     preview_ = new QTableView;
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setModel(model_);
@@ -137,23 +132,10 @@ void ImportDialog::buildControls()
 
 void ImportDialog::readSheet()
 {
-    const auto encoding =
-        encoding_->currentIndex() == 0 ? SheetEncoding::Utf8 : SheetEncoding::Windows1252;
-    const auto separator = static_cast<SheetSeparator>(separator_->currentIndex());
-    SheetRows sheet =
-        tessaly::readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
-    std::vector<QStringList> &rows = sheet.rows;
-    unclosedQuote_ = sheet.unclosedQuote;
-    headers_ = rows.empty() ? QStringList() : rows.front();
-    int columns = 0;
-    for (const QStringList &row : rows)
-        columns = std::max(columns, static_cast<int>(row.size()));
-    if (!rows.empty())
-        rows.erase(rows.begin());
-    dataRows_ = std::move(rows);
-    matches_ = matchColumns(headers_, columns);
+    sheet_.read(encoding_->currentIndex() == 0 ? SheetEncoding::Utf8 : SheetEncoding::Windows1252,
+                static_cast<SheetSeparator>(separator_->currentIndex()));
     buildFieldChoices();
-    replan();
+    showMatches();
 }
 
 void ImportDialog::buildFieldChoices()
@@ -161,14 +143,15 @@ void ImportDialog::buildFieldChoices()
     while (fieldForm_->rowCount() > 0)
         fieldForm_->removeRow(0);
     fieldChoices_.clear();
-    for (int column = 0; column < static_cast<int>(matches_.size()); ++column) {
+    const QStringList &headers = sheet_.headers();
+    for (int column = 0; column < static_cast<int>(sheet_.matches().size()); ++column) {
         auto *choice = new QComboBox;
         choice->setObjectName(QStringLiteral("fieldChoice%1").arg(column + 1));
         choice->addItem(notImportedText(), kNotImported);
         for (const MemberColumn &field : kMemberColumns)
             choice->addItem(field.header.toString(), static_cast<int>(field.field));
-        choice->setAccessibleName(sheetColumnName(headers_, column));
-        fieldForm_->addRow(sheetColumnName(headers_, column), choice);
+        choice->setAccessibleName(sheetColumnName(headers, column));
+        fieldForm_->addRow(sheetColumnName(headers, column), choice);
         connect(choice, &QComboBox::activated, this,
                 [this, column](int index) { fieldChosen(column, index); });
         fieldChoices_.push_back(choice);
@@ -182,80 +165,59 @@ void ImportDialog::buildFieldChoices()
 void ImportDialog::fieldChosen(int column, int choice)
 {
     const int value = fieldChoices_[static_cast<std::size_t>(column)]->itemData(choice).toInt();
-    assignField(matches_, column,
-                value == kNotImported ? std::nullopt
-                                      : std::optional<Field>(static_cast<Field>(value)));
-    replan();
+    sheet_.matchColumn(column, value == kNotImported
+                                   ? std::nullopt
+                                   : std::optional<Field>(static_cast<Field>(value)));
+    showMatches();
 }
 
-void ImportDialog::replan()
+void ImportDialog::showMatches()
 {
+    // A choice may have taken its field from another column.
     for (std::size_t column = 0; column < fieldChoices_.size(); ++column) {
         QComboBox *choice = fieldChoices_[column];
-        const std::optional<Field> field = matches_[column];
+        const std::optional<Field> field = sheet_.matches()[column];
         const QSignalBlocker quiet(choice);
         choice->setCurrentIndex(choice->findData(field ? static_cast<int>(*field) : kNotImported));
     }
-    std::optional<UnclosedCell> unclosed;
-    if (unclosedQuote_ && unclosedQuote_->row > 0)
-        unclosed = UnclosedCell{static_cast<std::size_t>(unclosedQuote_->row - 1),
-                                static_cast<int>(unclosedQuote_->column), unclosedQuote_->line,
-                                unclosedQuote_->lastLine};
-    plan_ = planImport(dataRows_, matches_, roll_.store(), platform_.clock.today(), unclosed);
     refresh();
-}
-
-ImportChoices ImportDialog::choices() const
-{
-    return {addDuplicates_->isChecked(), acceptReplacements_->isChecked()};
 }
 
 void ImportDialog::refresh()
 {
-    const int duplicates =
-        rowsWhere(plan_, [](const PlannedRow &row) { return !row.barred() && row.duplicate(); });
-    const int replaced = rowsWhere(
-        plan_, [](const PlannedRow &row) { return !row.barred() && !row.replaced.empty(); });
+    sheet_.setChoices({addDuplicates_->isChecked(), acceptReplacements_->isChecked()});
+    const int duplicates = sheet_.duplicateRows();
+    const int replaced = sheet_.replacedRows();
     addDuplicates_->setText(addDuplicatesText(duplicates));
     addDuplicates_->setEnabled(duplicates > 0);
     acceptReplacements_->setText(acceptReplacementsText(replaced));
     acceptReplacements_->setEnabled(replaced > 0);
 
-    const ImportChoices chosen = choices();
-    model_->show(&headers_, &dataRows_, &matches_, &plan_, chosen);
-    const int room = std::max(RollSession::kAddLimit - roll_.count(), 0);
-    const bool anyField = std::any_of(matches_.begin(), matches_.end(),
-                                      [](const std::optional<Field> &f) { return f.has_value(); });
-    QString summary =
-        importSummary(tallyImport(plan_, chosen), static_cast<int>(plan_.rows.size()), room);
-    if (unclosedQuote_)
-        summary += u' ' + quoteNeverClosedText(static_cast<int>(unclosedQuote_->row) + 1,
-                                               unclosedQuote_->line, unclosedQuote_->lastLine);
-    summary_->setText(summary);
-    buttons_->button(QDialogButtonBox::Ok)->setEnabled(anyField && !plan_.rows.empty());
+    model_->refresh();
+    summary_->setText(sheet_.summary(std::max(RollSession::kAddLimit - roll_.count(), 0)));
+    buttons_->button(QDialogButtonBox::Ok)
+        ->setEnabled(sheet_.anyColumnImported() && !sheet_.plan().rows.empty());
 }
 
 void ImportDialog::importRows()
 {
-    const ImportChoices chosen = choices();
-    const std::vector<MemberRecord> members = plan_.membersToAdd(chosen);
-    const int adding = static_cast<int>(members.size());
-    if (roll_.count() + adding > RollSession::kAddLimit) {
-        platform_.messages.inform(overLimitMessage(roll_.count(), adding, RollSession::kAddLimit),
-                                  importTitle());
-        return;
-    }
+    const std::vector<MemberRecord> members = sheet_.membersToAdd();
     const Outcome outcome = roll_.addMembers(members);
     if (outcome.status == Outcome::Status::Refused) {
-        platform_.messages.inform(sheetUnreadableMessage(path_, outcome.reason), importTitle());
+        // A roll only to be read has told why itself; otherwise the rows would bring
+        // the roll past the most it takes. The dialog stays open to leave rows out.
+        if (roll_.writable())
+            platform_.messages.inform(overLimitMessage(roll_.count(),
+                                                       static_cast<int>(members.size()),
+                                                       RollSession::kAddLimit),
+                                      importTitle());
         return;
     }
     if (outcome.failed())
         platform_.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
                                   saveFailureTitle());
-    platform_.messages.inform(
-        importResultMessage(QFileInfo(path_).fileName(), tallyImport(plan_, chosen)),
-        importTitle());
+    platform_.messages.inform(importResultMessage(QFileInfo(path_).fileName(), sheet_.tally()),
+                              importTitle());
     accept();
 }
 
@@ -271,8 +233,8 @@ bool importMembersFromSheet(RollSession &roll, Platform &platform, QWidget *pare
         return false;
     }
     ImportDialog dialog(roll, platform, path, sheet.bytes, parent);
-    if (!dialog.hasDataRows()) {
-        const std::optional<UnclosedQuote> &unclosed = dialog.unclosedQuote();
+    if (!dialog.sheet().hasDataRows()) {
+        const std::optional<UnclosedQuote> &unclosed = dialog.sheet().unclosedQuote();
         platform.messages.inform(
             unclosed ? sheetUnreadableMessage(path, headerQuoteNeverClosedReason(unclosed->line))
                      : noDataRowsMessage(path),

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "import/column_matching.h"
-#include "import/import_plan.h"
-#include "import/sheet_reader.h"
+#include "import/import_sheet.h"
 #include "platform/platform.h"
 
 #include <QByteArray>
 #include <QDialog>
 
-#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -35,30 +32,21 @@ class ImportDialog : public QDialog {
                  QWidget *parent = nullptr);
     ~ImportDialog() override;
 
-    bool hasDataRows() const { return !dataRows_.empty(); }
-    const ImportPlan &plan() const { return plan_; }
-    const std::optional<UnclosedQuote> &unclosedQuote() const { return unclosedQuote_; }
+    const ImportSheet &sheet() const { return sheet_; }
 
   private:
     void buildControls();
     void readSheet();
     void buildFieldChoices();
     void fieldChosen(int column, int choice);
-    void replan();
+    void showMatches();
     void refresh();
-    ImportChoices choices() const;
     void importRows();
 
     RollSession &roll_;
     Platform &platform_;
     QString path_;
-    QByteArray bytes_;
-
-    QStringList headers_;
-    std::vector<QStringList> dataRows_;
-    std::optional<UnclosedQuote> unclosedQuote_; // in the rows read, the header among them
-    ColumnMatches matches_;
-    ImportPlan plan_;
+    ImportSheet sheet_;
 
     QComboBox *encoding_ = nullptr;
     QComboBox *separator_ = nullptr;

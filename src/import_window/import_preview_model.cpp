@@ -50,45 +50,44 @@ QString sheetColumnName(const QStringList &headers, int column)
     return text.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : text;
 }
 
-void ImportPreviewModel::show(const QStringList *headers, const std::vector<QStringList> *dataRows,
-                              const ColumnMatches *matches, const ImportPlan *plan,
-                              ImportChoices choices)
+ImportPreviewModel::ImportPreviewModel(const ImportSheet &sheet, QObject *parent)
+    : QAbstractTableModel(parent), sheet_(sheet)
+{
+}
+
+void ImportPreviewModel::refresh()
 {
     beginResetModel();
-    headers_ = headers;
-    rows_ = dataRows;
-    matches_ = matches;
-    plan_ = plan;
-    choices_ = choices;
     endResetModel();
 }
 
 int ImportPreviewModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() || plan_ == nullptr ? 0 : static_cast<int>(plan_->rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(sheet_.plan().rows.size());
 }
 
 int ImportPreviewModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() || matches_ == nullptr ? 0 : static_cast<int>(matches_->size()) + 1;
+    return parent.isValid() ? 0 : static_cast<int>(sheet_.matches().size()) + 1;
 }
 
 std::optional<Field> ImportPreviewModel::fieldOf(int column) const
 {
-    if (column < 1 || column > static_cast<int>(matches_->size()))
+    const ColumnMatches &matches = sheet_.matches();
+    if (column < 1 || column > static_cast<int>(matches.size()))
         return std::nullopt;
-    return (*matches_)[static_cast<std::size_t>(column - 1)];
+    return matches[static_cast<std::size_t>(column - 1)];
 }
 
 QString ImportPreviewModel::rawCell(int row, int column) const
 {
-    const QStringList &cells = (*rows_)[static_cast<std::size_t>(row)];
+    const QStringList &cells = sheet_.dataRows()[static_cast<std::size_t>(row)];
     return column - 1 < cells.size() ? cells.at(column - 1) : QString();
 }
 
 QString ImportPreviewModel::statusText(const PlannedRow &row) const
 {
-    switch (plan_->leftOut(row, choices_)) {
+    switch (sheet_.plan().leftOut(row, sheet_.choices())) {
     case LeftOut::Empty:
         return QStringLiteral("Left out: empty");
     case LeftOut::Duplicate:
@@ -109,7 +108,7 @@ QString ImportPreviewModel::statusText(const PlannedRow &row) const
 
 QString ImportPreviewModel::cellText(int row, int column) const
 {
-    const PlannedRow &planned = plan_->rows[static_cast<std::size_t>(row)];
+    const PlannedRow &planned = sheet_.plan().rows[static_cast<std::size_t>(row)];
     if (column == 0)
         return statusText(planned);
     if (const std::optional<Field> field = fieldOf(column))
@@ -119,9 +118,10 @@ QString ImportPreviewModel::cellText(int row, int column) const
 
 QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || plan_ == nullptr || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const PlannedRow &row = plan_->rows[static_cast<std::size_t>(index.row())];
+    const ImportPlan &plan = sheet_.plan();
+    const PlannedRow &row = plan.rows[static_cast<std::size_t>(index.row())];
     const std::optional<Field> field = fieldOf(index.column());
     const bool replaced = field && holds(row.replaced, *field);
     const bool kept = field && holds(row.keptAsText, *field);
@@ -132,7 +132,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
     case Qt::ForegroundRole:
-        if (plan_->leftOut(row, choices_) != LeftOut::No)
+        if (plan.leftOut(row, sheet_.choices()) != LeftOut::No)
             return QBrush(QColor(0x70, 0x70, 0x70));
         return {};
     case Qt::BackgroundRole:
@@ -142,8 +142,8 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             return QBrush(QColor(0xFF, 0xF0, 0xB0));
         return {};
     case Qt::ToolTipRole:
-        if (unclosed && plan_->unclosedQuote)
-            return quoteNeverClosedTip(plan_->unclosedQuote->line, plan_->unclosedQuote->lastLine);
+        if (unclosed && plan.unclosedQuote)
+            return quoteNeverClosedTip(plan.unclosedQuote->line, plan.unclosedQuote->lastLine);
         if (tooLong)
             return tooLongTip(row.member[*field].size());
         if (replaced)
@@ -160,17 +160,17 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
 
 QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || plan_ == nullptr)
+    if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical) {
         if (section < 0 || section >= rowCount())
             return {};
-        return plan_->rows[static_cast<std::size_t>(section)].sheetRow;
+        return sheet_.plan().rows[static_cast<std::size_t>(section)].sheetRow;
     }
     if (section == 0)
         return QStringLiteral("Import");
     const std::optional<Field> field = fieldOf(section);
-    return sheetColumnName(*headers_, section - 1) + u'\n' +
+    return sheetColumnName(sheet_.headers(), section - 1) + u'\n' +
            (field ? fieldDisplayName(*field) : notImportedText());
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "import/column_matching.h"
-#include "import/import_plan.h"
+#include "import/import_sheet.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
-
-#include <vector>
 
 namespace tessaly {
 
@@ -21,12 +18,11 @@ class ImportPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // Shows sheet, which must outlive the model.
+    explicit ImportPreviewModel(const ImportSheet &sheet, QObject *parent = nullptr);
 
-    // The model keeps pointers to what it shows; the caller keeps them alive and
-    // calls show() again whenever one of them changes.
-    void show(const QStringList *headers, const std::vector<QStringList> *dataRows,
-              const ColumnMatches *matches, const ImportPlan *plan, ImportChoices choices);
+    // To be called whenever the sheet has changed.
+    void refresh();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -40,11 +36,7 @@ class ImportPreviewModel : public QAbstractTableModel {
     QString rawCell(int row, int column) const;
     std::optional<Field> fieldOf(int column) const;
 
-    const QStringList *headers_ = nullptr;
-    const std::vector<QStringList> *rows_ = nullptr;
-    const ColumnMatches *matches_ = nullptr;
-    const ImportPlan *plan_ = nullptr;
-    ImportChoices choices_;
+    const ImportSheet &sheet_;
 };
 
 // The header the import shows for column (from 0) of the sheet: its own text, or

@@ -34,7 +34,8 @@
 
 namespace tessaly {
 
-MainWindow::MainWindow(RollSession &roll, Platform &platform, QWidget *parent)
+MainWindow::MainWindow(RollSession &roll, const LoadResult &loaded, Platform &platform,
+                       QWidget *parent)
     : QMainWindow(parent), roll_(roll), platform_(platform),
       geometry_(kDesignClientWidth, kDesignClientHeight),
       focusWatcher_(std::make_unique<FocusWatcher>())
@@ -47,8 +48,8 @@ MainWindow::MainWindow(RollSession &roll, Platform &platform, QWidget *parent)
 
     workAreaFit_ = new WorkAreaFit(this, centralWidget(), geometry_, platform_.desktop);
     workAreaFit_->fit();
-    watchSaves();
-    loadRoll();
+    listed_->listAllMembers();
+    tellLoad(loaded);
 
     setEntryMode(EntryMode::Add);
     controls_.form.clear();
@@ -102,16 +103,11 @@ void MainWindow::connectControls()
 
     connect(focusWatcher_.get(), &FocusWatcher::entered, this, &MainWindow::controlEntered);
     connect(focusWatcher_.get(), &FocusWatcher::left, this, &MainWindow::controlLeft);
-}
 
-void MainWindow::watchSaves()
-{
-    // Every window saves through the roll; its questions and warnings are asked here.
-    roll_.setToday([this] { return platform_.clock.today(); });
-    roll_.setConfirmOverwrite([this](const QString &path) {
-        return platform_.messages.ask(changedOnDiskMessage(path), changedOnDiskTitle()) ==
-               Answer::Yes;
-    });
+    // Every window saves through the roll, and this window is open as long as the
+    // program runs: the roll's notices are told here, whichever window made the
+    // change. (The question before overwriting a file another program changed must be
+    // answered within the save, so it was given to the session when it was made.)
     connect(&roll_, &RollSession::backupFailed, this,
             [this](const QString &file, const QString &reason, bool rollSaved) {
                 platform_.messages.inform(backupFailureMessage(file, reason, rollSaved),
@@ -151,10 +147,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void MainWindow::loadRoll()
+void MainWindow::tellLoad(const LoadResult &result)
 {
-    listed_->emptyList();
-    const LoadResult result = roll_.load([this](int record) { listed_->addListedMember(record); });
     if (!result.outcome.ok()) {
         platform_.messages.beep();
         platform_.messages.inform(loadFailureMessage(), loadFailureTitle());

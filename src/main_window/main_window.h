@@ -25,19 +25,23 @@ class FocusWatcher;
 class ListedMembers;
 class RollSession;
 class WorkAreaFit;
+struct LoadResult;
 struct Outcome;
 
 enum class EntryMode { Add, Record };
 
 // The window the operator works in: the entry area for one member, the member
-// list, search and listing, and the address exports. Building it runs the
-// start-up sequence: fit to the desktop's work area, load the roll, list it.
+// list, search and listing, and the address exports. It is built over a roll
+// already loaded: it fits itself to the desktop's work area, lists every member,
+// and tells the operator what the load found (see tellLoad).
 // The window only wires its controls to the roll session and the entry rules.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    MainWindow(RollSession &roll, Platform &platform, QWidget *parent = nullptr);
+    // loaded: what roll.load() found.
+    MainWindow(RollSession &roll, const LoadResult &loaded, Platform &platform,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     EntryMode entryMode() const { return mode_; }
@@ -67,11 +71,12 @@ class MainWindow : public QMainWindow {
     void buildMenus();
 
     void connectControls();
-    void watchSaves();
     // True when the program may end now: every change is saved, or the operator chose
     // to quit without it, or saved it again.
     bool mayQuit();
-    void loadRoll();
+    // A failure or a surplus is told at once, before the window is shown; damaged
+    // records and UTF-8 text once it is shown, over the window with its list.
+    void tellLoad(const LoadResult &loaded);
 
     // The commands of the buttons.
     void addOrRecord();

@@ -56,17 +56,4 @@ void ListedMembers::listRecords(std::vector<int> records)
     endResetModel();
 }
 
-void ListedMembers::addListedMember(int record)
-{
-    const int row = listedCount();
-    beginInsertRows(QModelIndex(), row, row);
-    rows_.push_back(record);
-    endInsertRows();
-}
-
-void ListedMembers::emptyList()
-{
-    listRecords({});
-}
-
 } // namespace tessaly

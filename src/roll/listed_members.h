@@ -32,8 +32,6 @@ class ListedMembers : public QAbstractListModel {
     void listAllMembers();
     // Replaces the whole listing at once.
     void listRecords(std::vector<int> records);
-    void addListedMember(int record);
-    void emptyList();
 
   private:
     const MemberStore &store_;

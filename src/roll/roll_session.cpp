@@ -14,8 +14,9 @@
 
 namespace tessaly {
 
-RollSession::RollSession(const QString &startDirectory, QObject *parent)
-    : QObject(parent), startDirectory_(startDirectory), dataFile_(startDirectory)
+RollSession::RollSession(const QString &startDirectory, SaveContext context, QObject *parent)
+    : QObject(parent), startDirectory_(startDirectory), dataFile_(startDirectory),
+      context_(std::move(context))
 {
 }
 
@@ -69,11 +70,11 @@ bool RollSession::mayChange()
     return false;
 }
 
-LoadResult RollSession::load(const std::function<void(int)> &onRecord)
+LoadResult RollSession::load()
 {
     removeLeftoverTemporaries(startDirectory_);
     removeLeftoverTemporaries(QDir(startDirectory_).filePath(ClubDataFile::kBackupFolder));
-    return dataFile_.load(store_, onRecord);
+    return dataFile_.load(store_);
 }
 
 Outcome RollSession::add(const MemberRecord &member)
@@ -183,12 +184,13 @@ Outcome RollSession::saveAgain()
 Outcome RollSession::save()
 {
     Outcome saved;
-    if (dataFile_.changedOnDisk() && !(confirmOverwrite_ && confirmOverwrite_(dataFilePath()))) {
+    if (dataFile_.changedOnDisk() &&
+        !(context_.confirmOverwrite && context_.confirmOverwrite(dataFilePath()))) {
         saved = Outcome::failure(dataFilePath(),
                                  QStringLiteral("another program changed the file after Tessaly "
                                                 "read it, and that version was kept"));
     } else {
-        saved = dataFile_.save(store_, today_ ? today_() : QDate());
+        saved = dataFile_.save(store_, context_.today ? context_.today() : QDate());
         if (const std::optional<Outcome> backup = dataFile_.takeBackupFailure())
             emit backupFailed(backup->file, backup->reason, saved.ok());
     }

@@ -34,7 +34,17 @@ class RollSession : public QObject {
         DuesReset, // every DuesPaid became "N"; every member kept its number
     };
 
-    explicit RollSession(const QString &startDirectory, QObject *parent = nullptr);
+    // What saving asks of the world outside the roll, given once when the session is made.
+    struct SaveContext {
+        // The day each save's daily backup is for; without it no daily backup is made.
+        std::function<QDate()> today;
+        // Asked before a save when another program has changed AddrClub.dat since this
+        // run read or wrote it; without an answer of true nothing is saved.
+        std::function<bool(const QString &path)> confirmOverwrite;
+    };
+
+    explicit RollSession(const QString &startDirectory, SaveContext context = {},
+                         QObject *parent = nullptr);
     ~RollSession() override;
 
     enum class FolderClaim {
@@ -66,19 +76,9 @@ class RollSession : public QObject {
     QString startDirectory() const { return startDirectory_; }
     QString dataFilePath() const { return dataFile_.path(); }
 
-    // Reads AddrClub.dat into the empty roll, once, at start-up, after claimFolder;
-    // onRecord(n) runs as soon as record n is in. Temporary files that a killed
-    // save left behind are removed first.
-    LoadResult load(const std::function<void(int)> &onRecord = {});
-
-    // Asked before a save when another program has changed AddrClub.dat since this
-    // run read or wrote it; without an answer of true nothing is saved.
-    void setConfirmOverwrite(std::function<bool(const QString &path)> confirm)
-    {
-        confirmOverwrite_ = std::move(confirm);
-    }
-    // The day each save's backup is for; without it no daily backup is made.
-    void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+    // Reads AddrClub.dat into the empty roll, once, at start-up, after claimFolder.
+    // Temporary files that a killed save left behind are removed first.
+    LoadResult load();
 
     // The member being edited, 0 when none. It stays the same member through every
     // re-sort and removal of others; removing it makes it 0.
@@ -130,8 +130,7 @@ class RollSession : public QObject {
     ClubDataFile dataFile_;
     int selected_ = 0;
     std::unique_ptr<QLockFile> lock_;
-    std::function<bool(const QString &)> confirmOverwrite_;
-    std::function<QDate()> today_;
+    const SaveContext context_;
     QString readOnlyReason_;
     std::optional<Outcome> unsaved_;
 };

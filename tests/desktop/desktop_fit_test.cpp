@@ -1,6 +1,7 @@
 // Runs the real main window on a real X display under a window manager (see
 // run_on_xvfb.sh): what only a desktop shows, the frame and title bar that the
 // window manager adds around the client area.
+#include "app/roll_save_context.h"
 #include "main_window/main_window.h"
 #include "qt_platform/qt_platform.h"
 #include "roll/roll_session.h"
@@ -26,8 +27,8 @@ class DesktopFitTest : public ::testing::Test {
         QFile sample(QStringLiteral(TESSALY_SAMPLE_ROLL));
         ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
         files.write(ClubDataFile::kFileName, sample.readAll());
-        roll = std::make_unique<RollSession>(files.dir());
-        window = std::make_unique<MainWindow>(*roll, qt.platform());
+        roll = std::make_unique<RollSession>(files.dir(), rollSaveContext(qt.platform()));
+        window = std::make_unique<MainWindow>(*roll, roll->load(), qt.platform());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The window manager frames the window a moment after it is mapped.

@@ -3,6 +3,8 @@
 #include "import/import_texts.h"
 #include "import/value_fixing.h"
 
+#include "member_records.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,6 +45,7 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
         {Field::Address, u"12 Oak\nApt 2\rRear\r\n"_s, u"12 Oak\r\nApt 2\r\nRear"_s, false, false},
         {Field::City, u"Glen\r\nMills\tEast"_s, u"Glen Mills East"_s, false, false},
         {Field::Call, u"k3abc"_s, u"K3ABC"_s, false, false},
+        {Field::State, u"pa"_s, u"PA"_s, false, false},
         {Field::ArrlMember, u"Yes"_s, u"Y"_s, false, false},
         {Field::VotingMember, u"x"_s, u"Y"_s, false, false},
         {Field::DuesPaid, u"TRUE"_s, u"Y"_s, false, false},
@@ -66,22 +69,11 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
     }
 }
 
-MemberRecord member(const char *call, const char *first, const char *last, const char *address)
-{
-    MemberRecord record;
-    record[Field::Call] = QString::fromUtf8(call);
-    record[Field::FirstName] = QString::fromUtf8(first);
-    record[Field::LastName] = QString::fromUtf8(last);
-    record[Field::Address] = QString::fromUtf8(address);
-    return record;
-}
-
 // The roll: Adams (K3ABC, 12 Oak St) and Baker (no call, 5 Elm St on two lines).
 TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
 {
-    MemberStore roll;
-    roll.append(member("K3ABC", "John", "Adams", "12 Oak St"));
-    roll.append(member("", "Mary", "Baker", "5 Elm St\r\nApt 2"));
+    const MemberStore roll =
+        testing::storeOf({u"K3ABC|John||Adams|12 Oak St"_s, u"|Mary||Baker|5 Elm St\r\nApt 2"_s});
     const ColumnMatches matches = {Field::Call, Field::FirstName, Field::LastName, Field::Address,
                                    std::nullopt};
     const std::vector<QStringList> rows = {
@@ -132,10 +124,10 @@ TEST(ImportPlanTest, LeavesOutValuesTooLongAndTheRowAQuoteNeverClosedSwallowed)
     const QString padded = u"  "_s + longest + u"  "_s;
     const ColumnMatches matches = {Field::Call, Field::LastName, Field::Other, std::nullopt};
     const std::vector<QStringList> rows = {
-        {u"K3A"_s, u"Able"_s, longest},               // 2: at the limit: added
-        {u"K3B"_s, u"Baker"_s, tooLong},              // 3: too long
-        {u"K3B"_s, u"Baker"_s, u"short"_s},           // 4: not a duplicate of row 3
-        {u"K3C"_s, u"Cole"_s, padded, tooLong},       // 5: the long cell is not imported
+        {u"K3A"_s, u"Able"_s, longest},                // 2: at the limit: added
+        {u"K3B"_s, u"Baker"_s, tooLong},               // 3: too long
+        {u"K3B"_s, u"Baker"_s, u"short"_s},            // 4: not a duplicate of row 3
+        {u"K3C"_s, u"Cole"_s, padded, tooLong},        // 5: the long cell is not imported
         {u"K3D"_s, u"Dunn"_s, u"x\r\nK3E,Eve,\r\n"_s}, // 6: the quote never closed
     };
     const ImportPlan plan =

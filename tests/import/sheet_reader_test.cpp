@@ -1,4 +1,10 @@
+#include "import/sheet_file.h"
 #include "import/sheet_reader.h"
+
+#include "import/import_texts.h"
+
+#include "special_files.h"
+#include "temp_roll.h"
 
 #include <gtest/gtest.h>
 
@@ -11,89 +17,74 @@ namespace {
 
 using Rows = std::vector<QStringList>;
 
-TEST(SheetReaderTest, ReadsQuotesDoubledQuotesLineBreaksAndRaggedRows)
+// A file chosen in the import's dialog is read only when it is a regular file of at most
+// 64 MB: a FIFO or a device fails at once with its name and why, a file too large is
+// refused as before, and nothing is read either way.
+TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
 {
-    const struct {
-        const char *name;
-        QString text;
-        QChar separator;
-        Rows rows;
-    } cases[] = {
-        {"plain, CR LF", u"a,b\r\nc,d\r\n"_s, u',', {{u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}}},
-        {"quoted separator and doubled quote",
-         u"\"Smith, Jr\",\"say \"\"hi\"\"\"\n"_s,
-         u',',
-         {{u"Smith, Jr"_s, u"say \"hi\""_s}}},
-        {"line breaks inside quotes",
-         u"\"12 Oak\r\nApt 2\",x\n\"a\nb\",y"_s,
-         u',',
-         {{u"12 Oak\r\nApt 2"_s, u"x"_s}, {u"a\nb"_s, u"y"_s}}},
-        {"blank rows dropped, ragged kept",
-         u"a;b;c\r\n\r\n;;\r\nd\r\ne;f;g;h"_s,
-         u';',
-         {{u"a"_s, u"b"_s, u"c"_s}, {u"d"_s}, {u"e"_s, u"f"_s, u"g"_s, u"h"_s}}},
-        {"tab, empty cells, lone CR",
-         u"a\t\tc\rd\t\"\""_s,
-         u'\t',
-         {{u"a"_s, QString(), u"c"_s}, {u"d"_s, QString()}}},
-        {"blanks before a quote, text after it, unclosed quote",
-         u" \"a\"b,\"c,d"_s,
-         u',',
-         {{u"ab"_s, u"c,d"_s}}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(readSheetRows(c.text, c.separator), c.rows);
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        testing::TempRoll folder;
+        const QString path = folder.path(u"members.csv"_s);
+        const testing::SpecialFile special(c.kind, path, kLargestSheetBytes);
+        const testing::HangGuard guard(20);
+        const SheetFile sheet = readSheetFile(path);
+        const bool tooLarge = c.kind == testing::SpecialKind::OneByteTooLarge ||
+                              c.kind == testing::SpecialKind::SparseGigabyte;
+        EXPECT_EQ(
+            std::tuple(sheet.outcome.status, sheet.outcome.reason, sheet.bytes),
+            std::tuple(tooLarge ? Outcome::Status::Refused : Outcome::Status::Failed,
+                       tooLarge ? sheetTooLargeReason() : u"members.csv "_s + special.reason({}),
+                       QByteArray()));
     }
+    testing::TempRoll folder;
+    const QByteArray text = "Call,First\r\nK1A,Ann\r\n";
+    folder.write(u"members.csv"_s, text);
+    const SheetFile sheet = readSheetFile(folder.path(u"members.csv"_s));
+    EXPECT_EQ(std::pair(sheet.outcome.ok(), sheet.bytes), std::pair(true, text));
+    folder.write(u"book.xls"_s, QByteArray("PK\0\3", 4));
+    EXPECT_EQ(readSheetFile(folder.path(u"book.xls"_s)).outcome.reason, notTextSheetReason());
 }
 
-// Where the quote stands, and the rows as read: the rest of the text in its one cell.
-TEST(SheetReaderTest, ReportsAQuoteNeverClosedWithItsRowCellAndLines)
+// The rows as read, each as [cells] separated by '|', and for a quote never closed where it
+// stands: "open" row,cell@offset, then its line and the last line read into it (the rest of
+// the text in its one cell).
+QString read(const QString &text, QChar separator)
 {
-    struct Open {
-        qsizetype row, column, offset;
-        int line, lastLine;
+    const SheetRows sheet = readSheet(text, separator);
+    EXPECT_EQ(readSheetRows(text, separator), sheet.rows);
+    QString shown;
+    for (const QStringList &row : sheet.rows)
+        shown += u'[' + row.join(u'|') + u']';
+    if (const std::optional<UnclosedQuote> &q = sheet.unclosedQuote)
+        shown += u" open %1,%2@%3 lines %4-%5"_s.arg(q->row)
+                     .arg(q->column)
+                     .arg(q->offset)
+                     .arg(q->line)
+                     .arg(q->lastLine);
+    return shown;
+}
+
+TEST(SheetReaderTest, ReadsQuotesLineBreaksRaggedRowsAndAQuoteNeverClosed)
+{
+    const std::tuple<QString, QChar, QString> cases[] = {
+        {u"\"Smith, Jr\",\"say \"\"hi\"\"\"\n"_s, u',', u"[Smith, Jr|say \"hi\"]"_s},
+        {u"\"12 Oak\r\nApt 2\",x\n\"a\nb\",y"_s, u',', u"[12 Oak\r\nApt 2|x][a\nb|y]"_s},
+        // Blank rows are dropped, ragged ones kept.
+        {u"a;b;c\r\n\r\n;;\r\nd\r\ne;f;g;h"_s, u';', u"[a|b|c][d][e|f|g|h]"_s},
+        {u"a\t\tc\rd\t\"\""_s, u'\t', u"[a||c][d|]"_s},
+        // A quote inside a value is a character; blanks before a quote go, text after it stays.
+        {u"a\"b,c\"\n5\" disk\n"_s, u',', u"[a\"b|c\"][5\" disk]"_s},
+        {u" \"a\"b,\"a\"b\"c\n"_s, u',', u"[ab|ab\"c]"_s},
+        {u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s, u',',
+         u"[Call|First][K3A|Ann][W1X|Bob\r\nN3Q,Cy\r\n] open 2,1@25 lines 3-4"_s},
+        {u"a,\"x\ny\"\n  \"b,c\nd"_s, u',', u"[a|x\ny][b,c\nd] open 1,0@10 lines 3-4"_s},
+        {u"a\rb,\"c\r"_s, u',', u"[a][b|c\r] open 1,1@4 lines 2-2"_s},
+        {u"a,\"b\"\""_s, u',', u"[a|b\"] open 0,1@2 lines 1-1"_s},
+        {u"a\n\"  "_s, u',', u"[a][  ] open 1,0@2 lines 2-2"_s}, // only blanks, still shown
     };
-    const struct {
-        const char *name;
-        QString text;
-        Rows rows;
-        std::optional<Open> open;
-    } cases[] = {
-        {"in the third row, CR LF",
-         u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s,
-         {{u"Call"_s, u"First"_s}, {u"K3A"_s, u"Ann"_s}, {u"W1X"_s, u"Bob\r\nN3Q,Cy\r\n"_s}},
-         Open{2, 1, 25, 3, 4}},
-        {"after a quoted line break, LF",
-         u"a,\"x\ny\"\n  \"b,c\nd"_s,
-         {{u"a"_s, u"x\ny"_s}, {u"b,c\nd"_s}},
-         Open{1, 0, 10, 3, 4}},
-        {"lone CRs", u"a\rb,\"c\r"_s, {{u"a"_s}, {u"b"_s, u"c\r"_s}}, Open{1, 1, 4, 2, 2}},
-        {"in the header", u"\"Call,First\r\nK3A,Ann"_s, {{u"Call,First\r\nK3A,Ann"_s}},
-         Open{0, 0, 0, 1, 2}},
-        {"a doubled quote at the end", u"a,\"b\"\""_s, {{u"a"_s, u"b\""_s}}, Open{0, 1, 2, 1, 1}},
-        {"only blanks inside, still shown", u"a\n\"  "_s, {{u"a"_s}, {u"  "_s}}, Open{1, 0, 2, 2, 2}},
-        {"closed by a doubled quote and one more", u"a,\"b\"\"\"\n"_s, {{u"a"_s, u"b\""_s}},
-         std::nullopt},
-        {"a quote inside a value is a character", u"a\"b,c\"\n5\" disk\n"_s,
-         {{u"a\"b"_s, u"c\""_s}, {u"5\" disk"_s}}, std::nullopt},
-        {"text after a closing quote, quote in it", u"\"a\"b\"c\n"_s, {{u"ab\"c"_s}},
-         std::nullopt},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const SheetRows sheet = readSheet(c.text, u',');
-        EXPECT_EQ(sheet.rows, c.rows);
-        ASSERT_EQ(sheet.unclosedQuote.has_value(), c.open.has_value());
-        if (!c.open)
-            continue;
-        const UnclosedQuote &open = *sheet.unclosedQuote;
-        EXPECT_EQ(open.row, c.open->row);
-        EXPECT_EQ(open.column, c.open->column);
-        EXPECT_EQ(open.offset, c.open->offset);
-        EXPECT_EQ(open.line, c.open->line);
-        EXPECT_EQ(open.lastLine, c.open->lastLine);
-    }
+    for (const auto &[text, separator, rows] : cases)
+        EXPECT_EQ(read(text, separator).toStdString(), rows.toStdString());
 }
 
 TEST(SheetReaderTest, FindsTheEncodingAndDropsTheByteOrderMark)
@@ -122,10 +113,8 @@ TEST(SheetReaderTest, FindsTheSeparatorThatSplitsTheRowsAlike)
         {u"\"Last, First\";Call\n\"Lee, Ann\";K3A\n"_s, SheetSeparator::Semicolon},
         {u"one column only\nx\n"_s, SheetSeparator::Comma},
     };
-    for (const auto &[text, separator] : cases) {
-        SCOPED_TRACE(text.toStdString());
-        EXPECT_EQ(detectSeparator(text), separator);
-    }
+    for (const auto &[text, separator] : cases)
+        EXPECT_EQ(detectSeparator(text), separator) << text.toStdString();
 }
 
 } // namespace

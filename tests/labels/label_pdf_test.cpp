@@ -26,17 +26,6 @@ QString pdfToText(const QString &pdf, const QString &option)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
-// Each text line of a page as the columns it holds.
-std::vector<QStringList> columnsOf(const QString &page)
-{
-    std::vector<QStringList> lines;
-    for (const QString &line : page.split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            lines.push_back(line.trimmed().split(QRegularExpression(u"\\s{2,}"_s)));
-    }
-    return lines;
-}
-
 // The top-left corner of each word "ARS", in whole points from the corner of its sheet.
 QString callSignCorners(const QString &bboxHtml)
 {
@@ -76,18 +65,15 @@ TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
     const QString pdf = files.path(u"Labels.pdf"_s);
     ASSERT_EQ(result.file, pdf);
 
+    // Page 1 full and page 2 holding the last member, each ended by a form feed.
     const QStringList pages = pdfToText(pdf, u"-layout"_s).split(u'\f');
-    ASSERT_EQ(pages.size(), 3); // two pages, each ended by a form feed
-    const std::vector<QStringList> first = columnsOf(pages.at(0));
-    ASSERT_GE(first.size(), 5u);
-    EXPECT_EQ(first.at(0), (QStringList{u"ARS W3NEW"_s, u"ARS N3M02"_s, u"ARS N3M03"_s}));
-    EXPECT_EQ(first.at(1), (QStringList{u"Dora Q Dunn"_s, u"Ann Roe02"_s, u"Ann Roe03"_s}));
-    EXPECT_EQ(first.at(2), (QStringList{u"12 Oak St"_s, u"2 Elm St"_s, u"3 Elm St"_s}));
-    EXPECT_EQ(first.at(3), (QStringList{u"Apt 4"_s, u"Upland PA 19015"_s, u"Upland PA 19015"_s}));
-    EXPECT_EQ(first.at(4), (QStringList{u"Media PA 19063"_s}));
-    EXPECT_EQ(columnsOf(pages.at(1)),
-              (std::vector<QStringList>{
-                  {u"ARS N3M31"_s}, {u"Ann Roe31"_s}, {u"31 Elm St"_s}, {u"Upland PA 19015"_s}}));
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages.at(0).simplified().startsWith(
+        u"ARS W3NEW ARS N3M02 ARS N3M03 Dora Q Dunn Ann Roe02 Ann Roe03 "
+        u"12 Oak St 2 Elm St 3 Elm St Apt 4 Upland PA 19015 Upland PA 19015 Media PA 19063 "
+        u"ARS N3M04"_s))
+        << pages.at(0).toStdString();
+    EXPECT_EQ(pages.at(1).simplified(), u"ARS N3M31 Ann Roe31 31 Elm St Upland PA 19015"_s);
 
     // On a Letter sheet, labels .1 in from the left and 2.75 in apart, .52 in from the top and
     // 1 in apart: a line hung from its baseline or an unmeasured page margin moves them all.
@@ -98,24 +84,11 @@ TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
         corners.append(u"7,%1 205,%1 403,%1"_s.arg(37 + 72 * row));
     corners.append(u"7,37"_s); // page 2
     EXPECT_EQ(callSignCorners(bbox), corners.join(u' '));
-}
 
-// Labels for an A4 sheet go into an A4 Labels.pdf, whose last row would fall off Letter.
-TEST(LabelPdf, ThePdfTakesThePaperTheLabelsAreFor)
-{
-    MemberStore store;
-    store.append({{u"W3NEW"_s, u"Dora"_s, QString(), u"Dunn"_s}});
-    TempRoll files;
-    QtPrinter printer(files.dir(), QtPrinter::Destination::PdfFile);
-    const LabelPlan plan = planLabels(store, {1}, LabelLayout{}, 1, 1);
-    const LabelLettering lettering{u"DejaVu Sans"_s, 10, {}};
+    // Labels meant for A4 paper go into an A4 Labels.pdf.
     ASSERT_EQ(printer.print(labelDocument(plan, lettering, Paper::A4)).fate,
               PrintResult::Fate::Saved);
-    QProcess pdfinfo;
-    pdfinfo.start(u"pdfinfo"_s, {files.path(u"Labels.pdf"_s)});
-    ASSERT_TRUE(pdfinfo.waitForFinished(30000)) << "pdfinfo comes with poppler-utils";
-    const QByteArray info = pdfinfo.readAllStandardOutput();
-    EXPECT_TRUE(info.contains("Page size:       595 x 842 pts (A4)")) << info.toStdString();
+    EXPECT_EQ(pdfToText(pdf, u"-bbox"_s).count(u"<page width=\"595."_s), 2);
 }
 
 } // namespace

@@ -38,7 +38,7 @@ class MainWindowTest : public WindowTest<MainWindow> {
     void open(const std::optional<QByteArray> &roll = threeMembers, bool shown = true)
     {
         startSession(roll);
-        window = std::make_unique<MainWindow>(*session, desktop.platform());
+        window = std::make_unique<MainWindow>(*session, session->load(), desktop.platform());
         if (shown)
             showActive();
     }

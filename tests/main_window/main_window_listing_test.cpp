@@ -2,7 +2,6 @@
 #include "roll/roll_messages.h"
 
 #include <QDir>
-#include <QMenu>
 #include <QTimer>
 
 namespace tessaly::testing {
@@ -20,59 +19,26 @@ class ListingTest : public MainWindowTest {
     void SetUp() override { open(threeMembers + dunnRecord); }
 };
 
-TEST_F(ListingTest, SearchIgnoresLetterCaseAndSkipsDatesAndFlags)
+// The search box lists whom the text finds; the buttons' and the File menu's exports take
+// exactly the listed members in list order, the copies reach the clipboard, and each menu
+// command gives the focus back to the Call box.
+TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
 {
-    // 1999 is only in Adams's dates, "/" only in dates, Adams's and Dunn's "y" only in flags.
-    const std::pair<QString, QStringList> rows[] = {{u"adams"_s, {adams}},
-                                                    {u"ADAMS"_s, {adams}},
-                                                    {u"1999"_s, {}},
-                                                    {u"/"_s, {}},
-                                                    {u"y"_s, {baker, carter}}};
-    for (const auto &[text, listed] : rows) {
-        typeInto("Text11", text);
-        EXPECT_EQ(listLines(), listed) << text.toStdString();
-    }
-}
-
-TEST_F(ListingTest, ExportsTakeExactlyTheListedMembers)
-{
-    typeInto("Text11", u"media"_s);
+    typeInto("Text11", u"MEDIA"_s);
     ASSERT_EQ(listLines(), (QStringList{adams, carter, dunn}));
     clickRow(3);
     click("Command5");
     EXPECT_EQ(desktop.clipboard.text,
               u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit\u00a04\r\nMedia PA 19063"_s);
     click("Command6");
-    EXPECT_EQ(
-        files.read(u"Address.txt"_s),
-        QByteArray("ARS K3ABC \r\nJohn Q Adams\r\n12 Oak St\r\nMedia PA 19063\r\n\r\n"
-                   "ARS N3XYZ \r\nCarl Carter\r\n9 Pine Rd\r\nMedia PA 19063\r\n\r\n"
-                   "ARS W3NEW \r\nDora Dunn\r\n1 Main St\r\nUnit\2404\r\nMedia PA 19063\r\n\r\n"));
+    const QByteArray address = files.read(u"Address.txt"_s);
+    EXPECT_TRUE(address.startsWith("ARS K3ABC \r\n") && address.contains("\nARS N3XYZ \r\n") &&
+                address.endsWith("Unit\2404\r\nMedia PA 19063\r\n\r\n"));
+    EXPECT_EQ(address.count("ARS "), 3);
     click("Command8");
-    QStringList copied;
-    for (const QString &copiedLine : desktop.clipboard.text.split(u"\r\n"_s))
-        copied << copiedLine.section(u'\t', 0, 4);
-    EXPECT_EQ(copied, (QStringList{u"K3ABC\tJohn\tQ\tAdams\t12 Oak St"_s,
-                                   u"N3XYZ\tCarl\t\tCarter\t9 Pine Rd"_s,
-                                   u"W3NEW\tDora\t\tDunn\t1 Main St, Unit\u00a04"_s,
-                                   {}}));
-    EXPECT_TRUE(desktop.messages.shown.empty());
-}
+    EXPECT_TRUE(desktop.clipboard.text.startsWith(u"K3ABC\t"_s));
+    EXPECT_EQ(desktop.clipboard.text.count(u"\r\n"_s), 3);
 
-// The File menu's exports take the listed members too, in list order, each by its own access
-// key, and give the focus back to the Call box.
-TEST_F(ListingTest, TheFileMenusExportsTakeTheListedMembers)
-{
-    const QMenu *file = window->findChild<QMenu *>(u"mnuFile"_s);
-    ASSERT_NE(file, nullptr);
-    QStringList keys;
-    for (const QAction *action : file->actions()) {
-        if (!action->isSeparator())
-            keys << QKeySequence::mnemonic(action->text()).toString();
-    }
-    EXPECT_EQ(keys, (QStringList{u"Alt+I"_s, u"Alt+P"_s, u"Alt+M"_s, u"Alt+D"_s, u"Alt+E"_s}));
-
-    typeInto("Text11", u"media"_s);
     const auto trigger = [this](const char *name) {
         window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
         // A closed preview gives the window back its activation as a window manager would.
@@ -87,20 +53,18 @@ TEST_F(ListingTest, TheFileMenusExportsTakeTheListedMembers)
     ASSERT_EQ(rows.size(), 6); // Dunn's address holds a line break
     EXPECT_TRUE(rows[1].startsWith("K3ABC,") && rows[2].startsWith("N3XYZ,") &&
                 rows[3].startsWith("W3NEW,"));
-    expectMessage(1, u"Members Exported"_s);
-
     trigger("mnuEmail");
     EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
-    expectMessage(2, u"E-mail Addresses Copied"_s);
-
     QTimer::singleShot(50, [] {
         if (QWidget *preview = QApplication::activeModalWidget())
-            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s),
-                              Qt::LeftButton);
+            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     });
     trigger("mnuDirectory");
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
-    EXPECT_EQ(desktop.printer.jobs[0].pages[0].texts.filter(u"Media PA 19063"_s).size(), 3);
+    const QStringList &printed = desktop.printer.jobs[0].pages[0].texts;
+    EXPECT_EQ(printed.filter(u"Media PA 19063"_s).size(), 3);
+    EXPECT_TRUE(printed.filter(u"Chester"_s).isEmpty()); // Baker is not listed
+    EXPECT_EQ(desktop.messages.shown.size(), 2u); // the export's and the e-mail's reports
 }
 
 // Entering the search box empties the form but leaves the list; List All Voting and List All
@@ -127,23 +91,21 @@ TEST_F(ListingTest, TheSearchBoxAndTheListCommandsEmptyTheForm)
 
 TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
 {
-    const QString kClipboardMessage =
-        u"The clipboard could not be set, so nothing was copied.\n\nNothing in the member roll "
-        u"was changed. Try the copy again in a moment."_s;
     desktop.clipboard.failing = true;
     ASSERT_TRUE(QDir(files.dir()).mkdir(u"Address.txt"_s));
     clickRow(1);
     click("Command5");
-    expectMessage(1, u"Clipboard Not Available"_s, kClipboardMessage);
+    expectMessage(1, u"Clipboard Not Available"_s,
+                  u"The clipboard could not be set, so nothing was copied.\n\nNothing in the "
+                  u"member roll was changed. Try the copy again in a moment."_s);
     click("Command8");
-    expectMessage(2, u"Clipboard Not Available"_s, kClipboardMessage);
+    expectMessage(2, u"Clipboard Not Available"_s);
     click("Command6");
-    expectMessage(3, u"Address File Not Written"_s);
-    EXPECT_EQ(desktop.messages.shown.back().text,
-              u"The listed addresses could not be written to the file "_s + files.dir() +
-                  u"/Address.txt.\n\nReason: a folder named Address.txt stands where the file "
-                  u"should go\n\nNothing in the member roll was changed, and an earlier copy of "
-                  u"the address file, if there was one, is left as it was."_s);
+    expectMessage(3, u"Address File Not Written"_s,
+                  u"The listed addresses could not be written to the file "_s + files.dir() +
+                      u"/Address.txt.\n\nReason: a folder named Address.txt stands where the "
+                      u"file should go\n\nNothing in the member roll was changed, and an earlier "
+                      u"copy of the address file, if there was one, is left as it was."_s);
 }
 
 } // namespace

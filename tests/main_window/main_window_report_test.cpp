@@ -64,14 +64,24 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
 }
 
 // "&Print List" opens " Label Format" for the listed members; closing it with Escape gives the
-// focus back to the Call box. "&Help" opens the help page the same way.
+// focus back to the Call box. "&Help" opens the help page the same way, showing readtess.txt
+// with its CR LF line breaks as the page's, read-only, without the copy writer's button, until
+// Close.
 TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
 {
+    files.write(u"readtess.txt"_s, "Caf\351\r\nHelp");
     open();
-    QStringList titles;
+    QStringList seen;
     const auto closeWhenUp = [&](QWidget *up) {
-        titles << up->windowTitle();
-        QTest::keyClick(up, Qt::Key_Escape);
+        seen << up->windowTitle();
+        if (const auto *text = up->findChild<QPlainTextEdit *>(u"Text1"_s)) {
+            seen << text->toPlainText();
+            EXPECT_TRUE(text->isReadOnly());
+            EXPECT_FALSE(up->findChild<QWidget *>(u"Command2"_s)->isVisible());
+            QTest::mouseClick(up->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+        } else {
+            QTest::keyClick(up, Qt::Key_Escape);
+        }
     };
     line("Text3")->setFocus();
     whenModalUp(closeWhenUp);
@@ -81,7 +91,7 @@ TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
     showActive();
     whenModalUp(closeWhenUp);
     QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
-    EXPECT_EQ(titles, (QStringList{u" Label Format"_s, u"Help Page"_s}));
+    EXPECT_EQ(seen, (QStringList{u" Label Format"_s, u"Help Page"_s, u"Caf\u00e9\nHelp"_s}));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -28,31 +29,21 @@ TEST(QtPlatform, ClipboardTakesTextAndIsEmptiedByClear)
 
 namespace {
 
-struct SeenBox {
-    QString title, text;
-    QStringList buttons;
-    QString defaultButton;
-};
-
 // Puts a three-way question through the real QMessageBox and answers it with act once it
-// is up; gives what the box showed and the index it returned.
-std::pair<SeenBox, int> chooseWith(const std::function<void(QMessageBox &)> &act)
+// is up; gives what the box showed (title, text, buttons, "default" and the default's
+// caption) and the index it returned.
+std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> &act)
 {
-    SeenBox seen;
+    QStringList seen;
     QTimer::singleShot(0, [&] {
-        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (shown == nullptr) {
-            ADD_FAILURE() << "no message box came up";
-            return;
-        }
-        QMessageBox &box = *shown;
-        seen.title = box.windowTitle();
-        seen.text = box.text();
-        for (QAbstractButton *button : box.buttons())
-            seen.buttons << button->text();
-        if (box.defaultButton() != nullptr)
-            seen.defaultButton = box.defaultButton()->text();
-        act(box);
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no message box came up";
+        seen << box->windowTitle() << box->text();
+        for (QAbstractButton *button : box->buttons())
+            seen << button->text();
+        if (box->defaultButton() != nullptr)
+            seen << u"default"_s << box->defaultButton()->text();
+        act(*box);
     });
     QtMessageBoxes boxes;
     const int chosen = boxes.choose(u"Your changes are only in memory."_s, u"Unsaved Changes"_s,
@@ -66,16 +57,14 @@ std::pair<SeenBox, int> chooseWith(const std::function<void(QMessageBox &)> &act
 // with it as well.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
-    const auto [seen, escaped] =
+    auto [seen, escaped] =
         chooseWith([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(seen.title, u"Unsaved Changes"_s);
-    EXPECT_EQ(seen.text, u"Your changes are only in memory."_s);
-    EXPECT_EQ(seen.buttons.size(), 3);
-    for (const QString &caption : {u"Save Again"_s, u"Quit Without Saving"_s, u"Cancel"_s})
-        EXPECT_TRUE(seen.buttons.contains(caption)) << caption.toStdString();
-    EXPECT_EQ(seen.defaultButton, u"Cancel"_s);
+    ASSERT_GE(seen.size(), 5);
+    std::sort(seen.begin() + 2, seen.begin() + 5); // the platform orders the buttons
+    EXPECT_EQ(seen, (QStringList{u"Unsaved Changes"_s, u"Your changes are only in memory."_s,
+                                 u"Cancel"_s, u"Quit Without Saving"_s, u"Save Again"_s,
+                                 u"default"_s, u"Cancel"_s}));
     EXPECT_EQ(escaped, 2);
-
     const auto pressing = [](const QString &caption) {
         return [caption](QMessageBox &box) {
             for (QAbstractButton *button : box.buttons()) {

@@ -48,19 +48,6 @@ TEST(AddressExports, OneMemberByteForByte)
     EXPECT_EQ(addressFileText(store, {}), QString());
 }
 
-TEST(WriteAddressFile, ReplacesAnOlderFileWithWindows1252Bytes)
-{
-    const testing::TempRoll roll;
-    roll.write(kAddressFileName, QByteArray(500, 'x'));
-    const MemberStore store = storeOf({u"|Ren\u00e9e||L\u00e9ger|Dues \u20ac20|Ayr"_s});
-
-    const Outcome result = writeAddressFile(roll.dir(), addressFileText(store, {1}));
-    ASSERT_TRUE(result.ok()) << result.reason.toStdString();
-    // Octal escapes: \351 is 0xE9 (e acute), \200 is 0x80 (the euro sign).
-    EXPECT_EQ(roll.read(kAddressFileName),
-              QByteArray("Ren\351e L\351ger\r\nDues \20020\r\nAyr  \r\n\r\n"));
-}
-
 // A missing folder, a file where the folder should be, and a folder where the file
 // should be: each fails with a reason and leaves everything as it was.
 TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)

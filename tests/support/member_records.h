@@ -27,4 +27,18 @@ inline MemberStore storeOf(std::initializer_list<QString> records)
     return store;
 }
 
+// A roll as large as the store takes (or of count members), each member different and
+// already in sorted order; every seventh has a two-line address.
+inline MemberStore fullRoll(int count = MemberStore::kCapacity)
+{
+    MemberStore store;
+    for (int i = 1; i <= count; ++i)
+        store.append(
+            recordOf(QStringLiteral("K%1ABC|Ann||Lastname%2|%1 %3|Springfield")
+                         .arg(i)
+                         .arg(i, 5, 10, QChar(u'0'))
+                         .arg(i % 7 ? QStringLiteral("Main St") : QStringLiteral("Elm\r\nApt 4"))));
+    return store;
+}
+
 } // namespace tessaly::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/roll_save_context.h"
 #include "roll/roll_session.h"
 
 #include "fake_platform.h"
@@ -32,12 +33,13 @@ inline QStringList columnOf(const QAbstractItemModel *model, int column = 0)
 // A window of type W over the roll of a fresh start directory, on a fake desktop.
 template <typename W> class WindowTest : public ::testing::Test {
   protected:
-    // Writes AddrClub.dat (none at all for nullopt) and opens a session on it.
+    // Writes AddrClub.dat (none at all for nullopt) and opens a session on it, made as the
+    // program makes it.
     void startSession(const std::optional<QByteArray> &roll)
     {
         if (roll)
             files.write(u"AddrClub.dat"_s, *roll);
-        session = std::make_unique<RollSession>(files.dir());
+        session = std::make_unique<RollSession>(files.dir(), rollSaveContext(desktop.platform()));
     }
     // Shows the window and waits until it has the keyboard, as the operator finds it.
     void showActive()

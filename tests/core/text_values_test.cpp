@@ -1,8 +1,12 @@
 #include "core/date_text.h"
+#include "core/text_codec.h"
 
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+
 using namespace tessaly;
+using namespace Qt::StringLiterals;
 
 static const QDate kToday(2026, 12, 6);
 
@@ -19,7 +23,7 @@ TEST(DateText, AcceptedForms)
     };
     for (const auto &[in, written] : cases) {
         const QString text = QString::fromUtf8(in), expected = QString::fromUtf8(written);
-        const QDate date = QDate::fromString(expected, QStringLiteral("M/d/yyyy"));
+        const QDate date = QDate::fromString(expected, u"M/d/yyyy"_s);
         EXPECT_EQ(parseDateText(text, kToday), std::optional(date)) << in;
         EXPECT_TRUE(isDateText(text, kToday) && formatDate(date) == expected) << in;
         EXPECT_EQ(formatDateText(text, kToday), expected) << in;
@@ -41,7 +45,38 @@ TEST(DateText, Rejects)
         EXPECT_EQ(formatDateText(text, kToday), text);
     }
     // A year left out is today's: 2/29 only in a leap year, and never without a today.
-    EXPECT_FALSE(isDateText(QStringLiteral("2/29"), kToday));
-    EXPECT_EQ(parseDateText(QStringLiteral("2/29"), QDate(2028, 1, 1)), QDate(2028, 2, 29));
-    EXPECT_FALSE(isDateText(QStringLiteral("7/4"), QDate()));
+    EXPECT_FALSE(isDateText(u"2/29"_s, kToday));
+    EXPECT_EQ(parseDateText(u"2/29"_s, QDate(2028, 1, 1)), QDate(2028, 2, 29));
+    EXPECT_FALSE(isDateText(u"7/4"_s, QDate()));
+}
+
+TEST(Windows1252, EveryByteSurvivesAndCharactersWithoutAByteBecomeOneQuestionMarkEach)
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const QString text = decodeWindows1252(bytes);
+    EXPECT_TRUE(canEncodeWindows1252(text));
+    EXPECT_EQ(encodeWindows1252(text), bytes);
+    // The defined bytes decode as the system's converter has them; the five it leaves
+    // undefined stand for the C1 controls of the same number.
+    const QString system = QStringDecoder("windows-1252").decode(bytes);
+    ASSERT_EQ(system.size(), 256);
+    for (int b = 0; b < 256; ++b) {
+        const bool undefined = QByteArrayView("\x81\x8d\x8f\x90\x9d").contains(char(b));
+        EXPECT_EQ(text[b], undefined ? QChar(b) : system[b]) << b;
+    }
+
+    const std::pair<QString, QByteArray> cases[] = {
+        {u"a\u6771b"_s, "a?b"},
+        {u"\U0001F600!"_s, "?!"},                          // one character, two UTF-16 units
+        {QString(QChar(0xd800)) + QLatin1Char('x'), "?x"}, // a lone surrogate
+        {u"\u0080\u0100"_s, "??"},                         // a C1 control with no byte of its own
+        {u"\u20ac\u2122\"\u0081"_s, "\x80\x99\"\x81"},
+    };
+    for (const auto &[in, out] : cases) {
+        EXPECT_EQ(encodeWindows1252(in), out) << in.toStdString();
+        EXPECT_EQ(canEncodeWindows1252(in), !out.contains('?')) << in.toStdString();
+        EXPECT_EQ(canEncodeWindows1252(in[0]), out[0] != '?') << in.toStdString();
+    }
 }

@@ -1,0 +1,88 @@
+#include "import/import_sheet.h"
+
+#include "import/import_texts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tessaly {
+
+ImportSheet::ImportSheet(QByteArray bytes, const MemberStore &roll, std::function<QDate()> today)
+    : bytes_(std::move(bytes)), roll_(roll), today_(std::move(today))
+{
+    const SheetEncoding encoding = detectEncoding(bytes_);
+    read(encoding, detectSeparator(decodeSheet(bytes_, encoding)));
+}
+
+void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
+{
+    encoding_ = encoding;
+    separator_ = separator;
+    SheetRows sheet = readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
+    std::vector<QStringList> &rows = sheet.rows;
+    unclosedQuote_ = sheet.unclosedQuote;
+    headers_ = rows.empty() ? QStringList() : rows.front();
+    int columns = 0;
+    for (const QStringList &row : rows)
+        columns = std::max(columns, static_cast<int>(row.size()));
+    if (!rows.empty())
+        rows.erase(rows.begin());
+    dataRows_ = std::move(rows);
+    matches_ = matchColumns(headers_, columns);
+    replan();
+}
+
+void ImportSheet::matchColumn(int column, std::optional<Field> field)
+{
+    assignField(matches_, column, field);
+    replan();
+}
+
+void ImportSheet::setChoices(ImportChoices choices)
+{
+    // The plan holds every row's reasons whatever is ticked; only what it adds changes.
+    choices_ = choices;
+}
+
+void ImportSheet::replan()
+{
+    // The rows counted from the header, the plan's from the first data row.
+    std::optional<UnclosedCell> unclosed;
+    if (unclosedQuote_ && unclosedQuote_->row > 0)
+        unclosed = UnclosedCell{static_cast<std::size_t>(unclosedQuote_->row - 1),
+                                static_cast<int>(unclosedQuote_->column), unclosedQuote_->line,
+                                unclosedQuote_->lastLine};
+    plan_ = planImport(dataRows_, matches_, roll_, today_(), unclosed);
+}
+
+bool ImportSheet::anyColumnImported() const
+{
+    return std::any_of(matches_.begin(), matches_.end(),
+                       [](const std::optional<Field> &field) { return field.has_value(); });
+}
+
+int ImportSheet::duplicateRows() const
+{
+    return static_cast<int>(
+        std::count_if(plan_.rows.begin(), plan_.rows.end(),
+                      [](const PlannedRow &row) { return !row.barred() && row.duplicate(); }));
+}
+
+int ImportSheet::replacedRows() const
+{
+    return static_cast<int>(
+        std::count_if(plan_.rows.begin(), plan_.rows.end(), [](const PlannedRow &row) {
+            return !row.barred() && !row.replaced.empty();
+        }));
+}
+
+QString ImportSheet::summary(int room) const
+{
+    QString text = importSummary(tally(), static_cast<int>(plan_.rows.size()), room);
+    if (unclosedQuote_)
+        text += u' ' + quoteNeverClosedText(static_cast<int>(unclosedQuote_->row) + 1,
+                                            unclosedQuote_->line, unclosedQuote_->lastLine);
+    return text;
+}
+
+} // namespace tessaly
