@@ -27,6 +27,7 @@ FccReading readWithProgress(const QString &path, const QSet<QByteArray> &calls, 
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     progress.setAutoReset(false);
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(updateLicencesTitle()) * 3);
     return readFccLicences(path, calls, [&progress](qint64 done, qint64 total) {
         if (total > 0)
             progress.setValue(static_cast<int>(std::min<qint64>(kSteps, done * kSteps / total)));

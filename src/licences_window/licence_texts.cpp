@@ -71,9 +71,10 @@ QString licenceSummary(const QString &fileName, const QDate &fileDate, int count
                           .arg(members(count), fileName);
     if (fileDate.isValid())
         summary += QStringLiteral(" of %1").arg(formatDate(fileDate));
-    summary += QStringLiteral(": %1 %2 proposed. Nothing changes until you click OK.")
-                   .arg(proposals)
-                   .arg(proposals == 1 ? QStringLiteral("change") : QStringLiteral("changes"));
+    summary += proposals == 0 ? QStringLiteral(": no change proposed.")
+               : QStringLiteral(": %1 %2 proposed. Nothing changes until you click OK.")
+                     .arg(proposals)
+                     .arg(proposals == 1 ? QStringLiteral("change") : QStringLiteral("changes"));
     if (skippedLines > 0)
         summary += QStringLiteral(" %1 damaged %2 of the file %3 skipped.")
                        .arg(skippedLines)

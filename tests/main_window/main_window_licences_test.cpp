@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -66,6 +67,9 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     update([](QDialog *preview, QTableWidget *table) {
         const QString day = table->item(0, 6)->text();
         EXPECT_FALSE(day.isEmpty());
+        EXPECT_EQ(preview->findChild<QLabel *>(u"LicenceSummary"_s)->text(),
+                  u"2 members with a call sign compared with l_amat.zip of %1: 2 changes "
+                  "proposed. Nothing changes until you click OK."_s.arg(day));
         EXPECT_EQ(rowsOf(table),
                   (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced | "_s + day,
                                u"[x] | Carl Carter | N3XYZ | Lic Exp |  | 1/15/2031 | "_s + day}));
