@@ -221,10 +221,6 @@ TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
         EXPECT_EQ(layout.has_value(), c.reason.isEmpty()) << c.bytes.size();
         EXPECT_EQ(failure.reason, c.reason);
     }
-    const testing::TempRoll empty;
-    Outcome failure;
-    EXPECT_EQ(readLabelSettings(empty.dir(), &failure), std::nullopt);
-    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
 }
 
 // Each sheet fits its paper (its last label ends on it, no label runs into the next), would
