@@ -5,6 +5,7 @@
 
 #include "file_records.h"
 #include "member_records.h"
+#include "special_files.h"
 #include "temp_roll.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <csignal>
 #include <iostream>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -28,6 +30,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 using testing::fileRecord;
+using testing::SpecialFile;
 static const QString &kRoll = ClubDataFile::kFileName;
 static const QString &kBackup = ClubDataFile::kBackupFileName;
 
@@ -96,7 +99,9 @@ TEST(ClubDataFile, TheOriginalOfADamagedUtf8OrTooLargeFileIsKeptBeforeTheFirstSa
 // memory of a process, which even root cannot read from its start).
 TEST(ClubDataFile, OnlyARollThatWasReadOrIsMissingMayBeReplaced)
 {
-    EXPECT_TRUE(ClubDataFile(u"/no/such/folder"_s).save({}).failed());
+    // A save into a folder that has gone names the folder.
+    EXPECT_EQ(ClubDataFile(u"/no/such/folder"_s).save({}).reason,
+              u"the folder /no/such/folder does not exist"_s);
     enum Start { Missing, Empty, Directory, Unreadable };
     for (const Start start : {Missing, Empty, Directory, Unreadable}) {
         SCOPED_TRACE(start);
@@ -193,24 +198,6 @@ TEST(ClubDataFile, KeepsTheRollAsEachDayFoundItForThirtyDays)
                         u"the folder %1 could not be made"_s.arg(roll.path(u"backups"_s))));
 }
 
-// A full disk (a file-size limit stands in for it) or a vanished folder: the reason named, the
-// old file whole, no temporary left.
-TEST(ClubDataFile, AFailedWriteNamesTheSystemsReasonAndKeepsTheOldFile)
-{
-    const QByteArray big = kAdams.repeated(200);
-    testing::TempRoll roll;
-    roll.write(kRoll, kAdams);
-    Outcome capped;
-    testing::withFileSizeCap(1000, [&] { capped = writeWholeFile(roll.path(kRoll), big); });
-    EXPECT_EQ(std::pair(capped.failed(), capped.reason), std::pair(true, u"File too large"_s));
-    EXPECT_EQ(std::pair(roll.read(kRoll), filesIn(roll.dir())),
-              std::pair(kAdams, QStringList{kRoll}));
-
-    const QString gone = roll.path(u"gone"_s);
-    EXPECT_EQ(writeWholeFile(gone + u"/AddrClub.dat"_s, big).reason,
-              u"the folder %1 does not exist"_s.arg(gone));
-}
-
 // A process saving a full roll over and over is killed at random moments. Each time the
 // file is whole: the original or exactly one of the rolls saved; the next start-up leaves no
 // temporary file behind, and only those: files merely named alike stay.
@@ -273,6 +260,70 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
     EXPECT_GT(saved, 0) << "no kill came after a save";
     std::cout << "[ kills    ] " << kKills << " kills, " << whole << " files whole (" << saved
               << " a saved roll), " << leftovers << " temporaries removed\n";
+}
+
+// Only a regular file is read, and only up to the limit; everything else is turned down at
+// once, unread, with the file's name and the reason, and costs no memory to speak of. A roll
+// so refused is never replaced: the next save fails and leaves the FIFO, the link or the too
+// large file where it was, with no backup or temporary beside it.
+TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
+{
+    const long peakBefore = testing::peakMemoryKb();
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        testing::TempRoll roll;
+        const SpecialFile special(c.kind, roll.path(kRoll), ClubDataFile::kLargestFileBytes);
+        const testing::HangGuard guard(20);
+        const QString reason = u"AddrClub.dat "_s + special.reason(u"64 MB"_s);
+        QByteArray bytes = "left from before";
+        ReadRefusal refusal = ReadRefusal::None;
+        const Outcome read =
+            readWholeFile(roll.path(kRoll), bytes, ClubDataFile::kLargestFileBytes, &refusal);
+        EXPECT_EQ(std::tuple(read.failed(), read.file, read.reason, bytes),
+                  std::tuple(true, roll.path(kRoll), reason, QByteArray()));
+        EXPECT_EQ(refusal, reason.endsWith(u"64 MB"_s) ? ReadRefusal::TooLarge
+                                                       : ReadRefusal::NotRegularFile);
+
+        struct stat before {};
+        ASSERT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &before), 0);
+        const auto entries = [&] {
+            return QDir(roll.dir())
+                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        };
+        const QStringList files = entries();
+        ClubDataFile file(roll.dir());
+        MemberStore store;
+        EXPECT_EQ(std::pair(file.load(store).outcome.reason, store.count()), std::pair(reason, 0));
+        store.append(MemberRecord{});
+        const Outcome saved = file.save(store, QDate(2026, 12, 6));
+        EXPECT_TRUE(saved.failed() && saved.reason.endsWith(u'(' + reason + u')'))
+            << saved.reason.toStdString();
+        struct stat after {};
+        ASSERT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &after), 0);
+        EXPECT_EQ(
+            std::tuple(after.st_ino, after.st_mode, after.st_size, after.st_mtim.tv_nsec),
+            std::tuple(before.st_ino, before.st_mode, before.st_size, before.st_mtim.tv_nsec));
+        EXPECT_EQ(entries(), files);
+    }
+    // Not a byte of the gigabyte or of /dev/zero was held.
+    EXPECT_LT(testing::peakMemoryKb() - peakBefore, 32 * 1024);
+}
+
+// A file that says it is empty yet holds more, as those under /proc do, is only read up to
+// the limit: the same stop that catches a file growing while it is read.
+TEST(ReadWholeFile, StopsAFileThatHoldsMoreThanItsSizeSaidAtTheLimit)
+{
+    const QString status = u"/proc/self/status"_s;
+    ASSERT_EQ(QFileInfo(status).size(), 0);
+    QByteArray bytes;
+    ReadRefusal refusal = ReadRefusal::None;
+    const Outcome read = readWholeFile(status, bytes, 64, &refusal);
+    EXPECT_EQ(std::tuple(read.reason, refusal, bytes),
+              std::tuple(u"status is larger than 64 bytes"_s, ReadRefusal::TooLarge, QByteArray()));
+    // Read whole under a larger limit, the refusal of the last read is cleared.
+    ASSERT_TRUE(readWholeFile(status, bytes, 64 * 1024, &refusal).ok());
+    EXPECT_EQ(refusal, ReadRefusal::None);
+    EXPECT_TRUE(bytes.startsWith("Name:"));
 }
 
 } // namespace

@@ -1,18 +1,28 @@
 #include "label_rules/label_number_rules.h"
+#include "label_rules/label_page.h"
 #include "label_rules/label_plan.h"
 #include "label_rules/label_request.h"
 #include "label_rules/label_settings.h"
 #include "label_rules/label_sheets.h"
 
+#include "fake_printer.h"
 #include "special_files.h"
 #include "temp_roll.h"
 
 #include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <limits>
+#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -129,15 +139,23 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
     }
 }
 
-// Each value is written to seven significant digits, and read back as it was.
+// Each value is written to seven significant digits, and read back as it was. A failed write
+// leaves the old file whole and names it.
 TEST(LabelSettings, TheFileInTheStartDirectory)
 {
     const testing::TempRoll roll;
     const LabelLayout odd{100, 20, 19.99f, 0.0625f, 0.6666667f, 2.625f, 7.25f};
     ASSERT_TRUE(writeLabelSettings(roll.dir(), odd).ok());
-    EXPECT_EQ(roll.read(u"labelrcp.dat"_s),
-              QByteArray("100,20,19.99,.0625,.6666667,2.625,7.25\r\n"));
+    const QByteArray written = "100,20,19.99,.0625,.6666667,2.625,7.25\r\n";
+    EXPECT_EQ(roll.read(u"labelrcp.dat"_s), written);
     EXPECT_EQ(readLabelSettings(roll.dir()), odd);
+
+    Outcome outcome;
+    testing::withFileSizeCap(8, [&] { outcome = writeLabelSettings(roll.dir(), LabelLayout{}); });
+    EXPECT_TRUE(outcome.failed());
+    EXPECT_EQ(outcome.file, QDir::toNativeSeparators(roll.path(u"labelrcp.dat"_s)));
+    EXPECT_FALSE(outcome.reason.isEmpty());
+    EXPECT_EQ(roll.read(u"labelrcp.dat"_s), written);
 }
 
 TEST(LabelSettings, ValuesEndAtACommaOrALineBreak)
@@ -168,18 +186,6 @@ TEST(LabelSettings, ValuesAreWrittenAsTheBoxesShowThem)
                  {-0.5f, u"-.5"_s}, {1.3333334f, u"1.333333"_s}, {0.0f, u"0"_s}};
     for (const auto &[value, text] : cases)
         EXPECT_EQ(layoutValueText(value), text);
-}
-
-TEST(LabelSettings, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
-{
-    const testing::TempRoll roll;
-    roll.write(u"labelrcp.dat"_s, "12,2,.5,.25,1,4,11\r\n");
-    Outcome outcome;
-    testing::withFileSizeCap(8, [&] { outcome = writeLabelSettings(roll.dir(), LabelLayout{}); });
-    EXPECT_TRUE(outcome.failed());
-    EXPECT_EQ(outcome.file, QDir::toNativeSeparators(roll.path(u"labelrcp.dat"_s)));
-    EXPECT_FALSE(outcome.reason.isEmpty());
-    EXPECT_EQ(roll.read(u"labelrcp.dat"_s), QByteArray("12,2,.5,.25,1,4,11\r\n"));
 }
 
 // labelrcp.dat is read only as a regular file of at most 64 KB: a FIFO, a device or a
@@ -215,10 +221,6 @@ TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
         EXPECT_EQ(layout.has_value(), c.reason.isEmpty()) << c.bytes.size();
         EXPECT_EQ(failure.reason, c.reason);
     }
-    const testing::TempRoll empty;
-    Outcome failure;
-    EXPECT_EQ(readLabelSettings(empty.dir(), &failure), std::nullopt);
-    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
 }
 
 // Each sheet fits its paper (its last label ends on it, no label runs into the next), would
@@ -281,5 +283,255 @@ TEST(LabelSheets, TheLabelsAreOnThePaperTheSheetIsFor)
     }
 }
 
+// 1 to count: the members of a roll, listed in record order.
+std::vector<int> upTo(int count)
+{
+    std::vector<int> listed(static_cast<std::size_t>(count));
+    std::iota(listed.begin(), listed.end(), 1);
+    return listed;
+}
+
+// The plan for a roll of as many members as are listed, whose last names are their numbers.
+LabelPlan planOf(const std::vector<int> &listed, const LabelLayout &layout, int row, int column)
+{
+    MemberStore store;
+    for (std::size_t n = 1; n <= listed.size(); ++n) {
+        MemberRecord record;
+        record[Field::LastName] = QString::number(n);
+        store.append(record);
+    }
+    return planLabels(store, listed, layout, row, column);
+}
+
+LabelLayout sheet(float rows, float columns)
+{
+    return {rows, columns, 0.52f, 0.1f, 1, 2.75f, 10};
+}
+
+// "listPosition:page.row.column" for each label, in printing order.
+QString placesOf(const LabelPlan &plan)
+{
+    QStringList places;
+    for (const PlannedLabel &l : plan.labels)
+        places.append(u"%1:%2.%3.%4"_s.arg(l.listPosition).arg(l.page).arg(l.row).arg(l.column));
+    return places.join(u' ');
+}
+
+TEST(LabelPlan, PlacesAndPages)
+{
+    const struct {
+        LabelLayout layout;
+        int members, startRow, startColumn;
+        QString places;
+        int pages;
+    } cases[] = {
+        {sheet(10, 3), 2, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
+        {sheet(10, 3), 4, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
+        {sheet(10, 3), 3, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
+        {sheet(10, 3), 3, std::numeric_limits<int>::max(), 3, u"1:2.1.3 2:2.2.1 3:2.2.2"_s, 2},
+        {sheet(10, 3), 4, 0, 1, u"1:1.0.1 2:1.0.2 3:1.0.3 4:1.1.1"_s, 1},
+        {sheet(10, 3), 0, 1, 1, QString(), 0},
+        {sheet(10, 3), 0, 11, 3, QString(), 0},
+        // Counts are rounded down; with no rows on a page every row begins one.
+        {sheet(1.9f, 2.7f), 4, 1, 1, u"1:1.1.1 2:1.1.2 3:2.1.1 4:2.1.2"_s, 2},
+        {sheet(0, 3), 4, 1, 1, u"1:2.1.1 2:2.1.2 3:2.1.3 4:3.1.1"_s, 3},
+        {sheet(1e30f, 1e30f), 3, 5, 1, u"1:1.5.1 2:1.5.2 3:1.5.3"_s, 1},
+        // Requests the check refuses: an empty plan, not a hang or a read outside the list.
+        {sheet(10, 0), 5, 1, 1, QString(), 0},
+        {sheet(10, std::nanf("")), 5, 1, 1, QString(), 0},
+        {sheet(10, 3), 5, 1, 4, QString(), 0},
+        {sheet(10, 3), 5, 1, 0, QString(), 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const LabelPlan plan = planOf(upTo(c.members), c.layout, c.startRow, c.startColumn);
+        EXPECT_EQ(placesOf(plan), c.places);
+        EXPECT_EQ(plan.pages, c.pages);
+    }
+}
+
+TEST(LabelPlan, PositionsInInches)
+{
+    // The default sheet (margins .52 and .1, labels 1 by 2.75) from row 0.
+    const LabelPlan plan = planOf(upTo(4), LabelLayout{}, 0, 1);
+    // Page 1 row 2 column 2, then page 2 row 1 column 1.
+    const LabelPlan odd = planOf(upTo(2), {2, 2, 0.25f, 0.3f, 1.5f, 4.1f, 10}, 2, 2);
+    const struct {
+        const PlannedLabel &label;
+        double x, y;
+    } cases[] = {{plan.labels.at(0), 0.1, -0.48}, {plan.labels.at(1), 2.85, -0.48},
+                 {plan.labels.at(2), 5.6, -0.48}, {plan.labels.at(3), 0.1, 0.52},
+                 {odd.labels.at(0), 4.4, 1.75},   {odd.labels.at(1), 0.3, 0.25}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EXPECT_DOUBLE_EQ(c.label.x.value(), c.x);
+        EXPECT_DOUBLE_EQ(c.label.y.value(), c.y);
+    }
+}
+
+TEST(LabelPlan, LabelsCarryTheLinesOfTheListedMember)
+{
+    // Record 9 is not in the roll of 3: its place stays blank.
+    const LabelPlan plan = planOf({3, 9, 1}, sheet(10, 3), 1, 1);
+    EXPECT_EQ(placesOf(plan), u"1:1.1.1 3:1.1.3"_s);
+    ASSERT_EQ(plan.labels.size(), 2u);
+    EXPECT_EQ(plan.labels[0].lines, (QStringList{u"3"_s, u"  "_s}));
+    EXPECT_EQ(plan.labels[1].lines, (QStringList{u"1"_s, u"  "_s}));
+}
+
+TEST(LabelLines, CallSignNameAddressAndTown)
+{
+    const struct {
+        MemberRecord member;
+        QStringList lines;
+    } cases[] = {
+        {{{u"W1AW"_s, u"Al"_s, u"Q"_s, u"Roe"_s, u"1 Elm\r\nBox 2"_s, u"Troy"_s, u"NY"_s,
+           u"12180"_s}},
+         {u"ARS W1AW"_s, u"Al Q Roe"_s, u"1 Elm"_s, u"Box 2"_s, u"Troy NY 12180"_s}},
+        // The address splits at each CR LF, an empty line kept, a lone CR or LF left in its
+        // line, and no line after a final CR LF.
+        {{{QString(), u"Al"_s, QString(), u"Roe"_s, u"1 Elm\r\n\r\nB\rC\n\r\n"_s, u"Troy"_s,
+           u"NY"_s, u"12180"_s}},
+         {u"Al Roe"_s, u"1 Elm"_s, QString(), u"B\rC\n"_s, u"Troy NY 12180"_s}},
+        {{{u"W1AW"_s, QString(), QString(), u"Roe"_s, QString(), u"Troy"_s, u"NY"_s, u"12180"_s}},
+         {u"ARS W1AW"_s, u"Roe"_s, u"Troy NY 12180"_s}},
+        {MemberRecord{}, {QString(), u"  "_s}},
+    };
+    for (const auto &[member, lines] : cases)
+        EXPECT_EQ(labelLines(member), lines) << lines.join(u'|').toStdString();
+}
+
 } // namespace
+
+namespace testing {
+namespace {
+
+const QString kFont = u"DejaVu Sans"_s;
+
+// Where poppler finds each word on the first page: "word" -> (xMin, yMin) in points.
+std::map<QString, QPointF> wordCorners(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, u"-l"_s, u"1"_s, pdf, u"-"_s});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext comes with poppler-utils";
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    std::map<QString, QPointF> corners;
+    const QRegularExpression word(u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]+)</word>"_s);
+    for (auto match = word.globalMatch(html); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        corners.emplace(found.captured(3),
+                        QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()));
+    }
+    return corners;
+}
+
+// Paints on a Letter PDF of 1200 dots an inch, as Labels.pdf is made.
+QString letterPdf(const TempRoll &folder, const QString &name,
+                  const std::function<void(QPainter &, QPdfWriter &)> &paint)
+{
+    const QString path = folder.path(name);
+    QPdfWriter pdf(path);
+    pdf.setResolution(1200);
+    pdf.setPageSize(QPageSize(QPageSize::Letter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    QPainter painter(&pdf);
+    paint(painter, pdf);
+    return path;
+}
+
+LabelPlan oneLabel(Inches x, Inches y, QStringList lines)
+{
+    LabelPlan plan;
+    plan.labels.push_back({1, 1, 1, 1, x, y, std::move(lines)});
+    plan.pages = 1;
+    return plan;
+}
+
+// The first label of the 30-per-sheet sheet (.1875 in from the left, .5 in from the top) has
+// its first word's top-left corner there, to the point: poppler puts a word's top where the
+// font's own box says, so a word drawn with its top at 0 tells where that is.
+TEST(LabelPage, TheFirstLineHasItsTopLeftCornerAtTheLabelsPosition)
+{
+    TempRoll folder;
+    const LabelPlan plan = oneLabel(Inches::typed(0.1875f), Inches::typed(0.5f),
+                                    {u"ARS"_s, u"Dora"_s});
+    const QString labels = letterPdf(folder, u"labels.pdf"_s, [&](QPainter &painter, QPdfWriter &) {
+        paintLabelPage(painter, plan, 1, {kFont, 10, {}});
+    });
+    const QString topAtZero = letterPdf(folder, u"zero.pdf"_s, [](QPainter &painter, QPdfWriter &pdf) {
+        QFont font(kFont);
+        font.setPointSizeF(10);
+        painter.setFont(font);
+        painter.drawText(QPointF(0, QFontMetricsF(font, &pdf).ascent()), u"ARS"_s);
+    });
+    const QPointF word = wordCorners(labels).at(u"ARS"_s);
+    const QPointF zero = wordCorners(topAtZero).at(u"ARS"_s);
+    EXPECT_NEAR(word.x() - zero.x(), 13.5, 0.05);
+    EXPECT_NEAR(word.y() - zero.y(), 36.0, 0.05);
+}
+
+// Each later line stands one line of the font lower, at the label's x, whatever its size.
+TEST(LabelPage, LaterLinesFollowByTheLineHeightOfTheFont)
+{
+    for (const double size : {10.0, 18.0}) {
+        SCOPED_TRACE(size);
+        const LabelPlan plan = oneLabel(Inches::exactly(1), Inches::exactly(2),
+                                        {u"ARS K3ABC"_s, u"John Q Adams"_s, u"Media PA 19063"_s});
+        const QSizeF letter(612, 792);
+        const DrawnPage page = drawnPage(
+            [&](QPainter &painter, int n) { paintLabelPage(painter, plan, n, {kFont, size, {}}); },
+            1, {letter, QRectF(QPointF(0, 0), letter)});
+        ASSERT_EQ(page.texts.size(), 3);
+        QImage seventyTwo(1, 1, QImage::Format_RGB32);
+        seventyTwo.setDotsPerMeterX(qRound(72 / 0.0254));
+        seventyTwo.setDotsPerMeterY(qRound(72 / 0.0254));
+        QFont font(kFont);
+        font.setPointSizeF(size);
+        const QFontMetricsF metrics(font, &seventyTwo);
+        for (int line = 0; line < 3; ++line) {
+            const QString expected = QStringLiteral("72.0,%1 ")
+                                         .arg(std::round((144 + metrics.ascent() +
+                                                          line * metrics.lineSpacing()) * 10) / 10,
+                                              0, 'f', 1);
+            EXPECT_TRUE(page.texts[line].startsWith(expected)) << page.texts[line].toStdString();
+        }
+    }
+}
+
+// Outlines are drawn only when asked for (the preview), each label of the sheet once, and only
+// on the plan's pages.
+TEST(LabelPage, OutlinesOnlyWhereAskedForAndOnlyOnPagesWithLabels)
+{
+    const LabelLayout sheet{2, 2, 0.5f, 0.25f, 1, 3, 10};
+    const std::vector<InchRect> cells = sheetCells(sheet, Inches::exactly(2.5), Inches::exactly(1));
+    const LabelPlan plan = oneLabel(Inches::typed(0.25f), Inches::typed(0.5f), {u"Lee"_s});
+    const QSizeF letter(612, 792);
+    const auto draw = [&](int page, const std::vector<InchRect> &outlines) {
+        return drawnPage([&](QPainter &painter,
+                             int n) { paintLabelPage(painter, plan, n, {kFont, 10, outlines}); },
+                         page, {letter, QRectF(QPointF(0, 0), letter)});
+    };
+    EXPECT_TRUE(draw(1, {}).outlines.isEmpty());
+    const DrawnPage outlined = draw(1, cells);
+    EXPECT_EQ(outlined.outlines,
+              (QStringList{u"outline 18.0,36.0 180.0x72.0"_s, u"outline 234.0,36.0 180.0x72.0"_s,
+                           u"outline 18.0,108.0 180.0x72.0"_s,
+                           u"outline 234.0,108.0 180.0x72.0"_s}));
+    EXPECT_EQ(outlined.texts, draw(1, {}).texts);
+    EXPECT_TRUE(draw(2, cells).outlines.isEmpty());
+    EXPECT_TRUE(draw(2, cells).texts.isEmpty());
+}
+
+// A length keeps the decimal that was typed into the box, not its float's digits.
+TEST(LabelPage, InchesKeepWhatWasTyped)
+{
+    const std::pair<float, double> cases[] = {
+        {0.52f, 0.52}, {0.59646f, 0.59646}, {1.33333f, 1.33333}};
+    for (const auto &[single, typed] : cases)
+        EXPECT_EQ(Inches::typed(single).value(), typed) << typed;
+    EXPECT_EQ(Inches::typed(std::numeric_limits<float>::infinity()).value(), 0);
+}
+
+} // namespace
+} // namespace testing
 } // namespace tessaly
