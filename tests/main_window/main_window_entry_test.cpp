@@ -229,10 +229,6 @@ TEST_F(TypingTest, PasteAndEnterKeepToWhatEachBoxCanHold)
 // focus, checking it again on every leaving; only the valid date reaches the roll.
 TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
 {
-    focus(line("Text18"));
-    line("Text18")->setText(u" 7/4 "_s);
-    pressTab();
-    EXPECT_EQ(line("Text18")->text(), u"7/4/2026"_s);
     focus(line("Text14"));
     line("Text14")->setText(u"2/30/2003"_s);
     pressTab();
