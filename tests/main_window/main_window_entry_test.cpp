@@ -5,7 +5,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <functional>
 #include <string_view>
