@@ -106,9 +106,7 @@ TEST_F(ImportTest, AnImportPastTheLimitIsRefusedWithTheNumbers)
 {
     QByteArray big;
     for (int n = 0; n < 9990; ++n)
-        big +=
-            "\"\",\"\",\"\",\"Member" + QByteArray::number(n) +
-            "\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"N\",\"N\",\"N\",\"\"\r\n";
+        big += fileRecord({"", "", "", "Member" + QByteArray::number(n)});
     openRoll(big);
     QByteArray rows = "Call sign,Last name\r\n";
     for (int n = 1; n <= 9; ++n)

@@ -1,9 +1,17 @@
 #include "import/column_matching.h"
 #include "import/import_plan.h"
+#include "import/import_sheet.h"
 #include "import/import_texts.h"
+#include "import/sheet_file.h"
+#include "import/sheet_reader.h"
 #include "import/value_fixing.h"
 
 #include "member_records.h"
+#include "special_files.h"
+#include "temp_roll.h"
+
+#include <optional>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +20,198 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly {
 namespace {
 
+using testing::storeOf;
+
 const QDate today{2026, 12, 6};
+const auto fixedClock = [] { return today; };
+
+// A file chosen in the import's dialog is read only when it is a regular file of at most
+// 64 MB: a FIFO or a device fails at once with its name and why, a file too large is
+// refused as before, and nothing is read either way.
+TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
+{
+    for (const testing::SpecialCase &c : testing::specialCases()) {
+        SCOPED_TRACE(c.shape);
+        testing::TempRoll folder;
+        const QString path = folder.path(u"members.csv"_s);
+        const testing::SpecialFile special(c.kind, path, kLargestSheetBytes);
+        const testing::HangGuard guard(20);
+        const SheetFile sheet = readSheetFile(path);
+        const bool tooLarge = c.kind == testing::SpecialKind::OneByteTooLarge ||
+                              c.kind == testing::SpecialKind::SparseGigabyte;
+        EXPECT_EQ(
+            std::tuple(sheet.outcome.status, sheet.outcome.reason, sheet.bytes),
+            std::tuple(tooLarge ? Outcome::Status::Refused : Outcome::Status::Failed,
+                       tooLarge ? sheetTooLargeReason() : u"members.csv "_s + special.reason({}),
+                       QByteArray()));
+    }
+    testing::TempRoll folder;
+    const QByteArray text = "Call,First\r\nK1A,Ann\r\n";
+    folder.write(u"members.csv"_s, text);
+    const SheetFile sheet = readSheetFile(folder.path(u"members.csv"_s));
+    EXPECT_EQ(std::pair(sheet.outcome.ok(), sheet.bytes), std::pair(true, text));
+    folder.write(u"book.xls"_s, QByteArray("PK\0\3", 4));
+    EXPECT_EQ(readSheetFile(folder.path(u"book.xls"_s)).outcome.reason, notTextSheetReason());
+}
+
+// The rows as read, each as [cells] separated by '|', and for a quote never closed where it
+// stands: "open" row,cell@offset, then its line and the last line read into it (the rest of
+// the text in its one cell).
+QString read(const QString &text, QChar separator)
+{
+    const SheetRows sheet = readSheet(text, separator);
+    EXPECT_EQ(readSheetRows(text, separator), sheet.rows);
+    QString shown;
+    for (const QStringList &row : sheet.rows)
+        shown += u'[' + row.join(u'|') + u']';
+    if (const std::optional<UnclosedQuote> &q = sheet.unclosedQuote)
+        shown += u" open %1,%2@%3 lines %4-%5"_s.arg(q->row)
+                     .arg(q->column)
+                     .arg(q->offset)
+                     .arg(q->line)
+                     .arg(q->lastLine);
+    return shown;
+}
+
+TEST(SheetReaderTest, ReadsQuotesLineBreaksRaggedRowsAndAQuoteNeverClosed)
+{
+    const std::tuple<QString, QChar, QString> cases[] = {
+        {u"\"Smith, Jr\",\"say \"\"hi\"\"\"\n"_s, u',', u"[Smith, Jr|say \"hi\"]"_s},
+        {u"\"12 Oak\r\nApt 2\",x\n\"a\nb\",y"_s, u',', u"[12 Oak\r\nApt 2|x][a\nb|y]"_s},
+        // Blank rows are dropped, ragged ones kept.
+        {u"a;b;c\r\n\r\n;;\r\nd\r\ne;f;g;h"_s, u';', u"[a|b|c][d][e|f|g|h]"_s},
+        {u"a\t\tc\rd\t\"\""_s, u'\t', u"[a||c][d|]"_s},
+        // A quote inside a value is a character; blanks before a quote go, text after it stays.
+        {u"a\"b,c\"\n5\" disk\n"_s, u',', u"[a\"b|c\"][5\" disk]"_s},
+        {u" \"a\"b,\"a\"b\"c\n"_s, u',', u"[ab|ab\"c]"_s},
+        {u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s, u',',
+         u"[Call|First][K3A|Ann][W1X|Bob\r\nN3Q,Cy\r\n] open 2,1@25 lines 3-4"_s},
+        {u"a,\"x\ny\"\n  \"b,c\nd"_s, u',', u"[a|x\ny][b,c\nd] open 1,0@10 lines 3-4"_s},
+        {u"a\rb,\"c\r"_s, u',', u"[a][b|c\r] open 1,1@4 lines 2-2"_s},
+        {u"a,\"b\"\""_s, u',', u"[a|b\"] open 0,1@2 lines 1-1"_s},
+        {u"a\n\"  "_s, u',', u"[a][  ] open 1,0@2 lines 2-2"_s}, // only blanks, still shown
+    };
+    for (const auto &[text, separator, rows] : cases)
+        EXPECT_EQ(read(text, separator).toStdString(), rows.toStdString());
+}
+
+TEST(SheetReaderTest, FindsTheEncodingAndDropsTheByteOrderMark)
+{
+    const QByteArray utf8 = "Call,Last\nK3ABC,M\xC3\xBCller\n";
+    const QByteArray w1252 = "Call,Last\nK3ABC,M\xFCller \x80\n";
+    EXPECT_EQ(detectEncoding(utf8), SheetEncoding::Utf8);
+    EXPECT_EQ(detectEncoding("\xEF\xBB\xBF" + utf8), SheetEncoding::Utf8);
+    EXPECT_EQ(detectEncoding(w1252), SheetEncoding::Windows1252);
+    EXPECT_EQ(detectEncoding("overlong \xC0\xAF, cut \xE2\x82"), SheetEncoding::Windows1252);
+    EXPECT_EQ(decodeSheet("\xEF\xBB\xBF" + utf8, SheetEncoding::Utf8),
+              u"Call,Last\nK3ABC,M\u00FCller\n"_s);
+    EXPECT_EQ(decodeSheet(w1252, SheetEncoding::Windows1252),
+              u"Call,Last\nK3ABC,M\u00FCller \u20AC\n"_s);
+    // Forced to UTF-8, the byte that is not UTF-8 becomes a replacement character.
+    EXPECT_EQ(decodeSheet("M\xFCller", SheetEncoding::Utf8), u"M\uFFFDller"_s);
+}
+
+TEST(SheetReaderTest, FindsTheSeparatorThatSplitsTheRowsAlike)
+{
+    const std::pair<QString, SheetSeparator> cases[] = {
+        {u"Call,First,Last\nK3A,Ann,Lee\n"_s, SheetSeparator::Comma},
+        {u"Call;First;Last\nK3A;\"Ann, Jr\";Lee\n"_s, SheetSeparator::Semicolon},
+        {u"Call\tFirst\tLast\nK3A\tAnn, Jr\tLee; Smith\n"_s, SheetSeparator::Tab},
+        {u"\"Last, First\";Call\n\"Lee, Ann\";K3A\n"_s, SheetSeparator::Semicolon},
+        {u"one column only\nx\n"_s, SheetSeparator::Comma},
+    };
+    for (const auto &[text, separator] : cases)
+        EXPECT_EQ(detectSeparator(text), separator) << text.toStdString();
+}
+
+constexpr auto kUtf8 = SheetEncoding::Utf8, k1252 = SheetEncoding::Windows1252;
+constexpr auto kComma = SheetSeparator::Comma, kSemicolon = SheetSeparator::Semicolon,
+               kTab = SheetSeparator::Tab;
+
+TEST(ImportSheetTest, ReadsTheRowsWithTheEncodingAndSeparatorFoundOrChosen)
+{
+    const MemberStore roll;
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const struct {
+        QByteArray bytes;
+        std::optional<SheetSeparator> chosen; // read again with this separator
+        SheetEncoding encoding;
+        SheetSeparator separator;
+        QString headers;               // joined by '|'
+        std::size_t dataRows, columns; // columns: of the widest row
+    } cases[] = {
+        {bom + "Call;Last\r\nK3A;Ab\xC5\x82\r\n", {}, kUtf8, kSemicolon, u"Call|Last"_s, 1, 2},
+        {"Call\tLast\r\nK3A\tR\xE9n\tx\r\n", {}, k1252, kTab, u"Call|Last"_s, 1, 3},
+        {"Call;Last,First\r\nK3A;Ab,Ann\r\n", kComma, kUtf8, kComma, u"Call;Last|First"_s, 1, 2},
+        {"Call,Last\r\n", {}, kUtf8, kComma, u"Call|Last"_s, 0, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        ImportSheet sheet(c.bytes, roll, fixedClock);
+        if (c.chosen)
+            sheet.read(sheet.encoding(), *c.chosen);
+        EXPECT_EQ(std::tuple(sheet.encoding(), sheet.separator(), sheet.headers().join(u'|')),
+                  std::tuple(c.encoding, c.separator, c.headers));
+        EXPECT_EQ(std::tuple(sheet.dataRows().size(), sheet.plan().rows.size(),
+                             sheet.matches().size(), sheet.hasDataRows()),
+                  std::tuple(c.dataRows, c.dataRows, c.columns, c.dataRows > 0));
+    }
+}
+
+// Adams is on the roll; the roll's code page cannot hold Zoc's name.
+TEST(ImportSheetTest, TheOperatorsMatchesAndTicksDecideWhatIsAdded)
+{
+    const MemberStore roll = storeOf({u"K3ABC|John||Adams|12 Oak St"_s});
+    ImportSheet sheet("Call,First,Last,Remarks\r\nK3ABC,John,Adams,x1\r\n"
+                      "N3Q,Zo\xC4\x87,Quinn,y2\r\nW1NEW,Ann,Lee,z3\r\n",
+                      roll, fixedClock);
+    using Rematch = std::vector<std::pair<int, std::optional<Field>>>;
+    const struct {
+        ImportChoices ticked;
+        Rematch rematch;   // columns given another field, one after another
+        QStringList added; // the call signs, in the sheet's order
+        int duplicates, replaced;
+    } steps[] = {
+        {{}, {}, {u"W1NEW"_s}, 1, 1},
+        {{true, false}, {}, {u"K3ABC"_s, u"W1NEW"_s}, 1, 1},
+        {{true, true}, {}, {u"K3ABC"_s, u"N3Q"_s, u"W1NEW"_s}, 1, 1},
+        // Call signs from Remarks: Adams no longer matches by call sign.
+        {{}, {{3, Field::Call}}, {u"X1"_s, u"Z3"_s}, 0, 1},
+        // No names: nothing is a duplicate, nothing replaced.
+        {{}, {{1, {}}, {2, {}}}, {u"X1"_s, u"Y2"_s, u"Z3"_s}, 0, 0},
+        {{}, {{3, {}}}, {}, 0, 0},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.added.join(u' ').toStdString());
+        sheet.setChoices(s.ticked);
+        for (const auto &[column, field] : s.rematch)
+            sheet.matchColumn(column, field);
+        QStringList added;
+        for (const MemberRecord &member : sheet.membersToAdd())
+            added << member[Field::Call];
+        EXPECT_EQ(added, s.added);
+        EXPECT_EQ(sheet.tally().added, added.size());
+        EXPECT_EQ(std::tuple(sheet.duplicateRows(), sheet.replacedRows()),
+                  std::tuple(s.duplicates, s.replaced));
+        EXPECT_EQ(sheet.anyColumnImported(), !s.added.isEmpty());
+    }
+}
+
+// A quote never closed in a data row leaves that row out and is named below the preview.
+TEST(ImportSheetTest, AQuoteNeverClosedIsPlannedAndNamedInTheSummary)
+{
+    const MemberStore roll = storeOf({u"K3ABC|John||Adams"_s});
+    const ImportSheet inRow("Call,First,Last\r\nK3NEW,Ann,New\r\nK3ABC,John,Adams\r\n"
+                            "\"W1XYZ,Bob\r\nK3Z,Zed\r\n",
+                            roll, fixedClock);
+    ASSERT_EQ(inRow.plan().rows.size(), 3u);
+    EXPECT_EQ(inRow.plan().rows[2].quoteNeverClosedColumn, 0);
+    EXPECT_EQ(inRow.summary(0),
+              u"3 rows in the file, 1 to add; 1 already on the roll; 1 with a quote never "
+              u"closed. The roll has room for 0 members more. Row 4 opens a quote on line 4 of "
+              u"the file that is never closed, so the rest of the file (lines 4-5) was read as "
+              u"one value. Close the quote in the spreadsheet and import again."_s);
+}
 
 TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
 {
@@ -73,7 +272,7 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
 TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
 {
     const MemberStore roll =
-        testing::storeOf({u"K3ABC|John||Adams|12 Oak St"_s, u"|Mary||Baker|5 Elm St\r\nApt 2"_s});
+        storeOf({u"K3ABC|John||Adams|12 Oak St"_s, u"|Mary||Baker|5 Elm St\r\nApt 2"_s});
     const ColumnMatches matches = {Field::Call, Field::FirstName, Field::LastName, Field::Address,
                                    std::nullopt};
     const std::vector<QStringList> rows = {

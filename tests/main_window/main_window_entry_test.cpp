@@ -1,0 +1,368 @@
+#include "main_window_fixture.h"
+
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <functional>
+#include <string_view>
+
+namespace tessaly::testing {
+namespace {
+
+using CommandsTest = MainWindowTest;
+
+// What an add writes when only the last name was given.
+QByteArray added(const char *last)
+{
+    return fileRecord(
+        {"", "", "", last, "", "", "", "", "", "", "", "", "", "", "", "N", "N", "N"});
+}
+
+TEST_F(CommandsTest, AddSelectRecordAndDeleteEachRewriteTheFileInOrder)
+{
+    open();
+    click("Command1"); // every box empty: sorts first
+    EXPECT_EQ(roll(), added("") + threeMembers);
+    EXPECT_EQ(listLines().first(), u",  "_s);
+    expectEmptyFormInAddMode();
+    EXPECT_TRUE(line("Text12")->hasFocus());
+
+    clickRow(2);
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), u"&Record"_s);
+    EXPECT_EQ(form(), u"K3ABC|John|Q|Adams|12 Oak St|Media|PA|19063|610-555-0101|golf|"
+                      u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960|"
+                      u"ARS - K3ABC\nJohn Q Adams\n12 Oak St\nMedia PA 19063"_s);
+    line("Text3")->setText(u"Zimmer"_s);
+    click("Command1");
+    QByteArray zimmer = adamsRecord;
+    zimmer.replace("\"Adams\"", "\"Zimmer\"");
+    EXPECT_EQ(roll(), added("") + bakerRecord + carterRecord + zimmer);
+    EXPECT_EQ(listLines().mid(1), (QStringList{u"Baker, Mary "_s, u"Carter, Carl  - N3XYZ"_s,
+                                               u"Zimmer, John Q - K3ABC"_s}));
+    expectEmptyFormInAddMode();
+
+    // The selection followed the member to its new place.
+    desktop.messages.answerNext(Answer::Yes);
+    click("Command2");
+    expectMessage(1, u"Confirm Delete?"_s, u"Are you sure you want to delete John Zimmer?"_s);
+    EXPECT_EQ(roll(), added("") + bakerRecord + carterRecord);
+}
+
+// No keeps everyone, and the next delete asks again; deleting everyone leaves an empty file, and
+// with nobody selected a delete asks nothing.
+TEST_F(CommandsTest, DeleteAsksFirstAndDeletingEveryoneLeavesAnEmptyFile)
+{
+    open();
+    clickRow(3);
+    for (std::size_t asked = 1; asked <= 2; ++asked) {
+        click("Command2");
+        expectMessage(asked, u"Confirm Delete?"_s,
+                      u"Are you sure you want to delete Carl Carter?"_s);
+        EXPECT_TRUE(desktop.messages.shown.back().question);
+        EXPECT_EQ(roll(), threeMembers);
+        expectEmptyFormInAddMode();
+    }
+    for (int left = 3; left > 0; --left) {
+        clickRow(1);
+        desktop.messages.answerNext(Answer::Yes);
+        click("Command2");
+    }
+    EXPECT_EQ(roll(), QByteArray());
+    EXPECT_TRUE(listLines().isEmpty());
+    click("Command2");
+    EXPECT_EQ(desktop.messages.shown.size(), 5u);
+}
+
+// At the limit an add is refused with the typed name kept, while Record still saves.
+TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
+{
+    open(added("Member").repeated(9998));
+    typeInto("Text3", u"newcomer"_s);
+    click("Command1");
+    expectMessage(1, u"Maximum Record Count"_s);
+    EXPECT_TRUE(desktop.messages.shown[0].text.startsWith(
+        u"This program was designed to hold up to 10,000 records.  You have attempted to exceeded "
+        u"that limit.  If you would like to have this program modified to accomodate additional "
+        u"records, please contact me at "_s));
+    EXPECT_EQ(session->count(), 9998);
+    EXPECT_EQ(line("Text3")->text(), u"Newcomer"_s);
+    clickRow(1);
+    line("Text1")->setText(u"Ann"_s);
+    click("Command1");
+    EXPECT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_EQ(roll().count("\"Ann\""), 1);
+}
+
+// Every Windows-1252 character but the double quote, in every box, comes back from Record byte
+// for byte: the no-break space (A0) too, which a multi-line box's plain text turns into a blank.
+TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
+{
+    QByteArray all;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        if (byte != '"')
+            all += char(byte);
+    }
+    const QByteArray multiLine = all + "\r\n\t" + all + "\r\n";
+    QByteArrayList values(19, all);
+    values[4] = values[9] = multiLine; // Address and Other
+    values[15] = values[16] = values[17] = "N";
+    const QByteArray record = fileRecord(values);
+    open(record);
+    clickRow(1);
+    ASSERT_EQ(window->entryMode(), EntryMode::Record);
+    click("Command1");
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    EXPECT_EQ(roll(), record);
+}
+
+// A value far longer than any box line, without a blank (another program wrote it): the box
+// breaks what it shows anywhere instead of searching it for word boundaries line after line,
+// and ordinary text still wraps at its words.
+TEST_F(CommandsTest, AHugeUnbrokenValueIsBrokenAnywhere)
+{
+    open(adamsRecord +
+         fileRecord({"", "", "", "Zoe", "", "", "", "", "", QByteArray(200'000, 'x')}));
+    const auto *other = control<QPlainTextEdit>("Text8");
+    clickRow(2);
+    EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAnywhere);
+    clickRow(1);
+    EXPECT_EQ(other->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    EXPECT_EQ(other->toPlainText(), u"golf"_s);
+}
+
+// Values another program wrote, longer than a box can hold: the box shows their beginning and
+// cannot be edited, and recording the member keeps them whole.
+class LongValueTest : public MainWindowTest {
+  protected:
+    static QByteArray repeated(const QByteArray &piece, int length)
+    {
+        return piece.repeated(length / piece.size() + 1).left(length);
+    }
+
+    const QByteArray city = repeated("Media ", 40000);
+    const QByteArray other = repeated("note text\r\n", 100000);
+    const QByteArray licenceExpires = repeated("7/4/2030 ", 33000);
+
+    QByteArray adamsWith(const QByteArray &call) const
+    {
+        return fileRecord({call, "John", "Q", "Adams", "12 Oak St", city, "PA", "19063",
+                           "610-555-0101", other, "ja@example.org", "12/31/2026", "1/5/1999",
+                           "General", licenceExpires, "Y", "Y", "N", "2/29/1960"});
+    }
+};
+
+TEST_F(LongValueTest, BoxesShowTheBeginningAndRecordingKeepsTheWholeValue)
+{
+    open(adamsWith("K3ABC") + bakerRecord + carterRecord);
+    clickRow(1);
+
+    struct Box {
+        const char *id;
+        QByteArray value;
+        const char *length;
+    };
+    for (const Box &box : {Box{"Text5", city, "40,000"}, Box{"Text8", other, "100,000"},
+                           Box{"Text17", licenceExpires, "33,000"}}) {
+        SCOPED_TRACE(box.id);
+        QWidget *shown = control(box.id);
+        const QString text = textOf(shown);
+        EXPECT_EQ(text.size(), 32767 - (box.id == std::string("Text8") ? text.count(u'\n') : 0));
+        EXPECT_TRUE(QString::fromLatin1(box.value).replace(u"\r\n"_s, u"\n"_s).startsWith(text));
+        EXPECT_TRUE(shown->property("readOnly").toBool());
+        EXPECT_TRUE(shown->toolTip().contains(QString::fromLatin1(box.length)))
+            << shown->toolTip().toStdString();
+
+        // Typing and pasting change nothing; leaving the date box asks nothing.
+        focus(shown);
+        QTest::keyClicks(shown, u"zz"_s);
+        QTest::keyClick(shown, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(textOf(shown) == text) << "the box took typing";
+        pressTab();
+    }
+    EXPECT_TRUE(desktop.messages.shown.empty());
+
+    typeInto("Text12", u"K3ABD"_s);
+    QTest::keyClick(line("Text12"), Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    EXPECT_TRUE(roll() == adamsWith("K3ABD") + bakerRecord + carterRecord)
+        << "recording lost part of a long value";
+
+    // The next member's boxes take typing again, with their own tooltips.
+    clickRow(2);
+    EXPECT_FALSE(line("Text5")->isReadOnly());
+    EXPECT_FALSE(control("Text8")->property("readOnly").toBool());
+    EXPECT_TRUE(control("Text8")->toolTip().startsWith(u"Give thought"_s));
+    EXPECT_TRUE(line("Text5")->toolTip().isEmpty());
+    typeInto("Text5", u"Chester Heights"_s);
+    EXPECT_EQ(line("Text5")->text(), u"Chester Heights"_s);
+}
+
+// Typing into the entry boxes and moving between them. The fake clock's today is 12/6/2026.
+class TypingTest : public MainWindowTest {
+  protected:
+    void SetUp() override { open(); }
+};
+
+// A paste keeps what the file can hold, a line break only in a multi-line box; Enter in the
+// address box makes a new line and adds no one.
+TEST_F(TypingTest, PasteAndEnterKeepToWhatEachBoxCanHold)
+{
+    QGuiApplication::clipboard()->setText(u"O\"Ha\u0416ra\r\nApt \u20ac2"_s);
+    for (const auto &[id, after] :
+         {std::pair{"Text3", u"OHaraApt \u20ac2"_s}, std::pair{"Text4", u"OHara\nApt \u20ac2"_s}}) {
+        focus(control(id));
+        QTest::keyClick(control(id), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(textOf(control(id)), after) << id;
+    }
+    QTest::keyClick(control("Text4"), Qt::Key_Return);
+    QTest::keyClicks(control("Text4"), u"4"_s);
+    EXPECT_EQ(textOf(control("Text4")), u"OHara\nApt \u20ac2\n4"_s);
+    EXPECT_EQ(roll(), threeMembers);
+}
+
+// A date box writes the date it is left with as month/day/year, or refuses it and keeps the
+// focus, checking it again on every leaving; only the valid date reaches the roll.
+TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
+{
+    focus(line("Text14"));
+    line("Text14")->setText(u"2/30/2003"_s);
+    pressTab();
+    EXPECT_EQ(desktop.messages.beeps, 1);
+    expectMessage(1, u"Valid Date Required."_s, u"Please enter a valid date or leave blank."_s);
+    EXPECT_TRUE(line("Text14")->hasFocus());
+    EXPECT_EQ(line("Text14")->text(), u"2/30/2003"_s);
+    pressTab();
+    expectMessage(2, u"Valid Date Required."_s);
+    EXPECT_TRUE(line("Text14")->hasFocus());
+    line("Text14")->selectAll();
+    QTest::keyClicks(line("Text14"), u"02/29/2004"_s);
+    pressTab();
+    EXPECT_EQ(line("Text14")->text(), u"2/29/2004"_s);
+    QTest::keyClick(line("Text3"), Qt::Key_Return);
+    EXPECT_EQ(desktop.messages.shown.size(), 2u);
+    EXPECT_TRUE(roll().contains("\"2/29/2004\"") && !roll().contains("2/30/2003"));
+}
+
+TEST_F(TypingTest, ACheckBoxLightsItsLabelWhileItHasTheFocus)
+{
+    focus(control("Check1"));
+    for (const char *lit : {"Label21", "Label22", "Label24"}) {
+        for (const char *label : {"Label21", "Label22", "Label24"})
+            EXPECT_EQ(control<QLabel>(label)->palette().color(QPalette::Window),
+                      std::string_view(label) == lit ? QColor(0, 0, 255) : QColor(0, 0, 128))
+                << label << " with " << lit << " lit";
+        pressTab();
+    }
+}
+
+// The focus that goes to another window, a menu or a popup comes back to the same box: the
+// box is not left, so neither the date check nor the Quick Copy rebuild runs.
+TEST_F(TypingTest, FocusLostToAMenuOrAPopupRunsNoLeaveRule)
+{
+    focus(line("Text14"));
+    line("Text14")->setText(u"2/30/2003"_s);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(line("Text14")->hasFocus());
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    for (const Qt::FocusReason reason :
+         {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(line("Text14"), &out);
+        EXPECT_TRUE(desktop.messages.shown.empty()) << reason;
+    }
+    line("Text14")->clear();
+    typeInto("Text3", u"Adams"_s);
+    const QString quickCopy = textOf(control("Text10"));
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(line("Text3"), &out);
+        EXPECT_EQ(textOf(control("Text10")), quickCopy) << reason;
+    }
+    pressTab();
+    EXPECT_EQ(textOf(control("Text10")), u"Adams\n\n  "_s);
+}
+
+// A click into an empty date box proposes today and selects all of it, although the release
+// of the click would put the caret where the mouse was.
+TEST_F(TypingTest, AClickIntoAnEmptyDateBoxSelectsTheProposedDate)
+{
+    QTest::mouseClick(line("Text15"), Qt::LeftButton, {}, QPoint(3, 5));
+    ASSERT_TRUE(line("Text15")->hasFocus());
+    EXPECT_EQ(line("Text15")->selectedText(), u"12/6/2026"_s);
+    QTest::keyClicks(line("Text15"), u"7/4/03"_s);
+    EXPECT_EQ(line("Text15")->text(), u"7/4/03"_s);
+    // A second click into a box that holds a date only places the caret.
+    focus(line("Text12"));
+    QTest::mouseClick(line("Text15"), Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_EQ(line("Text15")->selectedText(), QString());
+}
+
+// Each kind of box keeps what it takes in the shape it wants, and no box lets a quote in,
+// whether the characters come as plain keys, with AltGr (Ctrl+Alt), with Alt where no access key
+// takes them, or committed by an input method. A date box's proposed date is wholly selected on
+// entry: typing replaces it.
+TEST_F(TypingTest, EveryWayOfTypingMeetsTheSameRulesInEachKindOfBox)
+{
+    const auto keyed = [](QWidget *box, const QString &text, Qt::KeyboardModifiers modifiers) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+    };
+    const auto committed = [](QWidget *box, const QString &text) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    };
+    const std::function<void(QWidget *, const QString &)> routes[] = {
+        [&](QWidget *box, const QString &text) { keyed(box, text, Qt::NoModifier); },
+        [&](QWidget *box, const QString &text) {
+            keyed(box, text, Qt::ControlModifier | Qt::AltModifier); // AltGr
+        },
+        [&](QWidget *box, const QString &text) { keyed(box, text, Qt::AltModifier); },
+        committed,
+    };
+    // box, what arrives, what the box holds afterwards
+    const std::tuple<const char *, QString, QString> rows[] = {
+        {"Text12", u"kb3\"qrs"_s, u"KB3QRS"_s},
+        {"Text1", u"smi\"th"_s, u"Smith"_s},
+        {"Text3", u"smith"_s, u"Smith"_s},
+        {"Text6", u"1/\"2"_s, u"1/2"_s},
+        {"Text7", u"1/\"2"_s, u"1/2"_s},
+        {"Text4", u"say \"go\u0142lf\" \u20ac5"_s, u"say golf \u20ac5"_s},
+        {"Text15", u"7a/-4. /2b\"0\u00e903"_s, u"7/4/2003"_s},
+    };
+    for (const auto &[id, text, after] : rows) {
+        for (std::size_t route = 0; route < std::size(routes); ++route) {
+            SCOPED_TRACE(std::string(id) + " route " + std::to_string(route));
+            typeInto(id, {});
+            routes[route](control(id), text);
+            EXPECT_EQ(textOf(control(id)), after);
+        }
+    }
+    // The state box completes a typed or committed M to MA with the A selected, and a D then
+    // makes it MD; Ctrl alone types nothing.
+    typeInto("Text6", u"m"_s);
+    EXPECT_EQ(std::pair(line("Text6")->text(), line("Text6")->selectedText()),
+              std::pair(u"MA"_s, u"A"_s));
+    QTest::keyClicks(line("Text6"), u"d"_s);
+    EXPECT_EQ(line("Text6")->text(), u"MD"_s);
+    typeInto("Text6", {});
+    committed(line("Text6"), u"m"_s);
+    EXPECT_EQ(std::pair(line("Text6")->text(), line("Text6")->selectedText()),
+              std::pair(u"MA"_s, u"A"_s));
+    keyed(line("Text6"), u"d"_s, Qt::ControlModifier);
+    EXPECT_EQ(line("Text6")->text(), u"MA"_s);
+}
+
+} // namespace
+} // namespace tessaly::testing

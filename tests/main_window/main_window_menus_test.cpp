@@ -1,0 +1,313 @@
+#include "main_window_fixture.h"
+
+#include "fcc_files.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace tessaly::testing {
+namespace {
+
+// Octal 240 is a no-break space, which every export must keep.
+const QByteArray dunnRecord =
+    fileRecord({"W3NEW", "Dora", "", "Dunn", "1 Main St\r\nUnit\2404", "Media", "PA", "19063", "",
+                "", "", "", "", "", "", "N", "N", "Y", ""});
+const QString adams = u"Adams, John Q - K3ABC"_s, baker = u"Baker, Mary "_s,
+              carter = u"Carter, Carl  - N3XYZ"_s, dunn = u"Dunn, Dora  - W3NEW"_s;
+
+class ListingTest : public MainWindowTest {
+  protected:
+    void SetUp() override { open(threeMembers + dunnRecord); }
+};
+
+// The search box lists whom the text finds; the buttons' and the File menu's exports take
+// exactly the listed members in list order, the copies reach the clipboard, and each menu
+// command gives the focus back to the Call box.
+TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
+{
+    typeInto("Text11", u"MEDIA"_s);
+    ASSERT_EQ(listLines(), (QStringList{adams, carter, dunn}));
+    clickRow(3);
+    click("Command5");
+    EXPECT_EQ(desktop.clipboard.text,
+              u"ARS - W3NEW\r\nDora Dunn\r\n1 Main St\r\nUnit\u00a04\r\nMedia PA 19063"_s);
+    click("Command6");
+    const QByteArray address = files.read(u"Address.txt"_s);
+    EXPECT_TRUE(address.startsWith("ARS K3ABC \r\n") && address.contains("\nARS N3XYZ \r\n") &&
+                address.endsWith("Unit\2404\r\nMedia PA 19063\r\n\r\n"));
+    EXPECT_EQ(address.count("ARS "), 3);
+    click("Command8");
+    EXPECT_TRUE(desktop.clipboard.text.startsWith(u"K3ABC\t"_s));
+    EXPECT_EQ(desktop.clipboard.text.count(u"\r\n"_s), 3);
+
+    const auto trigger = [this](const char *name) {
+        window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+        // A closed preview gives the window back its activation as a window manager would.
+        if (QApplication::activeWindow() == nullptr || !QApplication::activeWindow()->isVisible())
+            window->activateWindow();
+        settle();
+        EXPECT_TRUE(line("Text12")->hasFocus()) << name;
+    };
+    desktop.files.answers.push_back(files.path(u"Members.csv"_s));
+    trigger("mnuExport");
+    const QList<QByteArray> rows = files.read(u"Members.csv"_s).split('\n');
+    ASSERT_EQ(rows.size(), 6); // Dunn's address holds a line break
+    EXPECT_TRUE(rows[1].startsWith("K3ABC,") && rows[2].startsWith("N3XYZ,") &&
+                rows[3].startsWith("W3NEW,"));
+    trigger("mnuEmail");
+    EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
+    QTimer::singleShot(50, [] {
+        if (QWidget *preview = QApplication::activeModalWidget())
+            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
+    });
+    trigger("mnuDirectory");
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    const QStringList &printed = desktop.printer.jobs[0].pages[0].texts;
+    EXPECT_EQ(printed.filter(u"Media PA 19063"_s).size(), 3);
+    EXPECT_TRUE(printed.filter(u"Chester"_s).isEmpty()); // Baker is not listed
+    EXPECT_EQ(desktop.messages.shown.size(), 2u); // the export's and the e-mail's reports
+}
+
+// Entering the search box empties the form but leaves the list; List All Voting and List All
+// replace the list and clear the form.
+TEST_F(ListingTest, TheSearchBoxAndTheListCommandsEmptyTheForm)
+{
+    typeInto("Text11", u"media"_s);
+    clickRow(2);
+    ASSERT_EQ(line("Text3")->text(), u"Carter"_s);
+    focus(line("Text11"));
+    expectEmptyFormInAddMode();
+    EXPECT_EQ(line("Text11")->text(), u"media"_s);
+    EXPECT_EQ(listLines(), (QStringList{adams, carter, dunn}));
+
+    clickRow(1);
+    click("Command9");
+    EXPECT_EQ(listLines(), (QStringList{adams, baker})); // Voting "Y" or "y"
+    expectEmptyFormInAddMode();
+    typeInto("Text11", u"dunn"_s);
+    click("Command3");
+    EXPECT_EQ(listLines(), (QStringList{adams, baker, carter, dunn}));
+    EXPECT_TRUE(line("Text12")->hasFocus());
+}
+
+TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
+{
+    desktop.clipboard.failing = true;
+    ASSERT_TRUE(QDir(files.dir()).mkdir(u"Address.txt"_s));
+    clickRow(1);
+    click("Command5");
+    expectMessage(1, u"Clipboard Not Available"_s,
+                  u"The clipboard could not be set, so nothing was copied.\n\nNothing in the "
+                  u"member roll was changed. Try the copy again in a moment."_s);
+    click("Command8");
+    expectMessage(2, u"Clipboard Not Available"_s);
+    click("Command6");
+    expectMessage(3, u"Address File Not Written"_s,
+                  u"The listed addresses could not be written to the file "_s + files.dir() +
+                      u"/Address.txt.\n\nReason: a folder named Address.txt stands where the "
+                      u"file should go\n\nNothing in the member roll was changed, and an earlier "
+                      u"copy of the address file, if there was one, is left as it was."_s);
+}
+
+class ReportFromMainWindowTest : public MainWindowTest {
+  protected:
+    // Runs act on the modal window that the next command opens, once it is up; a message
+    // box that the window shows on its way up is not that window.
+    static void whenModalUp(std::function<void(QWidget *)> act, int tries = 500)
+    {
+        QTimer::singleShot(10, [act, tries] {
+            QWidget *up = QApplication::activeModalWidget();
+            if (up != nullptr && up->objectName() != fakeMessageBoxName())
+                act(up);
+            else if (tries > 0)
+                whenModalUp(act, tries - 1);
+        });
+    }
+};
+
+// Alt+Q opens "Database Functions" modally over the main window; after a dues reset there the
+// main window's own listing, selection and entry area stay as the operator left them.
+TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListing)
+{
+    open();
+    typeInto("Text11", u"ar"_s); // Mary Baker and Carl Carter
+
+    const QStringList listed = listLines();
+    ASSERT_EQ(listed, (QStringList{u"Baker, Mary "_s, u"Carter, Carl  - N3XYZ"_s}));
+    clickRow(1);
+    ASSERT_EQ(session->selectedRecord(), 2);
+    const QString entry = form();
+
+    QString title;
+    bool modal = false;
+    whenModalUp([&](QWidget *report) {
+        title = report->windowTitle();
+        modal = qobject_cast<QDialog *>(report) && report->isModal();
+        desktop.messages.answerNext(Answer::Yes);
+        QTest::mouseClick(report->findChild<QWidget *>(u"Command3"_s), Qt::LeftButton);
+        QTest::keyClick(report, Qt::Key_Escape);
+    });
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::AltModifier);
+
+    EXPECT_EQ(title, u"Database Functions"_s);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(listLines(), listed);
+    EXPECT_EQ(session->selectedRecord(), 2);
+    EXPECT_EQ(window->entryMode(), EntryMode::Record);
+    EXPECT_EQ(form(), entry); // the boxes show what was loaded before the reset
+    // Loading the member again shows the flag as the roll now holds it.
+    clickRow(2);
+    clickRow(1);
+    EXPECT_FALSE(control<QCheckBox>("Check3")->isChecked());
+}
+
+// "&Print List" opens " Label Format" for the listed members; closing it with Escape gives the
+// focus back to the Call box. "&Help" opens the help page the same way, showing readtess.txt
+// with its CR LF line breaks as the page's, read-only, without the copy writer's button, until
+// Close.
+TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
+{
+    files.write(u"readtess.txt"_s, "Caf\351\r\nHelp");
+    open();
+    QStringList seen;
+    const auto closeWhenUp = [&](QWidget *up) {
+        seen << up->windowTitle();
+        if (const auto *text = up->findChild<QPlainTextEdit *>(u"Text1"_s)) {
+            seen << text->toPlainText();
+            EXPECT_TRUE(text->isReadOnly());
+            EXPECT_FALSE(up->findChild<QWidget *>(u"Command2"_s)->isVisible());
+            QTest::mouseClick(up->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+        } else {
+            QTest::keyClick(up, Qt::Key_Escape);
+        }
+    };
+    line("Text3")->setFocus();
+    whenModalUp(closeWhenUp);
+    click("Command7");
+    // The focus waits in the Call box for the main window to be active again.
+    EXPECT_EQ(window->focusWidget(), line("Text12"));
+    showActive();
+    whenModalUp(closeWhenUp);
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(seen, (QStringList{u" Label Format"_s, u"Help Page"_s, u"Caf\u00e9\nHelp"_s}));
+}
+
+// File > Update Licences from FCC File: the preview of what the FCC's file says, and the
+// ticked changes taken in one step.
+class LicencesTest : public MainWindowTest {
+  protected:
+    void SetUp() override
+    {
+        // Adams holds General to 7/4/2030, Baker has no call sign, Carter holds Extra with no date.
+        writeZip(files.path(u"l_amat.zip"_s),
+                 {{"AM.dat", amLine(1, "K3ABC", "A") + amLine(2, "N3XYZ", "E")},
+                  {"HD.dat", hdLine(1, "K3ABC", 'A', "07/04/2020", "07/04/2030") +
+                                 hdLine(2, "N3XYZ", 'A', "01/15/2021", "01/15/2031")}});
+        open();
+        desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
+    }
+
+    // Runs the command; act gets the preview once it is up and answers it.
+    void update(const std::function<void(QDialog *, QTableWidget *)> &act)
+    {
+        bool seen = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (seen || preview == nullptr || preview->objectName() != u"LicencePreview"_s)
+                return;
+            seen = true;
+            act(preview, preview->findChild<QTableWidget *>(u"LicenceRows"_s));
+        });
+        poll.start(10);
+        window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+        EXPECT_TRUE(seen) << "no preview came up";
+    }
+
+    static QStringList rowsOf(const QTableWidget *table)
+    {
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem *item = table->item(r, c);
+                cells << (c == 0 ? ((item->flags() & Qt::ItemIsUserCheckable) == 0 ? u"-"_s
+                                    : item->checkState() == Qt::Checked       ? u"[x]"_s
+                                                                              : u"[ ]"_s)
+                                 : item->text());
+            }
+            rows << cells.join(u" | "_s);
+        }
+        return rows;
+    }
+};
+
+TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
+{
+    clickRow(3); // Carter, whose date the file gives
+    update([](QDialog *preview, QTableWidget *table) {
+        const QString day = table->item(0, 6)->text();
+        EXPECT_FALSE(day.isEmpty());
+        EXPECT_EQ(preview->findChild<QLabel *>(u"LicenceSummary"_s)->text(),
+                  u"2 members with a call sign compared with l_amat.zip of %1: 2 changes "
+                  "proposed. Nothing changes until you click OK."_s.arg(day));
+        EXPECT_EQ(rowsOf(table),
+                  (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced | "_s + day,
+                               u"[x] | Carl Carter | N3XYZ | Lic Exp |  | 1/15/2031 | "_s + day}));
+        table->item(0, 0)->setCheckState(Qt::Unchecked);
+        preview->accept();
+    });
+    EXPECT_EQ(desktop.files.titles, QStringList{u"Choose the FCC Licence File"_s});
+    expectMessage(1, u"Licences Updated"_s, u"The licences of 1 member were brought up to date."_s);
+    EXPECT_EQ(roll(), adamsRecord + bakerRecord +
+                          fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA",
+                                      "19063", "", "", "", "", "", "Extra", "1/15/2031", "N", "N",
+                                      "N", ""}));
+    EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
+}
+
+TEST_F(LicencesTest, CancelChangesNothing)
+{
+    update([](QDialog *preview, QTableWidget *) { preview->reject(); });
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    EXPECT_EQ(roll(), threeMembers);
+}
+
+TEST_F(LicencesTest, AFileThatCannotBeReadIsNamedAndTheRollStaysAsItWas)
+{
+    files.write(u"l_amat.zip"_s, "not a zip");
+    window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+    settle();
+    expectMessage(1, u"Update Licences"_s,
+                  u"The FCC licence file %1 could not be read: l_amat.zip is not a zip file, or is "
+                  "cut off\n\nThe roll was not changed."_s.arg(files.path(u"l_amat.zip"_s)));
+    EXPECT_EQ(roll(), threeMembers);
+}
+
+TEST_F(MainWindowTest, ARollWithNothingToCompareIsToldSoBeforeAnyFileIsAskedFor)
+{
+    const std::pair<QByteArray, QString> rolls[] = {
+        {{},
+         u"The roll holds no members, so there is nothing to compare with the FCC licence "
+         "file."_s},
+        {bakerRecord, u"No member of the roll has a call sign, so there is nothing to compare "
+                      "with the FCC licence file."_s}};
+    for (const auto &[held, told] : rolls) {
+        window.reset();
+        desktop.messages.shown.clear();
+        open(held);
+        window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+        EXPECT_TRUE(desktop.files.titles.isEmpty());
+        expectMessage(1, u"Update Licences"_s, told);
+        EXPECT_EQ(roll(), held);
+    }
+}
+
+} // namespace
+} // namespace tessaly::testing
