@@ -20,11 +20,6 @@ namespace {
 const QLatin1StringView kTemporaryMark(".tessaly-");
 const QLatin1StringView kTemporaryEnd(".tmp");
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Opens a new, empty file beside target under a name that says whose it is, so that
 // one left behind by a save that was killed half way is recognised and removed.
 int createTemporary(const QString &target, QByteArray &name)
@@ -76,6 +71,11 @@ void syncFolder(const QString &folder)
 }
 
 } // namespace
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
 {

@@ -40,6 +40,9 @@ Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal = nul
 // "4 GB", "64 MB", "64 KB", "100 bytes": a limit as the reasons above give it.
 QString sizeLimitText(qint64 bytes);
 
+// The system's words for an errno value ("No space left on device").
+QString systemReason(int error);
+
 // Removes the temporary files in directory that writes killed before their swap
 // left behind, and returns how many. The file each was meant to replace is whole
 // (old or new), so nothing is lost. Only while no other write can be running:

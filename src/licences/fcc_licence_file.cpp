@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -49,7 +48,7 @@ class FileStream final : public Stream {
             if (n >= 0)
                 return n;
             if (errno != EINTR) {
-                reason_ = QString::fromLocal8Bit(std::strerror(errno));
+                reason_ = systemReason(errno);
                 return -1;
             }
         }
@@ -232,20 +231,20 @@ class LicenceReader {
         return Outcome::done();
     }
 
-    std::vector<FccLicence> licences() const { return licences_; }
-    int skipped() const { return skipped_; }
-
-    void join()
+    // Joins each licence header with its amateur data into reading, with the lines skipped.
+    void finish(FccReading &reading) const
     {
-        for (auto header = headers_.begin(); header != headers_.end(); ++header) {
-            FccLicence &licence = header.value();
+        reading.licences.reserve(static_cast<std::size_t>(headers_.size()));
+        for (auto header = headers_.cbegin(); header != headers_.cend(); ++header) {
+            FccLicence licence = header.value();
             const auto amateur = amateur_.constFind(header.key());
             if (amateur != amateur_.constEnd()) {
                 licence.operatorClass = amateur->operatorClass;
                 licence.previousCall = amateur->previousCall;
             }
-            licences_.push_back(licence);
+            reading.licences.push_back(std::move(licence));
         }
+        reading.skippedLines = skipped_;
     }
 
   private:
@@ -326,7 +325,6 @@ class LicenceReader {
     int skipped_ = 0;
     QHash<qint64, AmatData> amateur_;
     QHash<qint64, FccLicence> headers_;
-    std::vector<FccLicence> licences_;
 };
 
 bool isNamed(const QString &path, const char *name)
@@ -380,9 +378,7 @@ FccReading readExtracted(const QString &headerPath, int headerFd, const QSet<QBy
             reader.readAll(header, headerPath, QFileInfo(headerPath).fileName(), larger, true);
     if (!reading.outcome.ok())
         return reading;
-    reader.join();
-    reading.licences = reader.licences();
-    reading.skippedLines = reader.skipped();
+    reader.finish(reading);
     reading.fileDate = QFileInfo(headerPath).lastModified().date();
     return reading;
 }
@@ -448,9 +444,7 @@ FccReading readZip(const QString &path, int fd, const QSet<QByteArray> &calls,
             return reading;
         }
     }
-    reader.join();
-    reading.licences = reader.licences();
-    reading.skippedLines = reader.skipped();
+    reader.finish(reading);
     const zip_stat_t &header = members[1].stat;
     if ((header.valid & ZIP_STAT_MTIME) != 0)
         reading.fileDate = QDateTime::fromSecsSinceEpoch(header.mtime).date();
