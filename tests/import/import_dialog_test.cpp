@@ -198,9 +198,8 @@ TEST_F(ImportTest, AFileWithoutRowsToPreviewIsRefusedBeforeAnyDialog)
     EXPECT_EQ(changes->count(), 0);
 }
 
-// What leaves a row out whatever is ticked is marked in red on its cell, which says why,
-// and shows only the start of the value: row 3 of 50 opens a quote it never closes, so the
-// rest of the file is one First name; a 1 MB note is more than the roll takes in a value.
+// A cell that leaves its row out whatever is ticked is red, says why and shows only its start:
+// row 3 of 50 opens a quote never closed (the rest of the file is one value), a note is 1 MB.
 TEST_F(ImportTest, ACellThatLeavesItsRowOutIsMarkedAndSaysWhy)
 {
     QByteArray unclosed = "Call sign,First name,Last name\r\n";

@@ -25,9 +25,8 @@ using testing::storeOf;
 const QDate today{2026, 12, 6};
 const auto fixedClock = [] { return today; };
 
-// A file chosen in the import's dialog is read only when it is a regular file of at most
-// 64 MB: a FIFO or a device fails at once with its name and why, a file too large is
-// refused as before, and nothing is read either way.
+// Only a regular file of at most 64 MB is read: a FIFO or a device fails at once with its name
+// and why, a file too large is refused, and nothing is read either way.
 TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
 {
     for (const testing::SpecialCase &c : testing::specialCases()) {
@@ -54,9 +53,8 @@ TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
     EXPECT_EQ(readSheetFile(folder.path(u"book.xls"_s)).outcome.reason, notTextSheetReason());
 }
 
-// The rows as read, each as [cells] separated by '|', and for a quote never closed where it
-// stands: "open" row,cell@offset, then its line and the last line read into it (the rest of
-// the text in its one cell).
+// The rows as read, each as [cells|...]; for a quote never closed, "open" row,cell@offset and
+// the lines read into that cell, from its own to the last.
 QString read(const QString &text, QChar separator)
 {
     const SheetRows sheet = readSheet(text, separator);
@@ -65,11 +63,9 @@ QString read(const QString &text, QChar separator)
     for (const QStringList &row : sheet.rows)
         shown += u'[' + row.join(u'|') + u']';
     if (const std::optional<UnclosedQuote> &q = sheet.unclosedQuote)
-        shown += u" open %1,%2@%3 lines %4-%5"_s.arg(q->row)
-                     .arg(q->column)
-                     .arg(q->offset)
-                     .arg(q->line)
-                     .arg(q->lastLine);
+        shown += u" open %1,%2@%3 lines %4-%5"_s.arg(
+            QString::number(q->row), QString::number(q->column), QString::number(q->offset),
+            QString::number(q->line), QString::number(q->lastLine));
     return shown;
 }
 
@@ -233,13 +229,8 @@ TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
 
 TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
 {
-    const struct {
-        Field field;
-        QString raw;
-        QString text;
-        bool replaced;
-        bool kept;
-    } cases[] = {
+    // field, raw value, fixed text, characters replaced, kept as written
+    const std::tuple<Field, QString, QString, bool, bool> cases[] = {
         {Field::LastName, u"  O\"Brien \""_s, u"OBrien"_s, false, false},
         {Field::Address, u"12 Oak\nApt 2\rRear\r\n"_s, u"12 Oak\r\nApt 2\r\nRear"_s, false, false},
         {Field::City, u"Glen\r\nMills\tEast"_s, u"Glen Mills East"_s, false, false},
@@ -259,12 +250,11 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
         {Field::Other, u"73 \U0001F4FB!"_s, u"73 ?!"_s, true, false},
         {Field::FirstName, u"Ren\u00E9e \u20AC"_s, u"Ren\u00E9e \u20AC"_s, false, false},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.raw.toStdString());
-        const FixedValue fixed = fixValue(c.field, c.raw, today);
-        EXPECT_EQ(fixed.text, c.text);
-        EXPECT_EQ(fixed.replaced, c.replaced);
-        EXPECT_EQ(fixed.keptAsText, c.kept);
+    for (const auto &[field, raw, text, replaced, kept] : cases) {
+        const FixedValue fixed = fixValue(field, raw, today);
+        EXPECT_EQ(std::tuple(fixed.text, fixed.replaced, fixed.keptAsText),
+                  std::tuple(text, replaced, kept))
+            << raw.toStdString();
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <functional>
 #include <string_view>
 
 namespace tessaly::testing {
@@ -37,8 +36,7 @@ TEST_F(CommandsTest, AddSelectRecordAndDeleteEachRewriteTheFileInOrder)
                       u"ARS - K3ABC\nJohn Q Adams\n12 Oak St\nMedia PA 19063"_s);
     line("Text3")->setText(u"Zimmer"_s);
     click("Command1");
-    QByteArray zimmer = adamsRecord;
-    zimmer.replace("\"Adams\"", "\"Zimmer\"");
+    const QByteArray zimmer = QByteArray(adamsRecord).replace("\"Adams\"", "\"Zimmer\"");
     EXPECT_EQ(roll(), added("") + bakerRecord + carterRecord + zimmer);
     EXPECT_EQ(listLines().mid(1), (QStringList{u"Baker, Mary "_s, u"Carter, Carl  - N3XYZ"_s,
                                                u"Zimmer, John Q - K3ABC"_s}));
@@ -101,10 +99,9 @@ TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
 TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
 {
     QByteArray all;
-    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+    for (int byte = 0x20; byte <= 0xFF; ++byte)
         if (byte != '"')
             all += char(byte);
-    }
     const QByteArray multiLine = all + "\r\n\t" + all + "\r\n";
     QByteArrayList values(19, all);
     values[4] = values[9] = multiLine; // Address and Other
@@ -118,9 +115,8 @@ TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
     EXPECT_EQ(roll(), record);
 }
 
-// A value far longer than any box line, without a blank (another program wrote it): the box
-// breaks what it shows anywhere instead of searching it for word boundaries line after line,
-// and ordinary text still wraps at its words.
+// A value far longer than any box line, without a blank (another program wrote it), is broken
+// anywhere rather than searched for word boundaries line after line; ordinary text wraps at words.
 TEST_F(CommandsTest, AHugeUnbrokenValueIsBrokenAnywhere)
 {
     open(adamsRecord +
@@ -135,44 +131,30 @@ TEST_F(CommandsTest, AHugeUnbrokenValueIsBrokenAnywhere)
 
 // Values another program wrote, longer than a box can hold: the box shows their beginning and
 // cannot be edited, and recording the member keeps them whole.
-class LongValueTest : public MainWindowTest {
-  protected:
-    static QByteArray repeated(const QByteArray &piece, int length)
-    {
-        return piece.repeated(length / piece.size() + 1).left(length);
-    }
-
-    const QByteArray city = repeated("Media ", 40000);
-    const QByteArray other = repeated("note text\r\n", 100000);
-    const QByteArray licenceExpires = repeated("7/4/2030 ", 33000);
-
-    QByteArray adamsWith(const QByteArray &call) const
-    {
-        return fileRecord({call, "John", "Q", "Adams", "12 Oak St", city, "PA", "19063",
-                           "610-555-0101", other, "ja@example.org", "12/31/2026", "1/5/1999",
-                           "General", licenceExpires, "Y", "Y", "N", "2/29/1960"});
-    }
-};
-
-TEST_F(LongValueTest, BoxesShowTheBeginningAndRecordingKeepsTheWholeValue)
+TEST_F(CommandsTest, ALongValueIsShownFromItsBeginningAndRecordedWhole)
 {
-    open(adamsWith("K3ABC") + bakerRecord + carterRecord);
+    const auto repeated = [](const QByteArray &piece, int length) {
+        return piece.repeated(length / piece.size() + 1).left(length);
+    };
+    const QByteArray city = repeated("Media ", 40000), other = repeated("note text\r\n", 100000),
+                     expires = repeated("7/4/2030 ", 33000);
+    const QByteArray adams =
+        fileRecord({"K3ABC", "John", "Q", "Adams", "12 Oak St", city, "PA", "19063", "610-555-0101",
+                    other, "ja@example.org", "12/31/2026", "1/5/1999", "General", expires, "Y", "Y",
+                    "N", "2/29/1960"});
+    open(adams + bakerRecord + carterRecord);
     clickRow(1);
 
-    struct Box {
-        const char *id;
-        QByteArray value;
-        const char *length;
-    };
-    for (const Box &box : {Box{"Text5", city, "40,000"}, Box{"Text8", other, "100,000"},
-                           Box{"Text17", licenceExpires, "33,000"}}) {
-        SCOPED_TRACE(box.id);
-        QWidget *shown = control(box.id);
+    for (const auto &[id, value, length] :
+         {std::tuple{"Text5", city, "40,000"}, std::tuple{"Text8", other, "100,000"},
+          std::tuple{"Text17", expires, "33,000"}}) {
+        SCOPED_TRACE(id);
+        QWidget *shown = control(id);
         const QString text = textOf(shown);
-        EXPECT_EQ(text.size(), 32767 - (box.id == std::string("Text8") ? text.count(u'\n') : 0));
-        EXPECT_TRUE(QString::fromLatin1(box.value).replace(u"\r\n"_s, u"\n"_s).startsWith(text));
+        EXPECT_EQ(text.size(), 32767 - (std::string_view(id) == "Text8" ? text.count(u'\n') : 0));
+        EXPECT_TRUE(QString::fromLatin1(value).replace(u"\r\n"_s, u"\n"_s).startsWith(text));
         EXPECT_TRUE(shown->property("readOnly").toBool());
-        EXPECT_TRUE(shown->toolTip().contains(QString::fromLatin1(box.length)))
+        EXPECT_TRUE(shown->toolTip().contains(QString::fromLatin1(length)))
             << shown->toolTip().toStdString();
 
         // Typing and pasting change nothing; leaving the date box asks nothing.
@@ -188,7 +170,7 @@ TEST_F(LongValueTest, BoxesShowTheBeginningAndRecordingKeepsTheWholeValue)
     QTest::keyClick(line("Text12"), Qt::Key_Return);
     settle();
     EXPECT_TRUE(desktop.messages.shown.empty());
-    EXPECT_TRUE(roll() == adamsWith("K3ABD") + bakerRecord + carterRecord)
+    EXPECT_TRUE(roll() == QByteArray(adams).replace("K3ABC", "K3ABD") + bakerRecord + carterRecord)
         << "recording lost part of a long value";
 
     // The next member's boxes take typing again, with their own tooltips.
@@ -269,8 +251,7 @@ TEST_F(TypingTest, FocusLostToAMenuOrAPopupRunsNoLeaveRule)
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    showActive(); // back from the other window
     EXPECT_TRUE(line("Text14")->hasFocus());
     EXPECT_TRUE(desktop.messages.shown.empty());
     for (const Qt::FocusReason reason :
@@ -306,10 +287,9 @@ TEST_F(TypingTest, AClickIntoAnEmptyDateBoxSelectsTheProposedDate)
     EXPECT_EQ(line("Text15")->selectedText(), QString());
 }
 
-// Each kind of box keeps what it takes in the shape it wants, and no box lets a quote in,
-// whether the characters come as plain keys, with AltGr (Ctrl+Alt), with Alt where no access key
-// takes them, or committed by an input method. A date box's proposed date is wholly selected on
-// entry: typing replaces it.
+// Each kind of box keeps what it takes in its own shape, and none lets a quote in, however the
+// characters come (Alt where no access key takes them); a date box's proposed date, wholly
+// selected on entry, is replaced by typing.
 TEST_F(TypingTest, EveryWayOfTypingMeetsTheSameRulesInEachKindOfBox)
 {
     const auto keyed = [](QWidget *box, const QString &text, Qt::KeyboardModifiers modifiers) {
@@ -323,14 +303,9 @@ TEST_F(TypingTest, EveryWayOfTypingMeetsTheSameRulesInEachKindOfBox)
         commit.setCommitString(text);
         QApplication::sendEvent(box, &commit);
     };
-    const std::function<void(QWidget *, const QString &)> routes[] = {
-        [&](QWidget *box, const QString &text) { keyed(box, text, Qt::NoModifier); },
-        [&](QWidget *box, const QString &text) {
-            keyed(box, text, Qt::ControlModifier | Qt::AltModifier); // AltGr
-        },
-        [&](QWidget *box, const QString &text) { keyed(box, text, Qt::AltModifier); },
-        committed,
-    };
+    // Keys alone, with AltGr (Ctrl+Alt) and with Alt; nullopt: an input method commits.
+    const std::optional<Qt::KeyboardModifiers> routes[] = {
+        Qt::NoModifier, Qt::ControlModifier | Qt::AltModifier, Qt::AltModifier, std::nullopt};
     // box, what arrives, what the box holds afterwards
     const std::tuple<const char *, QString, QString> rows[] = {
         {"Text12", u"kb3\"qrs"_s, u"KB3QRS"_s},
@@ -345,7 +320,7 @@ TEST_F(TypingTest, EveryWayOfTypingMeetsTheSameRulesInEachKindOfBox)
         for (std::size_t route = 0; route < std::size(routes); ++route) {
             SCOPED_TRACE(std::string(id) + " route " + std::to_string(route));
             typeInto(id, {});
-            routes[route](control(id), text);
+            routes[route] ? keyed(control(id), text, *routes[route]) : committed(control(id), text);
             EXPECT_EQ(textOf(control(id)), after);
         }
     }

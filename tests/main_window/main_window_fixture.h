@@ -4,11 +4,15 @@
 
 #include "window_test.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+
+#include <functional>
 
 namespace tessaly::testing {
 
@@ -34,9 +38,13 @@ inline QString textOf(const QWidget *box)
 
 class MainWindowTest : public WindowTest<MainWindow> {
   protected:
-    // Opens the window on this AddrClub.dat (none at all for nullopt), shown if asked.
+    // Opens the window on this AddrClub.dat (none at all for nullopt), shown if asked; a window
+    // opened before is closed first, with its session, and its messages forgotten.
     void open(const std::optional<QByteArray> &roll = threeMembers, bool shown = true)
     {
+        window.reset();
+        session.reset();
+        desktop.messages.shown.clear();
         startSession(roll);
         window = std::make_unique<MainWindow>(*session, session->load(), desktop.platform());
         if (shown)
@@ -71,6 +79,27 @@ class MainWindowTest : public WindowTest<MainWindow> {
         box->setProperty(qobject_cast<QPlainTextEdit *>(box) ? "plainText" : "text", QString());
         focus(box);
         QTest::keyClicks(box, text);
+    }
+
+    // Types a last name and presses Enter, which adds the member (or records the one shown).
+    void enterLastName(const QString &last)
+    {
+        typeInto("Text3", last);
+        QTest::keyClick(line("Text3"), Qt::Key_Return);
+        settle();
+    }
+    void trigger(const QString &action) { window->findChild<QAction *>(action)->trigger(); }
+    // Runs act on the modal window that the next command opens, once it is up; a message
+    // box that the window shows on its way up is not that window.
+    static void whenModalUp(std::function<void(QWidget *)> act, int tries = 500)
+    {
+        QTimer::singleShot(10, [act, tries] {
+            QWidget *up = QApplication::activeModalWidget();
+            if (up != nullptr && up->objectName() != fakeMessageBoxName())
+                act(up);
+            else if (tries > 0)
+                whenModalUp(act, tries - 1);
+        });
     }
 
     QStringList listLines() const { return columnOf(control<QListView>("List1")->model()); }

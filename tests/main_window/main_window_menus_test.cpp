@@ -2,14 +2,10 @@
 
 #include "fcc_files.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QTableWidget>
-#include <QTimer>
-
-#include <functional>
 
 namespace tessaly::testing {
 namespace {
@@ -46,32 +42,31 @@ TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
     EXPECT_TRUE(desktop.clipboard.text.startsWith(u"K3ABC\t"_s));
     EXPECT_EQ(desktop.clipboard.text.count(u"\r\n"_s), 3);
 
-    const auto trigger = [this](const char *name) {
-        window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+    const auto fromMenu = [this](const QString &name) {
+        trigger(name);
         // A closed preview gives the window back its activation as a window manager would.
         if (QApplication::activeWindow() == nullptr || !QApplication::activeWindow()->isVisible())
             window->activateWindow();
         settle();
-        EXPECT_TRUE(line("Text12")->hasFocus()) << name;
+        EXPECT_TRUE(line("Text12")->hasFocus()) << name.toStdString();
     };
     desktop.files.answers.push_back(files.path(u"Members.csv"_s));
-    trigger("mnuExport");
+    fromMenu(u"mnuExport"_s);
     const QList<QByteArray> rows = files.read(u"Members.csv"_s).split('\n');
     ASSERT_EQ(rows.size(), 6); // Dunn's address holds a line break
     EXPECT_TRUE(rows[1].startsWith("K3ABC,") && rows[2].startsWith("N3XYZ,") &&
                 rows[3].startsWith("W3NEW,"));
-    trigger("mnuEmail");
+    fromMenu(u"mnuEmail"_s);
     EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
-    QTimer::singleShot(50, [] {
-        if (QWidget *preview = QApplication::activeModalWidget())
-            QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
+    whenModalUp([](QWidget *preview) {
+        QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     });
-    trigger("mnuDirectory");
+    fromMenu(u"mnuDirectory"_s);
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
     const QStringList &printed = desktop.printer.jobs[0].pages[0].texts;
     EXPECT_EQ(printed.filter(u"Media PA 19063"_s).size(), 3);
     EXPECT_TRUE(printed.filter(u"Chester"_s).isEmpty()); // Baker is not listed
-    EXPECT_EQ(desktop.messages.shown.size(), 2u); // the export's and the e-mail's reports
+    EXPECT_EQ(desktop.messages.shown.size(), 2u);        // the export's and the e-mail's reports
 }
 
 // Entering the search box empties the form but leaves the list; List All Voting and List All
@@ -115,21 +110,7 @@ TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
                       u"copy of the address file, if there was one, is left as it was."_s);
 }
 
-class ReportFromMainWindowTest : public MainWindowTest {
-  protected:
-    // Runs act on the modal window that the next command opens, once it is up; a message
-    // box that the window shows on its way up is not that window.
-    static void whenModalUp(std::function<void(QWidget *)> act, int tries = 500)
-    {
-        QTimer::singleShot(10, [act, tries] {
-            QWidget *up = QApplication::activeModalWidget();
-            if (up != nullptr && up->objectName() != fakeMessageBoxName())
-                act(up);
-            else if (tries > 0)
-                whenModalUp(act, tries - 1);
-        });
-    }
-};
+using ReportFromMainWindowTest = MainWindowTest;
 
 // Alt+Q opens "Database Functions" modally over the main window; after a dues reset there the
 // main window's own listing, selection and entry area stay as the operator left them.
@@ -167,10 +148,8 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     EXPECT_FALSE(control<QCheckBox>("Check3")->isChecked());
 }
 
-// "&Print List" opens " Label Format" for the listed members; closing it with Escape gives the
-// focus back to the Call box. "&Help" opens the help page the same way, showing readtess.txt
-// with its CR LF line breaks as the page's, read-only, without the copy writer's button, until
-// Close.
+// "&Print List" opens " Label Format"; Escape closes it, the focus back in the Call box. "&Help"
+// opens readtess.txt, its CR LF as line breaks, read-only, without the copy writer's button.
 TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
 {
     files.write(u"readtess.txt"_s, "Caf\351\r\nHelp");
@@ -226,22 +205,21 @@ class LicencesTest : public MainWindowTest {
             act(preview, preview->findChild<QTableWidget *>(u"LicenceRows"_s));
         });
         poll.start(10);
-        window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+        trigger(u"mnuLicences"_s);
         EXPECT_TRUE(seen) << "no preview came up";
     }
 
+    // The rows as shown, cells joined by " | ", the tick first as [x], [ ] or - (none).
     static QStringList rowsOf(const QTableWidget *table)
     {
         QStringList rows;
         for (int r = 0; r < table->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < table->columnCount(); ++c) {
-                const QTableWidgetItem *item = table->item(r, c);
-                cells << (c == 0 ? ((item->flags() & Qt::ItemIsUserCheckable) == 0 ? u"-"_s
-                                    : item->checkState() == Qt::Checked       ? u"[x]"_s
-                                                                              : u"[ ]"_s)
-                                 : item->text());
-            }
+            const QTableWidgetItem *tick = table->item(r, 0);
+            QStringList cells{(tick->flags() & Qt::ItemIsUserCheckable) == 0 ? u"-"_s
+                              : tick->checkState() == Qt::Checked            ? u"[x]"_s
+                                                                             : u"[ ]"_s};
+            for (int c = 1; c < table->columnCount(); ++c)
+                cells << table->item(r, c)->text();
             rows << cells.join(u" | "_s);
         }
         return rows;
@@ -265,24 +243,24 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     });
     EXPECT_EQ(desktop.files.titles, QStringList{u"Choose the FCC Licence File"_s});
     expectMessage(1, u"Licences Updated"_s, u"The licences of 1 member were brought up to date."_s);
-    EXPECT_EQ(roll(), adamsRecord + bakerRecord +
-                          fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA",
-                                      "19063", "", "", "", "", "", "Extra", "1/15/2031", "N", "N",
-                                      "N", ""}));
+    EXPECT_EQ(roll(),
+              adamsRecord + bakerRecord +
+                  fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063",
+                              "", "", "", "", "", "Extra", "1/15/2031", "N", "N", "N", ""}));
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
 }
 
-TEST_F(LicencesTest, CancelChangesNothing)
+// Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.
+TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
 {
     update([](QDialog *preview, QTableWidget *) { preview->reject(); });
     EXPECT_TRUE(desktop.messages.shown.empty());
     EXPECT_EQ(roll(), threeMembers);
-}
 
-TEST_F(LicencesTest, AFileThatCannotBeReadIsNamedAndTheRollStaysAsItWas)
-{
+    showActive(); // as a window manager gives the activation back from the closed preview
     files.write(u"l_amat.zip"_s, "not a zip");
-    window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+    desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
+    trigger(u"mnuLicences"_s);
     settle();
     expectMessage(1, u"Update Licences"_s,
                   u"The FCC licence file %1 could not be read: l_amat.zip is not a zip file, or is "
@@ -299,10 +277,8 @@ TEST_F(MainWindowTest, ARollWithNothingToCompareIsToldSoBeforeAnyFileIsAskedFor)
         {bakerRecord, u"No member of the roll has a call sign, so there is nothing to compare "
                       "with the FCC licence file."_s}};
     for (const auto &[held, told] : rolls) {
-        window.reset();
-        desktop.messages.shown.clear();
         open(held);
-        window->findChild<QAction *>(u"mnuLicences"_s)->trigger();
+        trigger(u"mnuLicences"_s);
         EXPECT_TRUE(desktop.files.titles.isEmpty());
         expectMessage(1, u"Update Licences"_s, told);
         EXPECT_EQ(roll(), held);

@@ -2,7 +2,6 @@
 
 #include "unwritable_folder.h"
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -25,8 +24,6 @@ TEST_F(StartUpTest, AMissingOrOverfullDataFileIsReported)
         u"editor such as notepad to see if the files are ok (c:\\program files\\club)."_s);
 
     // Beyond the capacity the first ten thousand load.
-    window.reset();
-    desktop.messages.shown.clear();
     open(fileRecord({}).repeated(10'002));
     EXPECT_EQ(listLines().size(), 10'000);
     expectMessage(1, u"Too many members!"_s,
@@ -36,9 +33,8 @@ TEST_F(StartUpTest, AMissingOrOverfullDataFileIsReported)
                       u"AddrClub.dat.bak beside it before the roll is first saved."_s);
 }
 
-// The Tab key visits every control in this order, and each empty date box passed on the way
-// takes today's date; an entry control is named by its label, whose caption reaches the
-// control's accessible name.
+// Tab visits every control in this order, each empty date box passed taking today's date; an
+// entry control's label caption is its accessible name.
 TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
 {
     open();
@@ -78,7 +74,6 @@ TEST_F(StartUpTest, TakesTheWorkAreaAndScalesEveryControlToItsClientArea)
 {
     open(threeMembers, false);
     const int menu = window->menuBar()->height();
-    window.reset();
     desktop.desktop.area = QRect(0, 0, 1264, 852 + menu);
     open(threeMembers, false);
     EXPECT_EQ(window->geometry(), desktop.desktop.area);
@@ -105,8 +100,7 @@ TEST_F(RollSafetyTest, ADamagedRollIsToldOnceAndListed)
         "original file will be kept as AddrClub.dat.bak beside it before the roll is first "
         "saved."_s.arg(files.path(u"AddrClub.dat"_s)));
 
-    typeInto("Text3", u"Baker"_s);
-    QTest::keyClick(line("Text3"), Qt::Key_Return);
+    enterLastName(u"Baker"_s);
     EXPECT_EQ(listLines().size(), 4);
     EXPECT_EQ(desktop.messages.shown.size(), 1u);
 }
@@ -129,8 +123,7 @@ TEST_F(RollSafetyTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheOpera
 {
     open();
     files.write(u"AddrClub.dat"_s, carterRecord);
-    typeInto("Text3", u"Dunn"_s);
-    QTest::keyClick(line("Text3"), Qt::Key_Return);
+    enterLastName(u"Dunn"_s);
     ASSERT_EQ(desktop.messages.shown.size(), 2u);
     const ShownMessage &asked = desktop.messages.shown[0];
     EXPECT_EQ(std::tuple(asked.question, asked.title, asked.text),
@@ -147,8 +140,7 @@ TEST_F(RollSafetyTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheOpera
     EXPECT_EQ(listLines().size(), 4);
 
     desktop.messages.answerNext(Answer::Yes);
-    typeInto("Text3", u"Evans"_s);
-    QTest::keyClick(line("Text3"), Qt::Key_Return);
+    enterLastName(u"Evans"_s);
     EXPECT_EQ(desktop.messages.shown.size(), 3u);
     EXPECT_EQ(roll().count("\r\n"), 5 + 1); // Baker's address holds a line break
 }
@@ -158,10 +150,8 @@ TEST_F(RollSafetyTest, TheDaysBackupIsMadeAndItsFailureToldOnce)
     desktop.clock.date = QDate(2026, 12, 6);
     QDir(files.dir()).mkpath(u"backups/AddrClub-2026-12-06.dat"_s); // a folder in the way
     open();
-    for (const QString &last : {u"Dunn"_s, u"Evans"_s}) {
-        typeInto("Text3", last);
-        QTest::keyClick(line("Text3"), Qt::Key_Return);
-    }
+    for (const QString &last : {u"Dunn"_s, u"Evans"_s})
+        enterLastName(last);
     expectMessage(1, u"Backup Not Made"_s,
                   u"The day's backup of the member roll could not be written to %1 because of "
                   "this problem: a folder named AddrClub-2026-12-06.dat stands where the file "
@@ -171,8 +161,7 @@ TEST_F(RollSafetyTest, TheDaysBackupIsMadeAndItsFailureToldOnce)
     EXPECT_EQ(listLines().size(), 5);
 
     desktop.clock.date = QDate(2026, 12, 7);
-    typeInto("Text3", u"Fox"_s);
-    QTest::keyClick(line("Text3"), Qt::Key_Return);
+    enterLastName(u"Fox"_s);
     EXPECT_EQ(files.read(u"backups/AddrClub-2026-12-07.dat"_s).count("\r\n"), 5 + 1);
 }
 
@@ -182,33 +171,17 @@ class UnsavedChangesTest : public MainWindowTest {
     // No day's backup, whose own failure would come before the roll's.
     UnsavedChangesTest() { desktop.clock.date = QDate(); }
 
-    // Adds a member by typing the last name and Enter, with the files this process writes
-    // capped at cap bytes (0: no cap).
-    void addMember(const QString &last, rlim_t cap = 0)
-    {
-        typeInto("Text3", last);
-        if (cap == 0)
-            QTest::keyClick(line("Text3"), Qt::Key_Return);
-        else
-            withFileSizeCap(cap, [&] { QTest::keyClick(line("Text3"), Qt::Key_Return); });
-        settle();
-    }
-    void exitByMenu() { window->findChild<QAction *>(u"mnuExit"_s)->trigger(); }
-    void closeWindow() { window->close(); }
-
     // The question put last, with its buttons and default.
     void expectQuestion(std::size_t shownCount)
     {
-        ASSERT_EQ(desktop.messages.shown.size(), shownCount);
-        const ShownMessage &asked = desktop.messages.shown.back();
-        EXPECT_TRUE(asked.question);
-        EXPECT_EQ(asked.title, u"Unsaved Changes"_s);
-        EXPECT_EQ(asked.text,
-                  u"The member roll could not be saved to %1 because of this problem: File too "
-                  "large.\n\nYour latest changes are only in memory, and quitting now loses them. "
-                  "Save Again tries to save the roll once more; Quit Without Saving ends Tessaly "
-                  "and leaves the file on disk as it is; Cancel keeps Tessaly open."_s.arg(
-                      files.path(u"AddrClub.dat"_s)));
+        expectMessage(
+            shownCount, u"Unsaved Changes"_s,
+            u"The member roll could not be saved to %1 because of this problem: File too "
+            "large.\n\nYour latest changes are only in memory, and quitting now loses them. "
+            "Save Again tries to save the roll once more; Quit Without Saving ends Tessaly "
+            "and leaves the file on disk as it is; Cancel keeps Tessaly open."_s.arg(
+                files.path(u"AddrClub.dat"_s)));
+        EXPECT_TRUE(desktop.messages.shown.back().question);
         ASSERT_FALSE(desktop.messages.choices.empty());
         EXPECT_EQ(desktop.messages.choices.back().buttons,
                   (QStringList{u"Save Again"_s, u"Quit Without Saving"_s, u"Cancel"_s}));
@@ -222,49 +195,43 @@ TEST_F(UnsavedChangesTest, ARollWhoseChangesAreAllSavedEndsAtOnce)
         SCOPED_TRACE(changed);
         open();
         if (changed)
-            addMember(u"Dunn"_s);
-        changed ? exitByMenu() : closeWindow();
+            enterLastName(u"Dunn"_s);
+        changed ? trigger(u"mnuExit"_s) : void(window->close());
         EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(desktop.messages.shown.empty());
-        window.reset();
-        session.reset();
     }
 }
 
-// Cancel (also the answer of Escape) keeps the window, and so does a retry that fails again,
-// saying why; a retry that succeeds quits with the member on disk, and Quit Without Saving
-// quits leaving the file as it was.
+// Cancel (Escape's answer) and a retry that fails again, saying why, keep the window; a retry
+// that succeeds quits with the member on disk, Quit Without Saving with the file as it was.
 TEST_F(UnsavedChangesTest, ExitAfterAFailedSaveAsksAndQuitsOnlyOnceSavedOrGivenUp)
 {
     for (const int last : {0, 1}) {
         SCOPED_TRACE(last);
-        desktop.messages.shown.clear();
         open();
         const QByteArray before = roll();
-        addMember(u"Dunn"_s, 64);
+        withFileSizeCap(64, [&] { enterLastName(u"Dunn"_s); });
         expectMessage(1, u"Trouble saving data!"_s);
         EXPECT_EQ(roll(), before);
 
-        exitByMenu();
+        trigger(u"mnuExit"_s);
         settle();
         expectQuestion(2);
         EXPECT_TRUE(window->isVisible());
 
         desktop.messages.chooseNext(0);
-        withFileSizeCap(64, [&] { exitByMenu(); });
+        withFileSizeCap(64, [&] { trigger(u"mnuExit"_s); });
         settle();
         expectMessage(4, u"Trouble saving data!"_s);
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(roll(), before);
 
         desktop.messages.chooseNext(last);
-        closeWindow();
+        window->close();
         expectQuestion(5);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(roll().contains("\"Dunn\""), last == 0);
         EXPECT_EQ(roll().count("\r\n"), last == 0 ? 4 + 1 : 3 + 1); // Baker's address: 2
-        window.reset();
-        session.reset();
     }
 }
 
@@ -274,7 +241,7 @@ TEST_F(UnsavedChangesTest, AFailedSaveIsNeverCalledSaved)
 {
     desktop.clock.date = QDate(2026, 12, 6);
     open();
-    addMember(u"Dunn"_s, 64);
+    withFileSizeCap(64, [&] { enterLastName(u"Dunn"_s); });
     ASSERT_EQ(desktop.messages.shown.size(), 2u);
     EXPECT_EQ(desktop.messages.shown[0].title, u"Backup Not Made"_s);
     EXPECT_TRUE(desktop.messages.shown[0].text.contains(
@@ -295,9 +262,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     window = std::make_unique<MainWindow>(*session, session->load(), desktop.platform());
     showActive();
     EXPECT_EQ(listLines().size(), 3);
-    typeInto("Text3", u"Dunn"_s);
-    QTest::keyClick(line("Text3"), Qt::Key_Return);
-    settle();
+    enterLastName(u"Dunn"_s);
     expectMessage(1, u"Roll Is Read-Only"_s,
                   u"Tessaly cannot write in the folder %1 (%2), so the member roll there was "
                   "opened only to be read: members can be looked at, searched, listed and copied, "
@@ -308,12 +273,12 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     click("Command2"); // Delete: refused before anything is asked
     expectMessage(2, u"Roll Is Read-Only"_s);
     EXPECT_FALSE(desktop.messages.shown.back().question);
-    window->findChild<QAction *>(u"mnuImport"_s)->trigger();
+    trigger(u"mnuImport"_s);
     settle();
     expectMessage(3, u"Roll Is Read-Only"_s);
     EXPECT_TRUE(desktop.files.titles.isEmpty());
     EXPECT_EQ(roll(), threeMembers);
-    closeWindow(); // nothing unsaved to ask about
+    window->close(); // nothing unsaved to ask about
     EXPECT_EQ(desktop.messages.shown.size(), 3u);
 }
 
