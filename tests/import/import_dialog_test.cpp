@@ -191,15 +191,14 @@ TEST_F(ImportTest, AFileWithoutRowsToPreviewIsRefusedBeforeAnyDialog)
             u"spreadsheet and import again."_s +
             nothingAdded};
     ASSERT_EQ(desktop.messages.shown.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(desktop.messages.shown[i].title, u"Import Members"_s);
-        EXPECT_EQ(desktop.messages.shown[i].text, refusals[i]);
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(desktop.messages.shown[i].title, desktop.messages.shown[i].text),
+                  std::pair(u"Import Members"_s, refusals[i]));
     EXPECT_EQ(changes->count(), 0);
 }
 
 // A cell that leaves its row out whatever is ticked is red, says why and shows only its start:
-// row 3 of 50 opens a quote never closed (the rest of the file is one value), a note is 1 MB.
+// row 3 of 50 opens a quote never closed, the rest of the file in it; a 1 MB note is too long.
 TEST_F(ImportTest, ACellThatLeavesItsRowOutIsMarkedAndSaysWhy)
 {
     QByteArray unclosed = "Call sign,First name,Last name\r\n";
