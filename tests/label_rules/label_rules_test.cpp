@@ -23,7 +23,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -274,14 +273,6 @@ TEST(LabelSheets, TheLabelsAreOnThePaperTheSheetIsFor)
     }
 }
 
-// 1 to count: the members of a roll, listed in record order.
-std::vector<int> upTo(int count)
-{
-    std::vector<int> listed(static_cast<std::size_t>(count));
-    std::iota(listed.begin(), listed.end(), 1);
-    return listed;
-}
-
 // The plan for a roll of as many members as are listed, whose last names are their numbers.
 LabelPlan planOf(const std::vector<int> &listed, const LabelLayout &layout, int row, int column)
 {
@@ -307,27 +298,28 @@ QString placesOf(const LabelPlan &plan)
 
 TEST(LabelPlan, PlacesAndPages)
 {
-    // sheet, members, start row and column, the places, the pages
-    const std::tuple<LabelLayout, int, int, int, QString, int> cases[] = {
-        {sheet(10, 3), 2, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
-        {sheet(10, 3), 4, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
-        {sheet(10, 3), 3, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
-        {sheet(10, 3), 3, std::numeric_limits<int>::max(), 3, u"1:2.1.3 2:2.2.1 3:2.2.2"_s, 2},
-        {sheet(10, 3), 4, 0, 1, u"1:1.0.1 2:1.0.2 3:1.0.3 4:1.1.1"_s, 1},
-        {sheet(10, 3), 0, 1, 1, QString(), 0},
-        {sheet(10, 3), 0, 11, 3, QString(), 0},
+    const int highest = std::numeric_limits<int>::max();
+    // sheet, the members listed, start row and column, the places, the pages
+    const std::tuple<LabelLayout, std::vector<int>, int, int, QString, int> cases[] = {
+        {sheet(10, 3), {1, 2}, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
+        {sheet(10, 3), {1, 2, 3, 4}, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
+        {sheet(10, 3), {1, 2, 3}, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
+        {sheet(10, 3), {1, 2, 3}, highest, 3, u"1:2.1.3 2:2.2.1 3:2.2.2"_s, 2},
+        {sheet(10, 3), {1, 2, 3, 4}, 0, 1, u"1:1.0.1 2:1.0.2 3:1.0.3 4:1.1.1"_s, 1},
+        {sheet(10, 3), {}, 1, 1, QString(), 0},
+        {sheet(10, 3), {}, 11, 3, QString(), 0},
         // Counts are rounded down; with no rows on a page every row begins one.
-        {sheet(1.9f, 2.7f), 4, 1, 1, u"1:1.1.1 2:1.1.2 3:2.1.1 4:2.1.2"_s, 2},
-        {sheet(0, 3), 4, 1, 1, u"1:2.1.1 2:2.1.2 3:2.1.3 4:3.1.1"_s, 3},
-        {sheet(1e30f, 1e30f), 3, 5, 1, u"1:1.5.1 2:1.5.2 3:1.5.3"_s, 1},
+        {sheet(1.9f, 2.7f), {1, 2, 3, 4}, 1, 1, u"1:1.1.1 2:1.1.2 3:2.1.1 4:2.1.2"_s, 2},
+        {sheet(0, 3), {1, 2, 3, 4}, 1, 1, u"1:2.1.1 2:2.1.2 3:2.1.3 4:3.1.1"_s, 3},
+        {sheet(1e30f, 1e30f), {1, 2, 3}, 5, 1, u"1:1.5.1 2:1.5.2 3:1.5.3"_s, 1},
         // Requests the check refuses: an empty plan, not a hang or a read outside the list.
-        {sheet(10, 0), 5, 1, 1, QString(), 0},
-        {sheet(10, std::nanf("")), 5, 1, 1, QString(), 0},
-        {sheet(10, 3), 5, 1, 4, QString(), 0},
-        {sheet(10, 3), 5, 1, 0, QString(), 0},
+        {sheet(10, 0), {1, 2, 3, 4, 5}, 1, 1, QString(), 0},
+        {sheet(10, std::nanf("")), {1, 2, 3, 4, 5}, 1, 1, QString(), 0},
+        {sheet(10, 3), {1, 2, 3, 4, 5}, 1, 4, QString(), 0},
+        {sheet(10, 3), {1, 2, 3, 4, 5}, 1, 0, QString(), 0},
     };
-    for (const auto &[layout, members, startRow, startColumn, places, pages] : cases) {
-        const LabelPlan plan = planOf(upTo(members), layout, startRow, startColumn);
+    for (const auto &[layout, listed, startRow, startColumn, places, pages] : cases) {
+        const LabelPlan plan = planOf(listed, layout, startRow, startColumn);
         EXPECT_EQ(placesOf(plan), places) << layout.rowsPerPage << " " << layout.columnsPerPage;
         EXPECT_EQ(plan.pages, pages) << places.toStdString();
     }
@@ -336,9 +328,9 @@ TEST(LabelPlan, PlacesAndPages)
 TEST(LabelPlan, PositionsInInches)
 {
     // The default sheet (margins .52 and .1, labels 1 by 2.75) from row 0.
-    const LabelPlan plan = planOf(upTo(4), LabelLayout{}, 0, 1);
+    const LabelPlan plan = planOf({1, 2, 3, 4}, LabelLayout{}, 0, 1);
     // Page 1 row 2 column 2, then page 2 row 1 column 1.
-    const LabelPlan odd = planOf(upTo(2), {2, 2, 0.25f, 0.3f, 1.5f, 4.1f, 10}, 2, 2);
+    const LabelPlan odd = planOf({1, 2}, {2, 2, 0.25f, 0.3f, 1.5f, 4.1f, 10}, 2, 2);
     const std::tuple<const PlannedLabel &, double, double> cases[] = {
         {plan.labels.at(0), 0.1, -0.48}, {plan.labels.at(1), 2.85, -0.48},
         {plan.labels.at(2), 5.6, -0.48}, {plan.labels.at(3), 0.1, 0.52},
