@@ -26,15 +26,15 @@ const QByteArray kUndated = fileRecord(
 
 class ReportWindowTest : public WindowTest<ReportWindow> {
   protected:
-    void open(const QByteArray &roll = kOlder + kNewer + kUndated, bool shown = true)
+    void open(const QByteArray &roll = kOlder + kNewer + kUndated)
     {
         startSession(roll);
         ASSERT_TRUE(session->load().outcome.ok());
         window = std::make_unique<ReportWindow>(*session, desktop.platform());
-        if (shown)
-            showActive();
+        showActive();
     }
-    QHeaderView *titles() const { return control<QTreeView>("ListView1")->header(); }
+    QTreeView *report() const { return control<QTreeView>("ListView1"); }
+    QHeaderView *titles() const { return report()->header(); }
     // The middle of a title: its edges are the handles that resize the columns.
     QPoint titleMiddle(int column) const
     {
@@ -43,14 +43,10 @@ class ReportWindowTest : public WindowTest<ReportWindow> {
     }
     void clickTitle(int column)
     {
-        QTreeView *report = control<QTreeView>("ListView1");
-        report->scrollTo(report->model()->index(0, column));
+        report()->scrollTo(report()->model()->index(0, column));
         QTest::mouseClick(titles()->viewport(), Qt::LeftButton, {}, titleMiddle(column));
     }
-    QStringList column(int c) const
-    {
-        return columnOf(control<QTreeView>("ListView1")->model(), c);
-    }
+    QStringList column(int c) const { return columnOf(report()->model(), c); }
     QStringList lastNames() const { return column(3); }
     // Total, ARRL and voting members, and the ARRL share, as the figures show them.
     QStringList figures() const
@@ -143,8 +139,7 @@ TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheL
     clickTitle(10); // Joined, as text: empty first, "1/15/2004" before "12/1/1999"
     clickTitle(10);
     EXPECT_EQ(column(10), (QStringList{QString(), u"1/15/2004"_s, u"12/1/1999"_s}));
-    QTreeView *report = control<QTreeView>("ListView1");
-    report->scrollTo(report->model()->index(0, 0)); // the sorting clicks scrolled column 0 away
+    report()->scrollTo(report()->model()->index(0, 0)); // the sorting clicks scrolled it away
     const QPoint from = titleMiddle(2), to = titleMiddle(0);
     QTest::mousePress(titles()->viewport(), Qt::LeftButton, {}, from);
     for (int step = 1; step <= 10; ++step)
