@@ -1,10 +1,8 @@
 #include "exports/email_addresses.h"
 #include "exports/member_csv.h"
 #include "exports/member_directory.h"
-#include "import/column_matching.h"
-#include "import/import_plan.h"
+#include "import/import_sheet.h"
 #include "import/sheet_file.h"
-#include "import/sheet_reader.h"
 #include "roll/roll_session.h"
 
 #include "member_records.h"
@@ -71,15 +69,9 @@ TEST(MembersCsv, TheImportReadsTheExportBackToTheSameRoll)
         ASSERT_TRUE(importing.load().outcome.ok());
         const SheetFile sheet = readSheetFile(from.path(u"Members.csv"_s));
         ASSERT_TRUE(sheet.outcome.ok()) << sheet.outcome.reason.toStdString();
-        const QString text = decodeSheet(sheet.bytes, detectEncoding(sheet.bytes));
-        std::vector<QStringList> rows = readSheetRows(text, separatorChar(detectSeparator(text)));
-        ASSERT_FALSE(rows.empty());
-        const QStringList headers = rows.front();
-        rows.erase(rows.begin());
-        const ImportPlan plan =
-            planImport(rows, matchColumns(headers, static_cast<int>(headers.size())),
-                       importing.store(), QDate(2026, 12, 6));
-        ASSERT_TRUE(importing.addMembers(plan.membersToAdd({})).ok());
+        const ImportSheet imported(sheet.bytes, importing.store(),
+                                   [] { return QDate(2026, 12, 6); });
+        ASSERT_TRUE(importing.addMembers(imported.membersToAdd()).ok());
         EXPECT_EQ(into.read(u"AddrClub.dat"_s).toStdString(), roll.toStdString());
     }
 }

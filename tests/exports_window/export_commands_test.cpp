@@ -1,9 +1,7 @@
 #include "exports_window/export_commands.h"
 
-#include "file_records.h"
 #include "window_test.h"
 
-#include <QDialog>
 #include <QPushButton>
 #include <QTimer>
 

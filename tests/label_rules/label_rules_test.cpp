@@ -6,6 +6,7 @@
 #include "label_rules/label_sheets.h"
 
 #include "fake_printer.h"
+#include "member_records.h"
 #include "special_files.h"
 #include "temp_roll.h"
 
@@ -22,7 +23,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -47,12 +47,8 @@ TEST(LabelNumbers, KeysAndNumericValues)
 // What a box keeps when the focus leaves it: its text, or the box's own fallback.
 TEST(LabelNumbers, LeaveRules)
 {
-    const struct {
-        LabelBox box;
-        QString text;
-        QString columns;
-        QString left;
-    } cases[] = {
+    // box, text, the columns box's text, what is left
+    const std::tuple<LabelBox, QString, QString, QString> cases[] = {
         {LabelBox::Rows, u"0"_s, {}, u"0"_s},
         {LabelBox::Rows, QString(), {}, u"1"_s},
         {LabelBox::Columns, u"x"_s, {}, u"1"_s},
@@ -99,11 +95,7 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
     const QString inches = u"a number of inches from 0 to 20"_s;
     const QString pitch = u"a number of inches above 0, up to 20"_s;
     using R = LabelRequest &;
-    const struct {
-        std::function<void(LabelRequest &)> change;
-        LabelBox box;
-        QString range;
-    } cases[] = {
+    const std::tuple<std::function<void(R)>, LabelBox, QString> cases[] = {
         {[](R r) { r.layout.rowsPerPage = 101; }, LabelBox::Rows, u"a number from 1 to 100"_s},
         {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, u"a number from 1 to 20"_s},
         {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns,
@@ -178,12 +170,13 @@ TEST(LabelSettings, ValuesEndAtACommaOrALineBreak)
 
 TEST(LabelSettings, ValuesAreWrittenAsTheBoxesShowThem)
 {
-    const struct {
-        float value;
-        QString text;
-    } cases[] = {{123456789.0f, u"123456800"_s}, {1e20f, u"100000000000000000000"_s},
-                 {0.0001234567f, u".0001234567"_s}, {9.9999999f, u"10"_s},
-                 {-0.5f, u"-.5"_s}, {1.3333334f, u"1.333333"_s}, {0.0f, u"0"_s}};
+    const std::pair<float, QString> cases[] = {{123456789.0f, u"123456800"_s},
+                                               {1e20f, u"100000000000000000000"_s},
+                                               {0.0001234567f, u".0001234567"_s},
+                                               {9.9999999f, u"10"_s},
+                                               {-0.5f, u"-.5"_s},
+                                               {1.3333334f, u"1.333333"_s},
+                                               {0.0f, u"0"_s}};
     for (const auto &[value, text] : cases)
         EXPECT_EQ(layoutValueText(value), text);
 }
@@ -206,20 +199,17 @@ TEST(LabelSettings, OnlyARegularFileWithinItsLimitIsRead)
             std::pair(roll.path(u"labelrcp.dat"_s), u"labelrcp.dat "_s + special.reason(limit)));
     }
     const QByteArray line = "12,2,.5,.25,1,4,11\r\n";
-    const struct {
-        QByteArray bytes;
-        QString reason;
-    } cases[] = {
+    const std::pair<QByteArray, QString> cases[] = {
         {line.leftJustified(kLargestLabelSettingsBytes, ' '), {}},
         {"12,2,.5\r\n", u"labelrcp.dat does not hold seven numbers"_s},
     };
-    for (const auto &c : cases) {
+    for (const auto &[bytes, reason] : cases) {
         const testing::TempRoll roll;
-        roll.write(u"labelrcp.dat"_s, c.bytes);
+        roll.write(u"labelrcp.dat"_s, bytes);
         Outcome failure;
         const std::optional<LabelLayout> layout = readLabelSettings(roll.dir(), &failure);
-        EXPECT_EQ(layout.has_value(), c.reason.isEmpty()) << c.bytes.size();
-        EXPECT_EQ(failure.reason, c.reason);
+        EXPECT_EQ(layout.has_value(), reason.isEmpty()) << bytes.size();
+        EXPECT_EQ(failure.reason, reason);
     }
 }
 
@@ -283,23 +273,12 @@ TEST(LabelSheets, TheLabelsAreOnThePaperTheSheetIsFor)
     }
 }
 
-// 1 to count: the members of a roll, listed in record order.
-std::vector<int> upTo(int count)
-{
-    std::vector<int> listed(static_cast<std::size_t>(count));
-    std::iota(listed.begin(), listed.end(), 1);
-    return listed;
-}
-
 // The plan for a roll of as many members as are listed, whose last names are their numbers.
 LabelPlan planOf(const std::vector<int> &listed, const LabelLayout &layout, int row, int column)
 {
     MemberStore store;
-    for (std::size_t n = 1; n <= listed.size(); ++n) {
-        MemberRecord record;
-        record[Field::LastName] = QString::number(n);
-        store.append(record);
-    }
+    for (std::size_t n = 1; n <= listed.size(); ++n)
+        store.append(testing::recordOf(u"|||"_s + QString::number(n)));
     return planLabels(store, listed, layout, row, column);
 }
 
@@ -319,53 +298,46 @@ QString placesOf(const LabelPlan &plan)
 
 TEST(LabelPlan, PlacesAndPages)
 {
-    const struct {
-        LabelLayout layout;
-        int members, startRow, startColumn;
-        QString places;
-        int pages;
-    } cases[] = {
-        {sheet(10, 3), 2, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
-        {sheet(10, 3), 4, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
-        {sheet(10, 3), 3, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
-        {sheet(10, 3), 3, std::numeric_limits<int>::max(), 3, u"1:2.1.3 2:2.2.1 3:2.2.2"_s, 2},
-        {sheet(10, 3), 4, 0, 1, u"1:1.0.1 2:1.0.2 3:1.0.3 4:1.1.1"_s, 1},
-        {sheet(10, 3), 0, 1, 1, QString(), 0},
-        {sheet(10, 3), 0, 11, 3, QString(), 0},
+    const int highest = std::numeric_limits<int>::max();
+    // sheet, the members listed, start row and column, the places, the pages
+    const std::tuple<LabelLayout, std::vector<int>, int, int, QString, int> cases[] = {
+        {sheet(10, 3), {1, 2}, 10, 3, u"1:1.10.3 2:2.1.1"_s, 2},
+        {sheet(10, 3), {1, 2, 3, 4}, 2, 2, u"1:1.2.2 2:1.2.3 3:1.3.1 4:1.3.2"_s, 1},
+        {sheet(10, 3), {1, 2, 3}, 12, 2, u"1:2.1.2 2:2.1.3 3:2.2.1"_s, 2},
+        {sheet(10, 3), {1, 2, 3}, highest, 3, u"1:2.1.3 2:2.2.1 3:2.2.2"_s, 2},
+        {sheet(10, 3), {1, 2, 3, 4}, 0, 1, u"1:1.0.1 2:1.0.2 3:1.0.3 4:1.1.1"_s, 1},
+        {sheet(10, 3), {}, 1, 1, QString(), 0},
+        {sheet(10, 3), {}, 11, 3, QString(), 0},
         // Counts are rounded down; with no rows on a page every row begins one.
-        {sheet(1.9f, 2.7f), 4, 1, 1, u"1:1.1.1 2:1.1.2 3:2.1.1 4:2.1.2"_s, 2},
-        {sheet(0, 3), 4, 1, 1, u"1:2.1.1 2:2.1.2 3:2.1.3 4:3.1.1"_s, 3},
-        {sheet(1e30f, 1e30f), 3, 5, 1, u"1:1.5.1 2:1.5.2 3:1.5.3"_s, 1},
+        {sheet(1.9f, 2.7f), {1, 2, 3, 4}, 1, 1, u"1:1.1.1 2:1.1.2 3:2.1.1 4:2.1.2"_s, 2},
+        {sheet(0, 3), {1, 2, 3, 4}, 1, 1, u"1:2.1.1 2:2.1.2 3:2.1.3 4:3.1.1"_s, 3},
+        {sheet(1e30f, 1e30f), {1, 2, 3}, 5, 1, u"1:1.5.1 2:1.5.2 3:1.5.3"_s, 1},
         // Requests the check refuses: an empty plan, not a hang or a read outside the list.
-        {sheet(10, 0), 5, 1, 1, QString(), 0},
-        {sheet(10, std::nanf("")), 5, 1, 1, QString(), 0},
-        {sheet(10, 3), 5, 1, 4, QString(), 0},
-        {sheet(10, 3), 5, 1, 0, QString(), 0},
+        {sheet(10, 0), {1, 2, 3, 4, 5}, 1, 1, QString(), 0},
+        {sheet(10, std::nanf("")), {1, 2, 3, 4, 5}, 1, 1, QString(), 0},
+        {sheet(10, 3), {1, 2, 3, 4, 5}, 1, 4, QString(), 0},
+        {sheet(10, 3), {1, 2, 3, 4, 5}, 1, 0, QString(), 0},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(&c - cases);
-        const LabelPlan plan = planOf(upTo(c.members), c.layout, c.startRow, c.startColumn);
-        EXPECT_EQ(placesOf(plan), c.places);
-        EXPECT_EQ(plan.pages, c.pages);
+    for (const auto &[layout, listed, startRow, startColumn, places, pages] : cases) {
+        const LabelPlan plan = planOf(listed, layout, startRow, startColumn);
+        EXPECT_EQ(placesOf(plan), places) << layout.rowsPerPage << " " << layout.columnsPerPage;
+        EXPECT_EQ(plan.pages, pages) << places.toStdString();
     }
 }
 
 TEST(LabelPlan, PositionsInInches)
 {
     // The default sheet (margins .52 and .1, labels 1 by 2.75) from row 0.
-    const LabelPlan plan = planOf(upTo(4), LabelLayout{}, 0, 1);
+    const LabelPlan plan = planOf({1, 2, 3, 4}, LabelLayout{}, 0, 1);
     // Page 1 row 2 column 2, then page 2 row 1 column 1.
-    const LabelPlan odd = planOf(upTo(2), {2, 2, 0.25f, 0.3f, 1.5f, 4.1f, 10}, 2, 2);
-    const struct {
-        const PlannedLabel &label;
-        double x, y;
-    } cases[] = {{plan.labels.at(0), 0.1, -0.48}, {plan.labels.at(1), 2.85, -0.48},
-                 {plan.labels.at(2), 5.6, -0.48}, {plan.labels.at(3), 0.1, 0.52},
-                 {odd.labels.at(0), 4.4, 1.75},   {odd.labels.at(1), 0.3, 0.25}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(&c - cases);
-        EXPECT_DOUBLE_EQ(c.label.x.value(), c.x);
-        EXPECT_DOUBLE_EQ(c.label.y.value(), c.y);
+    const LabelPlan odd = planOf({1, 2}, {2, 2, 0.25f, 0.3f, 1.5f, 4.1f, 10}, 2, 2);
+    const std::tuple<const PlannedLabel &, double, double> cases[] = {
+        {plan.labels.at(0), 0.1, -0.48}, {plan.labels.at(1), 2.85, -0.48},
+        {plan.labels.at(2), 5.6, -0.48}, {plan.labels.at(3), 0.1, 0.52},
+        {odd.labels.at(0), 4.4, 1.75},   {odd.labels.at(1), 0.3, 0.25}};
+    for (const auto &[label, x, y] : cases) {
+        EXPECT_DOUBLE_EQ(label.x.value(), x) << y;
+        EXPECT_DOUBLE_EQ(label.y.value(), y) << x;
     }
 }
 
@@ -381,20 +353,15 @@ TEST(LabelPlan, LabelsCarryTheLinesOfTheListedMember)
 
 TEST(LabelLines, CallSignNameAddressAndTown)
 {
-    const struct {
-        MemberRecord member;
-        QStringList lines;
-    } cases[] = {
-        {{{u"W1AW"_s, u"Al"_s, u"Q"_s, u"Roe"_s, u"1 Elm\r\nBox 2"_s, u"Troy"_s, u"NY"_s,
-           u"12180"_s}},
+    using testing::recordOf;
+    const std::pair<MemberRecord, QStringList> cases[] = {
+        {recordOf(u"W1AW|Al|Q|Roe|1 Elm\r\nBox 2|Troy|NY|12180"_s),
          {u"ARS W1AW"_s, u"Al Q Roe"_s, u"1 Elm"_s, u"Box 2"_s, u"Troy NY 12180"_s}},
         // The address splits at each CR LF, an empty line kept, a lone CR or LF left in its
         // line, and no line after a final CR LF.
-        {{{QString(), u"Al"_s, QString(), u"Roe"_s, u"1 Elm\r\n\r\nB\rC\n\r\n"_s, u"Troy"_s,
-           u"NY"_s, u"12180"_s}},
+        {recordOf(u"|Al||Roe|1 Elm\r\n\r\nB\rC\n\r\n|Troy|NY|12180"_s),
          {u"Al Roe"_s, u"1 Elm"_s, QString(), u"B\rC\n"_s, u"Troy NY 12180"_s}},
-        {{{u"W1AW"_s, QString(), QString(), u"Roe"_s, QString(), u"Troy"_s, u"NY"_s, u"12180"_s}},
-         {u"ARS W1AW"_s, u"Roe"_s, u"Troy NY 12180"_s}},
+        {recordOf(u"W1AW|||Roe||Troy|NY|12180"_s), {u"ARS W1AW"_s, u"Roe"_s, u"Troy NY 12180"_s}},
         {MemberRecord{}, {QString(), u"  "_s}},
     };
     for (const auto &[member, lines] : cases)
@@ -416,7 +383,8 @@ std::map<QString, QPointF> wordCorners(const QString &pdf)
     EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext comes with poppler-utils";
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     std::map<QString, QPointF> corners;
-    const QRegularExpression word(u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]+)</word>"_s);
+    const QRegularExpression word(
+        u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]+)</word>"_s);
     for (auto match = word.globalMatch(html); match.hasNext();) {
         const QRegularExpressionMatch found = match.next();
         corners.emplace(found.captured(3),
@@ -447,23 +415,32 @@ LabelPlan oneLabel(Inches x, Inches y, QStringList lines)
     return plan;
 }
 
+// Page (from 1) of the plan as drawn on Letter paper printed to its very edge.
+DrawnPage letterPage(const LabelPlan &plan, int page, const LabelLettering &lettering)
+{
+    const QSizeF letter(612, 792);
+    return drawnPage([&](QPainter &painter, int n) { paintLabelPage(painter, plan, n, lettering); },
+                     page, {letter, QRectF(QPointF(0, 0), letter)});
+}
+
 // The first label of the 30-per-sheet sheet (.1875 in from the left, .5 in from the top) has
 // its first word's top-left corner there, to the point: poppler puts a word's top where the
 // font's own box says, so a word drawn with its top at 0 tells where that is.
 TEST(LabelPage, TheFirstLineHasItsTopLeftCornerAtTheLabelsPosition)
 {
     TempRoll folder;
-    const LabelPlan plan = oneLabel(Inches::typed(0.1875f), Inches::typed(0.5f),
-                                    {u"ARS"_s, u"Dora"_s});
+    const LabelPlan plan =
+        oneLabel(Inches::typed(0.1875f), Inches::typed(0.5f), {u"ARS"_s, u"Dora"_s});
     const QString labels = letterPdf(folder, u"labels.pdf"_s, [&](QPainter &painter, QPdfWriter &) {
         paintLabelPage(painter, plan, 1, {kFont, 10, {}});
     });
-    const QString topAtZero = letterPdf(folder, u"zero.pdf"_s, [](QPainter &painter, QPdfWriter &pdf) {
-        QFont font(kFont);
-        font.setPointSizeF(10);
-        painter.setFont(font);
-        painter.drawText(QPointF(0, QFontMetricsF(font, &pdf).ascent()), u"ARS"_s);
-    });
+    const QString topAtZero =
+        letterPdf(folder, u"zero.pdf"_s, [](QPainter &painter, QPdfWriter &pdf) {
+            QFont font(kFont);
+            font.setPointSizeF(10);
+            painter.setFont(font);
+            painter.drawText(QPointF(0, QFontMetricsF(font, &pdf).ascent()), u"ARS"_s);
+        });
     const QPointF word = wordCorners(labels).at(u"ARS"_s);
     const QPointF zero = wordCorners(topAtZero).at(u"ARS"_s);
     EXPECT_NEAR(word.x() - zero.x(), 13.5, 0.05);
@@ -477,10 +454,7 @@ TEST(LabelPage, LaterLinesFollowByTheLineHeightOfTheFont)
         SCOPED_TRACE(size);
         const LabelPlan plan = oneLabel(Inches::exactly(1), Inches::exactly(2),
                                         {u"ARS K3ABC"_s, u"John Q Adams"_s, u"Media PA 19063"_s});
-        const QSizeF letter(612, 792);
-        const DrawnPage page = drawnPage(
-            [&](QPainter &painter, int n) { paintLabelPage(painter, plan, n, {kFont, size, {}}); },
-            1, {letter, QRectF(QPointF(0, 0), letter)});
+        const DrawnPage page = letterPage(plan, 1, {kFont, size, {}});
         ASSERT_EQ(page.texts.size(), 3);
         QImage seventyTwo(1, 1, QImage::Format_RGB32);
         seventyTwo.setDotsPerMeterX(qRound(72 / 0.0254));
@@ -489,10 +463,8 @@ TEST(LabelPage, LaterLinesFollowByTheLineHeightOfTheFont)
         font.setPointSizeF(size);
         const QFontMetricsF metrics(font, &seventyTwo);
         for (int line = 0; line < 3; ++line) {
-            const QString expected = QStringLiteral("72.0,%1 ")
-                                         .arg(std::round((144 + metrics.ascent() +
-                                                          line * metrics.lineSpacing()) * 10) / 10,
-                                              0, 'f', 1);
+            const double baseline = 144 + metrics.ascent() + line * metrics.lineSpacing();
+            const QString expected = u"72.0,%1 "_s.arg(std::round(baseline * 10) / 10, 0, 'f', 1);
             EXPECT_TRUE(page.texts[line].startsWith(expected)) << page.texts[line].toStdString();
         }
     }
@@ -505,21 +477,17 @@ TEST(LabelPage, OutlinesOnlyWhereAskedForAndOnlyOnPagesWithLabels)
     const LabelLayout sheet{2, 2, 0.5f, 0.25f, 1, 3, 10};
     const std::vector<InchRect> cells = sheetCells(sheet, Inches::exactly(2.5), Inches::exactly(1));
     const LabelPlan plan = oneLabel(Inches::typed(0.25f), Inches::typed(0.5f), {u"Lee"_s});
-    const QSizeF letter(612, 792);
-    const auto draw = [&](int page, const std::vector<InchRect> &outlines) {
-        return drawnPage([&](QPainter &painter,
-                             int n) { paintLabelPage(painter, plan, n, {kFont, 10, outlines}); },
-                         page, {letter, QRectF(QPointF(0, 0), letter)});
-    };
-    EXPECT_TRUE(draw(1, {}).outlines.isEmpty());
-    const DrawnPage outlined = draw(1, cells);
-    EXPECT_EQ(outlined.outlines,
-              (QStringList{u"outline 18.0,36.0 180.0x72.0"_s, u"outline 234.0,36.0 180.0x72.0"_s,
-                           u"outline 18.0,108.0 180.0x72.0"_s,
-                           u"outline 234.0,108.0 180.0x72.0"_s}));
-    EXPECT_EQ(outlined.texts, draw(1, {}).texts);
-    EXPECT_TRUE(draw(2, cells).outlines.isEmpty());
-    EXPECT_TRUE(draw(2, cells).texts.isEmpty());
+    const DrawnPage plain = letterPage(plan, 1, {kFont, 10, {}});
+    EXPECT_TRUE(plain.outlines.isEmpty());
+    const DrawnPage outlined = letterPage(plan, 1, {kFont, 10, cells});
+    EXPECT_EQ(
+        outlined.outlines,
+        (QStringList{u"outline 18.0,36.0 180.0x72.0"_s, u"outline 234.0,36.0 180.0x72.0"_s,
+                     u"outline 18.0,108.0 180.0x72.0"_s, u"outline 234.0,108.0 180.0x72.0"_s}));
+    EXPECT_EQ(outlined.texts, plain.texts);
+    const DrawnPage second = letterPage(plan, 2, {kFont, 10, cells});
+    EXPECT_TRUE(second.outlines.isEmpty());
+    EXPECT_TRUE(second.texts.isEmpty());
 }
 
 // A length keeps the decimal that was typed into the box, not its float's digits.

@@ -4,6 +4,7 @@
 #include "labels/label_window.h"
 #include "qt_platform/qt_printer.h"
 
+#include "member_records.h"
 #include "window_test.h"
 
 #include <QApplication>
@@ -301,14 +302,11 @@ QString callSignCorners(const QString &bboxHtml)
 // Labels.pdf when the system has no printer.
 TEST(LabelPdf, ThirtyOneMembersOnTenByThreeFillPageOneAndStartPageTwo)
 {
-    MemberStore store;
+    MemberStore store = storeOf({u"W3NEW|Dora|Q|Dunn|12 Oak St\r\nApt 4|Media|PA|19063"_s});
     std::vector<int> listed{1};
-    store.append({{u"W3NEW"_s, u"Dora"_s, u"Q"_s, u"Dunn"_s, u"12 Oak St\r\nApt 4"_s, u"Media"_s,
-                   u"PA"_s, u"19063"_s}});
     for (int n = 2; n <= 31; ++n) {
         const QString number = u"%1"_s.arg(n, 2, 10, QChar(u'0'));
-        store.append({{u"N3M"_s + number, u"Ann"_s, QString(), u"Roe"_s + number,
-                       u"%1 Elm St"_s.arg(n), u"Upland"_s, u"PA"_s, u"19015"_s}});
+        store.append(recordOf(u"N3M%1|Ann||Roe%1|%2 Elm St|Upland|PA|19015"_s.arg(number).arg(n)));
         listed.push_back(n);
     }
     TempRoll files;

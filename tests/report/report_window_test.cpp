@@ -26,27 +26,27 @@ const QByteArray kUndated = fileRecord(
 
 class ReportWindowTest : public WindowTest<ReportWindow> {
   protected:
-    void open(const QByteArray &roll = kOlder + kNewer + kUndated, bool shown = true)
+    void open(const QByteArray &roll = kOlder + kNewer + kUndated)
     {
         startSession(roll);
         ASSERT_TRUE(session->load().outcome.ok());
         window = std::make_unique<ReportWindow>(*session, desktop.platform());
-        if (shown)
-            showActive();
+        showActive();
+    }
+    QTreeView *report() const { return control<QTreeView>("ListView1"); }
+    QHeaderView *titles() const { return report()->header(); }
+    // The middle of a title: its edges are the handles that resize the columns.
+    QPoint titleMiddle(int column) const
+    {
+        return {titles()->sectionViewportPosition(column) + titles()->sectionSize(column) / 2,
+                titles()->height() / 2};
     }
     void clickTitle(int column)
     {
-        QTreeView *report = control<QTreeView>("ListView1");
-        report->scrollTo(report->model()->index(0, column));
-        QHeaderView *header = report->header();
-        // The middle of the title: its edges are the handles that resize the columns.
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        report()->scrollTo(report()->model()->index(0, column));
+        QTest::mouseClick(titles()->viewport(), Qt::LeftButton, {}, titleMiddle(column));
     }
-    QStringList column(int c) const
-    {
-        return columnOf(control<QTreeView>("ListView1")->model(), c);
-    }
+    QStringList column(int c) const { return columnOf(report()->model(), c); }
     QStringList lastNames() const { return column(3); }
     // Total, ARRL and voting members, and the ARRL share, as the figures show them.
     QStringList figures() const
@@ -139,16 +139,13 @@ TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheL
     clickTitle(10); // Joined, as text: empty first, "1/15/2004" before "12/1/1999"
     clickTitle(10);
     EXPECT_EQ(column(10), (QStringList{QString(), u"1/15/2004"_s, u"12/1/1999"_s}));
-    QHeaderView *header = control<QTreeView>("ListView1")->header();
-    const auto middle = [header](int column) {
-        return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                      header->height() / 2);
-    };
-    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, middle(2));
+    report()->scrollTo(report()->model()->index(0, 0)); // the sorting clicks scrolled it away
+    const QPoint from = titleMiddle(2), to = titleMiddle(0);
+    QTest::mousePress(titles()->viewport(), Qt::LeftButton, {}, from);
     for (int step = 1; step <= 10; ++step)
-        QTest::mouseMove(header->viewport(), middle(2) + (middle(0) - middle(2)) * step / 10);
-    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, middle(0));
-    EXPECT_EQ(header->visualIndex(2), 2);
+        QTest::mouseMove(titles()->viewport(), from + (to - from) * step / 10);
+    QTest::mouseRelease(titles()->viewport(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(titles()->visualIndex(2), 2);
 
     clickTitle(3);
     click("Command4");
@@ -165,17 +162,17 @@ TEST_F(ReportWindowTest, TheQueryBoxSelectsItsWholeTextWhicheverWayItGetsTheFocu
 {
     open();
     QLineEdit *box = line("Text1");
-    for (const int way : {0, 1, 2}) {
+    // A click, Shift+Tab, and the program's own setFocus.
+    const std::function<void()> ways[] = {
+        [&] { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); },
+        [&] { QTest::keyClick(control("Command1"), Qt::Key_Backtab); },
+        [&] { box->setFocus(Qt::OtherFocusReason); }};
+    for (const std::function<void()> &way : ways) {
         control("Command1")->setFocus(Qt::OtherFocusReason);
         box->deselect();
-        if (way == 0)
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
-        else if (way == 1)
-            QTest::keyClick(control("Command1"), Qt::Key_Backtab);
-        else
-            box->setFocus(Qt::OtherFocusReason);
-        ASSERT_TRUE(box->hasFocus()) << way;
-        EXPECT_EQ(box->selectedText(), u"12/6/2026"_s) << way;
+        way();
+        ASSERT_TRUE(box->hasFocus()) << &way - ways;
+        EXPECT_EQ(box->selectedText(), u"12/6/2026"_s) << &way - ways;
     }
 }
 
@@ -190,11 +187,10 @@ TEST_F(ReportWindowTest, TheDuesResetAsksThenSavesEveryFlagAsNo)
     QTest::qWait(20); // a rewrite would show in the time stamp
     desktop.messages.answerNext(Answer::No);
     click("Command3");
-    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    expectMessage(1, u"Are you sure?"_s,
+                  u"This action will set the dues value to NO for ALL members.  Do you wish to "
+                  u"proceed?"_s);
     EXPECT_TRUE(desktop.messages.shown[0].question);
-    EXPECT_EQ(desktop.messages.shown[0].title, u"Are you sure?"_s);
-    EXPECT_EQ(desktop.messages.shown[0].text, u"This action will set the dues value to NO for ALL "
-                                              u"members.  Do you wish to proceed?"_s);
     EXPECT_EQ(QFileInfo(files.path(u"AddrClub.dat"_s)).lastModified(), written);
     EXPECT_EQ(column(16), QStringList(3, u"Y"_s));
 

@@ -6,8 +6,6 @@
 
 #include "member_records.h"
 
-#include <QStringList>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -35,26 +33,18 @@ TEST(MemberStatistics, CountsOnlyAnUpperCaseY)
     for (int n = 1; n <= store.count(); ++n)
         store.setField(n, Field::VotingMember, voting[n - 1]);
 
-    const MemberStatistics statistics = memberStatistics(store);
-    EXPECT_EQ(statistics.total, 8);
-    EXPECT_EQ(statistics.arrl, 2);
-    EXPECT_EQ(statistics.voting, 3);
+    const MemberStatistics counted = memberStatistics(store);
+    EXPECT_EQ((std::array{counted.total, counted.arrl, counted.voting}), (std::array{8, 2, 3}));
 }
 
 TEST(MemberStatistics, PercentRoundsHalfUp)
 {
-    struct Case {
-        int total;
-        int arrl;
-        const char16_t *text;
+    const std::tuple<int, int, QString> cases[] = {
+        {8, 1, u"13%"_s},   {0, 0, u"0%"_s},    {200, 1, u"1%"_s},        {3, 2, u"67%"_s},
+        {1000, 4, u"0%"_s}, {1000, 5, u"1%"_s}, {10000, 9950, u"100%"_s}, {10000, 9949, u"99%"_s},
     };
-    const Case cases[] = {
-        {8, 1, u"13%"},   {0, 0, u"0%"},    {200, 1, u"1%"},        {3, 2, u"67%"},
-        {1000, 4, u"0%"}, {1000, 5, u"1%"}, {10000, 9950, u"100%"}, {10000, 9949, u"99%"},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(arrlPercentText(MemberStatistics{c.total, c.arrl, 0}), QString::fromUtf16(c.text))
-            << c.arrl << " of " << c.total;
+    for (const auto &[total, arrl, text] : cases)
+        EXPECT_EQ(arrlPercentText({total, arrl, 0}), text) << arrl << " of " << total;
     EXPECT_EQ(statisticsCountText(57), u"57  "_s);
     EXPECT_EQ(statisticsCountText(0), u"0  "_s);
 }
@@ -95,13 +85,8 @@ TEST(ReportSort, SortsTheDisplayedRecordsByTheShownCellText)
         dues.push_back(n % 2 ? u"N"_s : (n % 3 ? u"y"_s : u"Y"_s));
         backwards.insert(backwards.begin(), n);
     }
-    struct Case {
-        Field field;
-        std::vector<QString> values;
-        int column;
-        std::vector<int> displayed, sorted;
-    };
-    const Case cases[] = {
+    using Records = std::vector<int>; // shown, then as sorted
+    const std::tuple<Field, std::vector<QString>, int, Records, Records> cases[] = {
         {Field::Joined, joined, 10, {1, 2, 3, 4, 5}, {4, 2, 5, 1, 3}},
         {Field::Joined, joined, 11, {4, 2, 5, 1, 3}, {4, 2, 5, 1, 3}}, // Expires: empty for all
         {Field::LastName, last, 3, {5, 6, 1, 2, 3, 4}, {4, 6, 2, 5, 1, 3}},
@@ -111,10 +96,10 @@ TEST(ReportSort, SortsTheDisplayedRecordsByTheShownCellText)
         {Field::DuesPaid, dues, 16, backwards, {23, 21, 19, 17, 15, 13, 11, 9,  7, 5, 3, 1,
                                                 24, 22, 20, 18, 16, 14, 12, 10, 8, 6, 4, 2}},
     };
-    for (const Case &c : cases) {
-        std::vector<int> displayed = c.displayed;
-        sortReportByColumn(storeWith(c.field, c.values), displayed, c.column);
-        EXPECT_EQ(displayed, c.sorted) << "case " << &c - cases;
+    for (const auto &[field, values, column, displayed, sorted] : cases) {
+        std::vector<int> records = displayed;
+        sortReportByColumn(storeWith(field, values), records, column);
+        EXPECT_EQ(records, sorted) << "column " << column;
     }
 }
 
@@ -136,18 +121,14 @@ TEST(ReportRow, EachColumnShowsItsFieldOnOneLine)
 // K * 1.75770 on a 1024-pixel one, rounded to the nearest twip (worked out by hand).
 TEST(ReportColumns, WidthsGrowWithTheScreen)
 {
-    const struct {
-        int screenTwips;
-        int column;
-        int twips;
-    } cases[] = {
-        {9600, 2, 300},       {0, 18, 4000},         {-15, 0, 900},
-        {800 * 15, 0, 1176},  {800 * 15, 18, 5228},  {800 * 15, 2, 392},
-        {1024 * 15, 0, 1582}, {1024 * 15, 4, 3515},  {1024 * 15, 18, 7031},
+    const std::tuple<int, int, int> cases[] = {
+        {9600, 2, 300},       {0, 18, 4000},        {-15, 0, 900},
+        {800 * 15, 0, 1176},  {800 * 15, 18, 5228}, {800 * 15, 2, 392},
+        {1024 * 15, 0, 1582}, {1024 * 15, 4, 3515}, {1024 * 15, 18, 7031},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(reportColumnWidth(kReportColumns[c.column], c.screenTwips), c.twips)
-            << c.screenTwips << " twips, column " << c.column;
+    for (const auto &[screenTwips, column, twips] : cases)
+        EXPECT_EQ(reportColumnWidth(kReportColumns[column], screenTwips), twips)
+            << screenTwips << " twips, column " << column;
 }
 
 } // namespace
