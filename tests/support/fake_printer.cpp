@@ -113,7 +113,7 @@ void FakePrinter::rememberFont(const QString &family)
 PageArea FakePrinter::pageArea(const QPageSize &paper)
 {
     const QSizeF size = paper.size(QPageSize::Point);
-    return {size, QRectF(QPointF(0, 0), size).marginsRemoved(margins)};
+    return {size, QRectF(QPointF(0, 0), size)};
 }
 
 PrintResult FakePrinter::print(const PrintDocument &document)
