@@ -219,7 +219,6 @@ TEST(RollMessages, OneMemberOverTheLimitIsWordedInTheSingular)
                     .startsWith(u"/club/AddrClub.dat holds 1 more member than Tessaly"_s));
 }
 
-
 TEST(MatchesSearch, AgainstOneMember)
 {
     const MemberRecord carter = recordOf(
@@ -276,7 +275,6 @@ TEST(SearchMembers, SearchAndVotingListInStoreOrder)
 
 TEST(ListedMembers, RowsMapToRecordsInListOrder)
 {
-    // Call sign, first name, middle initial, last name.
     MemberStore store =
         storeOf({u"K3AA|Ann|Q|Adams"_s, u"W1BB|Bob||Baker"_s, u"|Cy|B|Carter"_s, u"|Di||Dean"_s});
     ListedMembers model(store);
