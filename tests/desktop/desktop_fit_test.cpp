@@ -9,7 +9,6 @@
 #include "temp_roll.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTest>
