@@ -9,7 +9,6 @@
 #include "temp_roll.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTest>
@@ -19,33 +18,25 @@
 namespace tessaly {
 namespace {
 
-// The sample club, in a start directory of its own.
-class DesktopFitTest : public ::testing::Test {
-  protected:
-    void SetUp() override
-    {
-        QFile sample(QStringLiteral(TESSALY_SAMPLE_ROLL));
-        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-        files.write(ClubDataFile::kFileName, sample.readAll());
-        roll = std::make_unique<RollSession>(files.dir(), rollSaveContext(qt.platform()));
-        window = std::make_unique<MainWindow>(*roll, roll->load(), qt.platform());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        // The window manager frames the window a moment after it is mapped.
-        QTRY_VERIFY_WITH_TIMEOUT(window->frameGeometry() != window->geometry(), 5000);
-        QTest::qWait(300);
-    }
-
-    testing::TempRoll files;
-    QtPlatform qt;
-    std::unique_ptr<RollSession> roll;
-    std::unique_ptr<MainWindow> window;
-};
-
-TEST_F(DesktopFitTest, TheWholeFrameFillsTheWorkAreaAndEveryControlIsInside)
+// The sample club in a start directory of its own, its main window framed by the window
+// manager.
+TEST(DesktopFit, TheWholeFrameFillsTheWorkAreaAndEveryControlIsInside)
 {
+    testing::TempRoll files;
+    QFile sample(QStringLiteral(TESSALY_SAMPLE_ROLL));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    files.write(ClubDataFile::kFileName, sample.readAll());
+    QtPlatform qt;
+    RollSession roll(files.dir(), rollSaveContext(qt.platform()));
+    MainWindow window(roll, roll.load(), qt.platform());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The window manager frames the window a moment after it is mapped.
+    QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), 5000);
+    QTest::qWait(300);
+
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect frame = window->frameGeometry();
+    const QRect frame = window.frameGeometry();
     EXPECT_EQ(frame.topLeft(), area.topLeft());
     EXPECT_TRUE(area.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " "
                                       << frame.width() << "x" << frame.height();
@@ -53,7 +44,7 @@ TEST_F(DesktopFitTest, TheWholeFrameFillsTheWorkAreaAndEveryControlIsInside)
     EXPECT_LE(area.width() - frame.width(), 2);
     EXPECT_LE(area.height() - frame.height(), 2);
 
-    const QWidget *client = window->centralWidget();
+    const QWidget *client = window.centralWidget();
     int lowest = 0;
     for (const QWidget *control : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         // The navy panel behind the export buttons is designed 70 twips taller than the
@@ -66,7 +57,7 @@ TEST_F(DesktopFitTest, TheWholeFrameFillsTheWorkAreaAndEveryControlIsInside)
     }
     // The tall buttons reach down to the foot of the client area, and no further.
     EXPECT_GT(lowest, client->height() * 9 / 10);
-    EXPECT_LT(client->mapTo(window.get(), QPoint(0, lowest)).y(), window->height());
+    EXPECT_LT(client->mapTo(&window, QPoint(0, lowest)).y(), window.height());
 }
 
 } // namespace

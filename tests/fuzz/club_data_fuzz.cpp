@@ -17,6 +17,7 @@
 namespace {
 
 using namespace tessaly;
+using namespace Qt::StringLiterals;
 
 MemberStore readRoll(const QByteArray &bytes, ParseSummary &summary)
 {
@@ -43,12 +44,8 @@ void checkDamageStaysOnItsLine(QByteArray bytes, const MemberStore &loaded,
     if (loaded.count() >= MemberStore::kCapacity)
         return;
     MemberRecord written;
-    written.values = {QStringLiteral("K1ABC"),
-                      QStringLiteral("Ann"),
-                      {},
-                      QStringLiteral("Lee, Jr."),
-                      QStringLiteral("1 Elm\r\nApt 3")};
-    written[Field::DuesPaid] = QStringLiteral("Y");
+    written.values = {u"K1ABC"_s, u"Ann"_s, {}, u"Lee, Jr."_s, u"1 Elm\r\nApt 3"_s};
+    written[Field::DuesPaid] = u"Y"_s;
     // The Ctrl-Z that ends a DOS file is a character once a line follows it.
     if (bytes.endsWith('\x1a'))
         bytes.chop(1);

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 using namespace tessaly;
 
@@ -18,13 +19,9 @@ namespace {
 // one and two.
 bool atMostSevenSignificantDigits(const QByteArray &value)
 {
-    QByteArray digits = value;
-    digits.replace(".", "").replace("-", "");
-    while (digits.startsWith('0'))
-        digits.remove(0, 1);
-    while (digits.endsWith('0'))
-        digits.chop(1);
-    return digits.size() <= 7;
+    const std::string digits = QByteArray(value).replace(".", "").replace("-", "").toStdString();
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos || digits.find_last_not_of('0') - first < 7;
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -18,40 +20,27 @@ using namespace tessaly;
 
 bool blank(const QStringList &row)
 {
-    for (const QString &cell : row) {
-        if (!cell.trimmed().isEmpty())
-            return false;
-    }
-    return true;
+    return std::all_of(row.begin(), row.end(),
+                       [](const QString &c) { return c.trimmed().isEmpty(); });
 }
 
 // Every cell in quotes, quotes doubled: the way a spreadsheet saves a value that holds
 // the separator, a quote or a line break.
-QString writeSheet(const std::vector<QStringList> &rows, QChar separator)
+QString writeSheet(std::vector<QStringList> rows, QChar separator)
 {
     QString text;
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                text += separator;
-            QString cell = row.at(i);
-            cell.replace(u'"', QStringLiteral("\"\""));
-            text += u'"' + cell + u'"';
-        }
-        text += QStringLiteral("\r\n");
+    for (QStringList &row : rows) {
+        for (QString &cell : row)
+            cell = u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
+        text += row.join(separator) + QStringLiteral("\r\n");
     }
     return text;
 }
 
+// CR LF, a lone CR and a lone LF each end a line.
 int lineEnds(const QString &text)
 {
-    int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' ||
-            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
-            ++count;
-    }
-    return count;
+    return int(text.count(u'\n') + text.count(u'\r') - text.count(QStringLiteral("\r\n")));
 }
 
 void checkSheet(const QString &text, QChar separator)
@@ -98,10 +87,8 @@ void checkSheet(const QString &text, QChar separator)
     }
 
     std::vector<QStringList> kept;
-    for (const QStringList &row : sheet.rows) {
-        if (!blank(row))
-            kept.push_back(row);
-    }
+    std::copy_if(sheet.rows.begin(), sheet.rows.end(), std::back_inserter(kept),
+                 [](const QStringList &row) { return !blank(row); });
     const SheetRows again = readSheet(writeSheet(kept, separator), separator);
     fuzzCheck(!again.unclosedQuote, "a written sheet leaves no quote open");
     fuzzCheck(again.rows == kept, "a written sheet reads back as the same cells");

@@ -10,10 +10,10 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-// Every byte is one Windows-1252 character (\351 is e acute, \200 the euro sign). readtess.txt is read only as a regular file of at
-// most 16 MB. Anything else (a FIFO, which would keep the window from opening, /dev/zero, a
-// folder, a file too large) is, like a missing file, an empty page; the reader names the file
-// and the reason.
+// Every byte is one Windows-1252 character (\351 is e acute, \200 the euro sign). readtess.txt
+// is read only as a regular file of at most 16 MB. Anything else (a FIFO, which would keep the
+// window from opening, /dev/zero, a folder, a file too large) is, like a missing file, an empty
+// page; the reader names the file and the reason.
 TEST(HelpText, ReadsReadtessTxtWholeOrNothingFromASpecialOrOversizedFile)
 {
     TempRoll files;

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -22,6 +21,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
+namespace {
+
+using testing::TempRoll;
 
 TEST(QtPlatform, ClipboardTakesTextAndIsEmptiedByClear)
 {
@@ -31,8 +33,6 @@ TEST(QtPlatform, ClipboardTakesTextAndIsEmptiedByClear)
     ASSERT_TRUE(qt.platform().clipboard.clear());
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
-
-namespace {
 
 // Puts a three-way question through the real QMessageBox and answers it with act once it
 // is up; gives what the box showed (title, text, buttons, "default" and the default's
@@ -55,8 +55,6 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
                                     {u"Save Again"_s, u"Quit Without Saving"_s, u"Cancel"_s}, 2);
     return {seen, chosen};
 }
-
-} // namespace
 
 // The default button is the one that changes nothing, and Escape and closing the box answer
 // with it as well.
@@ -83,16 +81,14 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     EXPECT_EQ(chooseWith([](QMessageBox &box) { box.close(); }).second, 2);
 }
 
-namespace testing {
-namespace {
-
 PrintDocument lines(int pages, int linesPerPage)
 {
     return {u"Labels"_s, QPageSize(QPageSize::Letter), pages,
             [linesPerPage](QPainter &painter, int page) {
                 for (int line = 0; line < linesPerPage; ++line)
-                    painter.drawText(QPointF(100, 100 + 20 * line),
-                                     u"John Q Adams, 12 Oak St, Media PA 19063, page %1"_s.arg(page));
+                    painter.drawText(
+                        QPointF(100, 100 + 20 * line),
+                        u"John Q Adams, 12 Oak St, Media PA 19063, page %1"_s.arg(page));
             }};
 }
 
@@ -109,7 +105,7 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
 
     PrintResult cut;
-    withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
+    testing::withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
     EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
     EXPECT_EQ(cut.reason, u"File too large"_s);
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
@@ -142,6 +138,4 @@ TEST(QtPrinter, EachFamilyOnceAndTheCurrentFontIsOneOfThem)
 }
 
 } // namespace
-} // namespace testing
-
 } // namespace tessaly

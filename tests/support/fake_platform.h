@@ -22,23 +22,41 @@ struct ShownChoice {
     int defaultButton = -1;
 };
 
-// Records every message box and answers questions from a script (No when the
-// script has run out, so that a forgotten answer never deletes anything). Like a real
-// box, each one takes the activation from the window it stands over; the window gets
-// it back only through the event loop, after the program has gone on, as a window
-// manager gives it back: the GUI tests then see the focus arrive as a person does.
+// The next answer of a script, or otherwise once the script has run out.
+template <typename T> T nextAnswer(std::deque<T> &script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    T answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+}
+
 // The object name of the window that stands in for a message box while it is up.
 inline QString fakeMessageBoxName() { return QStringLiteral("FakeMessageBox"); }
 
+// Records every message box and answers questions from a script (No when the script has run
+// out, so that a forgotten answer never deletes anything; a choice gets its default button,
+// the one that changes nothing). Like a real box, each one takes the activation from the
+// window it stands over; the window gets it back only through the event loop, after the
+// program has gone on, as a window manager gives it back: the GUI tests then see the focus
+// arrive as a person does.
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    void inform(const QString &text, const QString &title) override;
-    Answer ask(const QString &text, const QString &title) override;
-    // Recorded in shown as a question, and its buttons in choices; answered from
-    // chosen, or with the default button (the one that changes nothing) when the
-    // script has run out.
+    void inform(const QString &text, const QString &title) override { show({text, title}); }
+    Answer ask(const QString &text, const QString &title) override
+    {
+        show({text, title, true});
+        return nextAnswer(answers, Answer::No);
+    }
+    // Recorded in shown as a question, and its buttons in choices.
     int choose(const QString &text, const QString &title, const QStringList &buttons,
-               int defaultButton) override;
+               int defaultButton) override
+    {
+        choices.push_back({buttons, defaultButton});
+        show({text, title, true});
+        return nextAnswer(chosen, defaultButton);
+    }
     void beep() override { ++beeps; }
 
     void answerNext(Answer answer) { answers.push_back(answer); }
@@ -49,12 +67,20 @@ class FakeMessageBoxes final : public MessageBoxes {
     std::vector<ShownChoice> choices;
     std::deque<int> chosen;
     int beeps = 0;
+
+  private:
+    void show(const ShownMessage &message);
 };
 
 class FakeClipboard final : public Clipboard {
   public:
-    bool clear() override;
-    bool setText(const QString &text) override;
+    bool clear() override { return setText({}); }
+    bool setText(const QString &newText) override
+    {
+        if (!failing)
+            text = newText;
+        return !failing;
+    }
 
     QString text;
     bool failing = false;
@@ -79,10 +105,17 @@ class FakeDesktop final : public Desktop {
 class FakeFileChooser final : public FileChooser {
   public:
     QString chooseFileToOpen(const QString &title, const QString &directory,
-                             const QString &filter) override;
-
+                             const QString &) override
+    {
+        titles << title;
+        directories << directory;
+        return nextAnswer(answers, QString());
+    }
     QString chooseFileToSave(const QString &title, const QString &suggested,
-                             const QString &filter) override;
+                             const QString &filter) override
+    {
+        return chooseFileToOpen(title, suggested, filter);
+    }
 
     std::deque<QString> answers; // for both kinds of choice
     QStringList titles;
@@ -92,7 +125,6 @@ class FakeFileChooser final : public FileChooser {
 // One fake desktop for a test: pass platform() to the window under test.
 class FakePlatform {
   public:
-    FakePlatform();
     Platform &platform() { return platform_; }
 
     FakeMessageBoxes messages;
@@ -103,7 +135,7 @@ class FakePlatform {
     FakeFileChooser files;
 
   private:
-    Platform platform_;
+    Platform platform_{messages, clipboard, clock, desktop, printer, files};
 };
 
 } // namespace tessaly::testing

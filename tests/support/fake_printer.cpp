@@ -65,24 +65,14 @@ class RecordingPage final : public QPaintDevice {
             return qRound(size_.width());
         case PdmHeight:
             return qRound(size_.height());
-        case PdmWidthMM:
-            return qRound(size_.width() * 25.4 / 72);
-        case PdmHeightMM:
-            return qRound(size_.height() * 25.4 / 72);
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY:
             return 72;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
         case PdmDevicePixelRatioScaled:
             return static_cast<int>(devicePixelRatioFScale());
-        default:
+        default: // depth, colours and millimetres: no painting here asks for them
             return 0;
         }
     }
@@ -113,7 +103,7 @@ void FakePrinter::rememberFont(const QString &family)
 PageArea FakePrinter::pageArea(const QPageSize &paper)
 {
     const QSizeF size = paper.size(QPageSize::Point);
-    return {size, QRectF(QPointF(0, 0), size).marginsRemoved(margins)};
+    return {size, QRectF(QPointF(0, 0), size)};
 }
 
 PrintResult FakePrinter::print(const PrintDocument &document)

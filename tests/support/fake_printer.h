@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 
-#include <QMarginsF>
 #include <QStringList>
 
 #include <optional>
@@ -22,8 +21,8 @@ struct DrawnPage {
 DrawnPage drawnPage(const std::function<void(QPainter &, int)> &paintPage, int page,
                     const PageArea &area);
 
-// A printer that draws each document it is given on recording pages and answers with the
-// fate the test sets.
+// A printer that draws each document it is given on recording pages, with no edge it cannot
+// print on, and answers with the fate the test sets.
 class FakePrinter final : public Printer {
   public:
     std::optional<QStringList> fontFamilies() override { return families; }
@@ -46,8 +45,6 @@ class FakePrinter final : public Printer {
     // Becomes the family of every font remembered, as a real printer does.
     std::optional<QString> current = QStringLiteral("Arial");
     QPageSize paper{QPageSize::Letter}; // the printer's own
-    // The margins the printer cannot print on, in points.
-    QMarginsF margins;
     // What every print answers.
     PrintResult answer{PrintResult::Fate::Printed, {}, {}};
 };

@@ -31,11 +31,13 @@ inline QByteArray amLine(int id, const char *call, const char *operatorClass,
 
 // Writes a zip at path with these members; stored, not deflated, when asked, so that a test
 // can find a member's bytes in the file.
-inline void writeZip(const QString &path, const std::vector<std::pair<const char *, QByteArray>> &members,
+inline void writeZip(const QString &path,
+                     const std::vector<std::pair<const char *, QByteArray>> &members,
                      bool stored = false)
 {
     int error = 0;
-    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t *archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (archive == nullptr)
         throw std::runtime_error("zip_open failed");
     for (const auto &[name, bytes] : members) {

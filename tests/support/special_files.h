@@ -60,11 +60,9 @@ class SpecialFile {
             break;
         case SpecialKind::OneByteTooLarge:
         case SpecialKind::SparseGigabyte: {
-            const off_t size = kind == SpecialKind::SparseGigabyte ? off_t(1) << 30 : limit + 1;
-            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            made = fd >= 0 && ::ftruncate(fd, size) == 0;
-            if (fd >= 0)
-                ::close(fd);
+            QFile file(path);
+            made = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+                   file.resize(kind == SpecialKind::SparseGigabyte ? qint64(1) << 30 : limit + 1);
             break;
         }
         }
@@ -82,19 +80,11 @@ class SpecialFile {
     // The reason a reader with the given limit ("64 MB") gives, after the file's name.
     QString reason(const QString &limit) const
     {
-        switch (kind_) {
-        case SpecialKind::Fifo:
-        case SpecialKind::LinkToFifo:
-            return QStringLiteral("is not a regular file (a FIFO)");
-        case SpecialKind::LinkToDevZero:
-            return QStringLiteral("is not a regular file (a device)");
-        case SpecialKind::Folder:
-            return QStringLiteral("is not a regular file (a folder)");
-        case SpecialKind::OneByteTooLarge:
-        case SpecialKind::SparseGigabyte:
-            break;
-        }
-        return QStringLiteral("is larger than ") + limit;
+        static const char *const notRegular[] = {"a FIFO", "a FIFO", "a device", "a folder"};
+        if (kind_ >= SpecialKind::OneByteTooLarge)
+            return QStringLiteral("is larger than ") + limit;
+        return QStringLiteral("is not a regular file (%1)")
+            .arg(QLatin1String(notRegular[static_cast<int>(kind_)]));
     }
 
   private:

@@ -19,21 +19,17 @@ class UnwritableFolder {
     explicit UnwritableFolder(const QString &directory) : name_(QFile::encodeName(directory))
     {
         fd_ = ::open(name_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        int flags = 0;
-        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
+            int immutable = flags_ | FS_IMMUTABLE_FL;
+            immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &immutable) == 0;
         }
         if (!immutable_)
             ::chmod(name_.constData(), 0555);
     }
     ~UnwritableFolder()
     {
-        int flags = 0;
-        if (immutable_ && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-        }
+        if (immutable_)
+            ::ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
         ::chmod(name_.constData(), 0700);
         if (fd_ >= 0)
             ::close(fd_);
@@ -46,6 +42,7 @@ class UnwritableFolder {
   private:
     QByteArray name_;
     int fd_ = -1;
+    int flags_ = 0; // as found
     bool immutable_ = false;
 };
 

@@ -1,0 +1,376 @@
+#include "roll/roll_session.h"
+
+#include "core/club_data_codec.h"
+#include "core/text_codec.h"
+#include "roll/address_file.h"
+#include "roll/address_texts.h"
+#include "roll/listed_members.h"
+#include "roll/member_search.h"
+#include "roll/roll_messages.h"
+#include "roll/start_directory.h"
+
+#include "file_records.h"
+#include "member_records.h"
+#include "temp_roll.h"
+#include "unwritable_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QSignalSpy>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tessaly {
+namespace {
+
+using Change = RollSession::Change;
+using Claim = RollSession::FolderClaim;
+using testing::recordOf;
+using testing::storeOf;
+
+// One record as the file holds it: Ann, the last name, an address and the dues flag given.
+QByteArray line(const char *last, const char *dues = "N")
+{
+    return testing::fileRecord({"", "Ann", "", last, "1 Main St", "Media", "PA", "19063", "", "",
+                                "", "", "", "", "", "Y", "N", dues, ""});
+}
+
+MemberRecord member(const char *last)
+{
+    return recordOf(u"|Ann||"_s + QLatin1String(last));
+}
+
+// Leaves in directory the lock of a Tessaly that died holding it.
+void leaveLockOfACrashedTessaly(const QString &directory)
+{
+    const pid_t crashed = ::fork();
+    if (crashed == 0)
+        ::_exit(RollSession(directory).claimFolder() == Claim::Claimed ? 0 : 1);
+    int status = -1;
+    ::waitpid(crashed, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFile::exists(QDir(directory).filePath(RollSession::kLockFileName)));
+}
+
+class RollSessionTest : public ::testing::Test {
+  protected:
+    void open(const QByteArray &bytes)
+    {
+        files.write(ClubDataFile::kFileName, bytes);
+        roll = std::make_unique<RollSession>(files.dir());
+        ASSERT_TRUE(roll->load().outcome.ok());
+        changes = std::make_unique<QSignalSpy>(roll.get(), &RollSession::changed);
+    }
+    QByteArray file() const { return files.read(ClubDataFile::kFileName); }
+
+    testing::TempRoll files;
+    std::unique_ptr<RollSession> roll;
+    std::unique_ptr<QSignalSpy> changes;
+};
+
+TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
+{
+    open(line("Adams") + line("Baker") + line("Carter"));
+    roll->select(1);
+    ASSERT_TRUE(roll->update(1, member("Zimmer")).ok());
+    EXPECT_EQ(file(), line("Baker") + line("Carter") + serializeRecord(member("Zimmer")));
+    EXPECT_EQ(roll->selectedRecord(), 3);
+    EXPECT_EQ(changes->last().at(0).value<Change>(), Change::Members);
+    // An add that sorts before the selected member moves it on by one.
+    ASSERT_TRUE(roll->add(member("Able")).ok());
+    EXPECT_EQ(roll->selectedRecord(), 4);
+    // Removing another member ahead of it moves it back; removing it clears the selection.
+    ASSERT_TRUE(roll->remove(1).ok());
+    EXPECT_EQ(roll->selectedRecord(), 3);
+    ASSERT_TRUE(roll->remove(3).ok());
+    EXPECT_EQ(roll->selectedRecord(), 0);
+    EXPECT_EQ(file(), line("Baker") + line("Carter"));
+    // Members that are not there are refused, and nothing is announced.
+    for (const int absent : {0, 3, -1}) {
+        EXPECT_EQ(roll->update(absent, member("X")).status, Outcome::Status::Refused) << absent;
+        EXPECT_EQ(roll->remove(absent).status, Outcome::Status::Refused) << absent;
+        roll->select(absent);
+        EXPECT_EQ(roll->selectedRecord(), 0);
+    }
+    EXPECT_EQ(changes->count(), 4);
+}
+
+TEST_F(RollSessionTest, ResettingDuesChangesOnlyTheDuesFieldAndKeepsEveryNumber)
+{
+    open(line("Adams", "Y") + line("Baker", "y") + line("Carter", "N") + line("Dunn", "maybe"));
+    roll->select(2);
+    ASSERT_TRUE(roll->resetDues().ok());
+    EXPECT_EQ(file(), line("Adams") + line("Baker") + line("Carter") + line("Dunn"));
+    EXPECT_EQ(roll->selectedRecord(), 2);
+    ASSERT_EQ(changes->count(), 1);
+    EXPECT_EQ(changes->last().at(0).value<Change>(), Change::DuesReset);
+}
+
+// A second Tessaly on the same folder is refused while the first runs; the lock of one that
+// died without letting go is taken over.
+TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
+{
+    auto first = std::make_unique<RollSession>(files.dir());
+    RollSession second(files.dir());
+    ASSERT_EQ(first->claimFolder(), Claim::Claimed);
+    EXPECT_EQ(second.claimFolder(), Claim::InUse);
+    first.reset();
+    EXPECT_EQ(second.claimFolder(), Claim::Claimed);
+    EXPECT_TRUE(second.writable());
+
+    testing::TempRoll other;
+    leaveLockOfACrashedTessaly(other.dir());
+    EXPECT_EQ(RollSession(other.dir()).claimFolder(), Claim::Claimed);
+}
+
+// No copy of Tessaly can save in a folder closed to writing, so none is turned away there,
+// not even by the lock a crashed one left: the roll opens to be read, and every change is
+// refused, naming the folder and why, before anything in memory moves.
+TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange)
+{
+    const QByteArray original = line("Adams") + line("Baker", "Y");
+    files.write(ClubDataFile::kFileName, original);
+    leaveLockOfACrashedTessaly(files.dir());
+    const testing::UnwritableFolder closed(files.dir());
+    ASSERT_TRUE(closed.closed());
+
+    RollSession roll(files.dir());
+    ASSERT_EQ(roll.claimFolder(), Claim::ReadOnly);
+    EXPECT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty());
+    ASSERT_TRUE(roll.load().outcome.ok());
+
+    QSignalSpy refusals(&roll, &RollSession::changeRefused);
+    QSignalSpy changed(&roll, &RollSession::changed);
+    const std::function<Outcome()> changes[] = {
+        [&] { return roll.add(member("Carter")); },
+        [&] { return roll.update(1, member("Zeller")); },
+        [&] { return roll.remove(1); },
+        [&] { return roll.resetDues(); },
+        [&] { return roll.addMembers({member("Dunn")}); },
+    };
+    for (const auto &change : changes) {
+        const Outcome outcome = change();
+        EXPECT_EQ(std::pair(outcome.status, outcome.reason),
+                  std::pair(Outcome::Status::Refused, roll.readOnlyReason()));
+    }
+    EXPECT_EQ(std::tuple(refusals.count(), changed.count(), roll.hasUnsavedChanges()),
+              std::tuple(5, 0, false));
+    EXPECT_EQ(serializeClubData(roll.store()), original);
+    EXPECT_EQ(file(), original);
+}
+
+// The bytes of the file at path, which Qt cannot name when the path is not UTF-8.
+QByteArray readBytes(const QByteArray &path)
+{
+    std::ifstream file(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString({std::istreambuf_iterator<char>(file), {}});
+}
+
+// Folder names are bytes; the ones that are not UTF-8 have no faithful text, and Tessaly
+// must still find, lock, read and write its roll there, wherever the current directory
+// goes afterwards.
+TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
+{
+    const testing::TempRoll parent;
+    const QByteArray here = QFile::encodeName(QDir::currentPath());
+    for (const char *name : {"Vereinsb\374cher", "Vereinsb\303\274cher"}) { // Latin-1, UTF-8
+        SCOPED_TRACE(QByteArray(name).toHex().toStdString());
+        const QByteArray folder = QFile::encodeName(parent.dir()) + '/' + name;
+        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+        const auto cleanUp = qScopeGuard([&] {
+            for (const char *file : {"/AddrClub.dat", "/Address.txt", "/.tessaly.lock"})
+                ::unlink((folder + file).constData());
+            ::rmdir(folder.constData());
+        });
+        std::ofstream(folder.constData() + std::string("/AddrClub.dat"), std::ios::binary)
+            << line("Adams").toStdString();
+
+        ASSERT_EQ(::chdir(folder.constData()), 0);
+        RollSession roll(startDirectoryPath());
+        ASSERT_EQ(::chdir(here.constData()), 0);
+        ASSERT_EQ(roll.claimFolder(), Claim::Claimed);
+        EXPECT_EQ(::access((folder + "/.tessaly.lock").constData(), F_OK), 0);
+        const LoadResult loaded = roll.load();
+        ASSERT_TRUE(loaded.outcome.ok()) << loaded.outcome.reason.toStdString();
+        ASSERT_EQ(roll.count(), 1);
+        ASSERT_TRUE(roll.add(recordOf(u"|Bea||Baker|2 Elm St|Media|PA|19063"_s)).ok());
+        EXPECT_EQ(readBytes(folder + "/AddrClub.dat"), serializeClubData(roll.store()));
+        ASSERT_TRUE(roll.writeAddresses({2, 1}).ok()); // in the order given
+        EXPECT_TRUE(readBytes(folder + "/Address.txt").startsWith("Bea Baker\r\n2 Elm St\r\n"));
+    }
+}
+
+// The plural wording is checked whole where the main window shows it, and so is one damaged
+// record; one member over the limit reads in the singular.
+TEST(RollMessages, OneMemberOverTheLimitIsWordedInTheSingular)
+{
+    EXPECT_TRUE(surplusMessage(u"/club/AddrClub.dat"_s, 1)
+                    .startsWith(u"/club/AddrClub.dat holds 1 more member than Tessaly"_s));
+}
+
+TEST(MatchesSearch, AgainstOneMember)
+{
+    const MemberRecord carter = recordOf(
+        u"K3ABC|Alice|B|Carter|5 Oak St\r\nApt 7|Bala Mawr|PA|19010|610-555-0199|golf\r\nchurch|"
+        "alice@example.org"_s);
+    for (const QString &text :
+         {u"carter"_s, u"GOLF"_s, u" mawr"_s, u"apt 7"_s, u"ALICE@EXAMPLE.ORG"_s, QString()})
+        EXPECT_TRUE(matchesSearch(carter, text)) << text.toStdString();
+    // A leading or trailing blank is kept, and a line break is not a blank.
+    for (const QString &text : {u" carter"_s, u"Carter "_s, u"golf church"_s, u"AliceB"_s, u"zq"_s,
+                                u"alice@example.org and more"_s})
+        EXPECT_FALSE(matchesSearch(carter, text)) << text.toStdString();
+}
+
+// Each field alone: Call to Email in file order and LicenseClass are searched, dates and flags
+// not; and over every pair of characters the roll file holds, case folds as in Qt's own
+// comparison.
+TEST(MatchesSearch, SearchesTheTwelveTextFieldsFoldingCaseAsQtDoes)
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field field = static_cast<Field>(i);
+        MemberRecord record;
+        record[field] = u"Qz9"_s;
+        const bool searched = field <= Field::Email || field == Field::LicenseClass;
+        EXPECT_EQ(matchesSearch(record, u"qZ9"_s), searched) << "field " << i;
+        EXPECT_EQ(matchesSearch(record, QString()), searched) << "field " << i;
+    }
+    QString chars, wrong; // wrong: each pair that disagrees, the field's character first
+    for (int b = 0x20; b <= 0xFF; ++b)
+        chars += decodeWindows1252(QByteArray(1, static_cast<char>(b)));
+    for (QChar held : chars) {
+        MemberRecord record;
+        record[Field::City] = held;
+        for (QChar sought : chars)
+            if (matchesSearch(record, sought) !=
+                QString(held).contains(sought, Qt::CaseInsensitive))
+                wrong += QString(held) + sought + u' ';
+    }
+    EXPECT_EQ(wrong.toStdString(), "");
+}
+
+// A member added with every box empty still holds N in a flag and may hold a date: an
+// empty search skips it. Only a lone "Y" in either case makes a voting member.
+TEST(SearchMembers, SearchAndVotingListInStoreOrder)
+{
+    const MemberStore store = storeOf({u"|||Adams|||||||||||||Y"_s, u"||||2003 Elm||||||||||||n"_s,
+                                       u"||||||||||||||||N||1/2/2003"_s, u"|||||||||golf|||||||y"_s,
+                                       u"|||||||||||||||Y||Y"_s, QString(), u"|||||||||||||||| Y"_s,
+                                       u"||||||||||||||||YES"_s});
+    EXPECT_EQ(searchMembers(store, u"2003"_s), std::vector<int>{2});
+    EXPECT_EQ(searchMembers(store, QString()), (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(votingMembers(store), (std::vector<int>{1, 4}));
+}
+
+TEST(ListedMembers, RowsMapToRecordsInListOrder)
+{
+    MemberStore store =
+        storeOf({u"K3AA|Ann|Q|Adams"_s, u"W1BB|Bob||Baker"_s, u"|Cy|B|Carter"_s, u"|Di||Dean"_s});
+    ListedMembers model(store);
+    const auto shown = [&](int row) { return model.data(model.index(row - 1)).toString(); };
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    model.listAllMembers();
+    EXPECT_EQ(model.rowRecords(), (std::vector<int>{1, 2, 3, 4}));
+    // "Last, First MI", the blank after the first name there even without a middle
+    // initial, then " - Call" only when there is a call sign.
+    EXPECT_EQ((QStringList{shown(1), shown(2), shown(3), shown(4)}),
+              (QStringList{u"Adams, Ann Q - K3AA"_s, u"Baker, Bob  - W1BB"_s, u"Carter, Cy B"_s,
+                           u"Dean, Di "_s}));
+
+    model.listRecords({2, 4, 1});
+    EXPECT_EQ(model.rowRecords(), (std::vector<int>{2, 4, 1}));
+    EXPECT_EQ(model.recordAtRow(3), 1);
+    EXPECT_EQ(shown(3), u"Adams, Ann Q - K3AA"_s);
+    EXPECT_EQ(model.recordAtRow(0), 0);
+    EXPECT_EQ(model.recordAtRow(4), 0);
+    store.removeMember(4); // before a relisting, a row whose record is gone shows nothing
+    EXPECT_EQ(shown(2), QString());
+
+    model.listRecords({});
+    EXPECT_EQ(model.rowCount(), 0);
+    // Each listing resets the model once, not row by row.
+    EXPECT_EQ(resets.count(), 3);
+}
+
+// A megabyte in one value (another program wrote it) must not be measured at every paint:
+// the line is cut where no list could show it, never inside a character.
+TEST(ListedMembers, AHugeLineIsCutWhereNoListCouldShowIt)
+{
+    const qsizetype cut = ListedMembers::kLongestLineShown;
+    const QString huge(1024 * 1024, u'x');
+    // A last name that puts an emoji (a surrogate pair) across the cut.
+    const QString straddling = QString(cut - 1, u'y') + u"\U0001F4FB"_s + u"zz"_s;
+    MemberStore store = storeOf(
+        {u"K3AA|Ann||"_s + huge, u"|Bob||"_s + straddling, u"|Cy||"_s + QString(cut - 5, u'w')});
+    ListedMembers model(store);
+    model.listAllMembers();
+    const auto shown = [&](int row) { return model.data(model.index(row - 1)).toString(); };
+    EXPECT_EQ(shown(1), huge.left(cut));
+    EXPECT_EQ(shown(2), QString(cut - 1, u'y'));
+    EXPECT_EQ(shown(3), QString(cut - 5, u'w') + u", Cy "_s); // exactly at the limit: whole
+}
+
+// Quick Copy block and Address.txt block of one member.
+TEST(AddressExports, OneMemberByteForByte)
+{
+    const std::array<QString, 3> rows[] = {
+        {u"K3AB|Jo|Q|Li, Jr|1 Oak|Ayr|PA|19063|555|golf|e@x|12/26|1/99|Gen|7/30|Y|N|y|2/60"_s,
+         u"ARS - K3AB\r\nJo Q Li, Jr\r\n1 Oak\r\nAyr PA 19063"_s,
+         u"ARS K3AB \r\nJo Q Li, Jr\r\n1 Oak\r\nAyr PA 19063\r\n\r\n"_s},
+        // No call sign: no call line. No middle initial: one blank in the name line.
+        {u"|Jo||Li|1 Oak|Ayr|PA|19063"_s, u"Jo Li\r\n1 Oak\r\nAyr PA 19063"_s,
+         u"Jo Li\r\n1 Oak\r\nAyr PA 19063\r\n\r\n"_s},
+        // Last name only, a two-line address and a three-line Other.
+        {u"K3AB|||Li|1 Oak\r\nApt 4|Ayr|PA|19063||golf\r\nchurch\r\nchoir"_s,
+         u"ARS - K3AB\r\nLi\r\n1 Oak\r\nApt 4\r\nAyr PA 19063"_s,
+         u"ARS K3AB \r\nLi\r\n1 Oak\r\nApt 4\r\nAyr PA 19063\r\n\r\n"_s},
+        // Empty city and state; only CR LF pairs are joined, a lone CR or LF goes out as stored.
+        {u"K3AB|Jo|Q|Li|1\rA\n2\r\r\nB|||19063||x\n\ry\r\n"_s,
+         u"ARS - K3AB\r\nJo Q Li\r\n1\rA\n2\r\r\nB\r\n  19063"_s,
+         u"ARS K3AB \r\nJo Q Li\r\n1\rA\n2\r\r\nB\r\n  19063\r\n\r\n"_s},
+        {QString(), u"\r\n\r\n  "_s, u"\r\n\r\n  \r\n\r\n"_s}};
+    for (const auto &[fields, quickCopy, addressFile] : rows) {
+        SCOPED_TRACE(fields.toStdString());
+        const MemberStore store = storeOf({fields});
+        EXPECT_EQ(quickCopyText(addressBoxesOf(store.record(1))), quickCopy);
+        EXPECT_EQ(addressFileText(store, {1}), addressFile);
+    }
+    // Several members go out in list order, not store order; numbers outside the store (a
+    // listing left behind by a store that has since shrunk) are skipped.
+    const MemberStore store = storeOf({rows[0][0], rows[1][0], rows[2][0]});
+    EXPECT_EQ(addressFileText(store, {3, 0, 1, 4, -1}), rows[2][2] + rows[0][2]);
+    EXPECT_EQ(addressFileText(store, {}), QString());
+}
+
+// A missing folder, a file where the folder should be, and a folder where the file
+// should be: each fails with a reason and leaves everything as it was.
+TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
+{
+    const testing::TempRoll roll;
+    roll.write(u"file"_s, QByteArray("keep"));
+    ASSERT_TRUE(QDir(roll.dir()).mkpath(u"dir/"_s + kAddressFileName));
+    for (const QString &name : {u"gone"_s, u"file"_s, u"dir"_s}) {
+        const Outcome result = writeAddressFile(roll.path(name), u"Cole\r\n"_s);
+        EXPECT_TRUE(result.failed() && !result.reason.isEmpty()) << name.toStdString();
+        EXPECT_EQ(result.file, roll.path(name) + u"/Address.txt"_s);
+    }
+    EXPECT_EQ(QDir(roll.dir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{u"dir"_s, u"file"_s}));
+    EXPECT_TRUE(QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir());
+    EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
+}
+
+} // namespace
+} // namespace tessaly
