@@ -132,6 +132,7 @@ TEST(ClubDataFile, OnlyARollThatWasReadOrIsMissingMayBeReplaced)
     }
 }
 
+// A save also keeps the file's permissions: a roll its owner keeps private stays private.
 TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
 {
     testing::TempRoll roll;
@@ -141,9 +142,12 @@ TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
     file.load(store);
     EXPECT_FALSE(file.changedOnDisk());
     roll.write(kRoll, kAdams); // the same bytes, written anew
+    ASSERT_EQ(::chmod(QFile::encodeName(roll.path(kRoll)).constData(), 0600), 0);
     EXPECT_TRUE(file.changedOnDisk());
     ASSERT_TRUE(file.save(store).ok());
     EXPECT_FALSE(file.changedOnDisk());
+    EXPECT_EQ(QFileInfo(roll.path(kRoll)).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QFile::remove(roll.path(kRoll));
     EXPECT_TRUE(file.changedOnDisk());
 }
