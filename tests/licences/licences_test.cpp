@@ -68,7 +68,10 @@ TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsAndIgnoresOtherRecords)
 {
     TempRoll files;
     const QByteArray am = kAm + "AM|16|x||K3ABC\n" + "\n" + "XX|1|2\n";
-    const QByteArray hd = "HD|17||\n" + kHd + "HD|18|||K3ABC|A|HA|01/01/2020\n" +
+    // Megabytes of licences no member holds come first, as in the FCC's file: lines run
+    // across the reader's buffers.
+    const QByteArray others = hdLine(14, "KB1ZZZ", 'A', "01/01/2020", "01/01/2030").repeated(30000);
+    const QByteArray hd = "HD|17||\n" + others + kHd + "HD|18|||K3ABC|A|HA|01/01/2020\n" +
                           QByteArray(70 * 1024, 'x') + "\nHD|notanumber|||K3ABC|A|HA|||||\n";
     writeZip(files.path(u"l_amat.zip"_s), {{"HD.dat", hd}, {"AM.dat", am}});
     const FccReading reading = readFccLicences(files.path(u"l_amat.zip"_s), kWanted);
@@ -195,6 +198,7 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
         member("N3TWO", "Fay", "Fox", "Adv", ""),
         member("", "Gus", "Gray", "", ""),
         member("K3TWO", "Hal", "Hill", "Technician", "5/5/2031"),
+        member("N3END", "Ida", "Irwin", "Gen", ""),
     });
     const std::vector<FccLicence> file{
         licence("K3ABC", 'A', 'G', {2021, 3, 1}, {2031, 3, 1}),
@@ -206,6 +210,7 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
         licence("N3TWO", 'C', 'A', {2011, 1, 1}, {2021, 1, 1}, {2015, 6, 30}),
         licence("K3TWO", 'A', 'E', {2021, 5, 5}, {2031, 5, 5}),
         licence("K3TWO", 'E', 'T', {2031, 1, 1}, {2001, 5, 5}),
+        licence("N3END", 'T', 'G', {2012, 1, 1}, {2022, 1, 1}, {2016, 3, 3}),
     };
     EXPECT_EQ(shown(licenceRows(store, file, kToday)),
               (QStringList{
@@ -216,6 +221,7 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
                   u"5 Ed Evans (N3EXP) Call: N3EXP -> Expired 1/1/2020"_s,
                   u"6 Fay Fox (N3TWO) Call: N3TWO -> Cancelled 6/30/2015"_s,
                   u"8 Hal Hill (K3TWO) Class: Technician -> Extra [x]"_s,
+                  u"9 Ida Irwin (N3END) Call: N3END -> Terminated 3/3/2016"_s,
               }));
 }
 
