@@ -27,19 +27,20 @@ std::vector<int> allOf(const MemberStore &store)
 }
 
 // File order: Call|First|MI|Last|Address|City|State|Zip|Phone|Other|Email|Expires|Joined|
-// Class|LicExp|ARRL|Voting|Dues|DOB
+// Class|LicExp|ARRL|Voting|Dues|DOB. A lone CR another program left in a value ends a row in
+// a spreadsheet as surely as a line break does.
 TEST(MembersCsv, HeaderRowThenEveryValueAsStoredQuotedWhereItMustBe)
 {
     const MemberStore store =
         storeOf({u"K3ABC|John|Q|Adams|12 Oak St\r\nApt 2|Media|PA|19063|610-555-0101|golf, \"ham\"|"
                  u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960"_s,
-                 u"|Ren\u00e9||Lef\u00e8vre"_s});
+                 u"|Ren\u00e9||Lef\u00e8vre||Ayr\rEast"_s});
     const QByteArray csv = membersCsv(store, {2, 1});
     const QByteArray expected =
         "\xEF\xBB\xBF"
         "Call,First,MI,Last,Address,City,State,Zip,Phone,Email,Joined,Expires,Class,Lic Exp,"
         "ARRL,Voting,Dues,DOB,Other\r\n"
-        ",Ren\xC3\xA9,,Lef\xC3\xA8vre,,,,,,,,,,,,,,,\r\n"
+        ",Ren\xC3\xA9,,Lef\xC3\xA8vre,,\"Ayr\rEast\",,,,,,,,,,,,,\r\n"
         "K3ABC,John,Q,Adams,\"12 Oak St\r\nApt 2\",Media,PA,19063,610-555-0101,ja@example.org,"
         "1/5/1999,12/31/2026,General,7/4/2030,Y,Y,N,2/29/1960,\"golf, \"\"ham\"\"\"\r\n";
     EXPECT_EQ(csv, expected);
