@@ -128,11 +128,13 @@ TEST_F(ImportTest, AnImportPastTheLimitIsRefusedWithTheNumbers)
 }
 
 // A semicolon sheet in UTF-8 with its mark, holding a name the roll's code page cannot hold
-// and a date of birth that is not a date.
+// and a date of birth that is not a date, twice.
 TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
 {
     openDialog(sheet("\xEF\xBB\xBF"
                      "CALL;Surname;Remarks;D.O.B.\r\n"
+                     "N3NEW;Pu\xC5\x82"
+                     "aski;k3rem;someday\r\n"
                      "N3NEW;Pu\xC5\x82"
                      "aski;k3rem;someday\r\n"));
     auto *separator = control<QComboBox>("separatorChoice");
@@ -150,12 +152,14 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     EXPECT_EQ(std::tuple(header(1), header(3), control<QComboBox>("fieldChoice1")->currentText()),
               std::tuple(u"CALL\n(not imported)"_s, u"Remarks\nCall"_s, u"(not imported)"_s));
     control<QCheckBox>("acceptReplacements")->setChecked(true);
-    EXPECT_EQ(cell(0, 0), u"Add"_s);
+    EXPECT_EQ(std::pair(cell(0, 0), cell(1, 0)), std::pair(u"Add"_s, u"Left out: as row 2"_s));
+    control<QCheckBox>("addDuplicates")->setChecked(true);
     press(QDialogButtonBox::Ok);
     expectMessage(1, u"Import Members"_s,
-                  u"1 member added to the roll from club.csv.\n\nAdded with characters "
-                  u"replaced: rows 2\nAdded with a date or yes/no value kept as written: rows 2"_s);
-    EXPECT_EQ(session->count(), 27);
+                  u"2 members added to the roll from club.csv.\n\nAdded with characters "
+                  u"replaced: rows 2-3\nAdded with a date or yes/no value kept as written: "
+                  u"rows 2-3"_s);
+    EXPECT_EQ(session->count(), 28);
 }
 
 // Files the dialog never opens for, told the reason; a quote never closed below the header
