@@ -107,8 +107,10 @@ TEST(ClubDataFile, OnlyARollThatWasReadOrIsMissingMayBeReplaced)
         SCOPED_TRACE(start);
         testing::TempRoll roll;
         const QString path = roll.path(kRoll);
-        if (start == Empty)
-            roll.write(kRoll, "");
+        if (start == Empty) { // and reached through a link, which the save keeps
+            roll.write(u"linked.dat"_s, "");
+            ASSERT_TRUE(QFile::link(roll.path(u"linked.dat"_s), path));
+        }
         ASSERT_TRUE(start != Directory || QDir(roll.dir()).mkdir(kRoll));
         ASSERT_TRUE(start != Unreadable || QFile::link(u"/proc/self/mem"_s, path));
         ClubDataFile file(roll.dir());
@@ -121,14 +123,16 @@ TEST(ClubDataFile, OnlyARollThatWasReadOrIsMissingMayBeReplaced)
                              start == Empty));
 
         store.append(MemberRecord{});
-        const Outcome saved = file.save(store);
+        const Outcome saved = file.save(store, QDate(2026, 12, 6));
         EXPECT_EQ(std::tuple(saved.ok(), saved.reason.isEmpty(), saved.file),
                   std::tuple(mayReplace, mayReplace, mayReplace ? QString() : path));
         EXPECT_EQ(roll.read(kRoll), mayReplace ? serializeClubData(store) : QByteArray());
         EXPECT_EQ(QFileInfo(path).isDir(), start == Directory);
-        EXPECT_EQ(QFileInfo(path).symLinkTarget(),
-                  start == Unreadable ? u"/proc/self/mem"_s : QString());
-        EXPECT_FALSE(roll.exists(kBackup));
+        EXPECT_EQ(QFileInfo(path).symLinkTarget(), start == Unreadable ? u"/proc/self/mem"_s
+                                                   : start == Empty    ? roll.path(u"linked.dat"_s)
+                                                                       : QString());
+        // Nothing stood there to keep: no backup, and no word of one not made.
+        EXPECT_FALSE(roll.exists(kBackup) || roll.exists(u"backups"_s) || file.takeBackupFailure());
     }
 }
 
