@@ -101,7 +101,7 @@ TEST(MemberDirectory, BlocksNeverSplitAndFillTwoColumnsDownThenAcross)
     const DirectoryMeasures room{100, 30, 10, 5};
     MemberStore store;
     for (int n = 0; n < 11; ++n)
-        store.append(recordOf(u"K%1|Ann||Roe|1 Elm St|Media|PA|19063|555-01"_s.arg(n)));
+        store.append(recordOf(u"K%1|Ann|Q|Roe|1 Elm St|Media|PA|19063|555-01"_s.arg(n)));
     const DirectoryPlan plan = planDirectory(store, allOf(store), room);
     QStringList where;
     for (const DirectoryBlock &block : plan.blocks)
@@ -109,7 +109,7 @@ TEST(MemberDirectory, BlocksNeverSplitAndFillTwoColumnsDownThenAcross)
     EXPECT_EQ(where.join(u' '), u"1/0/30 1/1/30 2/0/0 2/0/45 2/1/0 2/1/45 3/0/0 3/0/45 3/1/0 "
                                 u"3/1/45 4/0/0"_s);
     EXPECT_EQ(plan.pages, 4);
-    EXPECT_EQ(plan.blocks[0].name, u"Roe, Ann"_s);
+    EXPECT_EQ(plan.blocks[0].name, u"Roe, Ann Q"_s);
     EXPECT_EQ(plan.blocks[0].lines, (QStringList{u"1 Elm St"_s, u"Media PA 19063"_s, u"555-01"_s}));
 
     // A block taller than a column still gets a column of its own; no member, no page.
