@@ -109,9 +109,11 @@ TEST_F(ImportTest, AnImportPastTheLimitIsRefusedWithTheNumbers)
         big += fileRecord({"", "", "", "Member" + QByteArray::number(n)});
     openRoll(big);
     QByteArray rows = "Call sign,Last name\r\n";
-    for (int n = 1; n <= 9; ++n)
+    for (int n = 1; n <= 8; ++n)
         rows += "K3N" + QByteArray::number(n) + ",New" + QByteArray::number(n) + "\r\n";
+    rows += "K3N1,New1\r\n";
     openDialog(sheet(rows));
+    control<QCheckBox>("addDuplicates")->setChecked(true);
     EXPECT_EQ(control<QLabel>("summary")->text(),
               u"9 rows in the file, 9 to add. The roll has room for 8 members more."_s);
     press(QDialogButtonBox::Ok);
@@ -125,6 +127,11 @@ TEST_F(ImportTest, AnImportPastTheLimitIsRefusedWithTheNumbers)
     EXPECT_EQ(desktop.messages.shown.size(), 1u);
     EXPECT_EQ(changes->count(), 0);
     EXPECT_EQ(roll(), big);
+
+    // Without the repeated row, the rest bring the roll to exactly the most it takes.
+    openDialog(sheet(rows));
+    press(QDialogButtonBox::Ok);
+    EXPECT_EQ(session->count(), RollSession::kAddLimit);
 }
 
 // A semicolon sheet in UTF-8 with its mark, holding a name the roll's code page cannot hold
@@ -153,9 +160,20 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
               std::tuple(u"CALL\n(not imported)"_s, u"Remarks\nCall"_s, u"(not imported)"_s));
     control<QCheckBox>("acceptReplacements")->setChecked(true);
     EXPECT_EQ(std::pair(cell(0, 0), cell(1, 0)), std::pair(u"Add"_s, u"Left out: as row 2"_s));
+    EXPECT_EQ(std::pair(preview()->index(0, 2).data(Qt::BackgroundRole).isValid(),
+                        preview()->index(0, 2).data(Qt::ToolTipRole).toString()),
+              std::pair(true, u"Characters AddrClub.dat cannot hold were replaced. The file "
+                              u"holds: Pu\u0142aski"_s));
     control<QCheckBox>("addDuplicates")->setChecked(true);
+    EXPECT_EQ(control<QLabel>("summary")->text(),
+              u"2 rows in the file, 2 to add; 2 with a date or yes/no value kept as written."_s);
+
+    // Another program rewrote the roll meanwhile, and the operator keeps its version: the
+    // members are added in memory, and both the failed save and the import are told.
+    files.write(u"AddrClub.dat"_s, roll());
     press(QDialogButtonBox::Ok);
-    expectMessage(1, u"Import Members"_s,
+    EXPECT_EQ(desktop.messages.shown.at(1).title, u"Trouble saving data!"_s);
+    expectMessage(3, u"Import Members"_s,
                   u"2 members added to the roll from club.csv.\n\nAdded with characters "
                   u"replaced: rows 2-3\nAdded with a date or yes/no value kept as written: "
                   u"rows 2-3"_s);
