@@ -212,7 +212,7 @@ TEST(ImportSheetTest, AQuoteNeverClosedIsPlannedAndNamedInTheSummary)
 TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
 {
     const QStringList headers = {u"Call sign"_s,  u"FIRST NAME"_s, u"mi"_s,         u"Surname"_s,
-                                 u"E-mail"_s,     u"Zip code"_s,   u"Lic Exp"_s,    u"D.O.B."_s,
+                                 u"E-mail"_s,     u"Zip code"_s,   u"Lic. Exp."_s,  u"D.O.B."_s,
                                  u" Dues Paid"_s, u"Notes"_s,      u"Expiration"_s, u"email"_s};
     const ColumnMatches expected = {
         Field::Call,  Field::FirstName,      Field::MiddleInitial, Field::LastName, Field::Email,
@@ -272,7 +272,7 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
         {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u"1 Main"_s},      // 5: other call: new
         {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u""_s},            // 6: as row 5
         {u"N3Q"_s, u"Zo\u0107"_s, u"Quinn"_s, u""_s},          // 7: replaced
-        {u""_s, u""_s, u""_s, u""_s, u"not imported"_s},       // 8: empty
+        {u""_s, u"  "_s, u""_s, u""_s, u"not imported"_s},     // 8: blanks only: empty
         {u""_s, u"Ann"_s},                                     // 9: ragged: new
     };
     const ImportPlan plan = planImport(rows, matches, roll, today);
