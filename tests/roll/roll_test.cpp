@@ -83,13 +83,21 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
 {
     open(line("Adams") + line("Baker") + line("Carter"));
     roll->select(1);
-    ASSERT_TRUE(roll->update(1, member("Zimmer")).ok());
-    EXPECT_EQ(file(), line("Baker") + line("Carter") + serializeRecord(member("Zimmer")));
+    { // The folder closes for a while: the change stays in memory until a save succeeds.
+        const testing::UnwritableFolder closed(files.dir());
+        ASSERT_TRUE(closed.closed() && roll->update(1, member("Zimmer")).failed());
+    }
+    EXPECT_EQ(std::pair(file(), roll->hasUnsavedChanges()),
+              std::pair(line("Adams") + line("Baker") + line("Carter"), true));
     EXPECT_EQ(roll->selectedRecord(), 3);
     EXPECT_EQ(changes->last().at(0).value<Change>(), Change::Members);
     // An add that sorts before the selected member moves it on by one.
     ASSERT_TRUE(roll->add(member("Able")).ok());
     EXPECT_EQ(roll->selectedRecord(), 4);
+    EXPECT_EQ(std::pair(file(), roll->hasUnsavedChanges()),
+              std::pair(serializeRecord(member("Able")) + line("Baker") + line("Carter") +
+                            serializeRecord(member("Zimmer")),
+                        false));
     // Removing another member ahead of it moves it back; removing it clears the selection.
     ASSERT_TRUE(roll->remove(1).ok());
     EXPECT_EQ(roll->selectedRecord(), 3);
