@@ -147,8 +147,10 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     auto *separator = control<QComboBox>("separatorChoice");
     EXPECT_EQ(control<QComboBox>("encodingChoice")->currentText(), u"UTF-8"_s);
     EXPECT_EQ(separator->currentText(), u"Semicolon"_s);
-    separator->setCurrentIndex(0); // read as commas: one column
+    separator->setCurrentIndex(0); // read as commas: one column, which nothing takes
     EXPECT_EQ(header(1), u"CALL;Surname;Remarks;D.O.B.\n(not imported)"_s);
+    EXPECT_FALSE(
+        window->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
     separator->setCurrentIndex(1);
     EXPECT_EQ(cell(0, 0), u"Left out: characters"_s);
 
@@ -159,7 +161,9 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     EXPECT_EQ(std::tuple(header(1), header(3), control<QComboBox>("fieldChoice1")->currentText()),
               std::tuple(u"CALL\n(not imported)"_s, u"Remarks\nCall"_s, u"(not imported)"_s));
     control<QCheckBox>("acceptReplacements")->setChecked(true);
-    EXPECT_EQ(std::pair(cell(0, 0), cell(1, 0)), std::pair(u"Add"_s, u"Left out: as row 2"_s));
+    // Rows are numbered as in the spreadsheet, the header row 1.
+    EXPECT_EQ(std::tuple(cell(0, 0), cell(1, 0), preview()->headerData(1, Qt::Vertical).toInt()),
+              std::tuple(u"Add"_s, u"Left out: as row 2"_s, 3));
     EXPECT_EQ(std::pair(preview()->index(0, 2).data(Qt::BackgroundRole).isValid(),
                         preview()->index(0, 2).data(Qt::ToolTipRole).toString()),
               std::pair(true, u"Characters AddrClub.dat cannot hold were replaced. The file "
