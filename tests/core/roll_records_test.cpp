@@ -145,6 +145,8 @@ TEST(ParseClubData, ReadingRules)
          u"[K1A|Ren\u00e9|\u20ac\u6771]"_s},
         {"\xef\xbb\xbf" + fileRecord({"K1A", "Ren\xe9"}), u"[K1A|Ren\u00e9]"_s},
         {fileRecord({"\xc3\xa9\xe9"}), u"[\u00c3\u00a9\u00e9]"_s}, // not UTF-8 as a whole
+        // UTF-8 holds no surrogate (ED A0 80 would be U+D800): these bytes are Windows-1252.
+        {fileRecord({"\xc3\xa9\xed\xa0\x80"}), u"[\u00c3\u00a9\u00ed\u00a0\u20ac]"_s},
         {a + values25 + "\r\n" + b, u"[K1A|Ann][K2|Ed][W1B|Bob] !1@2"_s},
         {address + values18 + b + values18,
          u"[N1C|Cy||Doe|1 Elm\r\nApt 3][K1A|Ann][W1B|Bob][K1A|Ann] !2@3"_s},
