@@ -33,7 +33,7 @@ std::vector<MemberRecord> ImportPlan::membersToAdd(const ImportChoices &choices)
 
 ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatches &matches,
                       const MemberStore &roll, const QDate &today,
-                      std::optional<UnclosedCell> unclosedQuote)
+                      std::optional<UnclosedCell> unclosedQuote, const std::vector<int> &sheetRows)
 {
     ImportPlan plan;
     plan.rows.reserve(dataRows.size());
@@ -43,7 +43,7 @@ ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatc
     for (std::size_t i = 0; i < dataRows.size(); ++i) {
         const QStringList &cells = dataRows[i];
         PlannedRow row;
-        row.sheetRow = static_cast<int>(i) + kFirstDataRow;
+        row.sheetRow = i < sheetRows.size() ? sheetRows[i] : static_cast<int>(i) + kFirstDataRow;
         // Fields no column fills are left as the add command leaves an empty box.
         for (Field flag : {Field::ArrlMember, Field::VotingMember, Field::DuesPaid})
             row.member[flag] = QStringLiteral("N");

@@ -64,10 +64,12 @@ struct ImportPlan {
 };
 
 // The data rows (the header row not among them) as members, each value fixed and
-// each row held against the roll and the rows above it.
+// each row held against the roll and the rows above it. sheetRows gives each data row's
+// number in the spreadsheet; without it they follow the header, from 2.
 ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatches &matches,
                       const MemberStore &roll, const QDate &today,
-                      std::optional<UnclosedCell> unclosedQuote = std::nullopt);
+                      std::optional<UnclosedCell> unclosedQuote = std::nullopt,
+                      const std::vector<int> &sheetRows = {});
 
 // What an import adds and leaves out, by reason, with the sheet's row numbers.
 struct ImportTally {

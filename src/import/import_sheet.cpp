@@ -25,9 +25,12 @@ void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
     int columns = 0;
     for (const QStringList &row : rows)
         columns = std::max(columns, static_cast<int>(row.size()));
-    if (!rows.empty())
+    if (!rows.empty()) {
         rows.erase(rows.begin());
+        sheet.numbers.erase(sheet.numbers.begin());
+    }
     dataRows_ = std::move(rows);
+    dataRowNumbers_ = std::move(sheet.numbers);
     matches_ = matchColumns(headers_, columns);
     replan();
 }
@@ -52,7 +55,7 @@ void ImportSheet::replan()
         unclosed = UnclosedCell{static_cast<std::size_t>(unclosedQuote_->row - 1),
                                 static_cast<int>(unclosedQuote_->column), unclosedQuote_->line,
                                 unclosedQuote_->lastLine};
-    plan_ = planImport(dataRows_, matches_, roll_, today_(), unclosed);
+    plan_ = planImport(dataRows_, matches_, roll_, today_(), unclosed, dataRowNumbers_);
 }
 
 bool ImportSheet::anyColumnImported() const
@@ -80,8 +83,8 @@ QString ImportSheet::summary(int room) const
 {
     QString text = importSummary(tally(), static_cast<int>(plan_.rows.size()), room);
     if (unclosedQuote_)
-        text += u' ' + quoteNeverClosedText(static_cast<int>(unclosedQuote_->row) + 1,
-                                            unclosedQuote_->line, unclosedQuote_->lastLine);
+        text += u' ' + quoteNeverClosedText(unclosedQuote_->number, unclosedQuote_->line,
+                                            unclosedQuote_->lastLine);
     return text;
 }
 

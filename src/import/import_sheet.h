@@ -70,6 +70,7 @@ class ImportSheet {
     SheetSeparator separator_ = SheetSeparator::Comma;
     QStringList headers_;
     std::vector<QStringList> dataRows_;
+    std::vector<int> dataRowNumbers_; // as the spreadsheet numbers them
     std::optional<UnclosedQuote> unclosedQuote_;
     ColumnMatches matches_;
     ImportChoices choices_;

@@ -67,6 +67,7 @@ SheetRows readSheet(QStringView text, QChar separator)
     bool cellQuoted = false;
     bool cellBlank = true; // so far: judged once a character, not by scanning the cell
     int line = 1;
+    int number = 0;
     UnclosedQuote opened;
     auto endCell = [&] {
         row.append(cell);
@@ -76,8 +77,11 @@ SheetRows readSheet(QStringView text, QChar separator)
     };
     auto endRow = [&](bool keep) {
         endCell();
-        if (keep || !allBlank(row))
+        ++number;
+        if (keep || !allBlank(row)) {
             rows.push_back(row);
+            sheet.numbers.push_back(number);
+        }
         row.clear();
     };
     const qsizetype n = text.size();
@@ -117,6 +121,7 @@ SheetRows readSheet(QStringView text, QChar separator)
     }
     if (inQuotes) {
         opened.row = static_cast<qsizetype>(rows.size());
+        opened.number = number + 1;
         opened.lastLine = line;
         sheet.unclosedQuote = opened;
         endRow(true);

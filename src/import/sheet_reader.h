@@ -35,6 +35,7 @@ SheetSeparator detectSeparator(QStringView text);
 // cell of the last row.
 struct UnclosedQuote {
     qsizetype row = 0;    // in SheetRows::rows, from 0
+    int number = 0;       // of that row as a spreadsheet shows it, from 1
     qsizetype column = 0; // in that row, from 0
     qsizetype offset = 0; // of the quote in the text
     int line = 0;         // of the text, from 1, where the quote stands
@@ -43,6 +44,9 @@ struct UnclosedQuote {
 
 struct SheetRows {
     std::vector<QStringList> rows;
+    // Of each row, its number as a spreadsheet shows it (from 1): the blank rows left out
+    // above it still count, so that a message naming a row names the one the operator sees.
+    std::vector<int> numbers;
     std::optional<UnclosedQuote> unclosedQuote;
 };
 

@@ -194,18 +194,22 @@ TEST(ImportSheetTest, TheOperatorsMatchesAndTicksDecideWhatIsAdded)
 }
 
 // A quote never closed in a data row leaves that row out and is named below the preview.
+// Rows are numbered as the spreadsheet shows them: the blank rows left out still count.
 TEST(ImportSheetTest, AQuoteNeverClosedIsPlannedAndNamedInTheSummary)
 {
     const MemberStore roll = storeOf({u"K3ABC|John||Adams"_s});
-    const ImportSheet inRow("Call,First,Last\r\nK3NEW,Ann,New\r\nK3ABC,John,Adams\r\n"
+    const ImportSheet inRow("\r\nCall,First,Last\r\nK3NEW,Ann,New\r\n,,\r\nK3ABC,John,Adams\r\n"
                             "\"W1XYZ,Bob\r\nK3Z,Zed\r\n",
                             roll, fixedClock);
     ASSERT_EQ(inRow.plan().rows.size(), 3u);
     EXPECT_EQ(inRow.plan().rows[2].quoteNeverClosedColumn, 0);
+    EXPECT_EQ(std::tuple(inRow.plan().rows[0].sheetRow, inRow.plan().rows[1].sheetRow,
+                         inRow.plan().rows[2].sheetRow),
+              std::tuple(3, 5, 6));
     EXPECT_EQ(inRow.summary(0),
               u"3 rows in the file, 1 to add; 1 already on the roll; 1 with a quote never "
-              u"closed. The roll has room for 0 members more. Row 4 opens a quote on line 4 of "
-              u"the file that is never closed, so the rest of the file (lines 4-5) was read as "
+              u"closed. The roll has room for 0 members more. Row 6 opens a quote on line 6 of "
+              u"the file that is never closed, so the rest of the file (lines 6-7) was read as "
               u"one value. Close the quote in the spreadsheet and import again."_s);
 }
 
