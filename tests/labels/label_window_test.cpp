@@ -83,7 +83,7 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
 
 // The first opening, without a settings file: the design's texts in the boxes, a caption with
 // its tooltip, the fonts in alphabetical order with the printer's current one, exactly as it is
-// spelt, selected and the preview written in it, and the focus order.
+// spelt, selected and the preview written in it, and the focus order from the Rows box it opens in.
 TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettingsWereRead)
 {
     desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
@@ -103,7 +103,6 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
     EXPECT_EQ(control<QLabel>("Label3")->toolTip(),
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
-    box(1)->setFocus(Qt::TabFocusReason);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
                            "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
@@ -246,6 +245,7 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
     const std::vector<DrawnPage> shown{previewPage(1), previewPage(2)};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // prints nothing by itself
 
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
