@@ -62,7 +62,9 @@ TEST_F(ExportCommandsTest, EmailAddressesGoToTheClipboardEachOnce)
 {
     desktop.clipboard.text = u"kept"_s;
     copyEmailAddresses(*session, {2}, desktop.platform());
-    expectMessage(1, u"No E-mail Addresses"_s);
+    expectMessage(1, u"No E-mail Addresses"_s,
+                  u"None of the listed members has an e-mail address.\n\nThe clipboard was left "
+                  "as it was."_s);
     EXPECT_EQ(desktop.clipboard.text, u"kept"_s);
 
     copyEmailAddresses(*session, {3, 2, 1}, desktop.platform());
