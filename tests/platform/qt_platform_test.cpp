@@ -57,7 +57,8 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
 }
 
 // The default button is the one that changes nothing, and Escape and closing the box answer
-// with it as well.
+// with it as well. A yes-or-no question gives the answer pressed: a No taken for a Yes would
+// delete the member the operator meant to keep.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
     auto [seen, escaped] =
@@ -79,6 +80,14 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     EXPECT_EQ(chooseWith(pressing(u"Save Again"_s)).second, 0);
     EXPECT_EQ(chooseWith(pressing(u"Quit Without Saving"_s)).second, 1);
     EXPECT_EQ(chooseWith([](QMessageBox &box) { box.close(); }).second, 2);
+
+    for (const auto &[button, answer] :
+         {std::pair{QMessageBox::Yes, Answer::Yes}, std::pair{QMessageBox::No, Answer::No}}) {
+        QTimer::singleShot(0, [button = button] {
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(button)->click();
+        });
+        EXPECT_EQ(QtMessageBoxes().ask(u"Delete John Adams?"_s, u"Confirm Delete?"_s), answer);
+    }
 }
 
 PrintDocument lines(int pages, int linesPerPage)
