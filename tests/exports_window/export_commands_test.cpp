@@ -104,16 +104,21 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 
     using Fate = PrintResult::Fate;
-    const std::pair<PrintResult, QString> answers[] = {
-        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s},
-        {{Fate::Saved, u"/club/Directory.pdf"_s, {}}, u"Directory Saved"_s},
-        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s}, u"Directory Waiting"_s}};
-    for (const auto &[answer, title] : answers) {
+    const std::tuple<PrintResult, QString, QString> answers[] = {
+        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
+        {{Fate::Saved, u"/club/Directory.pdf"_s, {}},
+         u"Directory Saved"_s,
+         u"This computer has no printer, so the directory was saved as a PDF file:\n\n"
+         "/club/Directory.pdf\n\nOpen it to print it or to look at it."_s},
+        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
+         u"Directory Waiting"_s,
+         u"The directory was handed to the print system, but the printer PDF is stopped."_s}};
+    for (const auto &[answer, title, text] : answers) {
         desktop.printer.answer = answer;
         const std::size_t before = desktop.messages.shown.size();
         whenPreviewUp("PreviewPrint");
         printMemberDirectory(*session, {1}, desktop.platform(), window.get());
-        expectMessage(before + 1, title);
+        expectMessage(before + 1, title, text);
     }
     EXPECT_EQ(desktop.messages.beeps, 1);
 }

@@ -240,6 +240,7 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     enter(7, u"2"_s);
     enter(8, u"2"_s);
     fonts()->setCurrentRow(1);
+    EXPECT_EQ(preview()->font().family(), u"Courier New"_s); // the sample follows the choice
     previewByKey();
     QDialog *dialog = previewDialog();
     ASSERT_NE(dialog, nullptr);
