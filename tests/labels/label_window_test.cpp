@@ -235,7 +235,7 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
 // font, which the printer keeps, and hides the window.
 TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
 {
-    files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,10\r\n");
+    files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,12\r\n");
     open({1, 2, 3});
     enter(7, u"2"_s);
     enter(8, u"2"_s);
@@ -253,12 +253,12 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     EXPECT_EQ(previewDialog(), nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(desktop.printer.jobs.empty());
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,10\r\n"));
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,12\r\n"));
 
     click("Command2");
     ASSERT_NE(previewDialog(), nullptr);
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,10\r\n"));
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,12\r\n"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(desktop.printer.current, u"Courier New"_s);
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
