@@ -273,6 +273,9 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     click("Command2"); // Delete: refused before anything is asked
     expectMessage(2, u"Roll Is Read-Only"_s);
     EXPECT_FALSE(desktop.messages.shown.back().question);
+    enterLastName(u"Evans"_s); // Record, refused alike
+    EXPECT_EQ(std::pair(line("Text3")->text(), desktop.messages.shown.size()),
+              std::pair(u"Evans"_s, std::size_t{3}));
     // Refused before any file is asked for.
     for (const char *command : {"mnuImport", "mnuLicences"}) {
         trigger(QString::fromLatin1(command));
@@ -282,7 +285,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     EXPECT_TRUE(desktop.files.titles.isEmpty());
     EXPECT_EQ(roll(), threeMembers);
     window->close(); // nothing unsaved to ask about
-    EXPECT_EQ(desktop.messages.shown.size(), 4u);
+    EXPECT_EQ(desktop.messages.shown.size(), 5u);
 }
 
 } // namespace
