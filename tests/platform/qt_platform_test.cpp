@@ -126,8 +126,9 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
     EXPECT_TRUE(folder.read(u"Labels.pdf"_s).startsWith("%PDF-1."));
     EXPECT_NE(folder.read(u"Labels.pdf"_s), earlier);
-    // A PDF has no unprintable edge.
+    // A PDF has no unprintable edge, and without a printer the paper is Letter.
     EXPECT_EQ(printer.pageArea(QPageSize(QPageSize::A4)).printable, QRectF(0, 0, 595, 842));
+    EXPECT_EQ(printer.defaultPaper(), QPageSize(QPageSize::Letter));
 }
 
 // The label window selects the printer's current font in the font list by its exact name; the
