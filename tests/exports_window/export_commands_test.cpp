@@ -2,6 +2,7 @@
 
 #include "window_test.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -23,15 +24,18 @@ class ExportCommandsTest : public WindowTest<QWidget> {
         window = std::make_unique<QWidget>();
         showActive();
     }
-    // Presses the named button of the preview once it is up.
+    // Presses the named button of the preview once it is up, keeping what its summary says.
     void whenPreviewUp(const char *button)
     {
-        QTimer::singleShot(50, [button] {
-            if (auto *preview = QApplication::activeModalWidget())
+        QTimer::singleShot(50, [this, button] {
+            if (auto *preview = QApplication::activeModalWidget()) {
+                summary = preview->findChild<QLabel *>(u"PreviewSummary"_s)->text();
                 QTest::mouseClick(preview->findChild<QPushButton *>(QString::fromLatin1(button)),
                                   Qt::LeftButton);
+            }
         });
     }
+    QString summary;
 };
 
 TEST_F(ExportCommandsTest, ExportWritesTheListedMembersWhereTheOperatorChose)
@@ -91,6 +95,7 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     whenPreviewUp("PreviewPrint");
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    EXPECT_EQ(summary, u"3 members on 1 page"_s);
     const FakePrinter::Job &job = desktop.printer.jobs[0];
     EXPECT_EQ(job.name, u"Directory"_s);
     EXPECT_EQ(job.paper, QPageSize(QPageSize::A4));
