@@ -111,13 +111,14 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
 }
 
 // Read from the settings file; without a printer each font step says so. On a screen twice the
-// design's the window and its fonts double.
+// design's width and one and a half times its height the window stretches by each, and its fonts
+// by the smaller.
 TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachFontStep)
 {
     files.write(u"labelrcp.dat"_s, "8,2,0.5,.25,1.5,4,12\r\n");
     desktop.printer.families.reset();
     desktop.printer.current.reset();
-    desktop.desktop.screen = QSize(1280, 960);
+    desktop.desktop.screen = QSize(1280, 720);
     open();
     ASSERT_EQ(desktop.messages.shown.size(), 2u);
     for (const ShownMessage &shown : desktop.messages.shown)
@@ -125,8 +126,8 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
                   u"Choose Default Font!|No Default Font Specified!"_s);
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
-    EXPECT_EQ(window->size(), QSize(1046, 648));
-    EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 2 * QFont().pointSizeF());
+    EXPECT_EQ(window->size(), QSize(1046, 486));
+    EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 1.5 * QFont().pointSizeF());
 }
 
 // The boxes take only digits and points and put a bad value right on leaving, the start column
@@ -246,6 +247,9 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
     const std::vector<DrawnPage> shown{previewPage(1), previewPage(2)};
+    // The first page's paper starts a 12-pixel gap from the top of the view.
+    auto *pages = dialog->findChild<PreviewPages *>(u"PreviewPages"_s);
+    EXPECT_EQ(pages->grab().toImage().pixelColor(pages->width() / 2, 14), QColor(Qt::white));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // prints nothing by itself
 
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
