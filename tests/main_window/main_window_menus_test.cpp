@@ -146,9 +146,10 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     EXPECT_EQ(session->selectedRecord(), 2);
     EXPECT_EQ(window->entryMode(), EntryMode::Record);
     EXPECT_EQ(form(), entry); // the boxes show what was loaded before the reset
-    // Clicking the line still selected loads the member again, with the flag as the roll holds it.
+    // Clicking the line still selected loads the member again, with the flag as the roll holds it;
+    // her voting "y" ticks its box (ARRL, voting, dues).
     clickRow(1);
-    EXPECT_FALSE(control<QCheckBox>("Check3")->isChecked());
+    EXPECT_EQ(form().section(u'|', 15, 17), u"N|Y|N"_s);
 }
 
 // "&Print List" opens " Label Format"; Escape closes it, the focus back in the Call box. "&Help"
