@@ -2,6 +2,7 @@
 
 #include "window_test.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -23,15 +24,18 @@ class ExportCommandsTest : public WindowTest<QWidget> {
         window = std::make_unique<QWidget>();
         showActive();
     }
-    // Presses the named button of the preview once it is up.
+    // Presses the named button of the preview once it is up, keeping what its summary says.
     void whenPreviewUp(const char *button)
     {
-        QTimer::singleShot(50, [button] {
-            if (auto *preview = QApplication::activeModalWidget())
+        QTimer::singleShot(50, [this, button] {
+            if (auto *preview = QApplication::activeModalWidget()) {
+                summary = preview->findChild<QLabel *>(u"PreviewSummary"_s)->text();
                 QTest::mouseClick(preview->findChild<QPushButton *>(QString::fromLatin1(button)),
                                   Qt::LeftButton);
+            }
         });
     }
+    QString summary;
 };
 
 TEST_F(ExportCommandsTest, ExportWritesTheListedMembersWhereTheOperatorChose)
@@ -62,7 +66,9 @@ TEST_F(ExportCommandsTest, EmailAddressesGoToTheClipboardEachOnce)
 {
     desktop.clipboard.text = u"kept"_s;
     copyEmailAddresses(*session, {2}, desktop.platform());
-    expectMessage(1, u"No E-mail Addresses"_s);
+    expectMessage(1, u"No E-mail Addresses"_s,
+                  u"None of the listed members has an e-mail address.\n\nThe clipboard was left "
+                  "as it was."_s);
     EXPECT_EQ(desktop.clipboard.text, u"kept"_s);
 
     copyEmailAddresses(*session, {3, 2, 1}, desktop.platform());
@@ -89,6 +95,7 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     whenPreviewUp("PreviewPrint");
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    EXPECT_EQ(summary, u"3 members on 1 page"_s);
     const FakePrinter::Job &job = desktop.printer.jobs[0];
     EXPECT_EQ(job.name, u"Directory"_s);
     EXPECT_EQ(job.paper, QPageSize(QPageSize::A4));
@@ -102,16 +109,21 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 
     using Fate = PrintResult::Fate;
-    const std::pair<PrintResult, QString> answers[] = {
-        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s},
-        {{Fate::Saved, u"/club/Directory.pdf"_s, {}}, u"Directory Saved"_s},
-        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s}, u"Directory Waiting"_s}};
-    for (const auto &[answer, title] : answers) {
+    const std::tuple<PrintResult, QString, QString> answers[] = {
+        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
+        {{Fate::Saved, u"/club/Directory.pdf"_s, {}},
+         u"Directory Saved"_s,
+         u"This computer has no printer, so the directory was saved as a PDF file:\n\n"
+         "/club/Directory.pdf\n\nOpen it to print it or to look at it."_s},
+        {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
+         u"Directory Waiting"_s,
+         u"The directory was handed to the print system, but the printer PDF is stopped."_s}};
+    for (const auto &[answer, title, text] : answers) {
         desktop.printer.answer = answer;
         const std::size_t before = desktop.messages.shown.size();
         whenPreviewUp("PreviewPrint");
         printMemberDirectory(*session, {1}, desktop.platform(), window.get());
-        expectMessage(before + 1, title);
+        expectMessage(before + 1, title, text);
     }
     EXPECT_EQ(desktop.messages.beeps, 1);
 }

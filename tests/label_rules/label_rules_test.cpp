@@ -108,6 +108,8 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
         {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
         {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn,
          u"a number from 1 to 3, the label columns on each page"_s},
+        {[](R r) { r.startColumn = 0; }, LabelBox::StartColumn,
+         u"a number from 1 to 3, the label columns on each page"_s},
         {[](R r) { r.layout.columnsPerPage = 12.9f, r.startColumn = 13; }, LabelBox::StartColumn,
          u"a number from 1 to 12, the label columns on each page"_s},
         {[](R r) { r.layout.fontSize = 0.5f; }, LabelBox::FontSize,

@@ -83,7 +83,7 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
 
 // The first opening, without a settings file: the design's texts in the boxes, a caption with
 // its tooltip, the fonts in alphabetical order with the printer's current one, exactly as it is
-// spelt, selected and the preview written in it, and the focus order.
+// spelt, selected and the preview written in it, and the focus order from the Rows box it opens in.
 TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettingsWereRead)
 {
     desktop.printer.families = QStringList{u"Times New Roman"_s, u"arial"_s, u"Arial"_s};
@@ -103,7 +103,6 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
     EXPECT_EQ(control<QLabel>("Label3")->toolTip(),
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
-    box(1)->setFocus(Qt::TabFocusReason);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
                            "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
@@ -112,13 +111,14 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
 }
 
 // Read from the settings file; without a printer each font step says so. On a screen twice the
-// design's the window and its fonts double.
+// design's width and one and a half times its height the window stretches by each, and its fonts
+// by the smaller.
 TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachFontStep)
 {
     files.write(u"labelrcp.dat"_s, "8,2,0.5,.25,1.5,4,12\r\n");
     desktop.printer.families.reset();
     desktop.printer.current.reset();
-    desktop.desktop.screen = QSize(1280, 960);
+    desktop.desktop.screen = QSize(1280, 720);
     open();
     ASSERT_EQ(desktop.messages.shown.size(), 2u);
     for (const ShownMessage &shown : desktop.messages.shown)
@@ -126,8 +126,8 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
                   u"Choose Default Font!|No Default Font Specified!"_s);
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
-    EXPECT_EQ(window->size(), QSize(1046, 648));
-    EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 2 * QFont().pointSizeF());
+    EXPECT_EQ(window->size(), QSize(1046, 486));
+    EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 1.5 * QFont().pointSizeF());
 }
 
 // The boxes take only digits and points and put a bad value right on leaving, the start column
@@ -236,28 +236,33 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
 // font, which the printer keeps, and hides the window.
 TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
 {
-    files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,10\r\n");
+    files.write(u"labelrcp.dat"_s, "2,2,0.5,0.25,1,3,12\r\n");
     open({1, 2, 3});
     enter(7, u"2"_s);
     enter(8, u"2"_s);
     fonts()->setCurrentRow(1);
+    EXPECT_EQ(preview()->font().family(), u"Courier New"_s); // the sample follows the choice
     previewByKey();
     QDialog *dialog = previewDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLabel *>(u"PreviewSummary"_s)->text(), u"3 labels on 2 pages"_s);
     const std::vector<DrawnPage> shown{previewPage(1), previewPage(2)};
+    // The first page's paper starts a 12-pixel gap from the top of the view.
+    auto *pages = dialog->findChild<PreviewPages *>(u"PreviewPages"_s);
+    EXPECT_EQ(pages->grab().toImage().pixelColor(pages->width() / 2, 14), QColor(Qt::white));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // prints nothing by itself
 
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(previewDialog(), nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(desktop.printer.jobs.empty());
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,10\r\n"));
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,12\r\n"));
 
     click("Command2");
     ASSERT_NE(previewDialog(), nullptr);
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,10\r\n"));
+    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,12\r\n"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(desktop.printer.current, u"Courier New"_s);
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);

@@ -273,13 +273,19 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     click("Command2"); // Delete: refused before anything is asked
     expectMessage(2, u"Roll Is Read-Only"_s);
     EXPECT_FALSE(desktop.messages.shown.back().question);
-    trigger(u"mnuImport"_s);
-    settle();
-    expectMessage(3, u"Roll Is Read-Only"_s);
+    enterLastName(u"Evans"_s); // Record, refused alike
+    EXPECT_EQ(std::pair(line("Text3")->text(), desktop.messages.shown.size()),
+              std::pair(u"Evans"_s, std::size_t{3}));
+    // Refused before any file is asked for.
+    for (const char *command : {"mnuImport", "mnuLicences"}) {
+        trigger(QString::fromLatin1(command));
+        settle();
+        EXPECT_EQ(desktop.messages.shown.back().title, u"Roll Is Read-Only"_s) << command;
+    }
     EXPECT_TRUE(desktop.files.titles.isEmpty());
     EXPECT_EQ(roll(), threeMembers);
     window->close(); // nothing unsaved to ask about
-    EXPECT_EQ(desktop.messages.shown.size(), 3u);
+    EXPECT_EQ(desktop.messages.shown.size(), 5u);
 }
 
 } // namespace

@@ -57,7 +57,8 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
 }
 
 // The default button is the one that changes nothing, and Escape and closing the box answer
-// with it as well.
+// with it as well. A yes-or-no question gives the answer pressed: a No taken for a Yes would
+// delete the member the operator meant to keep.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
     auto [seen, escaped] =
@@ -79,6 +80,14 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     EXPECT_EQ(chooseWith(pressing(u"Save Again"_s)).second, 0);
     EXPECT_EQ(chooseWith(pressing(u"Quit Without Saving"_s)).second, 1);
     EXPECT_EQ(chooseWith([](QMessageBox &box) { box.close(); }).second, 2);
+
+    for (const auto &[button, answer] :
+         {std::pair{QMessageBox::Yes, Answer::Yes}, std::pair{QMessageBox::No, Answer::No}}) {
+        QTimer::singleShot(0, [button = button] {
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(button)->click();
+        });
+        EXPECT_EQ(QtMessageBoxes().ask(u"Delete John Adams?"_s, u"Confirm Delete?"_s), answer);
+    }
 }
 
 PrintDocument lines(int pages, int linesPerPage)
@@ -117,8 +126,9 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
     EXPECT_TRUE(folder.read(u"Labels.pdf"_s).startsWith("%PDF-1."));
     EXPECT_NE(folder.read(u"Labels.pdf"_s), earlier);
-    // A PDF has no unprintable edge.
+    // A PDF has no unprintable edge, and without a printer the paper is Letter.
     EXPECT_EQ(printer.pageArea(QPageSize(QPageSize::A4)).printable, QRectF(0, 0, 595, 842));
+    EXPECT_EQ(printer.defaultPaper(), QPageSize(QPageSize::Letter));
 }
 
 // The label window selects the printer's current font in the font list by its exact name; the

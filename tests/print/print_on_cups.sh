@@ -4,8 +4,8 @@
 #   print_on_cups.sh PROBE SAMPLE_ROLL WORK_DIR
 # The sample club on the 30-per-sheet Letter sheet must land on one Letter page, its first
 # word at the first label's corner (13.5 pt, 36.0 pt); a queue that refuses jobs must give
-# "Printer Error!" and no pages; a stopped queue must say the labels wait; and a server that
-# goes away while a long job is made must never go unsaid.
+# "Printer Error!" and no pages; a stopped queue, and a job the queue holds, must say the labels
+# wait; and a server that goes away while a long job is made must never go unsaid.
 #
 # The server keeps everything under WORK_DIR/cups: configuration, spool, logs, socket and the
 # printed PDFs. The machine's own CUPS setup is neither read nor written and no TCP port is
@@ -18,7 +18,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 skip() { echo "SKIPPED: no private print server here: $*" >&2; exit 77; }
 
 [ "$(id -u)" = 0 ] || skip "needs root"
-for p in cupsd lpadmin lpstat lp cupsaccept cupsreject cupsenable cupsdisable unshare mount; do
+for p in cupsd lpadmin lpstat lp cancel cupsaccept cupsreject cupsenable cupsdisable unshare \
+         mount; do
     command -v "$p" >/dev/null 2>&1 || skip "no $p"
 done
 [ -x /usr/lib/cups/backend/cups-pdf ] || skip "no cups-pdf backend"
@@ -260,6 +261,14 @@ grep -q '^Labels Waiting|' <<<"$told" || fail "a stopped queue said: $told"
 cupsenable PDF
 wait_pdf "$count" >/dev/null || fail "the held job never printed"
 echo "stopped queue: told the labels wait"
+
+# A job the queue holds waits as well, however the printer stands.
+lpadmin -p PDF -o job-hold-until-default=indefinite
+told="$("$probe" "$roll")"
+lpadmin -p PDF -o job-hold-until-default=no-hold
+cancel -a PDF
+grep -q '^Labels Waiting|' <<<"$told" || fail "a held job said: $told"
+echo "held job: told the labels wait"
 
 big="$work/big"
 mkdir -p "$big"

@@ -131,8 +131,8 @@ TEST_F(ReportWindowTest, TheQueryListsWhoExpiresBeforeTheDateAndKeepsTheLinesOnA
     EXPECT_FALSE(window->isVisible());
 }
 
-// A title click sorts ascending every time; a title dragged onto another stays where it is; the
-// copy follows the lines shown.
+// A title click sorts ascending every time and the current line stays on its member; a title
+// dragged onto another stays where it is; the copy follows the lines shown.
 TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheLines)
 {
     open();
@@ -147,7 +147,9 @@ TEST_F(ReportWindowTest, ATitleClickSortsAscendingEveryTimeAndTheCopyFollowsTheL
     QTest::mouseRelease(titles()->viewport(), Qt::LeftButton, {}, to);
     EXPECT_EQ(titles()->visualIndex(2), 2);
 
+    report()->setCurrentIndex(report()->model()->index(2, 0)); // Older
     clickTitle(3);
+    EXPECT_EQ(report()->currentIndex().siblingAtColumn(3).data().toString(), u"Older"_s);
     click("Command4");
     QStringList calls;
     for (const QString &copied : desktop.clipboard.text.split(u"\r\n"_s))
