@@ -187,14 +187,20 @@ class LicencesTest : public MainWindowTest {
   protected:
     void SetUp() override
     {
-        // Adams holds General to 7/4/2030, Baker has no call sign, Carter holds Extra with no date.
+        // Adams holds General to 7/4/2030, Baker's K3OLD is now W3NEW, Carter holds Extra with
+        // no date.
         writeZip(files.path(u"l_amat.zip"_s),
-                 {{"AM.dat", amLine(1, "K3ABC", "A") + amLine(2, "N3XYZ", "E")},
+                 {{"AM.dat", amLine(1, "K3ABC", "A") + amLine(2, "N3XYZ", "E") +
+                                 amLine(3, "W3NEW", "T", "K3OLD")},
                   {"HD.dat", hdLine(1, "K3ABC", 'A', "07/04/2020", "07/04/2030") +
-                                 hdLine(2, "N3XYZ", 'A', "01/15/2021", "01/15/2031")}});
-        open();
+                                 hdLine(2, "N3XYZ", 'A', "01/15/2021", "01/15/2031") +
+                                 hdLine(3, "W3NEW", 'A', "03/01/2024", "03/01/2034")}});
+        open(held);
         desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
     }
+
+    const QByteArray baker = QByteArray(bakerRecord).replace(0, 2, "\"K3OLD\"");
+    const QByteArray held = adamsRecord + baker + carterRecord;
 
     // Runs the command; act gets the preview once it is up and answers it.
     void update(const std::function<void(QDialog *, QTableWidget *)> &act)
@@ -237,10 +243,12 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
         const QString day = table->item(0, 6)->text();
         EXPECT_FALSE(day.isEmpty());
         EXPECT_EQ(preview->findChild<QLabel *>(u"LicenceSummary"_s)->text(),
-                  u"2 members with a call sign compared with l_amat.zip of %1: 2 changes "
+                  u"3 members with a call sign compared with l_amat.zip of %1: 3 changes "
                   "proposed. Nothing changes until you click OK."_s.arg(day));
+        // A new call sign is proposed but not ticked: it is the operator's to take.
         EXPECT_EQ(rowsOf(table),
                   (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced | "_s + day,
+                               u"[ ] | Mary Baker | K3OLD | Call | K3OLD | W3NEW | "_s + day,
                                u"[x] | Carl Carter | N3XYZ | Lic Exp |  | 1/15/2031 | "_s + day}));
         table->item(0, 0)->setCheckState(Qt::Unchecked);
         preview->accept();
@@ -248,7 +256,7 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     EXPECT_EQ(desktop.files.titles, QStringList{u"Choose the FCC Licence File"_s});
     expectMessage(1, u"Licences Updated"_s, u"The licences of 1 member were brought up to date."_s);
     EXPECT_EQ(roll(),
-              adamsRecord + bakerRecord +
+              adamsRecord + baker +
                   fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063",
                               "", "", "", "", "", "Extra", "1/15/2031", "N", "N", "N", ""}));
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
@@ -259,7 +267,7 @@ TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
 {
     update([](QDialog *preview, QTableWidget *) { preview->reject(); });
     EXPECT_TRUE(desktop.messages.shown.empty());
-    EXPECT_EQ(roll(), threeMembers);
+    EXPECT_EQ(roll(), held);
 
     showActive(); // as a window manager gives the activation back from the closed preview
     files.write(u"l_amat.zip"_s, "not a zip");
@@ -269,7 +277,7 @@ TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
     expectMessage(1, u"Update Licences"_s,
                   u"The FCC licence file %1 could not be read: l_amat.zip is not a zip file, or is "
                   "cut off\n\nThe roll was not changed."_s.arg(files.path(u"l_amat.zip"_s)));
-    EXPECT_EQ(roll(), threeMembers);
+    EXPECT_EQ(roll(), held);
 }
 
 TEST_F(MainWindowTest, ARollWithNothingToCompareIsToldSoBeforeAnyFileIsAskedFor)
