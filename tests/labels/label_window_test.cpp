@@ -111,8 +111,8 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
 }
 
 // Read from the settings file; without a printer each font step says so. On a screen twice the
-// design's width and one and a half times its height the window stretches by each, and its fonts
-// by the smaller.
+// design's width and one and a half times its height the window stretches by each, its fonts by
+// the smaller, and it stands in the middle of the screen.
 TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachFontStep)
 {
     files.write(u"labelrcp.dat"_s, "8,2,0.5,.25,1.5,4,12\r\n");
@@ -127,6 +127,7 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
     EXPECT_EQ(window->size(), QSize(1046, 486));
+    EXPECT_EQ(window->pos(), QPoint(117, 117));
     EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 1.5 * QFont().pointSizeF());
 }
 
@@ -137,7 +138,9 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
     open();
     type(1, u"a-/+ ,x"_s);
     EXPECT_EQ(box(1)->text(), QString());
+    const double sample = preview()->font().pointSizeF();
     enter(2, u"12"_s);
+    EXPECT_EQ(preview()->font().pointSizeF(), sample); // only the font size box sizes the sample
     enter(8, u"3"_s);
     EXPECT_EQ(box(8)->text(), u"3"_s);
     type(9, u"14"_s);
@@ -202,6 +205,13 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
         EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(files.exists(u"labelrcp.dat"_s));
     }
+    // Settings that cannot be saved are a printer error too, and nothing is printed.
+    const std::size_t jobs = desktop.printer.jobs.size();
+    open();
+    desktop.messages.shown.clear();
+    withFileSizeCap(8, [&] { click("Command1"); });
+    expectMessage(1, u"Printer Error!"_s);
+    EXPECT_EQ(desktop.printer.jobs.size(), jobs);
 }
 
 // Choosing a sheet fills the sheet boxes, a start column the sheet does not have going back to
@@ -250,7 +260,9 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     // The first page's paper starts a 12-pixel gap from the top of the view.
     auto *pages = dialog->findChild<PreviewPages *>(u"PreviewPages"_s);
     EXPECT_EQ(pages->grab().toImage().pixelColor(pages->width() / 2, 14), QColor(Qt::white));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // prints nothing by itself
+    // The keys scroll the pages, which have the focus; Enter there prints nothing by itself.
+    EXPECT_EQ(QApplication::focusWidget(), pages);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
