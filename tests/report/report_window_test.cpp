@@ -67,9 +67,9 @@ class ReportWindowTest : public WindowTest<ReportWindow> {
 // stays inside the smaller client area.
 TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
 {
-    desktop.desktop.area = QRect(0, 0, 1236, 864);
+    desktop.desktop.area = QRect(40, 24, 1236, 840); // a panel above and one at the left
     open(kOlder);
-    EXPECT_EQ(window->frameGeometry(), QRect(0, 0, 1236, 864));
+    EXPECT_EQ(window->frameGeometry(), desktop.desktop.area);
     EXPECT_LT(window->width(), 1236);
     for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(window->rect().contains(child->geometry())) << qPrintable(child->objectName());
@@ -82,6 +82,8 @@ TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
     open();
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));
     EXPECT_EQ(column(4).first(), u"1 Elm, "_s);
+    // Call's 900 twips grow to 900 * (1280 / 640)^1.2 = 2068 twips on the 1280-pixel screen.
+    EXPECT_EQ(report()->columnWidth(0), 138);
     EXPECT_EQ(figures(), (QStringList{u"3  "_s, u"2  "_s, u"1  "_s, u"67%"_s}));
     EXPECT_EQ(window->windowTitle() + u' ' + window->objectName(), u"Database Functions Form3"_s);
     control("Command2")->setFocus(Qt::TabFocusReason);
