@@ -57,8 +57,8 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
 }
 
 // The default button is the one that changes nothing, and Escape and closing the box answer
-// with it as well. A yes-or-no question gives the answer pressed: a No taken for a Yes would
-// delete the member the operator meant to keep.
+// with it as well. A yes-or-no question, Yes its default, gives the answer pressed: a No taken
+// for a Yes would delete the member the operator meant to keep.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
     auto [seen, escaped] =
@@ -84,7 +84,9 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     for (const auto &[button, answer] :
          {std::pair{QMessageBox::Yes, Answer::Yes}, std::pair{QMessageBox::No, Answer::No}}) {
         QTimer::singleShot(0, [button = button] {
-            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(button)->click();
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes)); // what Enter answers
+            box->button(button)->click();
         });
         EXPECT_EQ(QtMessageBoxes().ask(u"Delete John Adams?"_s, u"Confirm Delete?"_s), answer);
     }
