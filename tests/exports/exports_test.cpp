@@ -5,6 +5,7 @@
 #include "import/sheet_file.h"
 #include "roll/roll_session.h"
 
+#include "fake_printer.h"
 #include "member_records.h"
 #include "temp_roll.h"
 
@@ -135,6 +136,29 @@ TEST(MemberDirectory, OnLetterEveryBlockFitsItsColumn)
         EXPECT_LE(block.top + 5 * room.lineHeight, room.columnHeight) << block.call.toStdString();
     EXPECT_GT(plan.pages, 2);
     EXPECT_EQ(plan.blocks.back().page, plan.pages);
+    // The heading and the date top the first page only, then each member's name and lines go
+    // down the column; a call sign ends at its column's right edge (the left column spans 36 to
+    // 297 points), far right of the name it shares a line with.
+    const DirectoryPaper paper{
+        QPageSize(QPageSize::Letter), {{612, 792}, {0, 0, 612, 792}}, u"12/7/2026"_s};
+    const auto texts = [&](int page) {
+        return drawnPage([&](QPainter &p, int n) { paintDirectoryPage(p, plan, n, paper); }, page,
+                         paper.area)
+            .texts;
+    };
+    const auto at = [](const QString &text, int coordinate) {
+        return text.section(u' ', 0, 0).section(u',', coordinate, coordinate).toDouble();
+    };
+    QStringList top = texts(1).mid(0, 8); // heading, date, name, call, four lines
+    EXPECT_TRUE(top[0].endsWith(u" Member Directory"_s) && top[1].endsWith(u" 12/7/2026"_s));
+    top.removeAt(3);
+    for (qsizetype n = 1; n < top.size(); ++n)
+        EXPECT_GT(at(top[n], 1), at(top[n - 1], 1)) << top[n].toStdString();
+    EXPECT_TRUE(texts(2).filter(u"Member Directory"_s).isEmpty());
+    const double callAt = at(texts(2).filter(u" K"_s).first(), 0);
+    EXPECT_TRUE(callAt > 200 && callAt < 297) << callAt;
+    const double footAt = at(texts(1).last(), 0); // "Page 1 of n", centred on 306
+    EXPECT_TRUE(footAt > 250 && footAt < 306) << footAt;
     EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::A4)).id(), QPageSize::A4);
     EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::Legal)).id(), QPageSize::Letter);
 }
