@@ -154,6 +154,7 @@ TEST(MemberDirectory, OnLetterEveryBlockFitsItsColumn)
     top.removeAt(3);
     for (qsizetype n = 1; n < top.size(); ++n)
         EXPECT_GT(at(top[n], 1), at(top[n - 1], 1)) << top[n].toStdString();
+    EXPECT_GT(at(texts(1)[8], 1) - at(top.last(), 1), 1.25 * room.lineHeight); // a gap, the next
     EXPECT_TRUE(texts(2).filter(u"Member Directory"_s).isEmpty());
     const double callAt = at(texts(2).filter(u" K"_s).first(), 0);
     EXPECT_TRUE(callAt > 200 && callAt < 297) << callAt;
