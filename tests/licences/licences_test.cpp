@@ -52,10 +52,11 @@ TEST(FccLicenceFile, JoinsBothFilesByIdentifierKeepingOnlyTheRollsLicences)
     // Zipped in either order, deflated; and the two files as taken out of the zip.
     writeZip(files.path(u"l_amat.zip"_s), {{"HD.dat", kHd}, {"AM.dat", kAm}, {"EN.dat", "EN|1|"}});
     writeZip(files.path(u"reversed.zip"_s), {{"AM.dat", kAm}, {"HD.dat", kHd}});
-    // The extracted files as an editor may leave them: the last line without its end.
+    // The extracted files as an editor may leave them: the last line without its end, and the
+    // name in small letters, as some unzip programs write it.
     files.write(u"HD.dat"_s, kHd.chopped(2));
-    files.write(u"AM.dat"_s, kAm.chopped(2));
-    for (const QString &name : {u"l_amat.zip"_s, u"reversed.zip"_s, u"HD.dat"_s, u"AM.dat"_s}) {
+    files.write(u"am.dat"_s, kAm.chopped(2));
+    for (const QString &name : {u"l_amat.zip"_s, u"reversed.zip"_s, u"HD.dat"_s, u"am.dat"_s}) {
         SCOPED_TRACE(name.toStdString());
         const FccReading reading = readFccLicences(files.path(name), kWanted);
         ASSERT_TRUE(reading.outcome.ok()) << reading.outcome.reason.toStdString();
