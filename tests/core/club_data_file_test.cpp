@@ -173,6 +173,9 @@ TEST(ClubDataFile, KeepsTheRollAsEachDayFoundItForThirtyDays)
 
     ASSERT_TRUE(file.save(store, first).ok()); // the same bytes: nothing changes, none made
     EXPECT_FALSE(roll.exists(u"backups"_s));
+    // A copy the operator keeps there under a name of his own is never pruned.
+    ASSERT_TRUE(QDir(roll.dir()).mkpath(u"backups"_s));
+    roll.write(u"backups/AddrClub-mine.dat"_s, "kept");
     QByteArray before = roll.read(kRoll);
     for (int day = 0; day < 32; ++day) {
         for (int save = 0; save < 2; ++save) {
@@ -185,7 +188,7 @@ TEST(ClubDataFile, KeepsTheRollAsEachDayFoundItForThirtyDays)
     }
     const QStringList names = filesIn(roll.path(u"backups"_s));
     EXPECT_EQ(std::tuple(names.size(), names.front(), names.back()),
-              std::tuple(30, u"AddrClub-2026-11-22.dat"_s, u"AddrClub-2026-12-21.dat"_s));
+              std::tuple(31, u"AddrClub-2026-11-22.dat"_s, u"AddrClub-mine.dat"_s));
 
     const QByteArray dayFound = backup(31);
     ClubDataFile later(roll.dir());

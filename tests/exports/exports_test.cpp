@@ -5,6 +5,7 @@
 #include "import/sheet_file.h"
 #include "roll/roll_session.h"
 
+#include "fake_printer.h"
 #include "member_records.h"
 #include "temp_roll.h"
 
@@ -135,6 +136,33 @@ TEST(MemberDirectory, OnLetterEveryBlockFitsItsColumn)
         EXPECT_LE(block.top + 5 * room.lineHeight, room.columnHeight) << block.call.toStdString();
     EXPECT_GT(plan.pages, 2);
     EXPECT_EQ(plan.blocks.back().page, plan.pages);
+    // Page 1: the heading, the date, then the first member's name and lines, each lower than the
+    // one before (the call sign shares the name's line), and a gap before the next member.
+    // Page 2: no heading; a call sign ends at its column's right edge (the left column spans 36
+    // to 297 points); "Page 2 of n" centred on 306 at the foot, a line below every member's.
+    const DirectoryPaper paper{
+        QPageSize(QPageSize::Letter), {{612, 792}, {0, 0, 612, 792}}, u"12/7/2026"_s};
+    const auto texts = [&](int page) {
+        return drawnPage([&](QPainter &p, int n) { paintDirectoryPage(p, plan, n, paper); }, page,
+                         paper.area)
+            .texts;
+    };
+    const auto at = [](const QString &text, int coordinate) {
+        return text.section(u' ', 0, 0).section(u',', coordinate, coordinate).toDouble();
+    };
+    const QStringList first = texts(1), second = texts(2);
+    QStringList top = first.mid(0, 8); // heading, date, name, call, four lines
+    EXPECT_TRUE(top[0].endsWith(u" Member Directory"_s) && top[1].endsWith(u" 12/7/2026"_s));
+    top.removeAt(3);
+    for (qsizetype n = 1; n < top.size(); ++n)
+        EXPECT_GT(at(top[n], 1), at(top[n - 1], 1)) << top[n].toStdString();
+    EXPECT_GT(at(first[8], 1) - at(top.last(), 1), 1.25 * room.lineHeight);
+    EXPECT_TRUE(second.filter(u"Member Directory"_s).isEmpty());
+    const double callAt = at(second.filter(u" K"_s).first(), 0);
+    EXPECT_TRUE(callAt > 200 && callAt < 297) << callAt;
+    EXPECT_TRUE(at(second.last(), 0) > 250 && at(second.last(), 0) < 306) << at(second.last(), 0);
+    for (const QString &text : second.mid(0, second.size() - 1))
+        EXPECT_LT(at(text, 1), at(second.last(), 1) - room.lineHeight) << text.toStdString();
     EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::A4)).id(), QPageSize::A4);
     EXPECT_EQ(directoryPaperFor(QPageSize(QPageSize::Legal)).id(), QPageSize::Letter);
 }

@@ -100,11 +100,12 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     EXPECT_EQ(job.name, u"Directory"_s);
     EXPECT_EQ(job.paper, QPageSize(QPageSize::A4));
     ASSERT_EQ(job.pages.size(), 1u);
-    // Half an inch in from the paper's edge, each member's lines, the page count last.
+    // Half an inch in from the paper's edge, the day under the heading, each member's lines,
+    // the page count last.
     const QStringList &texts = job.pages[0].texts;
     EXPECT_TRUE(texts.first().startsWith(u"36.0,"_s));
-    for (const QString &word : {u"Carter, Carl"_s, u"N3XYZ"_s, u"Apt 2"_s, u"Chester PA 19013"_s,
-                                u"610-555-0101"_s, u"ja@EXAMPLE.org"_s})
+    for (const QString &word : {u"12/6/2026"_s, u"Carter, Carl"_s, u"N3XYZ"_s, u"Apt 2"_s,
+                                u"Chester PA 19013"_s, u"610-555-0101"_s, u"ja@EXAMPLE.org"_s})
         EXPECT_EQ(texts.filter(word).size(), 1) << word.toStdString();
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 

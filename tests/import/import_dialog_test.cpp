@@ -65,7 +65,8 @@ class ImportTest : public WindowTest<ImportDialog> {
     std::unique_ptr<QSignalSpy> changes;
 };
 
-// Three new members whose names fall before, among and after the sample club's own.
+// Three new members whose names fall before, among and after the sample club's own, and one
+// the roll already holds.
 TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
 {
     MainWindow main(*session, loaded, desktop.platform());
@@ -74,7 +75,8 @@ TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
     desktop.files.answers.push_back(sheet("Call sign,First name,Last name,Date joined,Notes\r\n"
                                           "k3t1,Ann,Aaronson,07/04/1990,\"golf\nchurch\"\r\n"
                                           "k3t2,Ann,Young,,\r\n"
-                                          "k3t3,Ann,zimmer,,\r\n"));
+                                          "k3t3,Ann,zimmer,,\r\n"
+                                          "K3ABC,Walter,Abernathy,,\r\n"));
     QStringList previewed;
     QTimer::singleShot(0, [&] {
         auto *shown = qobject_cast<ImportDialog *>(QApplication::activeModalWidget());
@@ -83,6 +85,7 @@ TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
         previewed << model->headerData(1, Qt::Horizontal).toString();
         for (const int column : {0, 1, 4, 5})
             previewed << model->index(0, column).data().toString();
+        previewed << model->index(3, 0).data().toString();
         shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     });
     importFromMenu(main);
@@ -90,8 +93,10 @@ TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
     EXPECT_EQ(desktop.files.titles, QStringList{u"Import Members"_s});
     EXPECT_EQ(desktop.files.directories, QStringList{files.dir()});
     EXPECT_EQ(previewed, (QStringList{u"Call sign\nCall"_s, u"Add"_s, u"K3T1"_s, u"7/4/1990"_s,
-                                      u"golf, church"_s}));
-    expectMessage(1, u"Import Members"_s, u"3 members added to the roll from club.csv."_s);
+                                      u"golf, church"_s, u"Left out: on the roll"_s}));
+    expectMessage(1, u"Import Members"_s,
+                  u"3 members added to the roll from club.csv.\n\n1 row left out:\n1 row already "
+                  u"on the roll (rows 5)"_s);
     EXPECT_EQ(changes->count(), 1);
     ASSERT_EQ(session->count(), 29);
     EXPECT_EQ(main.listedMembers().listedCount(), 29);
@@ -158,12 +163,19 @@ TEST_F(ImportTest, TheOperatorsChoicesReachThePreviewAndTheRoll)
     auto *remarks = control<QComboBox>("fieldChoice3");
     remarks->setCurrentIndex(remarks->findText(u"Call"_s));
     emit remarks->activated(remarks->currentIndex());
-    EXPECT_EQ(std::tuple(header(1), header(3), control<QComboBox>("fieldChoice1")->currentText()),
-              std::tuple(u"CALL\n(not imported)"_s, u"Remarks\nCall"_s, u"(not imported)"_s));
+    // A column nothing takes still shows what the file holds.
+    EXPECT_EQ(
+        std::tuple(header(1), header(3), control<QComboBox>("fieldChoice1")->currentText(),
+                   cell(0, 1)),
+        std::tuple(u"CALL\n(not imported)"_s, u"Remarks\nCall"_s, u"(not imported)"_s, u"N3NEW"_s));
     control<QCheckBox>("acceptReplacements")->setChecked(true);
     // Rows are numbered as in the spreadsheet, the header row 1.
     EXPECT_EQ(std::tuple(cell(0, 0), cell(1, 0), preview()->headerData(1, Qt::Vertical).toInt()),
               std::tuple(u"Add"_s, u"Left out: as row 2"_s, 3));
+    // A row left out is greyed, one to add is not.
+    EXPECT_EQ(std::pair(preview()->index(0, 1).data(Qt::ForegroundRole).isValid(),
+                        preview()->index(1, 1).data(Qt::ForegroundRole).isValid()),
+              std::pair(false, true));
     EXPECT_EQ(std::pair(preview()->index(0, 2).data(Qt::BackgroundRole).isValid(),
                         preview()->index(0, 2).data(Qt::ToolTipRole).toString()),
               std::pair(true, u"Characters AddrClub.dat cannot hold were replaced. The file "

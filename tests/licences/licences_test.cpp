@@ -52,9 +52,11 @@ TEST(FccLicenceFile, JoinsBothFilesByIdentifierKeepingOnlyTheRollsLicences)
     // Zipped in either order, deflated; and the two files as taken out of the zip.
     writeZip(files.path(u"l_amat.zip"_s), {{"HD.dat", kHd}, {"AM.dat", kAm}, {"EN.dat", "EN|1|"}});
     writeZip(files.path(u"reversed.zip"_s), {{"AM.dat", kAm}, {"HD.dat", kHd}});
-    files.write(u"HD.dat"_s, kHd);
-    files.write(u"AM.dat"_s, kAm);
-    for (const QString &name : {u"l_amat.zip"_s, u"reversed.zip"_s, u"HD.dat"_s, u"AM.dat"_s}) {
+    // The extracted files as an editor may leave them: the last line without its end, and the
+    // name in small letters, as some unzip programs write it.
+    files.write(u"HD.dat"_s, kHd.chopped(2));
+    files.write(u"am.dat"_s, kAm.chopped(2));
+    for (const QString &name : {u"l_amat.zip"_s, u"reversed.zip"_s, u"HD.dat"_s, u"am.dat"_s}) {
         SCOPED_TRACE(name.toStdString());
         const FccReading reading = readFccLicences(files.path(name), kWanted);
         ASSERT_TRUE(reading.outcome.ok()) << reading.outcome.reason.toStdString();
@@ -211,6 +213,8 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
         licence("K3TWO", 'A', 'E', {2021, 5, 5}, {2031, 5, 5}),
         licence("K3TWO", 'E', 'T', {2031, 1, 1}, {2001, 5, 5}),
         licence("N3END", 'T', 'G', {2012, 1, 1}, {2022, 1, 1}, {2016, 3, 3}),
+        // A call sign once taken in place of N3END and since cancelled renames nobody.
+        licence("KC3GONE", 'C', 'G', {2017, 1, 1}, {2027, 1, 1}, {2018, 1, 1}, "N3END"),
     };
     EXPECT_EQ(shown(licenceRows(store, file, kToday)),
               (QStringList{
