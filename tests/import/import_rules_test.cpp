@@ -115,6 +115,8 @@ TEST(SheetReaderTest, FindsTheSeparatorThatSplitsTheRowsAlike)
         {u"Call\tFirst\tLast\nK3A\tAnn, Jr\tLee; Smith\n"_s, SheetSeparator::Tab},
         {u"\"Last, First\";Call\n\"Lee, Ann\";K3A\n"_s, SheetSeparator::Semicolon},
         {u"one column only\nx\n"_s, SheetSeparator::Comma},
+        // As many columns either way: the tab, which a value is least likely to hold.
+        {u"Call\tLast, First\nK3A\tLee, Ann\n"_s, SheetSeparator::Tab},
     };
     for (const auto &[text, separator] : cases)
         EXPECT_EQ(detectSeparator(text), separator) << text.toStdString();
@@ -277,10 +279,12 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
         {u"W1XYZ"_s, u"John"_s, u"Adams"_s, u""_s},            // 6: as row 5
         {u"N3Q"_s, u"Zo\u0107"_s, u"Quinn"_s, u""_s},          // 7: replaced
         {u""_s, u"  "_s, u""_s, u""_s, u"not imported"_s},     // 8: blanks only: empty
-        {u""_s, u"Ann"_s},                                     // 9: ragged: new
+        {u"K3A"_s, u"Ann"_s},                                  // 9: ragged: new
+        {u"K3A"_s, u"Ann"_s},                                  // 10: no last name: new
+        {u"K3ABC"_s, u"John"_s, u"Adams"_s, u""_s},            // 11: on the roll, as row 2 is
     };
     const ImportPlan plan = planImport(rows, matches, roll, today);
-    ASSERT_EQ(plan.rows.size(), 8u);
+    ASSERT_EQ(plan.rows.size(), 10u);
     EXPECT_EQ(plan.rows[0].duplicateOfMember, 1);
     EXPECT_EQ(plan.rows[1].duplicateOfMember, 2);
     EXPECT_FALSE(plan.rows[2].duplicate());
@@ -290,20 +294,23 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
     EXPECT_TRUE(plan.rows[6].empty);
     EXPECT_EQ(plan.rows[7].member[Field::FirstName], u"Ann"_s);
     EXPECT_EQ(plan.rows[7].member[Field::DuesPaid], u"N"_s);
+    EXPECT_FALSE(plan.rows[8].duplicate());
+    EXPECT_EQ(std::pair(plan.rows[9].duplicateOfMember, plan.rows[9].duplicateOfRow),
+              std::pair(1, 0));
 
     const ImportTally strict = tallyImport(plan, {});
-    EXPECT_EQ(strict.added, 3);
-    EXPECT_EQ(strict.duplicates, (std::vector<int>{2, 3, 6}));
+    EXPECT_EQ(strict.added, 4);
+    EXPECT_EQ(strict.duplicates, (std::vector<int>{2, 3, 6, 11}));
     EXPECT_EQ(strict.unencodable, std::vector<int>{7});
     EXPECT_EQ(strict.empty, std::vector<int>{8});
     EXPECT_EQ(importResultMessage(u"club.csv"_s, strict),
-              u"3 members added to the roll from club.csv.\n\n5 rows left out:\n"
-              u"3 rows already on the roll (rows 2-3, 6)\n"
+              u"4 members added to the roll from club.csv.\n\n6 rows left out:\n"
+              u"4 rows already on the roll (rows 2-3, 6, 11)\n"
               u"1 row with characters AddrClub.dat cannot hold (rows 7)\n"
               u"1 row empty in every imported column (rows 8)"_s);
 
     const std::vector<MemberRecord> all = plan.membersToAdd({true, true});
-    ASSERT_EQ(all.size(), 7u);
+    ASSERT_EQ(all.size(), 9u);
     EXPECT_EQ(all[5][Field::FirstName], u"Zoc"_s);
 }
 
