@@ -188,10 +188,10 @@ class LicencesTest : public MainWindowTest {
     void SetUp() override
     {
         // Adams holds General to 7/4/2030, Baker's K3OLD is now W3NEW, Carter holds Extra with
-        // no date.
+        // no date, Doe has no call sign; one line of the file is damaged.
         writeZip(files.path(u"l_amat.zip"_s),
                  {{"AM.dat", amLine(1, "K3ABC", "A") + amLine(2, "N3XYZ", "E") +
-                                 amLine(3, "W3NEW", "T", "K3OLD")},
+                                 amLine(3, "W3NEW", "T", "K3OLD") + "AM|4\r\n"},
                   {"HD.dat", hdLine(1, "K3ABC", 'A', "07/04/2020", "07/04/2030") +
                                  hdLine(2, "N3XYZ", 'A', "01/15/2021", "01/15/2031") +
                                  hdLine(3, "W3NEW", 'A', "03/01/2024", "03/01/2034")}});
@@ -200,7 +200,9 @@ class LicencesTest : public MainWindowTest {
     }
 
     const QByteArray baker = QByteArray(bakerRecord).replace(0, 2, "\"K3OLD\"");
-    const QByteArray held = adamsRecord + baker + carterRecord;
+    const QByteArray doe = fileRecord(
+        {"", "Dan", "", "Doe", "", "", "", "", "", "", "", "", "", "", "", "N", "N", "N"});
+    const QByteArray held = adamsRecord + baker + carterRecord + doe;
 
     // Runs the command; act gets the preview once it is up and answers it.
     void update(const std::function<void(QDialog *, QTableWidget *)> &act)
@@ -244,7 +246,8 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
         EXPECT_FALSE(day.isEmpty());
         EXPECT_EQ(preview->findChild<QLabel *>(u"LicenceSummary"_s)->text(),
                   u"3 members with a call sign compared with l_amat.zip of %1: 3 changes "
-                  "proposed. Nothing changes until you click OK."_s.arg(day));
+                  "proposed. Nothing changes until you click OK. 1 damaged line of the file "
+                  "was skipped."_s.arg(day));
         // A new call sign is proposed but not ticked: it is the operator's to take.
         EXPECT_EQ(rowsOf(table),
                   (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced | "_s + day,
@@ -258,7 +261,8 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     EXPECT_EQ(roll(),
               adamsRecord + baker +
                   fileRecord({"N3XYZ", "Carl", "", "Carter", "9 Pine Rd", "Media", "PA", "19063",
-                              "", "", "", "", "", "Extra", "1/15/2031", "N", "N", "N", ""}));
+                              "", "", "", "", "", "Extra", "1/15/2031", "N", "N", "N", ""}) +
+                  doe);
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
 }
 
