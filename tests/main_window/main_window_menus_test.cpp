@@ -264,6 +264,14 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
                               "", "", "", "", "", "Extra", "1/15/2031", "N", "N", "N", ""}) +
                   doe);
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
+
+    // A save that fails after OK is told, before the result.
+    showActive();
+    desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
+    withFileSizeCap(64,
+                    [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
+    expectMessage(3, u"Licences Updated"_s);
+    EXPECT_EQ(desktop.messages.shown[1].title, u"Trouble saving data!"_s);
 }
 
 // Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.
