@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tessaly::testing {
 namespace {
@@ -27,14 +26,13 @@ class ExportCommandsTest : public WindowTest<QWidget> {
     // Presses the named button of the preview once it is up, keeping what its summary says.
     void whenPreviewUp(const char *button)
     {
-        QTimer::singleShot(50, [this, button] {
-            if (auto *preview = QApplication::activeModalWidget()) {
-                summary = preview->findChild<QLabel *>(u"PreviewSummary"_s)->text();
-                QTest::mouseClick(preview->findChild<QPushButton *>(QString::fromLatin1(button)),
-                                  Qt::LeftButton);
-            }
+        preview.emplace([this, button](QWidget *up) {
+            summary = up->findChild<QLabel *>(u"PreviewSummary"_s)->text();
+            QTest::mouseClick(up->findChild<QPushButton *>(QString::fromLatin1(button)),
+                              Qt::LeftButton);
         });
     }
+    std::optional<ModalWatch> preview;
     QString summary;
 };
 

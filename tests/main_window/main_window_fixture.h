@@ -10,9 +10,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
-
-#include <functional>
 
 namespace tessaly::testing {
 
@@ -89,18 +86,6 @@ class MainWindowTest : public WindowTest<MainWindow> {
         settle();
     }
     void trigger(const QString &action) { window->findChild<QAction *>(action)->trigger(); }
-    // Runs act on the modal window that the next command opens, once it is up; a message
-    // box that the window shows on its way up is not that window.
-    static void whenModalUp(std::function<void(QWidget *)> act, int tries = 500)
-    {
-        QTimer::singleShot(10, [act, tries] {
-            QWidget *up = QApplication::activeModalWidget();
-            if (up != nullptr && up->objectName() != fakeMessageBoxName())
-                act(up);
-            else if (tries > 0)
-                whenModalUp(act, tries - 1);
-        });
-    }
 
     QStringList listLines() const { return columnOf(control<QListView>("List1")->model()); }
 

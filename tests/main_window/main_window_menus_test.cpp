@@ -62,7 +62,7 @@ TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
                 rows[3].startsWith("W3NEW,"));
     fromMenu(u"mnuEmail"_s);
     EXPECT_EQ(desktop.clipboard.text, u"ja@example.org"_s);
-    whenModalUp([](QWidget *preview) {
+    const ModalWatch printing([](QWidget *preview) {
         QTest::mouseClick(preview->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     });
     fromMenu(u"mnuDirectory"_s);
@@ -131,7 +131,7 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
 
     QString title;
     bool modal = false;
-    whenModalUp([&](QWidget *report) {
+    const ModalWatch resetting([&](QWidget *report) {
         title = report->windowTitle();
         modal = qobject_cast<QDialog *>(report) && report->isModal();
         desktop.messages.answerNext(Answer::Yes);
@@ -171,12 +171,12 @@ TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
         }
     };
     line("Text3")->setFocus();
-    whenModalUp(closeWhenUp);
+    const ModalWatch labels(closeWhenUp);
     click("Command7");
     // The focus waits in the Call box for the main window to be active again.
     EXPECT_EQ(window->focusWidget(), line("Text12"));
     showActive();
-    whenModalUp(closeWhenUp);
+    const ModalWatch help(closeWhenUp);
     QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
     EXPECT_EQ(seen, (QStringList{u" Label Format"_s, u"Help Page"_s, u"Caf\u00e9\nHelp"_s}));
 }
@@ -207,18 +207,13 @@ class LicencesTest : public MainWindowTest {
     // Runs the command; act gets the preview once it is up and answers it.
     void update(const std::function<void(QDialog *, QTableWidget *)> &act)
     {
-        bool seen = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (seen || preview == nullptr || preview->objectName() != u"LicencePreview"_s)
-                return;
-            seen = true;
-            act(preview, preview->findChild<QTableWidget *>(u"LicenceRows"_s));
-        });
-        poll.start(10);
+        const ModalWatch preview(
+            [&](QWidget *up) {
+                act(qobject_cast<QDialog *>(up), up->findChild<QTableWidget *>(u"LicenceRows"_s));
+            },
+            u"LicencePreview"_s);
         trigger(u"mnuLicences"_s);
-        EXPECT_TRUE(seen) << "no preview came up";
+        EXPECT_TRUE(preview.seen()) << "no preview came up";
     }
 
     // The rows as shown, cells joined by " | ", the tick first as [x], [ ] or - (none).
@@ -270,8 +265,9 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
     withFileSizeCap(64,
                     [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
-    expectMessage(3, u"Licences Updated"_s);
-    EXPECT_EQ(desktop.messages.shown[1].title, u"Trouble saving data!"_s);
+    ASSERT_EQ(desktop.messages.shown.size(), 3u);
+    EXPECT_EQ(std::pair(desktop.messages.shown[1].title, desktop.messages.shown[2].title),
+              std::pair(u"Trouble saving data!"_s, u"Licences Updated"_s));
 }
 
 // Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.

@@ -11,15 +11,43 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace tessaly::testing {
 
 using namespace Qt::Literals::StringLiterals;
+
+// Runs act once on the modal window the next command opens, as soon as it is up: not a message
+// box the command shows on its way, and when a name is given, only the window of that object
+// name. Nothing runs once the watch is gone, so a window that never came up cannot reach the
+// caller's locals later.
+class ModalWatch {
+  public:
+    explicit ModalWatch(std::function<void(QWidget *)> act, const QString &name = {})
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, act = std::move(act), name] {
+            QWidget *up = QApplication::activeModalWidget();
+            if (up == nullptr || up->objectName() == fakeMessageBoxName() ||
+                (!name.isEmpty() && up->objectName() != name))
+                return;
+            poll_.stop();
+            seen_ = true;
+            act(up);
+        });
+        poll_.start(10);
+    }
+    bool seen() const { return seen_; }
+
+  private:
+    QTimer poll_;
+    bool seen_ = false;
+};
 
 // One column of a list or report, top to bottom.
 inline QStringList columnOf(const QAbstractItemModel *model, int column = 0)
