@@ -1,6 +1,6 @@
 #include "import/import_plan.h"
 
-#include "import/duplicate_rule.h"
+#include "core/duplicate_rule.h"
 #include "import/value_fixing.h"
 
 namespace tessaly {

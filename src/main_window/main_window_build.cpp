@@ -2,6 +2,7 @@
 
 #include "exports_window/export_commands.h"
 
+#include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/form_look.h"
 #include "forms/picture_button.h"
@@ -105,6 +106,7 @@ void MainWindow::buildOtherControls(QWidget *client)
                                       : new QPushButton(client);
             button->setText(design.caption);
             button->setAutoDefault(false);
+            pressOnEnter(button);
             controls_.commands[static_cast<std::size_t>(design.command)] = button;
             control = button;
             break;
@@ -152,7 +154,7 @@ void MainWindow::buildMenus()
     QAction *import = file->addAction(QStringLiteral("&Import Members..."));
     import->setObjectName(QStringLiteral("mnuImport"));
     connect(import, &QAction::triggered, this, &MainWindow::importMembers);
-    QAction *licences = file->addAction(QStringLiteral("Update &Licences from FCC File..."));
+    QAction *licences = file->addAction(QStringLiteral("Update &Licenses from FCC File..."));
     licences->setObjectName(QStringLiteral("mnuLicences"));
     connect(licences, &QAction::triggered, this, &MainWindow::updateLicences);
     // The listed members taken elsewhere, like every export of this window.

@@ -1,4 +1,4 @@
-#include "import/duplicate_rule.h"
+#include "core/duplicate_rule.h"
 
 namespace tessaly {
 
