@@ -38,9 +38,10 @@ class QuietDesktop final : public MessageBoxes, public Clipboard, public Clock, 
   public:
     void inform(const QString &, const QString &) override { ++messages; }
     Answer ask(const QString &, const QString &) override { return answer; }
-    int choose(const QString &, const QString &, const QStringList &, int defaultButton) override
+    int choose(const QString &, const QString &, const QStringList &, int,
+               int escapeButton) override
     {
-        return defaultButton;
+        return escapeButton;
     }
     void beep() override {}
     bool clear() override { return true; }

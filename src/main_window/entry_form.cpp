@@ -59,14 +59,20 @@ QWidget *EntryForm::control(Field field) const
     return slot.check;
 }
 
-bool EntryForm::isAddressBox(const QWidget *control) const
+std::optional<Field> EntryForm::fieldOf(const QWidget *control) const
 {
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
-        if (isAddressField(field) && this->control(field) == control)
-            return true;
+        if (control != nullptr && this->control(field) == control)
+            return field;
     }
-    return false;
+    return std::nullopt;
+}
+
+bool EntryForm::isAddressBox(const QWidget *control) const
+{
+    const std::optional<Field> field = fieldOf(control);
+    return field && isAddressField(*field);
 }
 
 QString EntryForm::text(Field field) const
@@ -112,12 +118,8 @@ void EntryForm::setText(Field field, const QString &value)
 
 bool EntryForm::showsPart(const QWidget *control) const
 {
-    for (int f = 0; f < kFieldCount; ++f) {
-        const Field field = static_cast<Field>(f);
-        if (this->control(field) == control)
-            return !slots_[slotOf(field)].whole.isNull();
-    }
-    return false;
+    const std::optional<Field> field = fieldOf(control);
+    return field && !slots_[slotOf(*field)].whole.isNull();
 }
 
 MemberRecord EntryForm::read() const

@@ -4,6 +4,7 @@
 #include "roll/address_texts.h"
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QWidget;
@@ -22,6 +23,8 @@ class EntryForm {
     void attach(Field field, QCheckBox *box);
 
     QWidget *control(Field field) const;
+    // The field control edits, nullopt for a control that edits none.
+    std::optional<Field> fieldOf(const QWidget *control) const;
     // Whether control is one of the eight boxes whose contents make the Quick Copy block.
     bool isAddressBox(const QWidget *control) const;
 

@@ -49,6 +49,7 @@ EntryLineEdit::EntryLineEdit(EntryBoxKind kind, QWidget *parent)
     : WholeTextLineEdit(parent), kind_(kind)
 {
     setValidator(new SingleLineFilter(this));
+    connect(this, &QLineEdit::textEdited, this, &EntryLineEdit::edited);
 }
 
 bool EntryLineEdit::applyKeyRule(QChar typed)
@@ -71,6 +72,7 @@ bool EntryLineEdit::applyKeyRule(QChar typed)
         setText(edit.text);
         // Selected backwards, so that the caret stands right after what was typed.
         setSelection(edit.selectionStart + edit.selectionLength, -edit.selectionLength);
+        emit edited();
         return true;
     }
     return false;

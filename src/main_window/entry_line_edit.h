@@ -19,6 +19,9 @@ class EntryLineEdit : public WholeTextLineEdit {
 
   signals:
     void enterPressed();
+    // The operator changed the text: typed, pasted, dropped or completed by a key rule;
+    // never a text the program set.
+    void edited();
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;

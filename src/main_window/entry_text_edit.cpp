@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 namespace tessaly {
 
@@ -42,6 +43,10 @@ EntryTextEdit::EntryTextEdit(QWidget *parent) : QPlainTextEdit(parent)
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_)
+            emit edited();
+    });
 }
 
 QString EntryTextEdit::storedText() const
@@ -51,6 +56,7 @@ QString EntryTextEdit::storedText() const
 
 void EntryTextEdit::setStoredText(const QString &stored)
 {
+    const QScopedValueRollback<bool> setting(settingText_, true);
     setWrappedText(this, filterMultiLineText(boxTextFromStored(stored)));
 }
 

@@ -24,10 +24,17 @@ class EntryTextEdit : public QPlainTextEdit {
     QString storedText() const;
     void setStoredText(const QString &stored);
 
+  signals:
+    // The operator changed the text; never a text the program set.
+    void edited();
+
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+
+  private:
+    bool settingText_ = false;
 };
 
 } // namespace tessaly

@@ -1,5 +1,6 @@
 #include "main_window/main_window.h"
 
+#include "core/duplicate_rule.h"
 #include "core/member_table.h"
 #include "entry_rules/date_box_rules.h"
 #include "entry_rules/entry_text_filter.h"
@@ -17,6 +18,7 @@
 #include "report/report_window.h"
 #include "roll/address_texts.h"
 #include "roll/listed_members.h"
+#include "roll/member_list_line.h"
 #include "roll/member_search.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
@@ -28,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <optional>
@@ -51,8 +54,7 @@ MainWindow::MainWindow(RollSession &roll, const LoadResult &loaded, Platform &pl
     listed_->listAllMembers();
     tellLoad(loaded);
 
-    setEntryMode(EntryMode::Add);
-    controls_.form.clear();
+    emptyEntryArea();
     controls_.callBox->setFocus();
 }
 
@@ -87,19 +89,36 @@ void MainWindow::connectControls()
     // Tab key only makes a line current and loads nobody.
     connect(controls_.members->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
-                if (!selected.indexes().isEmpty())
+                if (!showingSelection_ && !selected.indexes().isEmpty())
                     selectListRow(selected.indexes().constFirst().row() + 1);
             });
     // Clicking the line that is still selected loads its member again.
     connect(controls_.members, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { selectListRow(index.row() + 1); });
 
-    // Every change to the roll lists all members again in their new order; a dues
-    // reset keeps every member's number, so the listing stays as it is.
+    // Every change to the roll lists all members again in their new order, and the search
+    // box no longer says what the list shows; a dues reset keeps every member's number, so
+    // the listing stays as it is.
     connect(&roll_, &RollSession::changed, listed_, [this](RollSession::Change change) {
-        if (change == RollSession::Change::Members)
+        if (change == RollSession::Change::Members) {
             listed_->listAllMembers();
+            emptySearchBox();
+        }
     });
+
+    // Whatever the operator does to a box counts as typing; what the program puts there
+    // does not.
+    const auto typed = [this] { typed_ = true; };
+    for (QWidget *control : controls_.tabOrder) {
+        if (!controls_.form.fieldOf(control))
+            continue;
+        if (auto *line = qobject_cast<EntryLineEdit *>(control))
+            connect(line, &EntryLineEdit::edited, this, typed);
+        else if (auto *text = qobject_cast<EntryTextEdit *>(control))
+            connect(text, &EntryTextEdit::edited, this, typed);
+        else if (auto *check = qobject_cast<QCheckBox *>(control))
+            connect(check, &QCheckBox::clicked, this, typed);
+    }
 
     connect(focusWatcher_.get(), &FocusWatcher::entered, this, &MainWindow::controlEntered);
     connect(focusWatcher_.get(), &FocusWatcher::left, this, &MainWindow::controlLeft);
@@ -129,7 +148,8 @@ bool MainWindow::mayQuit()
     const Outcome failure = roll_.lastSaveFailure();
     const int choice = platform_.messages.choose(
         unsavedChangesMessage(failure.file, failure.reason), unsavedChangesTitle(),
-        unsavedChangesButtons(), static_cast<int>(UnsavedChoice::Cancel));
+        unsavedChangesButtons(), static_cast<int>(UnsavedChoice::Cancel),
+        static_cast<int>(UnsavedChoice::Cancel));
     if (choice == static_cast<int>(UnsavedChoice::QuitWithoutSaving))
         return true;
     if (choice != static_cast<int>(UnsavedChoice::SaveAgain))
@@ -141,7 +161,7 @@ bool MainWindow::mayQuit()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (mayQuit())
+    if (settleTyping() && mayQuit())
         event->accept();
     else
         event->ignore();
@@ -173,15 +193,30 @@ void MainWindow::tellLoad(const LoadResult &result)
 
 void MainWindow::addOrRecord()
 {
+    if (storeEntry() != Stored::Refused)
+        focusCallBox();
+}
+
+MainWindow::Stored MainWindow::storeEntry()
+{
+    // Enter stores the boxes as they stand, so a date is held to the rule it would meet
+    // on leaving its box: an impossible date would silently keep a member out of every
+    // expiration query.
+    for (EntryLineEdit *box : dateBoxes()) {
+        if (!settleDateBox(box))
+            return Stored::Refused;
+    }
     const MemberRecord values = controls_.form.read();
     Outcome outcome;
     if (mode_ == EntryMode::Add) {
+        if (!confirmAdd(values))
+            return Stored::Refused;
         outcome = roll_.add(values);
         if (outcome.status == Outcome::Status::Refused) {
             // A roll only to be read has told why itself; the boxes keep what was typed.
             if (roll_.writable())
                 platform_.messages.inform(maximumRecordMessage(), maximumRecordTitle());
-            return;
+            return Stored::Refused;
         }
     } else {
         // Record mode is entered only by selecting a listed member, whom the roll
@@ -189,10 +224,98 @@ void MainWindow::addOrRecord()
         // not overwrite a member.
         outcome = roll_.update(roll_.selectedRecord(), values);
         if (outcome.status == Outcome::Status::Refused)
-            return;
+            return Stored::Refused;
     }
-    clear();
+    emptyEntryArea();
     reportFailure(outcome);
+    return outcome.failed() ? Stored::Failed : Stored::Done;
+}
+
+bool MainWindow::confirmAdd(const MemberRecord &values)
+{
+    // An add the roll refuses anyway is told why by the add itself.
+    if (roll_.count() >= RollSession::kAddLimit || !roll_.writable())
+        return true;
+    MemberRecord blank;
+    for (const Field flag : {Field::ArrlMember, Field::VotingMember, Field::DuesPaid})
+        blank[flag] = QStringLiteral("N");
+    if (values == blank)
+        return platform_.messages.ask(blankMemberMessage(), addAnywayTitle()) == Answer::Yes;
+    const int twin = DuplicateIndex(roll_.store()).find(values);
+    if (twin == 0)
+        return true;
+    return platform_.messages.ask(duplicateMemberMessage(memberListLine(roll_.member(twin))),
+                                  addAnywayTitle()) == Answer::Yes;
+}
+
+std::vector<EntryLineEdit *> MainWindow::dateBoxes() const
+{
+    std::vector<EntryLineEdit *> boxes;
+    for (QWidget *control : controls_.tabOrder) {
+        auto *box = qobject_cast<EntryLineEdit *>(control);
+        if (box != nullptr && box->kind() == EntryBoxKind::Date)
+            boxes.push_back(box);
+    }
+    return boxes;
+}
+
+void MainWindow::markEntryBaseline()
+{
+    entryBaseline_ = controls_.form.read();
+    typed_ = false;
+    proposedDates_.clear();
+}
+
+bool MainWindow::holdsTyping() const
+{
+    // A roll only to be read takes no typing, so there is nothing to offer to store.
+    if (!typed_ || !roll_.writable())
+        return false;
+    MemberRecord now = controls_.form.read();
+    // A date the program proposed and the operator let stand was never typed.
+    for (const auto &[box, proposal] : proposedDates_) {
+        const std::optional<Field> field = controls_.form.fieldOf(box);
+        if (field && box->text() == proposal)
+            now[*field] = entryBaseline_[*field];
+    }
+    return now != entryBaseline_;
+}
+
+SaveChangesChoice MainWindow::askAboutTyping()
+{
+    const int selected = roll_.selectedRecord();
+    const bool newMember = mode_ == EntryMode::Add || !roll_.holds(selected);
+    const QString name = newMember ? QString()
+                                   : roll_.member(selected)[Field::FirstName] + u' ' +
+                                         roll_.member(selected)[Field::LastName];
+    return static_cast<SaveChangesChoice>(platform_.messages.choose(
+        saveChangesMessage(newMember, name.trimmed()), saveChangesTitle(), saveChangesButtons(),
+        static_cast<int>(SaveChangesChoice::Yes), static_cast<int>(SaveChangesChoice::Cancel)));
+}
+
+bool MainWindow::settleTyping()
+{
+    if (!holdsTyping())
+        return true;
+    switch (askAboutTyping()) {
+    case SaveChangesChoice::No:
+        return true;
+    case SaveChangesChoice::Cancel:
+        backToTyping();
+        return false;
+    case SaveChangesChoice::Yes:
+        break;
+    }
+    // A refused store has put the focus where the operator must look.
+    const Stored stored = storeEntry();
+    if (stored == Stored::Failed)
+        focusCallBox();
+    return stored == Stored::Done;
+}
+
+void MainWindow::backToTyping()
+{
+    focusWatcher_->giveFocus(lastEntryControl_ ? lastEntryControl_.data() : controls_.callBox);
 }
 
 void MainWindow::selectListRow(int row)
@@ -200,10 +323,79 @@ void MainWindow::selectListRow(int row)
     const int record = listed_->recordAtRow(row);
     if (!roll_.holds(record))
         return;
+    if (!holdsTyping()) {
+        loadMember(record);
+        return;
+    }
+    // Asked once the list has done with the click or the key that chose the line: storing
+    // the typing lists every member again, which must not happen under the list's feet.
+    // The release of the same click chooses the line once more and is not asked again.
+    if (listChoicePending_)
+        return;
+    listChoicePending_ = true;
+    QTimer::singleShot(0, this, [this, record, chosen = roll_.member(record)] {
+        listChoicePending_ = false;
+        chooseListedAfterTyping(record, chosen);
+    });
+}
+
+void MainWindow::chooseListedAfterTyping(int record, const MemberRecord &chosen)
+{
+    if (!roll_.holds(record))
+        return;
+    const bool chosenIsEdited = mode_ == EntryMode::Record && record == roll_.selectedRecord();
+    switch (askAboutTyping()) {
+    case SaveChangesChoice::Cancel:
+        showListSelection(mode_ == EntryMode::Record ? roll_.selectedRecord() : 0);
+        backToTyping();
+        return;
+    case SaveChangesChoice::No:
+        loadMember(record);
+        return;
+    case SaveChangesChoice::Yes:
+        break;
+    }
+    const Stored stored = storeEntry();
+    if (stored != Stored::Done) {
+        showListSelection(mode_ == EntryMode::Record ? roll_.selectedRecord() : 0);
+        if (stored == Stored::Failed)
+            focusCallBox();
+        return;
+    }
+    // The store re-sorted the roll: the chosen member is found again by what it holds.
+    int found = chosenIsEdited ? roll_.selectedRecord() : 0;
+    for (int n = 1; found == 0 && n <= roll_.count(); ++n) {
+        if (roll_.member(n) == chosen)
+            found = n;
+    }
+    if (!roll_.holds(found))
+        return;
+    showListSelection(found);
+    loadMember(found);
+}
+
+void MainWindow::loadMember(int record)
+{
     roll_.select(record);
     controls_.form.show(roll_.member(record));
     quickcopy();
     setEntryMode(EntryMode::Record);
+    markEntryBaseline();
+}
+
+void MainWindow::showListSelection(int record)
+{
+    const QScopedValueRollback<bool> showing(showingSelection_, true);
+    QItemSelectionModel *selection = controls_.members->selectionModel();
+    const std::vector<int> &rows = listed_->rowRecords();
+    const auto at = std::find(rows.begin(), rows.end(), record);
+    if (record == 0 || at == rows.end()) {
+        selection->clear();
+        return;
+    }
+    const QModelIndex index = listed_->index(static_cast<int>(at - rows.begin()), 0);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    controls_.members->scrollTo(index);
 }
 
 void MainWindow::deleteMember()
@@ -235,6 +427,7 @@ void MainWindow::emptyEntryArea()
     controls_.form.clear();
     controls_.quickCopy->clear();
     setEntryMode(EntryMode::Add);
+    markEntryBaseline();
 }
 
 void MainWindow::focusCallBox()
@@ -270,14 +463,27 @@ void MainWindow::quickcopy()
 
 void MainWindow::listAll()
 {
+    if (!settleTyping())
+        return;
     listed_->listAllMembers();
+    emptySearchBox();
     clear();
 }
 
 void MainWindow::listVoting()
 {
+    if (!settleTyping())
+        return;
     listed_->listRecords(votingMembers(roll_.store()));
+    emptySearchBox();
     clear();
+}
+
+void MainWindow::emptySearchBox()
+{
+    // The list has just been filled by a command; the search would fill it again.
+    const QSignalBlocker quiet(controls_.search);
+    controls_.search->clear();
 }
 
 void MainWindow::search(const QString &text)
@@ -317,19 +523,31 @@ void MainWindow::controlEntered(QWidget *control, Qt::FocusReason reason)
     // Entering the search box starts every search from an empty form in Add mode;
     // the focus stays in the search box.
     if (control == controls_.search) {
+        if (!settleTyping())
+            return;
         emptyEntryArea();
+        // Storing the typing ended with the focus in the Call box.
+        if (!controls_.search->hasFocus())
+            focusWatcher_->giveFocus(controls_.search);
         return;
     }
     highlightCheckLabel(control, true);
+    // A new member is entered box by box and sees each proposal; an empty date of a member
+    // on the roll means the date is not known, and today would be a wrong date.
     auto *box = qobject_cast<EntryLineEdit *>(control);
-    if (box != nullptr && box->kind() == EntryBoxKind::Date && box->text().isEmpty()) {
-        box->setText(proposedDateText(platform_.clock.today()));
+    if (mode_ == EntryMode::Add && box != nullptr && box->kind() == EntryBoxKind::Date &&
+        box->text().isEmpty()) {
+        const QString proposal = proposedDateText(platform_.clock.today());
+        box->setText(proposal);
+        proposedDates_.emplace_back(box, proposal);
         box->selectAllOnEntry(reason == Qt::MouseFocusReason);
     }
 }
 
 void MainWindow::controlLeft(QWidget *control)
 {
+    if (controls_.form.fieldOf(control))
+        lastEntryControl_ = control;
     highlightCheckLabel(control, false);
     if (controls_.form.isAddressBox(control) && !commandMovingFocus_)
         quickcopy();
@@ -342,21 +560,26 @@ void MainWindow::checkDateOnLeave(EntryLineEdit *box)
 {
     // The message box takes the focus, and giving it back moves it again: neither
     // is the operator leaving a box.
-    if (dateMessageUp_)
-        return;
+    if (!dateMessageUp_)
+        settleDateBox(box);
+}
+
+bool MainWindow::settleDateBox(EntryLineEdit *box)
+{
     // A date too long to show is kept as it stands: the box cannot be edited, so
     // no message could be answered by correcting it.
     if (controls_.form.showsPart(box))
-        return;
+        return true;
     const DateBoxLeave outcome = leaveDateBox(box->text(), platform_.clock.today());
     if (box->text() != outcome.text)
         box->setText(outcome.text);
     if (outcome.valid)
-        return;
+        return true;
     const QScopedValueRollback<bool> up(dateMessageUp_, true);
     platform_.messages.beep();
     platform_.messages.inform(invalidDateMessage(), invalidDateTitle());
     focusWatcher_->giveFocus(box);
+    return false;
 }
 
 void MainWindow::highlightCheckLabel(QWidget *control, bool focused)
@@ -392,15 +615,15 @@ void MainWindow::importMembers()
 void MainWindow::updateLicences()
 {
     // The member being edited may be one the update changes: the entry area then shows
-    // the new values, so that Record cannot put the old ones back.
+    // the new values, so that Record cannot put the old ones back. An entry area in Add
+    // mode holds no member of the roll, and is left as it is.
     const int selected = roll_.selectedRecord();
     const std::optional<MemberRecord> before =
-        roll_.holds(selected) ? std::optional(roll_.member(selected)) : std::nullopt;
+        mode_ == EntryMode::Record && roll_.holds(selected) ? std::optional(roll_.member(selected))
+                                                             : std::nullopt;
     if (roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this) && before &&
-        roll_.holds(roll_.selectedRecord()) && roll_.member(roll_.selectedRecord()) != *before) {
-        controls_.form.show(roll_.member(roll_.selectedRecord()));
-        quickcopy();
-    }
+        roll_.holds(roll_.selectedRecord()) && roll_.member(roll_.selectedRecord()) != *before)
+        loadMember(roll_.selectedRecord());
     focusWatcher_->giveFocus(controls_.callBox);
 }
 

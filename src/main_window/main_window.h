@@ -3,9 +3,11 @@
 #include "forms/design_geometry.h"
 #include "main_window/entry_form.h"
 #include "main_window/main_window_controls.h"
+#include "main_window/main_window_texts.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -93,8 +95,39 @@ class MainWindow : public QMainWindow {
     void importMembers();
     void updateLicences();
 
+    // What storing the entry area came to.
+    enum class Stored {
+        Refused, // nothing stored; the boxes hold what they held, the focus is where it was told
+        Failed,  // stored in the roll, not in the file; the operator was told
+        Done,
+    };
+    // The Add/Record command without its last move of the focus: every date box is
+    // checked as leaving it would, an add that looks like a mistake is asked about, and
+    // the member is added or recorded; the entry area is then empty in Add mode.
+    Stored storeEntry();
+    bool confirmAdd(const MemberRecord &values);
+    std::vector<EntryLineEdit *> dateBoxes() const;
+    // Writes a date box's text as m/d/yyyy, or tells the operator it is no date and
+    // gives it the focus; false then.
+    bool settleDateBox(EntryLineEdit *box);
+
+    // Typing the entry boxes hold that loading, clearing or storing did not put there.
+    void markEntryBaseline();
+    bool holdsTyping() const;
+    // Before a command that would drop typing: true when it may go on (nothing typed,
+    // the typing stored, or discarded); false when the operator stays with the boxes,
+    // the focus back in them.
+    bool settleTyping();
+    SaveChangesChoice askAboutTyping();
+    void backToTyping();
+
     void search(const QString &text);
+    void emptySearchBox();
     void selectListRow(int row);
+    void chooseListedAfterTyping(int record, const MemberRecord &chosen);
+    void loadMember(int record);
+    // Shows record's line selected in the list, or none, without loading anybody.
+    void showListSelection(int record);
     void quickcopy();
     void emptyEntryArea();
     void focusCallBox();
@@ -115,6 +148,15 @@ class MainWindow : public QMainWindow {
     // focus change during their teardown reaches a half-destroyed window.
     std::unique_ptr<FocusWatcher> focusWatcher_;
     WorkAreaFit *workAreaFit_ = nullptr;
+
+    // The entry area as it was last loaded, cleared or stored, whether the operator
+    // changed a box since, and the dates the program proposed since.
+    MemberRecord entryBaseline_;
+    bool typed_ = false;
+    std::vector<std::pair<EntryLineEdit *, QString>> proposedDates_;
+    QPointer<QWidget> lastEntryControl_;
+    bool listChoicePending_ = false;
+    bool showingSelection_ = false;
 
     bool dateMessageUp_ = false;
     bool commandMovingFocus_ = false;

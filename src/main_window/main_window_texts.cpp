@@ -50,6 +50,42 @@ QString maximumRecordMessage()
            kSupportAddress + u'.';
 }
 
+QString saveChangesTitle()
+{
+    return u"Save Changes?"_s;
+}
+
+QString saveChangesMessage(bool newMember, const QString &name)
+{
+    const QString what = newMember
+                             ? u"The new member typed in the entry boxes has not been added yet."_s
+                             : u"Your changes to "_s + name + u" have not been recorded yet."_s;
+    return what + u"\n\nYes stores them first, No discards them, and Cancel goes back to the "
+                  u"entry boxes."_s;
+}
+
+QStringList saveChangesButtons()
+{
+    return {u"&Yes"_s, u"&No"_s, u"Cancel"_s};
+}
+
+QString addAnywayTitle()
+{
+    return u"Add Anyway?"_s;
+}
+
+QString blankMemberMessage()
+{
+    return u"Every entry box is empty.  Add a member without any data anyway?"_s;
+}
+
+QString duplicateMemberMessage(const QString &listLine)
+{
+    return u"This member seems to be on the roll already, as \""_s + listLine +
+           u"\" (the same call sign and name, or the same name and address).  Add this member "
+           u"anyway?"_s;
+}
+
 QString confirmDeleteTitle()
 {
     return u"Confirm Delete?"_s;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tessaly {
 
@@ -18,6 +19,19 @@ QString invalidDateMessage();
 
 QString maximumRecordTitle();
 QString maximumRecordMessage();
+
+// Typing in the entry boxes that is not stored yet, before a command would drop it.
+QString saveChangesTitle();
+// name: the edited member's first and last name; empty for a new member.
+QString saveChangesMessage(bool newMember, const QString &name);
+QStringList saveChangesButtons();
+enum class SaveChangesChoice { Yes, No, Cancel };
+
+// An add that looks like a mistake: every box empty, or a member already on the roll.
+QString addAnywayTitle();
+QString blankMemberMessage();
+// listLine: how the member list shows the member already on the roll.
+QString duplicateMemberMessage(const QString &listLine);
 
 QString confirmDeleteTitle();
 QString confirmDeleteMessage(const QString &firstName, const QString &lastName);

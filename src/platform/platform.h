@@ -30,10 +30,11 @@ class MessageBoxes {
     // A modal box with Yes and No buttons and no icon.
     virtual Answer ask(const QString &text, const QString &title) = 0;
     // A modal box with one button for each caption, in that order, and no icon; returns
-    // the index of the button pressed. The default button is also the answer of Escape
-    // and of closing the box, so give that place to the choice that changes nothing.
+    // the index of the button pressed. Enter presses the default button; Escape and closing
+    // the box answer with the escape button, so give that place to the choice that changes
+    // nothing.
     virtual int choose(const QString &text, const QString &title, const QStringList &buttons,
-                       int defaultButton) = 0;
+                       int defaultButton, int escapeButton) = 0;
     virtual void beep() = 0;
 };
 

@@ -41,23 +41,23 @@ Answer QtMessageBoxes::ask(const QString &text, const QString &title)
 }
 
 int QtMessageBoxes::choose(const QString &text, const QString &title, const QStringList &buttons,
-                           int defaultButton)
+                           int defaultButton, int escapeButton)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     std::vector<QAbstractButton *> pushed;
     for (const QString &caption : buttons)
         pushed.push_back(box.addButton(caption, QMessageBox::ActionRole));
-    const bool hasDefault = defaultButton >= 0 && defaultButton < int(pushed.size());
-    if (hasDefault) {
-        auto *chosen = pushed[static_cast<std::size_t>(defaultButton)];
-        box.setDefaultButton(qobject_cast<QPushButton *>(chosen));
-        box.setEscapeButton(chosen);
-    }
+    const auto has = [&pushed](int index) { return index >= 0 && index < int(pushed.size()); };
+    if (has(defaultButton))
+        box.setDefaultButton(
+            qobject_cast<QPushButton *>(pushed[static_cast<std::size_t>(defaultButton)]));
+    if (has(escapeButton))
+        box.setEscapeButton(pushed[static_cast<std::size_t>(escapeButton)]);
     box.exec();
     const auto clicked = std::find(pushed.begin(), pushed.end(), box.clickedButton());
     if (clicked == pushed.end())
-        return hasDefault ? defaultButton : -1;
+        return has(escapeButton) ? escapeButton : -1;
     return static_cast<int>(clicked - pushed.begin());
 }
 

@@ -12,7 +12,7 @@ class QtMessageBoxes final : public MessageBoxes {
     void inform(const QString &text, const QString &title) override;
     Answer ask(const QString &text, const QString &title) override;
     int choose(const QString &text, const QString &title, const QStringList &buttons,
-               int defaultButton) override;
+               int defaultButton, int escapeButton) override;
     void beep() override;
 };
 

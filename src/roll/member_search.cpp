@@ -1,5 +1,7 @@
 #include "roll/member_search.h"
 
+#include <array>
+
 namespace tessaly {
 
 namespace {
@@ -10,16 +12,47 @@ constexpr Field kSearchedFields[] = {
     Field::Phone,   Field::Other,     Field::Email,         Field::LicenseClass,
 };
 
-// Simple (one to one) Unicode case folding, with a shortcut for ASCII, which is
-// nearly all of a club roll. The search reruns on every keystroke over some
-// 120,000 fields, so folding happens one code unit at a time, never by building
-// folded copies of the fields.
+// A letter without its accents, in simple (one to one) Unicode case folding: "René"
+// is found by "rene" as by "RENE". Only the base letter of a canonical decomposition
+// is kept, so letters such as ø or ß, which decompose to nothing, stay themselves.
+char16_t foldSlowly(char16_t c)
+{
+    char16_t folded = c;
+    for (;;) {
+        const char32_t lower = QChar::toCaseFolded(static_cast<char32_t>(folded));
+        if (lower <= 0xFFFF)
+            folded = static_cast<char16_t>(lower);
+        const QChar letter(folded);
+        if (letter.decompositionTag() != QChar::Canonical)
+            return folded;
+        const QString parts = letter.decomposition();
+        if (parts.isEmpty() || parts.at(0).unicode() == folded)
+            return folded;
+        folded = parts.at(0).unicode();
+    }
+}
+
+// The letters a roll in Windows-1252 can hold, folded once.
+constexpr char16_t kTableEnd = 0x2200;
+const std::array<char16_t, kTableEnd> &foldTable()
+{
+    static const std::array<char16_t, kTableEnd> table = [] {
+        std::array<char16_t, kTableEnd> t{};
+        for (char16_t c = 0; c < kTableEnd; ++c)
+            t[c] = foldSlowly(c);
+        return t;
+    }();
+    return table;
+}
+
+// With a shortcut for ASCII, which is nearly all of a club roll. The search reruns on
+// every keystroke over some 120,000 fields, so folding happens one code unit at a
+// time, never by building folded copies of the fields.
 inline char16_t fold(char16_t c)
 {
     if (c < 0x80)
         return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-    const char32_t folded = QChar::toCaseFolded(static_cast<char32_t>(c));
-    return folded <= 0xFFFF ? static_cast<char16_t>(folded) : c;
+    return c < kTableEnd ? foldTable()[c] : foldSlowly(c);
 }
 
 QString foldedText(const QString &text)

@@ -23,7 +23,11 @@ QByteArray added(const char *last)
 TEST_F(CommandsTest, AddSelectRecordAndDeleteEachRewriteTheFileInOrder)
 {
     open();
-    click("Command1"); // every box empty: sorts first
+    click("Command1"); // every box empty: asked about, and No keeps the roll as it is
+    expectMessage(1, u"Add Anyway?"_s);
+    EXPECT_EQ(roll(), threeMembers);
+    desktop.messages.answerNext(Answer::Yes);
+    click("Command1"); // sorts first
     EXPECT_EQ(roll(), added("") + threeMembers);
     EXPECT_EQ(listLines().first(), u",  "_s);
     expectEmptyFormInAddMode();
@@ -44,7 +48,7 @@ TEST_F(CommandsTest, AddSelectRecordAndDeleteEachRewriteTheFileInOrder)
     // The selection followed the member to its new place.
     desktop.messages.answerNext(Answer::Yes);
     click("Command2");
-    expectMessage(1, u"Confirm Delete?"_s, u"Are you sure you want to delete John Zimmer?"_s);
+    expectMessage(3, u"Confirm Delete?"_s, u"Are you sure you want to delete John Zimmer?"_s);
     EXPECT_EQ(roll(), added("") + bakerRecord + carterRecord);
 }
 
@@ -86,11 +90,140 @@ TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
         u"records, please contact me at "_s));
     EXPECT_EQ(session->count(), 9998);
     EXPECT_EQ(line("Text3")->text(), u"Newcomer"_s);
+    desktop.messages.chooseNext(static_cast<int>(SaveChangesChoice::No));
     clickRow(1);
+    expectMessage(2, u"Save Changes?"_s);
     line("Text1")->setText(u"Ann"_s);
     click("Command1");
-    EXPECT_EQ(desktop.messages.shown.size(), 1u);
+    EXPECT_EQ(desktop.messages.shown.size(), 2u);
     EXPECT_EQ(roll().count("\"Ann\""), 1);
+}
+
+// Typing not yet stored is asked about before a command drops it: Yes stores it and the command
+// goes on, No drops it and the command goes on, Cancel stays with the typing.
+TEST_F(CommandsTest, TypingNotStoredIsAskedAboutBeforeACommandDropsIt)
+{
+    // what drops the typing, and the Last box once the command went on
+    const std::tuple<const char *, std::function<void()>, QString> commands[] = {
+        {"another line", [this] { clickRow(3); }, u"Carter"_s},
+        {"the search box", [this] { line("Text11")->setFocus(Qt::TabFocusReason); }, QString()},
+        {"List All", [this] { click("Command3"); }, QString()},
+        {"List All Voting", [this] { click("Command9"); }, QString()},
+        {"closing", [this] { window->close(); }, QString()},
+    };
+    const QByteArray stored = QByteArray(threeMembers).replace("K3ABC", "K3ABD");
+    for (const auto &[name, command, lastAfter] : commands) {
+        for (const auto choice :
+             {SaveChangesChoice::Yes, SaveChangesChoice::No, SaveChangesChoice::Cancel}) {
+            SCOPED_TRACE(std::string(name) + " answered " + std::to_string(int(choice)));
+            open();
+            clickRow(1);
+            typeInto("Text12", u"k3abd"_s);
+            desktop.messages.chooseNext(static_cast<int>(choice));
+            command();
+            settle(); // the activation back from the question
+            expectMessage(1, u"Save Changes?"_s,
+                          u"Your changes to John Adams have not been recorded yet.\n\nYes stores "
+                          u"them first, No discards them, and Cancel goes back to the entry boxes."_s);
+            EXPECT_EQ(roll(), choice == SaveChangesChoice::Yes ? stored : threeMembers);
+            if (choice == SaveChangesChoice::Cancel) {
+                EXPECT_TRUE(window->isVisible());
+                EXPECT_EQ(window->entryMode(), EntryMode::Record);
+                EXPECT_EQ(line("Text12")->text(), u"K3ABD"_s);
+                EXPECT_TRUE(line("Text12")->hasFocus());
+            } else if (window->isVisible()) {
+                EXPECT_EQ(line("Text3")->text(), lastAfter);
+            } else {
+                EXPECT_EQ(std::string(name), "closing");
+            }
+        }
+    }
+
+    // Nothing to ask about: a proposed date, or a member only looked at; Clear drops typing.
+    open();
+    focus(line("Text15"));
+    click("Command3");
+    clickRow(2);
+    clickRow(1);
+    typeInto("Text1", u"Jon"_s);
+    click("Command4");
+    EXPECT_TRUE(desktop.messages.shown.empty());
+    // A store that is refused stops the command.
+    clickRow(1);
+    typeInto("Text1", u"Jon"_s);
+    line("Text14")->setText(u"13/31/2025"_s);
+    desktop.messages.chooseNext(static_cast<int>(SaveChangesChoice::Yes));
+    click("Command9");
+    expectMessage(2, u"Valid Date Required."_s);
+    EXPECT_TRUE(line("Text14")->hasFocus());
+    EXPECT_EQ(listLines().size(), 3);
+    EXPECT_EQ(roll(), threeMembers);
+}
+
+// The search box says what the list shows: a command that lists everyone again empties it, and
+// runs no search with the empty text.
+TEST_F(CommandsTest, ACommandThatListsEveryoneEmptiesTheSearchBox)
+{
+    open();
+    const std::tuple<const char *, std::function<void()>, int> commands[] = {
+        {"Record", [this] { clickRow(1); enterLastName(u"Carr"_s); }, 3},
+        {"List All", [this] { click("Command3"); }, 3},
+        {"List All Voting", [this] { click("Command9"); }, 2},
+    };
+    for (const auto &[name, command, listed] : commands) {
+        SCOPED_TRACE(name);
+        typeInto("Text11", u"car"_s);
+        ASSERT_EQ(listLines().size(), 1);
+        command();
+        EXPECT_EQ(line("Text11")->text(), QString());
+        EXPECT_EQ(listLines().size(), listed);
+    }
+    EXPECT_EQ(roll(), adamsRecord + bakerRecord +
+                          QByteArray(carterRecord).replace("\"Carter\"", "\"Carr\""));
+}
+
+// A member typed again by hand is held to the import's duplicate rule (the same call sign and
+// name, or the same name and address, in any letter case), and an add of nothing at all is
+// asked about too: No keeps the boxes as typed, Yes adds. Enter on the focused Add presses it.
+TEST_F(CommandsTest, AnAddThatLooksLikeAMistakeIsAskedAbout)
+{
+    open();
+    // the boxes typed, and the member they seem to be
+    const std::pair<std::vector<std::pair<const char *, QString>>, QString> rows[] = {
+        {{{"Text12", u"k3abc"_s}, {"Text1", u"john"_s}, {"Text3", u"ADAMS"_s}},
+         u"This member seems to be on the roll already, as \"Adams, John Q - K3ABC\" (the same "
+         u"call sign and name, or the same name and address).  Add this member anyway?"_s},
+        {{{"Text1", u"Mary"_s}, {"Text3", u"baker"_s}, {"Text4", u"5 elm  st apt 2"_s}},
+         u"This member seems to be on the roll already, as \"Baker, Mary \" (the same call "
+         u"sign and name, or the same name and address).  Add this member anyway?"_s},
+        {{}, u"Every entry box is empty.  Add a member without any data anyway?"_s},
+    };
+    std::size_t asked = 0, members = 3;
+    for (const auto &[typed, question] : rows) {
+        SCOPED_TRACE(question.toStdString());
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            for (const auto &[id, text] : typed)
+                typeInto(id, text);
+            desktop.messages.answerNext(answer);
+            focus(control("Command1"));
+            QTest::keyClick(control("Command1"), Qt::Key_Return);
+            settle();
+            expectMessage(++asked, u"Add Anyway?"_s, question);
+            if (answer == Answer::Yes)
+                ++members;
+            EXPECT_EQ(listLines().size(), members);
+            if (!typed.empty()) {
+                EXPECT_EQ(textOf(control(typed.back().first)).isEmpty(), answer == Answer::Yes);
+            }
+        }
+    }
+    // A different first name at the same address is another member of the household.
+    typeInto("Text1", u"Tom"_s);
+    typeInto("Text3", u"Baker"_s);
+    typeInto("Text4", u"5 Elm St Apt 2"_s);
+    click("Command1");
+    EXPECT_EQ(desktop.messages.shown.size(), asked);
+    EXPECT_EQ(session->count(), 7);
 }
 
 // Every Windows-1252 character but the double quote, in every box, comes back from Record byte
@@ -105,6 +238,7 @@ TEST_F(CommandsTest, RecordGivesBackEveryCharacterOfEveryBoxUnchanged)
     QByteArrayList values(19, all);
     values[4] = values[9] = multiLine; // Address and Other
     values[15] = values[16] = values[17] = "N";
+    values[11] = values[12] = values[14] = values[18] = "7/4/2003"; // Record holds dates to dates
     const QByteArray record = fileRecord(values);
     open(record);
     clickRow(1);
@@ -228,6 +362,52 @@ TEST_F(TypingTest, LeavingADateBoxWritesTheDateAsMonthDayYearOrRefusesIt)
     QTest::keyClick(line("Text3"), Qt::Key_Return);
     EXPECT_EQ(desktop.messages.shown.size(), 2u);
     EXPECT_TRUE(roll().contains("\"2/29/2004\"") && !roll().contains("2/30/2003"));
+}
+
+// Enter stores the boxes only when every date box holds a date or nothing, and stores each as
+// leaving its box would have written it: the first box in the Tab order that holds no date is
+// told and given the focus, and nothing is stored.
+TEST_F(TypingTest, EnterStoresOnlyDatesAndWritesThemAsMonthDayYear)
+{
+    typeInto("Text3", u"Zed"_s);
+    line("Text15")->setText(u" 07/04/2003 "_s);
+    line("Text18")->setText(u"13/31/2025"_s);
+    line("Text17")->setText(u"2/30/2003"_s);
+    for (const char *bad : {"Text17", "Text18"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        settle();
+        EXPECT_EQ(desktop.messages.beeps, bad == std::string_view("Text17") ? 1 : 2);
+        expectMessage(static_cast<std::size_t>(desktop.messages.beeps), u"Valid Date Required."_s,
+                      u"Please enter a valid date or leave blank."_s);
+        EXPECT_TRUE(line(bad)->hasFocus()) << bad;
+        EXPECT_EQ(roll(), threeMembers);
+        line(bad)->setText(bad == std::string_view("Text17") ? u"1/15/2031"_s : u" 2/29/1960"_s);
+    }
+    EXPECT_EQ(line("Text15")->text(), u"7/4/2003"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(desktop.messages.shown.size(), 2u);
+    EXPECT_EQ(roll(), threeMembers + fileRecord({"", "", "", "Zed", "", "", "", "", "", "", "", "",
+                                                 "7/4/2003", "", "1/15/2031", "N", "N", "N",
+                                                 "2/29/1960"}));
+}
+
+// An empty date of a member on the roll means the date is not known: passing through its box
+// proposes nothing, and Record keeps it empty.
+TEST_F(TypingTest, AMembersEmptyDatesStayEmptyOnTheWayThroughItsBoxes)
+{
+    clickRow(2); // Baker, without dates
+    for (const char *id : {"Text15", "Text14", "Text17", "Text18"}) {
+        focus(line(id));
+        EXPECT_EQ(line(id)->text(), QString()) << id;
+    }
+    typeInto("Text9", u"610-555-0102"_s);
+    click("Command1");
+    EXPECT_EQ(roll(), adamsRecord +
+                          QByteArray(bakerRecord)
+                              .replace("\"19013\",\"\"", "\"19013\",\"610-555-0102\"")
+                              .replace("\"y\"", "\"Y\"") +
+                          carterRecord);
 }
 
 TEST_F(TypingTest, ACheckBoxLightsItsLabelWhileItHasTheFocus)

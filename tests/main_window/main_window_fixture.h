@@ -61,12 +61,14 @@ class MainWindowTest : public WindowTest<MainWindow> {
         settle();
     }
 
-    // Clicks list row (counted from 1), as the operator picks a member.
+    // Clicks list row (counted from 1), as the operator picks a member, and lets the question
+    // about typing not yet stored come up.
     void clickRow(int row)
     {
         QListView *list = control<QListView>("List1");
         const QModelIndex index = list->model()->index(row - 1, 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+        QCoreApplication::processEvents();
     }
 
     // Empties the box, moves the focus there and types text.

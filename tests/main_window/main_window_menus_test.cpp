@@ -260,11 +260,15 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
                   doe);
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
 
-    // A save that fails after OK is told, before the result.
+    // A save that fails after OK is told, before the result. Adams, whose class it changes, was
+    // cleared from the boxes first: they stay empty, in Add mode.
     showActive();
+    clickRow(1);
+    click("Command4");
     desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
     withFileSizeCap(64,
                     [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
+    expectEmptyFormInAddMode();
     ASSERT_EQ(desktop.messages.shown.size(), 3u);
     EXPECT_EQ(std::pair(desktop.messages.shown[1].title, desktop.messages.shown[2].title),
               std::pair(u"Trouble saving data!"_s, u"Licences Updated"_s));

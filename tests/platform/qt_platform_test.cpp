@@ -52,12 +52,12 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
     });
     QtMessageBoxes boxes;
     const int chosen = boxes.choose(u"Your changes are only in memory."_s, u"Unsaved Changes"_s,
-                                    {u"Save Again"_s, u"Quit Without Saving"_s, u"Cancel"_s}, 2);
+                                    {u"Save Again"_s, u"Quit Without Saving"_s, u"Cancel"_s}, 0, 2);
     return {seen, chosen};
 }
 
-// The default button is the one that changes nothing, and Escape and closing the box answer
-// with it as well. A yes-or-no question, Yes its default, gives the answer pressed: a No taken
+// Enter presses the default button, while Escape and closing the box answer with the escape
+// button, the one that changes nothing. A yes-or-no question, Yes its default, gives the answer pressed: a No taken
 // for a Yes would delete the member the operator meant to keep.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
@@ -67,7 +67,7 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     std::sort(seen.begin() + 2, seen.begin() + 5); // the platform orders the buttons
     EXPECT_EQ(seen, (QStringList{u"Unsaved Changes"_s, u"Your changes are only in memory."_s,
                                  u"Cancel"_s, u"Quit Without Saving"_s, u"Save Again"_s,
-                                 u"default"_s, u"Cancel"_s}));
+                                 u"default"_s, u"Save Again"_s}));
     EXPECT_EQ(escaped, 2);
     const auto pressing = [](const QString &caption) {
         return [caption](QMessageBox &box) {

@@ -20,6 +20,7 @@ struct ShownMessage {
 struct ShownChoice {
     QStringList buttons;
     int defaultButton = -1;
+    int escapeButton = -1;
 };
 
 // The next answer of a script, or otherwise once the script has run out.
@@ -36,7 +37,7 @@ template <typename T> T nextAnswer(std::deque<T> &script, T otherwise)
 inline QString fakeMessageBoxName() { return QStringLiteral("FakeMessageBox"); }
 
 // Records every message box and answers questions from a script (No when the script has run
-// out, so that a forgotten answer never deletes anything; a choice gets its default button,
+// out, so that a forgotten answer never deletes anything; a choice gets its escape button,
 // the one that changes nothing). Like a real box, each one takes the activation from the
 // window it stands over; the window gets it back only through the event loop, after the
 // program has gone on, as a window manager gives it back: the GUI tests then see the focus
@@ -51,11 +52,11 @@ class FakeMessageBoxes final : public MessageBoxes {
     }
     // Recorded in shown as a question, and its buttons in choices.
     int choose(const QString &text, const QString &title, const QStringList &buttons,
-               int defaultButton) override
+               int defaultButton, int escapeButton) override
     {
-        choices.push_back({buttons, defaultButton});
+        choices.push_back({buttons, defaultButton, escapeButton});
         show({text, title, true});
-        return nextAnswer(chosen, defaultButton);
+        return nextAnswer(chosen, escapeButton);
     }
     void beep() override { ++beeps; }
 
