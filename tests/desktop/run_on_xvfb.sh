@@ -7,7 +7,10 @@
 # SHOT-report.png) are kept to look at. A second copy started on the same folder must
 # refuse and end without touching the roll (SHOT-second.png). Last, on an empty roll, an
 # invalid date in Joined is refused through the real message box every time it is left,
-# and only the valid date typed after it reaches the roll (SHOT-date.png).
+# and only the valid date typed after it reaches the roll (SHOT-date.png); Enter with an
+# impossible date stores nothing; a real click on a list line while the boxes hold typing
+# asks first; and a member recorded from a search leaves the search box empty
+# (SHOT-search.png).
 set -euo pipefail
 tests="$1" program="$2" samples="$3" shot="$4"
 for tool in Xvfb openbox xdotool xwininfo import; do
@@ -165,4 +168,80 @@ if ! grep -q '"2/29/2004"' "$work/dates/AddrClub.dat" || grep -q '2/30/2003' "$w
     cat "$work/dates/AddrClub.dat" >&2
     exit 1
 fi
-echo "screenshots in $shot, ${shot%.png}-report.png, ${shot%.png}-second.png and ${shot%.png}-date.png"
+fail() {
+    echo "$1" >&2
+    cat "$work/dates/AddrClub.dat" >&2
+    exit 1
+}
+members() { grep -c . "$work/dates/AddrClub.dat" || true; }
+wait_gone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "the window $1 did not close" >&2
+    exit 1
+}
+
+# Enter with an impossible date in Expires stores nothing: the date message comes up instead.
+# From the Call box to Last, then on to Expires, past the date Joined proposes.
+xdotool key --clearmodifiers --delay 50 Tab Tab Tab
+xdotool type --delay 50 zed
+xdotool key --clearmodifiers --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab
+xdotool type --delay 50 13/31/2025
+xdotool key --clearmodifiers Return
+answer_date_message "Enter with 13/31/2025 in Expires"
+[ "$(members)" -eq 1 ] || fail "Enter stored an impossible date"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 50 12/31/2027
+
+# A point of the main window's client area, given in its design twips (9480 x 6390 below the
+# menu bar, whose height is taken as 25 pixels).
+read -r width height left top < <(xwininfo -id "$dates" | awk '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width/ {w = $2} /Height/ {h = $2} END {print w, h, x, y}')
+click_at() {
+    xdotool mousemove --sync $((left + width * $1 / 9480)) $((top + 25 + (height - 25) * $2 / 6390)) click 1
+}
+first_line() { click_at 5880 650; }
+search_box() { click_at 6600 300; }
+
+# A real click on a list line while the boxes hold typing asks first: Escape stays with the
+# typing, and Enter (Yes) stores it before the line's member is loaded.
+first_line
+[ -n "$(framed_window '^Save Changes\?$')" ] || fail "a list click dropped the typing without a question"
+xdotool key --clearmodifiers Escape
+wait_gone '^Save Changes\?$'
+active_again "$dates"
+[ "$(members)" -eq 1 ] || fail "Cancel stored the typing"
+first_line
+[ -n "$(framed_window '^Save Changes\?$')" ] || fail "a second list click asked nothing"
+xdotool key --clearmodifiers Return
+wait_gone '^Save Changes\?$'
+active_again "$dates"
+for _ in $(seq 50); do [ "$(members)" -eq 2 ] && break; sleep 0.1; done
+grep -q '"Zed".*"12/31/2027"' "$work/dates/AddrClub.dat" || fail "Yes did not store the typing"
+
+# Search for Zed, load him and record him as Zedd: the search box must be empty afterwards, so
+# that a D typed at its start searches for "d" alone and Write File writes Zedd.
+search_box
+xdotool type --delay 50 zed
+sleep 0.5
+first_line
+click_at 4200 500 # the Last box
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 50 Zedd
+xdotool key --clearmodifiers Return
+for _ in $(seq 50); do grep -q '"Zedd"' "$work/dates/AddrClub.dat" && break; sleep 0.1; done
+grep -q '"Zedd"' "$work/dates/AddrClub.dat" || fail "Record did not store Zedd"
+search_box
+xdotool key --clearmodifiers Home
+xdotool type --delay 50 d
+sleep 0.5
+import -window root "${shot%.png}-search.png"
+click_at 6780 5640 # Write File (address.txt)
+for _ in $(seq 50); do [ -e "$work/dates/Address.txt" ] && break; sleep 0.1; done
+grep -q Zedd "$work/dates/Address.txt" ||
+    fail "the search box still held the old search after Record: $(cat "$work/dates/Address.txt" 2>&1)"
+
+echo "screenshots in $shot, ${shot%.png}-report.png, ${shot%.png}-second.png, ${shot%.png}-date.png and ${shot%.png}-search.png"

@@ -139,9 +139,12 @@ TEST_F(CommandsTest, TypingNotStoredIsAskedAboutBeforeACommandDropsIt)
         }
     }
 
-    // Nothing to ask about: a proposed date, or a member only looked at; Clear drops typing.
+    // Nothing to ask about: a date proposed beside typing undone, or a member only looked at;
+    // Clear drops typing.
     open();
     focus(line("Text15"));
+    typeInto("Text3", u"x"_s);
+    QTest::keyClick(line("Text3"), Qt::Key_Backspace);
     click("Command3");
     clickRow(2);
     clickRow(1);
