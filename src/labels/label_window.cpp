@@ -1,5 +1,6 @@
 #include "labels/label_window.h"
 
+#include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/page_preview.h"
 #include "forms/picture_button.h"
@@ -117,11 +118,13 @@ void LabelWindow::buildControls()
             printButton_ = new PictureButton(ButtonPicture::Print, this);
             printButton_->setText(design.text);
             printButton_->setAutoDefault(false);
+            pressOnEnter(printButton_);
             control = printButton_;
             break;
         case LabelControlKind::PreviewButton:
             previewButton_ = new QPushButton(design.text, this);
             previewButton_->setAutoDefault(false);
+            pressOnEnter(previewButton_);
             control = previewButton_;
             break;
         }

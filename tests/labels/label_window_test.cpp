@@ -40,6 +40,12 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform());
         showActive();
     }
+    void pressEnter(QWidget *button)
+    {
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        settle();
+    }
     QLineEdit *box(int n) const { return line(("Text" + QByteArray::number(n)).constData()); }
     // The nine boxes' texts, Text1 to Text9, joined by "|".
     QString boxTexts() const
@@ -61,10 +67,16 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         type(n, text);
         QTest::keyClick(box(n), Qt::Key_Tab);
     }
+    // Alt+V presses "Pre&view" a moment later, as a click shows it: until the preview has
+    // the keyboard or a refusal is told.
     void previewByKey()
     {
+        const std::size_t told = desktop.messages.shown.size();
         QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
-        QTest::qWait(200);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return (previewDialog() != nullptr && previewDialog()->isActiveWindow()) ||
+                   desktop.messages.shown.size() > told;
+        }));
     }
     QLabel *preview() const { return control<QLabel>("Label8"); }
     QComboBox *sheets() const { return control<QComboBox>("Combo1"); }
@@ -235,7 +247,7 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     QTest::keyClick(box(3), Qt::Key_Backspace);
     EXPECT_EQ(sheets()->currentText(), twoAcross);
     choose(Qt::Key_End, Qt::Key_Up); // the last sheet of the list is for A4
-    click("Command1");
+    pressEnter(control("Command1"));
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
     EXPECT_EQ(desktop.printer.jobs[0].paper, QPageSize(QPageSize::A4));
 }
@@ -264,14 +276,15 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     EXPECT_EQ(QApplication::focusWidget(), pages);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-    QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
+    // Enter presses a button that has the focus, here and in the window, as Space does.
+    pressEnter(dialog->findChild<QPushButton *>(u"PreviewClose"_s));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(previewDialog(), nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,12\r\n"));
 
-    click("Command2");
+    pressEnter(control("Command2"));
     ASSERT_NE(previewDialog(), nullptr);
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,12\r\n"));
