@@ -279,18 +279,21 @@ QString LabelWindow::chosenFont() const
 
 void LabelWindow::print()
 {
-    // Only a text that reached a box by pasting and was never left can be no number.
-    const std::optional<LabelRequest> request = requestFromTexts(boxTexts());
+    // Only a text that reached a box by pasting and was never left can be no number; it is
+    // refused as the preview refuses it, so that the operator learns which box to put right.
+    LabelBox unreadable = LabelBox::Rows;
+    const std::optional<LabelRequest> request = requestFromTexts(boxTexts(), &unreadable);
     if (!request) {
-        printerError();
+        refused(notNumericProblem(unreadable));
         return;
     }
     // A layout that cannot be printed is refused before anything is written, and the
     // window stays open so that the operator can put it right.
     if (refused(checkLabelRequest(*request)))
         return;
-    if (!writeLabelSettings(roll_.startDirectory(), request->layout).ok()) {
-        printerError();
+    const Outcome written = writeLabelSettings(roll_.startDirectory(), request->layout);
+    if (!written.ok()) {
+        finishPrinting(fileNotWritten(written.file, written.reason));
         return;
     }
     const LabelCounts counts = labelCounts(*request);
@@ -298,18 +301,8 @@ void LabelWindow::print()
         planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
     const LabelLettering lettering{chosenFont(), static_cast<double>(request->layout.fontSize), {}};
     platform_.printer.rememberFont(lettering.fontFamily);
-    const PrintResult printed = platform_.printer.print(
-        labelDocument(plan, lettering, labelPaper(request->layout)));
-    if (printed.fate == PrintResult::Fate::Failed) {
-        printerError();
-        return;
-    }
-    hide();
-    if (printed.fate == PrintResult::Fate::Saved)
-        platform_.messages.inform(labelsSavedMessage(printed.file), labelsSavedTitle());
-    else if (printed.fate == PrintResult::Fate::Waiting)
-        platform_.messages.inform(labelsWaitingMessage(printed.reason), labelsWaitingTitle());
-    accept();
+    finishPrinting(platform_.printer.print(
+        labelDocument(plan, lettering, labelPaper(request->layout))));
 }
 
 // What "&Print" would print now, drawn by the same renderer, with the sheet's labels
@@ -353,11 +346,15 @@ void LabelWindow::preview()
     dialog->open();
 }
 
-void LabelWindow::printerError()
+void LabelWindow::finishPrinting(const PrintResult &printed)
 {
-    platform_.messages.beep();
-    platform_.messages.inform(printerErrorMessage(), printerErrorTitle());
+    // Told over this window, which then hides itself as after every print. The message box
+    // took the focus from it, and nothing would give the focus to the window that opened
+    // this one: its keys would do nothing until a click.
+    tellPrintResult(platform_.messages, printed, printedLabels());
     accept();
+    if (QWidget *opener = parentWidget())
+        opener->window()->activateWindow();
 }
 
 } // namespace tessaly

@@ -56,7 +56,7 @@ class LabelWindow : public QDialog {
     QString chosenFont() const;
     void print();
     void preview();
-    void printerError();
+    void finishPrinting(const PrintResult &printed);
 
     const RollSession &roll_;
     std::vector<int> listed_;

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinterInfo>
@@ -35,9 +36,14 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         startSession(kAdams + kBaker + kCarter);
         ASSERT_TRUE(session->load().outcome.ok());
     }
-    void open(std::vector<int> listed = {1, 2, 3})
+    void TearDown() override { window.reset(); }
+    QWidget opener; // stands for the main window
+    // parent: the window that opens it, as the main window does.
+    void open(std::vector<int> listed = {1, 2, 3}, QWidget *parent = nullptr)
     {
-        window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform());
+        window.reset();
+        window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform(),
+                                               parent);
         showActive();
     }
     void pressEnter(QWidget *button)
@@ -164,9 +170,10 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
 
 // A box that holds no number (pasted, not left) or a sheet that cannot be laid out is refused,
 // naming the box by its caption, before anything is written or printed, and the window stays
-// open at the box to correct. What the printer makes of the job is told: a failure beeps and
-// hides the window, a job waiting in a stopped queue and the PDF written without a printer are
-// told as such.
+// open at the box to correct. What the printer makes of the job is told: a failure beeps, says
+// why and hides the window, a file that could not be written is named with the system's reason,
+// a job waiting in a stopped queue and the PDF written without a printer are told as such; the
+// focus is then back in the window that opened the label window.
 TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerIsTold)
 {
     open();
@@ -175,15 +182,18 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
     box(8)->setFocus(Qt::TabFocusReason);
     box(8)->selectAll();
     box(8)->paste();
+    const QString notANumber =
+        u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
+        "Nothing was printed or saved."_s;
     previewByKey();
     EXPECT_EQ(previewDialog(), nullptr);
-    expectMessage(1, u"Label Format Not Printed"_s,
-                  u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
-                  "Nothing was printed or saved."_s);
+    expectMessage(1, u"Label Format Not Printed"_s, notANumber);
+    click("Command1");
+    expectMessage(2, u"Label Format Not Printed"_s, notANumber);
     enter(8, u"1"_s);
     enter(2, u"0"_s);
     click("Command1");
-    expectMessage(2, u"Label Format Not Printed"_s);
+    expectMessage(3, u"Label Format Not Printed"_s);
     EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
@@ -196,7 +206,14 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
 
     using Fate = PrintResult::Fate;
     const std::tuple<PrintResult, QString, QString> answers[] = {
-        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
+        {{Fate::Failed, {}, u"the printer PDF is not accepting jobs"_s},
+         u"Printer Error!"_s,
+         u"Printer Error!\n\nThe labels were not printed: the printer PDF is not accepting "
+         "jobs."_s},
+        {{Fate::Failed, u"/club/Labels.pdf"_s, u"No space left on device"_s},
+         u"File Not Written"_s,
+         u"/club/Labels.pdf could not be written: No space left on device.\n\nThe labels were "
+         "not printed, and any earlier file of that name is as it was."_s},
         {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
          u"Labels Waiting"_s,
          u"The labels were handed to the print system, but the printer PDF is stopped."_s},
@@ -205,24 +222,39 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
          u"This computer has no printer, so the labels were saved as a PDF file:\n\n"
          "/club/Labels.pdf\n\nOpen it to print it or to look at it."_s},
     };
-    for (const auto &[answer, title, text] : answers) {
-        SCOPED_TRACE(title.toStdString());
-        open();
+    opener.show();
+    const auto print = [&](const std::function<void()> &clickPrint) {
+        opener.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+        open({1, 2, 3}, &opener);
         desktop.messages.shown.clear();
         desktop.messages.beeps = 0;
+        clickPrint();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+    };
+    for (const auto &[answer, title, text] : answers) {
+        SCOPED_TRACE(title.toStdString());
         desktop.printer.answer = answer;
-        click("Command1");
+        print([this] { click("Command1"); });
         expectMessage(1, title, text);
         EXPECT_EQ(desktop.messages.beeps, answer.fate == Fate::Failed ? 1 : 0);
-        EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(files.exists(u"labelrcp.dat"_s));
     }
-    // Settings that cannot be saved are a printer error too, and nothing is printed.
+    // Settings that cannot be saved stop the print before the printer, told as the file's.
     const std::size_t jobs = desktop.printer.jobs.size();
-    open();
-    desktop.messages.shown.clear();
-    withFileSizeCap(8, [&] { click("Command1"); });
-    expectMessage(1, u"Printer Error!"_s);
+    const QString settings = files.path(u"labelrcp.dat"_s);
+    const QString notWritten = u"\n\nThe labels were not printed, and any earlier file of that "
+                               "name is as it was."_s;
+    print([this] { withFileSizeCap(8, [this] { click("Command1"); }); });
+    expectMessage(1, u"File Not Written"_s,
+                  settings + u" could not be written: File too large."_s + notWritten);
+    ASSERT_TRUE(QFile::remove(settings) && QDir().mkdir(settings));
+    print([this] { click("Command1"); });
+    expectMessage(1, u"File Not Written"_s,
+                  settings + u" could not be written: a folder named labelrcp.dat stands where "
+                             "the file should go."_s + notWritten);
+    EXPECT_EQ(desktop.messages.beeps, 1);
     EXPECT_EQ(desktop.printer.jobs.size(), jobs);
 }
 

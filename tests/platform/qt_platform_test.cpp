@@ -118,7 +118,7 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     PrintResult cut;
     testing::withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
     EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
-    EXPECT_EQ(cut.reason, u"File too large"_s);
+    EXPECT_EQ(cut.reason + u' ' + cut.file, u"File too large "_s + folder.path(u"Labels.pdf"_s));
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
 
