@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tessaly {
 
@@ -31,6 +33,31 @@ class LabelNumberBox : public QLineEdit {
     {
     }
     LabelBox role() const { return role_; }
+
+    // A value the program puts in the box shows from its first character; QLineEdit would
+    // show its end, and ".15625" would read "15625".
+    void showValue(const QString &text)
+    {
+        if (text != this->text())
+            setText(text);
+        setCursorPosition(0);
+    }
+
+    // The width at which the box shows sample whole in its font, measured as QLineEdit
+    // measures its own size.
+    int widthFor(const QString &sample) const
+    {
+        ensurePolished();
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        constexpr int kQLineEditMargin = 2; // on either side of the text
+        const QMargins margins = textMargins();
+        const int caret = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
+        const QSize text(fontMetrics().horizontalAdvance(sample) + 2 * kQLineEditMargin +
+                             margins.left() + margins.right() + caret,
+                         height());
+        return style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this).width();
+    }
 
   protected:
     void keyPressEvent(QKeyEvent *event) override
@@ -73,6 +100,7 @@ LabelWindow::LabelWindow(const RollSession &roll, std::vector<int> listed, Platf
     setModal(true);
     buildControls();
     scaleToScreen(this, geometry_, platform_.desktop);
+    widenBoxes();
     fillSheetList();
     fillFontList();
     readSettings();
@@ -139,6 +167,28 @@ void LabelWindow::buildControls()
     boxes_[slotOf(LabelBox::Rows)]->setFocus();
 }
 
+void LabelWindow::widenBoxes()
+{
+    // The design cut the boxes for a narrower font than most systems have: each must show the
+    // longest measure of the sheet list whole. A control beside a box on its row moves right
+    // as far as it must to keep a letter's width from the box.
+    const QString longest = QStringLiteral("0.15625");
+    for (LabelNumberBox *numberBox : boxes_) {
+        const QRect was = numberBox->geometry();
+        const int wanted = numberBox->widthFor(longest);
+        if (wanted <= was.width())
+            continue;
+        numberBox->resize(wanted, was.height());
+        const int room = numberBox->geometry().right() + numberBox->fontMetrics().averageCharWidth();
+        for (QWidget *beside : geometry_.controls()) {
+            const QRect at = beside->geometry();
+            const bool onRow = at.top() <= was.bottom() && at.bottom() >= was.top();
+            if (beside != numberBox && onRow && at.left() > was.right() && at.left() < room)
+                beside->move(room, at.top());
+        }
+    }
+}
+
 void LabelWindow::connectControls()
 {
     connect(focusWatcher_.get(), &FocusWatcher::left, this, &LabelWindow::boxLeft);
@@ -184,10 +234,10 @@ void LabelWindow::sheetChosen(int index)
     const float values[] = {sheet.rowsPerPage, sheet.columnsPerPage, sheet.topMargin,
                             sheet.leftMargin,  sheet.labelHeight,    sheet.labelWidth};
     for (std::size_t n = 0; n < std::size(kSheetBoxes); ++n)
-        box(kSheetBoxes[n])->setText(layoutValueText(values[n]));
+        box(kSheetBoxes[n])->showValue(layoutValueText(values[n]));
     // A start column the new sheet does not have goes back to 1, as on leaving its box.
     LabelNumberBox *column = box(LabelBox::StartColumn);
-    column->setText(
+    column->showValue(
         leaveText(LabelBox::StartColumn, column->text(), box(LabelBox::Columns)->text()));
 }
 
@@ -235,7 +285,7 @@ void LabelWindow::readSettings()
         {LabelBox::FontSize, layout->fontSize},
     };
     for (const auto &[which, value] : shown)
-        box(which)->setText(layoutValueText(value));
+        box(which)->showValue(layoutValueText(value));
     setPreviewSize(static_cast<double>(layout->fontSize));
 }
 
@@ -243,8 +293,8 @@ void LabelWindow::boxLeft(QWidget *control)
 {
     auto *left = static_cast<LabelNumberBox *>(control);
     const QString text = leaveText(left->role(), left->text(), box(LabelBox::Columns)->text());
-    if (text != left->text())
-        left->setText(text);
+    // Left, the box shows its value from the start, as every value the program puts there.
+    left->showValue(text);
     if (left->role() == LabelBox::FontSize)
         setPreviewSize(numericValue(text).value_or(10));
 }

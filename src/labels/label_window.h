@@ -39,6 +39,7 @@ class LabelWindow : public QDialog {
     static constexpr std::size_t kBoxCount = 9;
 
     void buildControls();
+    void widenBoxes();
     void connectControls();
     void fillSheetList();
     void fillFontList();

@@ -52,6 +52,15 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         QTest::keyClick(button, Qt::Key_Return);
         settle();
     }
+    // That box shows its whole text from its first character.
+    bool showsWhole(QLineEdit *shown) const
+    {
+        shown->grab(); // a box scrolls its text as it paints
+        const int middle = shown->height() / 2;
+        return shown->cursorPositionAt(QPoint(2, middle)) == 0 &&
+               shown->cursorPositionAt(QPoint(shown->width() - 3, middle)) ==
+                   shown->text().size();
+    }
     QLineEdit *box(int n) const { return line(("Text" + QByteArray::number(n)).constData()); }
     // The nine boxes' texts, Text1 to Text9, joined by "|".
     QString boxTexts() const
@@ -153,7 +162,11 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
 // compared with the columns as numbers; the preview takes the size while it is typed.
 TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeaving)
 {
+    files.write(u"labelrcp.dat"_s, "10,3,.52,123456.7,1,2.75,10\r\n");
     open();
+    // A value too long for its box shows from its first character.
+    box(4)->grab();
+    EXPECT_EQ(box(4)->cursorPositionAt(QPoint(2, box(4)->height() / 2)), 0);
     type(1, u"a-/+ ,x"_s);
     EXPECT_EQ(box(1)->text(), QString());
     const double sample = preview()->font().pointSizeF();
@@ -166,6 +179,11 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
     type(9, u"0.5"_s);
     QTest::keyClick(box(9), Qt::Key_Tab);
     EXPECT_EQ(box(9)->text() + u' ' + QString::number(preview()->font().pointSizeF()), u"10 10"_s);
+    // Every box is wide enough for the longest measure of the sheet list.
+    for (int n = 1; n <= 9; ++n) {
+        type(n, u"0.15625"_s);
+        EXPECT_TRUE(showsWhole(box(n))) << n;
+    }
 }
 
 // A box that holds no number (pasted, not left) or a sheet that cannot be laid out is refused,
@@ -272,6 +290,9 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     };
     const QString twoAcross = choose(Qt::Key_Home, Qt::Key_Down);
     EXPECT_EQ(box(2)->text() + u' ' + box(8)->text(), u"2 1"_s);
+    EXPECT_EQ(box(4)->text() + u' ' + box(6)->text(), u".15625 4.1875"_s);
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_TRUE(showsWhole(box(n))) << n;
     box(3)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box(3), Qt::Key_End);
     QTest::keyClick(box(3), Qt::Key_5);

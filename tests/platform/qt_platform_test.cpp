@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -89,6 +91,33 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
             box->button(button)->click();
         });
         EXPECT_EQ(QtMessageBoxes().ask(u"Delete John Adams?"_s, u"Confirm Delete?"_s), answer);
+    }
+}
+
+// A box is only as wide as its text, and a window manager cuts a wider title: each box makes
+// room for its whole title and the frame's buttons (openbox: four of 20 pixels).
+TEST(QtPlatform, EveryMessageBoxIsWideEnoughForItsTitle)
+{
+    const QString title = u"Valid Date Required."_s;
+    const int wanted = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
+                           .horizontalAdvance(title) +
+                       4 * 20;
+    const std::function<void(QtMessageBoxes &)> boxes[] = {
+        [&](QtMessageBoxes &qt) { qt.inform(u"Please enter a valid date."_s, title); },
+        [&](QtMessageBoxes &qt) { qt.ask(u"Add?"_s, title); },
+        [&](QtMessageBoxes &qt) { qt.choose(u"Add?"_s, title, {u"Yes"_s, u"No"_s}, 1); },
+    };
+    for (const auto &show : boxes) {
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr) << "no message box came up";
+            width = box->width();
+            box->close();
+        });
+        QtMessageBoxes qt;
+        show(qt);
+        EXPECT_GE(width, wanted) << &show - boxes;
     }
 }
 
