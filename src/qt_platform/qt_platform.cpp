@@ -67,6 +67,7 @@ int QtMessageBoxes::choose(const QString &text, const QString &title, const QStr
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    makeRoomForTitle(box, title);
     std::vector<QAbstractButton *> pushed;
     for (const QString &caption : buttons)
         pushed.push_back(box.addButton(caption, QMessageBox::ActionRole));
@@ -76,7 +77,6 @@ int QtMessageBoxes::choose(const QString &text, const QString &title, const QStr
         box.setDefaultButton(qobject_cast<QPushButton *>(chosen));
         box.setEscapeButton(chosen);
     }
-    makeRoomForTitle(box, title);
     box.exec();
     const auto clicked = std::find(pushed.begin(), pushed.end(), box.clickedButton());
     if (clicked == pushed.end())
