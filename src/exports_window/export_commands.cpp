@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QWidget>
 
 namespace tessaly {
 
@@ -74,21 +75,12 @@ void printMemberDirectory(const RollSession &roll, const std::vector<int> &recor
     if (preview.exec() != QDialog::Accepted)
         return;
     preview.hide();
-    const PrintResult printed = platform.printer.print(directoryDocument(plan, page));
-    switch (printed.fate) {
-    case PrintResult::Fate::Failed:
-        platform.messages.beep();
-        platform.messages.inform(QStringLiteral("Printer Error!"), QStringLiteral("Printer Error!"));
-        break;
-    case PrintResult::Fate::Saved:
-        platform.messages.inform(directorySavedMessage(printed.file), directorySavedTitle());
-        break;
-    case PrintResult::Fate::Waiting:
-        platform.messages.inform(directoryWaitingMessage(printed.reason), directoryWaitingTitle());
-        break;
-    case PrintResult::Fate::Printed:
-        break;
-    }
+    tellPrintResult(platform.messages, platform.printer.print(directoryDocument(plan, page)),
+                    printedDirectory());
+    // The preview has gone and a message box may have closed: the focus would be in no window
+    // of the program, and the menu keys would do nothing until a click.
+    if (parent != nullptr)
+        parent->window()->activateWindow();
 }
 
 } // namespace tessaly

@@ -92,25 +92,9 @@ QString nothingInDirectoryMessage()
            u"List the members for the directory first."_s;
 }
 
-QString directorySavedTitle()
+PrintedWork printedDirectory()
 {
-    return u"Directory Saved"_s;
-}
-
-QString directorySavedMessage(const QString &path)
-{
-    return u"This computer has no printer, so the directory was saved as a PDF file:\n\n%1\n\n"
-           u"Open it to print it or to look at it."_s.arg(QDir::toNativeSeparators(path));
-}
-
-QString directoryWaitingTitle()
-{
-    return u"Directory Waiting"_s;
-}
-
-QString directoryWaitingMessage(const QString &reason)
-{
-    return u"The directory was handed to the print system, but %1."_s.arg(reason);
+    return {u"Directory"_s, u"the directory was"_s};
 }
 
 } // namespace tessaly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/print_result_messages.h"
+
 #include <QString>
 
 namespace tessaly {
@@ -19,9 +21,7 @@ QString noEmailsMessage(int listed);
 QString directoryTitle();
 QString directorySummary(int members, int pages);
 QString nothingInDirectoryMessage();
-QString directorySavedTitle();
-QString directorySavedMessage(const QString &path);
-QString directoryWaitingTitle();
-QString directoryWaitingMessage(const QString &reason);
+// How the messages of a print name the directory.
+PrintedWork printedDirectory();
 
 } // namespace tessaly

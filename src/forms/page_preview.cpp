@@ -1,5 +1,7 @@
 #include "forms/page_preview.h"
 
+#include "forms/enter_key.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPaintEvent>
@@ -82,11 +84,19 @@ PagePreviewDialog::PagePreviewDialog(const QString &title, const QString &name,
     print->setObjectName(QStringLiteral("PreviewPrint"));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("PreviewClose"));
-    // Paper costs money: Enter prints nothing by itself.
+    // Paper costs money: Enter prints nothing by itself, only on a button that has the focus.
     print->setAutoDefault(false);
     close->setAutoDefault(false);
+    pressOnEnter(print);
+    pressOnEnter(close);
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // Closed, it gives the keyboard back to the window that asked for it, which would otherwise
+    // be left without the focus, its keys doing nothing until a click.
+    connect(this, &QDialog::finished, this, [this] {
+        if (QWidget *asker = parentWidget())
+            asker->window()->activateWindow();
+    });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(summaryLabel, 1);

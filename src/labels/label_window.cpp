@@ -1,5 +1,6 @@
 #include "labels/label_window.h"
 
+#include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/page_preview.h"
 #include "forms/picture_button.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tessaly {
 
@@ -30,6 +33,31 @@ class LabelNumberBox : public QLineEdit {
     {
     }
     LabelBox role() const { return role_; }
+
+    // A value the program puts in the box shows from its first character; QLineEdit would
+    // show its end, and ".15625" would read "15625".
+    void showValue(const QString &text)
+    {
+        if (text != this->text())
+            setText(text);
+        setCursorPosition(0);
+    }
+
+    // The width at which the box shows sample whole in its font, measured as QLineEdit
+    // measures its own size.
+    int widthFor(const QString &sample) const
+    {
+        ensurePolished();
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        constexpr int kQLineEditMargin = 2; // on either side of the text
+        const QMargins margins = textMargins();
+        const int caret = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
+        const QSize text(fontMetrics().horizontalAdvance(sample) + 2 * kQLineEditMargin +
+                             margins.left() + margins.right() + caret,
+                         height());
+        return style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this).width();
+    }
 
   protected:
     void keyPressEvent(QKeyEvent *event) override
@@ -72,6 +100,7 @@ LabelWindow::LabelWindow(const RollSession &roll, std::vector<int> listed, Platf
     setModal(true);
     buildControls();
     scaleToScreen(this, geometry_, platform_.desktop);
+    widenBoxes();
     fillSheetList();
     fillFontList();
     readSettings();
@@ -117,11 +146,13 @@ void LabelWindow::buildControls()
             printButton_ = new PictureButton(ButtonPicture::Print, this);
             printButton_->setText(design.text);
             printButton_->setAutoDefault(false);
+            pressOnEnter(printButton_);
             control = printButton_;
             break;
         case LabelControlKind::PreviewButton:
             previewButton_ = new QPushButton(design.text, this);
             previewButton_->setAutoDefault(false);
+            pressOnEnter(previewButton_);
             control = previewButton_;
             break;
         }
@@ -134,6 +165,28 @@ void LabelWindow::buildControls()
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     boxes_[slotOf(LabelBox::Rows)]->setFocus();
+}
+
+void LabelWindow::widenBoxes()
+{
+    // The design cut the boxes for a narrower font than most systems have: each must show the
+    // longest measure of the sheet list whole. A control beside a box on its row moves right
+    // as far as it must to keep a letter's width from the box.
+    const QString longest = QStringLiteral("0.15625");
+    for (LabelNumberBox *numberBox : boxes_) {
+        const QRect was = numberBox->geometry();
+        const int wanted = numberBox->widthFor(longest);
+        if (wanted <= was.width())
+            continue;
+        numberBox->resize(wanted, was.height());
+        const int room = numberBox->geometry().right() + numberBox->fontMetrics().averageCharWidth();
+        for (QWidget *beside : geometry_.controls()) {
+            const QRect at = beside->geometry();
+            const bool onRow = at.top() <= was.bottom() && at.bottom() >= was.top();
+            if (beside != numberBox && onRow && at.left() > was.right() && at.left() < room)
+                beside->move(room, at.top());
+        }
+    }
 }
 
 void LabelWindow::connectControls()
@@ -181,10 +234,10 @@ void LabelWindow::sheetChosen(int index)
     const float values[] = {sheet.rowsPerPage, sheet.columnsPerPage, sheet.topMargin,
                             sheet.leftMargin,  sheet.labelHeight,    sheet.labelWidth};
     for (std::size_t n = 0; n < std::size(kSheetBoxes); ++n)
-        box(kSheetBoxes[n])->setText(layoutValueText(values[n]));
+        box(kSheetBoxes[n])->showValue(layoutValueText(values[n]));
     // A start column the new sheet does not have goes back to 1, as on leaving its box.
     LabelNumberBox *column = box(LabelBox::StartColumn);
-    column->setText(
+    column->showValue(
         leaveText(LabelBox::StartColumn, column->text(), box(LabelBox::Columns)->text()));
 }
 
@@ -232,7 +285,7 @@ void LabelWindow::readSettings()
         {LabelBox::FontSize, layout->fontSize},
     };
     for (const auto &[which, value] : shown)
-        box(which)->setText(layoutValueText(value));
+        box(which)->showValue(layoutValueText(value));
     setPreviewSize(static_cast<double>(layout->fontSize));
 }
 
@@ -240,8 +293,8 @@ void LabelWindow::boxLeft(QWidget *control)
 {
     auto *left = static_cast<LabelNumberBox *>(control);
     const QString text = leaveText(left->role(), left->text(), box(LabelBox::Columns)->text());
-    if (text != left->text())
-        left->setText(text);
+    // Left, the box shows its value from the start, as every value the program puts there.
+    left->showValue(text);
     if (left->role() == LabelBox::FontSize)
         setPreviewSize(numericValue(text).value_or(10));
 }
@@ -276,18 +329,21 @@ QString LabelWindow::chosenFont() const
 
 void LabelWindow::print()
 {
-    // Only a text that reached a box by pasting and was never left can be no number.
-    const std::optional<LabelRequest> request = requestFromTexts(boxTexts());
+    // Only a text that reached a box by pasting and was never left can be no number; it is
+    // refused as the preview refuses it, so that the operator learns which box to put right.
+    LabelBox unreadable = LabelBox::Rows;
+    const std::optional<LabelRequest> request = requestFromTexts(boxTexts(), &unreadable);
     if (!request) {
-        printerError();
+        refused(notNumericProblem(unreadable));
         return;
     }
     // A layout that cannot be printed is refused before anything is written, and the
     // window stays open so that the operator can put it right.
     if (refused(checkLabelRequest(*request)))
         return;
-    if (!writeLabelSettings(roll_.startDirectory(), request->layout).ok()) {
-        printerError();
+    const Outcome written = writeLabelSettings(roll_.startDirectory(), request->layout);
+    if (!written.ok()) {
+        finishPrinting(fileNotWritten(written.file, written.reason));
         return;
     }
     const LabelCounts counts = labelCounts(*request);
@@ -295,18 +351,8 @@ void LabelWindow::print()
         planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
     const LabelLettering lettering{chosenFont(), static_cast<double>(request->layout.fontSize), {}};
     platform_.printer.rememberFont(lettering.fontFamily);
-    const PrintResult printed = platform_.printer.print(
-        labelDocument(plan, lettering, labelPaper(request->layout)));
-    if (printed.fate == PrintResult::Fate::Failed) {
-        printerError();
-        return;
-    }
-    hide();
-    if (printed.fate == PrintResult::Fate::Saved)
-        platform_.messages.inform(labelsSavedMessage(printed.file), labelsSavedTitle());
-    else if (printed.fate == PrintResult::Fate::Waiting)
-        platform_.messages.inform(labelsWaitingMessage(printed.reason), labelsWaitingTitle());
-    accept();
+    finishPrinting(platform_.printer.print(
+        labelDocument(plan, lettering, labelPaper(request->layout))));
 }
 
 // What "&Print" would print now, drawn by the same renderer, with the sheet's labels
@@ -350,11 +396,15 @@ void LabelWindow::preview()
     dialog->open();
 }
 
-void LabelWindow::printerError()
+void LabelWindow::finishPrinting(const PrintResult &printed)
 {
-    platform_.messages.beep();
-    platform_.messages.inform(printerErrorMessage(), printerErrorTitle());
+    // Told over this window, which then hides itself as after every print. The message box
+    // took the focus from it, and nothing would give the focus to the window that opened
+    // this one: its keys would do nothing until a click.
+    tellPrintResult(platform_.messages, printed, printedLabels());
     accept();
+    if (QWidget *opener = parentWidget())
+        opener->window()->activateWindow();
 }
 
 } // namespace tessaly

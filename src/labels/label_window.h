@@ -39,6 +39,7 @@ class LabelWindow : public QDialog {
     static constexpr std::size_t kBoxCount = 9;
 
     void buildControls();
+    void widenBoxes();
     void connectControls();
     void fillSheetList();
     void fillFontList();
@@ -56,7 +57,7 @@ class LabelWindow : public QDialog {
     QString chosenFont() const;
     void print();
     void preview();
-    void printerError();
+    void finishPrinting(const PrintResult &printed);
 
     const RollSession &roll_;
     std::vector<int> listed_;

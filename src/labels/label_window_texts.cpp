@@ -1,7 +1,5 @@
 #include "labels/label_window_texts.h"
 
-#include <QDir>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
@@ -31,30 +29,14 @@ QString settingsFileErrorMessage()
     return u"Error reading label default file."_s;
 }
 
-QString printerErrorTitle()
-{
-    return u"Printer Error!"_s;
-}
-
-QString printerErrorMessage()
-{
-    return u"Printer Error!"_s;
-}
-
 QString layoutRefusedTitle()
 {
     return u"Label Format Not Printed"_s;
 }
 
-QString labelsSavedTitle()
+PrintedWork printedLabels()
 {
-    return u"Labels Saved"_s;
-}
-
-QString labelsSavedMessage(const QString &path)
-{
-    return u"This computer has no printer, so the labels were saved as a PDF file:\n\n%1\n\n"
-           u"Open it to print it or to look at it."_s.arg(QDir::toNativeSeparators(path));
+    return {u"Labels"_s, u"the labels were"_s};
 }
 
 QString customSheetName()
@@ -77,16 +59,6 @@ QString nothingToPreviewMessage()
 {
     return u"There are no labels to show: the list in the main window shows no members.\n\n"
            u"List the members to print there first."_s;
-}
-
-QString labelsWaitingTitle()
-{
-    return u"Labels Waiting"_s;
-}
-
-QString labelsWaitingMessage(const QString &reason)
-{
-    return u"The labels were handed to the print system, but %1."_s.arg(reason);
 }
 
 } // namespace tessaly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/print_result_messages.h"
+
 #include <QString>
 
 namespace tessaly {
@@ -14,13 +16,10 @@ QString noDefaultFontMessage();
 QString settingsFileErrorTitle();
 QString settingsFileErrorMessage();
 
-QString printerErrorTitle();
-QString printerErrorMessage();
-
 QString layoutRefusedTitle();
 
-QString labelsSavedTitle();
-QString labelsSavedMessage(const QString &path);
+// How the messages of a print name the labels.
+PrintedWork printedLabels();
 
 // The sheet list's entry for measurements that are no sheet of the list.
 QString customSheetName();
@@ -29,7 +28,5 @@ QString previewTitle();
 // "1 label on 1 page", "31 labels on 2 pages".
 QString previewSummary(int labels, int pages);
 QString nothingToPreviewMessage();
-QString labelsWaitingTitle();
-QString labelsWaitingMessage(const QString &reason);
 
 } // namespace tessaly

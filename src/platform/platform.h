@@ -81,7 +81,8 @@ struct PrintResult {
         Printed, // the print system took the job
         Waiting, // the print system holds the job in a stopped queue: reason says which
         Saved,   // no printer on the system: the pages went to file
-        Failed,  // nothing was printed or written: reason says why
+        Failed,  // nothing was printed or written: reason says why, and file names the
+                 // file when the pages could not be written to it
     };
     Fate fate = Fate::Failed;
     QString file;

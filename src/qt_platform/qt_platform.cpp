@@ -4,10 +4,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 
 #include <algorithm>
 #include <vector>
@@ -16,12 +20,30 @@ namespace tessaly {
 
 namespace {
 
+// A box is only as wide as its text, and the window manager cuts a title wider than the box
+// in its middle: "Valid Date Required." over "Please enter a valid date." showed as
+// "Valid ... uired." under openbox. The box gets room for its whole title in the title bar's
+// font and for the frame's buttons (window menu, iconify, maximize, close), each a square of
+// the bar's height, with the bar's padding at either end.
+void makeRoomForTitle(QMessageBox &box, const QString &title)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (grid == nullptr)
+        return;
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int bar = metrics.height() + 8;
+    const int width = metrics.horizontalAdvance(title) + 4 * bar + 2 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QMessageBox::StandardButton showBox(const QString &text, const QString &title,
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
+    makeRoomForTitle(box, title);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -45,6 +67,7 @@ int QtMessageBoxes::choose(const QString &text, const QString &title, const QStr
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    makeRoomForTitle(box, title);
     std::vector<QAbstractButton *> pushed;
     for (const QString &caption : buttons)
         pushed.push_back(box.addButton(caption, QMessageBox::ActionRole));

@@ -28,6 +28,12 @@ PrintResult failed(const QString &reason)
     return {PrintResult::Fate::Failed, {}, reason};
 }
 
+// Without a printer the failure is the file's: the result names it.
+PrintResult notWritten(const QString &path, const QString &reason)
+{
+    return {PrintResult::Fate::Failed, QDir::toNativeSeparators(path), reason};
+}
+
 // Paints every page; false when the device refused a new page.
 template <typename Device>
 bool paintPages(QPainter &painter, Device &device, const PrintDocument &document)
@@ -163,16 +169,16 @@ PrintResult QtPrinter::toPdf(const PrintDocument &document) const
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
         QPainter painter;
         if (!painter.begin(&pdf))
-            return failed(QStringLiteral("the PDF of %1 could not be started").arg(path));
+            return notWritten(path, QStringLiteral("the PDF could not be started"));
         const bool painted = paintPages(painter, pdf, document);
         if (!painter.end() || !painted)
-            return failed(QStringLiteral("the PDF of %1 could not be finished").arg(path));
+            return notWritten(path, QStringLiteral("the PDF could not be finished"));
     }
     // Written whole beside the earlier file and put in its place only when complete, like
     // the roll: an interrupted run never leaves half a document.
     const Outcome written = writeWholeFile(path, bytes.data());
     if (!written.ok())
-        return failed(written.reason);
+        return notWritten(path, written.reason);
     return {PrintResult::Fate::Saved, path, {}};
 }
 

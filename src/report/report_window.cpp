@@ -2,6 +2,7 @@
 
 #include "core/date_text.h"
 #include "core/member_table.h"
+#include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/line_control.h"
 #include "forms/whole_text_line_edit.h"
@@ -86,6 +87,7 @@ QWidget *ReportWindow::buildControl(const ReportControlSpec &design, QWidget *fr
     case ReportControlKind::Button: {
         auto *button = new QPushButton(design.caption, this);
         button->setAutoDefault(false);
+        pressOnEnter(button);
         return button;
     }
     case ReportControlKind::Report: {

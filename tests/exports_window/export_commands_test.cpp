@@ -107,9 +107,16 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
         EXPECT_EQ(texts.filter(word).size(), 1) << word.toStdString();
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 
+    // Told as the labels are, and the focus is back in the window the command came from.
     using Fate = PrintResult::Fate;
     const std::tuple<PrintResult, QString, QString> answers[] = {
-        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
+        {{Fate::Failed, {}, u"the printer PDF cancelled the job"_s},
+         u"Printer Error!"_s,
+         u"Printer Error!\n\nThe directory was not printed: the printer PDF cancelled the job."_s},
+        {{Fate::Failed, u"/club/Directory.pdf"_s, u"File too large"_s},
+         u"File Not Written"_s,
+         u"/club/Directory.pdf could not be written: File too large.\n\nThe directory was not "
+         "printed, and any earlier file of that name is as it was."_s},
         {{Fate::Saved, u"/club/Directory.pdf"_s, {}},
          u"Directory Saved"_s,
          u"This computer has no printer, so the directory was saved as a PDF file:\n\n"
@@ -123,8 +130,9 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
         whenPreviewUp("PreviewPrint");
         printMemberDirectory(*session, {1}, desktop.platform(), window.get());
         expectMessage(before + 1, title, text);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << title.toStdString();
     }
-    EXPECT_EQ(desktop.messages.beeps, 1);
+    EXPECT_EQ(desktop.messages.beeps, 2);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinterInfo>
@@ -35,10 +36,30 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         startSession(kAdams + kBaker + kCarter);
         ASSERT_TRUE(session->load().outcome.ok());
     }
-    void open(std::vector<int> listed = {1, 2, 3})
+    void TearDown() override { window.reset(); }
+    QWidget opener; // stands for the main window
+    // parent: the window that opens it, as the main window does.
+    void open(std::vector<int> listed = {1, 2, 3}, QWidget *parent = nullptr)
     {
-        window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform());
+        window.reset();
+        window = std::make_unique<LabelWindow>(*session, std::move(listed), desktop.platform(),
+                                               parent);
         showActive();
+    }
+    void pressEnter(QWidget *button)
+    {
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        settle();
+    }
+    // That box shows its whole text from its first character.
+    bool showsWhole(QLineEdit *shown) const
+    {
+        shown->grab(); // a box scrolls its text as it paints
+        const int middle = shown->height() / 2;
+        return shown->cursorPositionAt(QPoint(2, middle)) == 0 &&
+               shown->cursorPositionAt(QPoint(shown->width() - 3, middle)) ==
+                   shown->text().size();
     }
     QLineEdit *box(int n) const { return line(("Text" + QByteArray::number(n)).constData()); }
     // The nine boxes' texts, Text1 to Text9, joined by "|".
@@ -61,10 +82,16 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
         type(n, text);
         QTest::keyClick(box(n), Qt::Key_Tab);
     }
+    // Alt+V presses "Pre&view" a moment later, as a click shows it: until the preview has
+    // the keyboard or a refusal is told.
     void previewByKey()
     {
+        const std::size_t told = desktop.messages.shown.size();
         QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
-        QTest::qWait(200);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return (previewDialog() != nullptr && previewDialog()->isActiveWindow()) ||
+                   desktop.messages.shown.size() > told;
+        }));
     }
     QLabel *preview() const { return control<QLabel>("Label8"); }
     QComboBox *sheets() const { return control<QComboBox>("Combo1"); }
@@ -135,7 +162,11 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
 // compared with the columns as numbers; the preview takes the size while it is typed.
 TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeaving)
 {
+    files.write(u"labelrcp.dat"_s, "10,3,.52,123456.7,1,2.75,10\r\n");
     open();
+    // A value too long for its box shows from its first character.
+    box(4)->grab();
+    EXPECT_EQ(box(4)->cursorPositionAt(QPoint(2, box(4)->height() / 2)), 0);
     type(1, u"a-/+ ,x"_s);
     EXPECT_EQ(box(1)->text(), QString());
     const double sample = preview()->font().pointSizeF();
@@ -148,13 +179,19 @@ TEST_F(LabelWindowTest, BoxesTakeOnlyDigitsAndPointsAndPutBadValuesRightOnLeavin
     type(9, u"0.5"_s);
     QTest::keyClick(box(9), Qt::Key_Tab);
     EXPECT_EQ(box(9)->text() + u' ' + QString::number(preview()->font().pointSizeF()), u"10 10"_s);
+    // Every box is wide enough for the longest measure of the sheet list.
+    for (int n = 1; n <= 9; ++n) {
+        type(n, u"0.15625"_s);
+        EXPECT_TRUE(showsWhole(box(n))) << n;
+    }
 }
 
 // A box that holds no number (pasted, not left) or a sheet that cannot be laid out is refused,
 // naming the box by its caption, before anything is written or printed, and the window stays
-// open at the box to correct. What the printer makes of the job is told: a failure beeps and
-// hides the window, a job waiting in a stopped queue and the PDF written without a printer are
-// told as such.
+// open at the box to correct. What the printer makes of the job is told: a failure beeps, says
+// why and hides the window, a file that could not be written is named with the system's reason,
+// a job waiting in a stopped queue and the PDF written without a printer are told as such; the
+// focus is then back in the window that opened the label window.
 TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerIsTold)
 {
     open();
@@ -163,15 +200,18 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
     box(8)->setFocus(Qt::TabFocusReason);
     box(8)->selectAll();
     box(8)->paste();
+    const QString notANumber =
+        u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
+        "Nothing was printed or saved."_s;
     previewByKey();
     EXPECT_EQ(previewDialog(), nullptr);
-    expectMessage(1, u"Label Format Not Printed"_s,
-                  u"The box \"Column\" after \"Begin with label on Row\" must hold a number.\n"
-                  "Nothing was printed or saved."_s);
+    expectMessage(1, u"Label Format Not Printed"_s, notANumber);
+    click("Command1");
+    expectMessage(2, u"Label Format Not Printed"_s, notANumber);
     enter(8, u"1"_s);
     enter(2, u"0"_s);
     click("Command1");
-    expectMessage(2, u"Label Format Not Printed"_s);
+    expectMessage(3, u"Label Format Not Printed"_s);
     EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_FALSE(files.exists(u"labelrcp.dat"_s));
     EXPECT_TRUE(window->isVisible());
@@ -184,7 +224,14 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
 
     using Fate = PrintResult::Fate;
     const std::tuple<PrintResult, QString, QString> answers[] = {
-        {{Fate::Failed, {}, u"refused"_s}, u"Printer Error!"_s, u"Printer Error!"_s},
+        {{Fate::Failed, {}, u"the printer PDF is not accepting jobs"_s},
+         u"Printer Error!"_s,
+         u"Printer Error!\n\nThe labels were not printed: the printer PDF is not accepting "
+         "jobs."_s},
+        {{Fate::Failed, u"/club/Labels.pdf"_s, u"No space left on device"_s},
+         u"File Not Written"_s,
+         u"/club/Labels.pdf could not be written: No space left on device.\n\nThe labels were "
+         "not printed, and any earlier file of that name is as it was."_s},
         {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
          u"Labels Waiting"_s,
          u"The labels were handed to the print system, but the printer PDF is stopped."_s},
@@ -193,24 +240,39 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
          u"This computer has no printer, so the labels were saved as a PDF file:\n\n"
          "/club/Labels.pdf\n\nOpen it to print it or to look at it."_s},
     };
-    for (const auto &[answer, title, text] : answers) {
-        SCOPED_TRACE(title.toStdString());
-        open();
+    opener.show();
+    const auto print = [&](const std::function<void()> &clickPrint) {
+        opener.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+        open({1, 2, 3}, &opener);
         desktop.messages.shown.clear();
         desktop.messages.beeps = 0;
+        clickPrint();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+    };
+    for (const auto &[answer, title, text] : answers) {
+        SCOPED_TRACE(title.toStdString());
         desktop.printer.answer = answer;
-        click("Command1");
+        print([this] { click("Command1"); });
         expectMessage(1, title, text);
         EXPECT_EQ(desktop.messages.beeps, answer.fate == Fate::Failed ? 1 : 0);
-        EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(files.exists(u"labelrcp.dat"_s));
     }
-    // Settings that cannot be saved are a printer error too, and nothing is printed.
+    // Settings that cannot be saved stop the print before the printer, told as the file's.
     const std::size_t jobs = desktop.printer.jobs.size();
-    open();
-    desktop.messages.shown.clear();
-    withFileSizeCap(8, [&] { click("Command1"); });
-    expectMessage(1, u"Printer Error!"_s);
+    const QString settings = files.path(u"labelrcp.dat"_s);
+    const QString notWritten = u"\n\nThe labels were not printed, and any earlier file of that "
+                               "name is as it was."_s;
+    print([this] { withFileSizeCap(8, [this] { click("Command1"); }); });
+    expectMessage(1, u"File Not Written"_s,
+                  settings + u" could not be written: File too large."_s + notWritten);
+    ASSERT_TRUE(QFile::remove(settings) && QDir().mkdir(settings));
+    print([this] { click("Command1"); });
+    expectMessage(1, u"File Not Written"_s,
+                  settings + u" could not be written: a folder named labelrcp.dat stands where "
+                             "the file should go."_s + notWritten);
+    EXPECT_EQ(desktop.messages.beeps, 1);
     EXPECT_EQ(desktop.printer.jobs.size(), jobs);
 }
 
@@ -228,6 +290,9 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     };
     const QString twoAcross = choose(Qt::Key_Home, Qt::Key_Down);
     EXPECT_EQ(box(2)->text() + u' ' + box(8)->text(), u"2 1"_s);
+    EXPECT_EQ(box(4)->text() + u' ' + box(6)->text(), u".15625 4.1875"_s);
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_TRUE(showsWhole(box(n))) << n;
     box(3)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box(3), Qt::Key_End);
     QTest::keyClick(box(3), Qt::Key_5);
@@ -235,7 +300,7 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     QTest::keyClick(box(3), Qt::Key_Backspace);
     EXPECT_EQ(sheets()->currentText(), twoAcross);
     choose(Qt::Key_End, Qt::Key_Up); // the last sheet of the list is for A4
-    click("Command1");
+    pressEnter(control("Command1"));
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
     EXPECT_EQ(desktop.printer.jobs[0].paper, QPageSize(QPageSize::A4));
 }
@@ -264,14 +329,15 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     EXPECT_EQ(QApplication::focusWidget(), pages);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-    QTest::mouseClick(dialog->findChild<QPushButton *>(u"PreviewClose"_s), Qt::LeftButton);
+    // Enter presses a button that has the focus, here and in the window, as Space does.
+    pressEnter(dialog->findChild<QPushButton *>(u"PreviewClose"_s));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(previewDialog(), nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(desktop.printer.jobs.empty());
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,12\r\n"));
 
-    click("Command2");
+    pressEnter(control("Command2"));
     ASSERT_NE(previewDialog(), nullptr);
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
     EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,12\r\n"));

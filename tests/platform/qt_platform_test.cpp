@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -92,6 +94,32 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
     }
 }
 
+// A box is only as wide as its text, and a window manager cuts a wider title: each box makes
+// room for its whole title and the frame's buttons (openbox: four of 20 pixels).
+TEST(QtPlatform, EveryMessageBoxIsWideEnoughForItsTitle)
+{
+    const QString title = u"Valid Date Required."_s;
+    const int wanted = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
+                           .horizontalAdvance(title) +
+                       4 * 20;
+    const std::function<void(QtMessageBoxes &)> boxes[] = {
+        [&](QtMessageBoxes &qt) { qt.inform(u"Please enter a valid date."_s, title); },
+        [&](QtMessageBoxes &qt) { qt.ask(u"Add?"_s, title); },
+    };
+    for (const auto &show : boxes) {
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr) << "no message box came up";
+            width = box->width();
+            box->close();
+        });
+        QtMessageBoxes qt;
+        show(qt);
+        EXPECT_GE(width, wanted) << &show - boxes;
+    }
+}
+
 PrintDocument lines(int pages, int linesPerPage)
 {
     return {u"Labels"_s, QPageSize(QPageSize::Letter), pages,
@@ -118,7 +146,7 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     PrintResult cut;
     testing::withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
     EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
-    EXPECT_EQ(cut.reason, u"File too large"_s);
+    EXPECT_EQ(cut.reason + u' ' + cut.file, u"File too large "_s + folder.path(u"Labels.pdf"_s));
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
     EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
 

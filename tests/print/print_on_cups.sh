@@ -247,7 +247,8 @@ echo "sample club: $members labels on one Letter page, first word at ($x, $y) le
 count=$(pdf_count)
 cupsreject PDF
 told="$("$probe" "$roll")"
-grep -q '^Printer Error!|Printer Error!$' <<<"$told" || fail "a refusing queue said: $told"
+grep -qx 'Printer Error!|Printer Error!  The labels were not printed: the printer PDF is not accepting jobs.' \
+    <<<"$told" || fail "a refusing queue said: $told"
 grep -q '^beeps 1$' <<<"$told" || fail "no beep for a refusing queue: $told"
 sleep 1
 [ "$(pdf_count)" -eq "$count" ] || fail "a refusing queue printed"
