@@ -4,6 +4,7 @@
 #include "core/whole_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace tessaly {
 
@@ -18,6 +19,15 @@ QString readHelpText(const QString &directory, Outcome *failure)
     if (failure != nullptr)
         *failure = read;
     return read.ok() ? decodeWindows1252(bytes) : QString();
+}
+
+QString helpPageText(const QString &directory)
+{
+    Outcome failure;
+    const QString text = readHelpText(directory, &failure);
+    if (failure.ok() || !QFileInfo::exists(QDir(directory).filePath(kHelpFileName)))
+        return text;
+    return QStringLiteral("The help page cannot be shown: %1.").arg(failure.reason);
 }
 
 QByteArray helpCopyBytes(const QString &text)

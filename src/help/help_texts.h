@@ -18,6 +18,11 @@ constexpr qint64 kLargestHelpTextBytes = 16 * 1024 * 1024;
 // than kLargestHelpTextBytes. failure, when given, names the file and the reason.
 QString readHelpText(const QString &directory, Outcome *failure = nullptr);
 
+// What the help page shows: the help text, nothing when there is no readtess.txt, and when
+// there is one that cannot be read (too large, not a regular file, not readable), a line
+// saying why, so that an empty page never hides a file that is there.
+QString helpPageText(const QString &directory);
+
 // HelpACL.txt: a double quote, the help text as it stands (nothing doubled or escaped),
 // a double quote, CR LF; Windows-1252.
 QByteArray helpCopyBytes(const QString &text);

@@ -28,7 +28,7 @@ HelpWindow::HelpWindow(const QString &startDirectory, Platform &platform, QWidge
     buildControls();
     scaleToScreen(this, geometry_, platform.desktop);
     // The file keeps CR LF; the text area breaks its lines at "\n".
-    text_->setPlainText(boxTextFromStored(readHelpText(startDirectory_)));
+    text_->setPlainText(boxTextFromStored(helpPageText(startDirectory_)));
 }
 
 void HelpWindow::buildControls()

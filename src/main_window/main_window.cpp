@@ -35,6 +35,8 @@
 
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace tessaly {
 
 MainWindow::MainWindow(RollSession &roll, const LoadResult &loaded, Platform &platform,
@@ -171,7 +173,9 @@ void MainWindow::tellLoad(const LoadResult &result)
 {
     if (!result.outcome.ok()) {
         platform_.messages.beep();
-        platform_.messages.inform(loadFailureMessage(), loadFailureTitle());
+        platform_.messages.inform(loadFailureMessage() + u"\n\n"_s +
+                                      loadFailureReason(result.outcome.file, result.outcome.reason),
+                                  loadFailureTitle());
         return;
     }
     if (result.surplus > 0)

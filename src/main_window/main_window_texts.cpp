@@ -2,6 +2,8 @@
 
 #include "core/version.h"
 
+#include <QDir>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tessaly {
@@ -25,6 +27,11 @@ QString loadFailureMessage()
            u"Try closing all other programs and opening this program again.  If that doesn't "
            u"work, try opening the file addrclub.dat with a text editor such as notepad to see if "
            u"the files are ok (c:\\program files\\club)."_s;
+}
+
+QString loadFailureReason(const QString &path, const QString &reason)
+{
+    return QDir::toNativeSeparators(path) + u": "_s + reason;
 }
 
 QString invalidDateTitle()

@@ -13,6 +13,8 @@ QString mainWindowTitle();
 
 QString loadFailureTitle();
 QString loadFailureMessage();
+// The line under it: which file could not be read, and the system's reason.
+QString loadFailureReason(const QString &path, const QString &reason);
 
 QString invalidDateTitle();
 QString invalidDateMessage();

@@ -21,7 +21,8 @@ TEST_F(StartUpTest, AMissingOrOverfullDataFileIsReported)
         u"you do not have enough available memory to load all your data.  This is "
         u"generally not good.  Try closing all other programs and opening this program "
         u"again.  If that doesn't work, try opening the file addrclub.dat with a text "
-        u"editor such as notepad to see if the files are ok (c:\\program files\\club)."_s);
+        u"editor such as notepad to see if the files are ok (c:\\program files\\club).\n\n"_s +
+            files.path(u"AddrClub.dat"_s) + u": No such file or directory"_s);
 
     // Beyond the capacity the first ten thousand load.
     open(fileRecord({}).repeated(10'002));

@@ -105,6 +105,7 @@ TEST(QtPlatform, EveryMessageBoxIsWideEnoughForItsTitle)
     const std::function<void(QtMessageBoxes &)> boxes[] = {
         [&](QtMessageBoxes &qt) { qt.inform(u"Please enter a valid date."_s, title); },
         [&](QtMessageBoxes &qt) { qt.ask(u"Add?"_s, title); },
+        [&](QtMessageBoxes &qt) { qt.choose(u"Add?"_s, title, {u"Yes"_s, u"No"_s}, 0, 1); },
     };
     for (const auto &show : boxes) {
         int width = 0;
