@@ -64,11 +64,12 @@ QString saveChangesTitle()
 
 QString saveChangesMessage(bool newMember, const QString &name)
 {
-    const QString what = newMember
-                             ? u"The new member typed in the entry boxes has not been added yet."_s
-                             : u"Your changes to "_s + name + u" have not been recorded yet."_s;
-    return what + u"\n\nYes stores them first, No discards them, and Cancel goes back to the "
-                  u"entry boxes."_s;
+    if (newMember)
+        return u"The new member typed in the entry boxes has not been added yet.\n\nYes adds it "
+               u"first, No discards it, and Cancel goes back to the entry boxes."_s;
+    return u"Your changes to "_s + name +
+           u" have not been recorded yet.\n\nYes records them first, No discards them, and "
+           u"Cancel goes back to the entry boxes."_s;
 }
 
 QStringList saveChangesButtons()

@@ -92,7 +92,9 @@ TEST_F(CommandsTest, NoAddBeyondTheLimitButRecordStillWorks)
     EXPECT_EQ(line("Text3")->text(), u"Newcomer"_s);
     desktop.messages.chooseNext(static_cast<int>(SaveChangesChoice::No));
     clickRow(1);
-    expectMessage(2, u"Save Changes?"_s);
+    expectMessage(2, u"Save Changes?"_s,
+                  u"The new member typed in the entry boxes has not been added yet.\n\nYes adds "
+                  u"it first, No discards it, and Cancel goes back to the entry boxes."_s);
     line("Text1")->setText(u"Ann"_s);
     click("Command1");
     EXPECT_EQ(desktop.messages.shown.size(), 2u);
@@ -123,7 +125,7 @@ TEST_F(CommandsTest, TypingNotStoredIsAskedAboutBeforeACommandDropsIt)
             command();
             settle(); // the activation back from the question
             expectMessage(1, u"Save Changes?"_s,
-                          u"Your changes to John Adams have not been recorded yet.\n\nYes stores "
+                          u"Your changes to John Adams have not been recorded yet.\n\nYes records "
                           u"them first, No discards them, and Cancel goes back to the entry boxes."_s);
             EXPECT_EQ(roll(), choice == SaveChangesChoice::Yes ? stored : threeMembers);
             if (choice == SaveChangesChoice::Cancel) {
