@@ -253,9 +253,11 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
                                u"[ ] | Mary Baker | K3OLD | Call | K3OLD | W3NEW"_s,
                                u"[x] | Carl Carter | N3XYZ | Lic Exp |  | 1/15/2031"_s}));
         table->item(0, 0)->setCheckState(Qt::Unchecked);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(preview));
-        // Typed where the focus is, as on the keyboard; the access key clicks OK a moment
-        // later, as a mouse would.
+        // The keyboard belongs to the preview, as a window manager gives it to a new window;
+        // an activation still on its way to the main window may come first.
+        preview->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([preview] { return QApplication::activeWindow() == preview; }));
+        // Typed where the focus is; the access key clicks OK a moment later, as a mouse would.
         QTest::keyClick(table, Qt::Key_O, Qt::AltModifier);
         if (!QTest::qWaitFor([preview] { return !preview->isVisible(); })) {
             ADD_FAILURE() << "Alt+O did not press OK";
@@ -274,16 +276,21 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     // A save that fails after OK is told, before the result.
     showActive();
     desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
-    withFileSizeCap(64, [&] {
-        update([](QDialog *preview, QTableWidget *table) {
-            table->item(1, 0)->setCheckState(Qt::Checked); // Baker's new call, beside Adams
-            preview->accept();
-        });
-    });
+    withFileSizeCap(64,
+                    [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
     ASSERT_EQ(desktop.messages.shown.size(), 3u);
     EXPECT_EQ(std::pair(desktop.messages.shown[1].title, desktop.messages.shown[2].title),
               std::pair(u"Trouble saving data!"_s, u"Licenses Updated"_s));
-    EXPECT_EQ(desktop.messages.shown[2].text, u"2 members were brought up to date."_s);
+}
+
+// Every proposal taken, Baker's new call sign ticked by hand: the result counts members.
+TEST_F(LicencesTest, TheResultCountsTheMembersChanged)
+{
+    update([](QDialog *preview, QTableWidget *table) {
+        table->item(1, 0)->setCheckState(Qt::Checked);
+        preview->accept();
+    });
+    expectMessage(1, u"Licenses Updated"_s, u"3 members were brought up to date."_s);
 }
 
 // Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.
