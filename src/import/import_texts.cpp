@@ -36,6 +36,20 @@ QString count(const std::vector<int> &list)
 
 } // namespace
 
+QString rowsNamed(const std::vector<int> &list)
+{
+    if (list.size() == 1)
+        return QStringLiteral("row %1").arg(list.front());
+    QString runs = rowList(list);
+    // rowList parts its runs with ", " and ends a list it cuts with " and n more" itself.
+    if (!runs.contains(QStringLiteral(" and "))) {
+        const qsizetype last = runs.lastIndexOf(QStringLiteral(", "));
+        if (last >= 0)
+            runs.replace(last, 2, QStringLiteral(" and "));
+    }
+    return QStringLiteral("rows ") + runs;
+}
+
 QString importTitle()
 {
     return QStringLiteral("Import Members");
@@ -93,31 +107,31 @@ QString importResultMessage(const QString &fileName, const ImportTally &tally)
     if (tally.leftOut() > 0) {
         lines << QString() << QStringLiteral("%1 left out:").arg(rows(tally.leftOut()));
         if (!tally.duplicates.empty())
-            lines << QStringLiteral("%1 already on the roll (rows %2)")
-                         .arg(count(tally.duplicates), rowList(tally.duplicates));
+            lines << QStringLiteral("%1 already on the roll (%2)")
+                         .arg(count(tally.duplicates), rowsNamed(tally.duplicates));
         if (!tally.unencodable.empty())
-            lines << QStringLiteral("%1 with characters AddrClub.dat cannot hold (rows %2)")
-                         .arg(count(tally.unencodable), rowList(tally.unencodable));
+            lines << QStringLiteral("%1 with characters AddrClub.dat cannot hold (%2)")
+                         .arg(count(tally.unencodable), rowsNamed(tally.unencodable));
         if (!tally.empty.empty())
-            lines << QStringLiteral("%1 empty in every imported column (rows %2)")
-                         .arg(count(tally.empty), rowList(tally.empty));
+            lines << QStringLiteral("%1 empty in every imported column (%2)")
+                         .arg(count(tally.empty), rowsNamed(tally.empty));
         if (!tally.quoteNeverClosed.empty())
             lines << QStringLiteral("%1 whose quote is never closed, the rest of the file read "
-                                    "into it (rows %2)")
-                         .arg(count(tally.quoteNeverClosed), rowList(tally.quoteNeverClosed));
+                                    "into it (%2)")
+                         .arg(count(tally.quoteNeverClosed), rowsNamed(tally.quoteNeverClosed));
         if (!tally.tooLong.empty())
-            lines << QStringLiteral("%1 with a value longer than %2 characters (rows %3)")
+            lines << QStringLiteral("%1 with a value longer than %2 characters (%3)")
                          .arg(count(tally.tooLong), number(kLongestImportedValue),
-                              rowList(tally.tooLong));
+                              rowsNamed(tally.tooLong));
     }
     if (!tally.replacedAdded.empty() || !tally.keptAsText.empty())
         lines << QString();
     if (!tally.replacedAdded.empty())
-        lines << QStringLiteral("Added with characters replaced: rows %1")
-                     .arg(rowList(tally.replacedAdded));
+        lines << QStringLiteral("Added with characters replaced: %1")
+                     .arg(rowsNamed(tally.replacedAdded));
     if (!tally.keptAsText.empty())
-        lines << QStringLiteral("Added with a date or yes/no value kept as written: rows %1")
-                     .arg(rowList(tally.keptAsText));
+        lines << QStringLiteral("Added with a date or yes/no value kept as written: %1")
+                     .arg(rowsNamed(tally.keptAsText));
     return lines.join(u'\n');
 }
 

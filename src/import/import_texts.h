@@ -22,6 +22,10 @@ QString headerQuoteNeverClosedReason(int line);
 // The roll holds count members; adding would bring it past limit.
 QString overLimitMessage(int count, int adding, int limit);
 
+// The rows of the spreadsheet as a sentence names them: "row 5", "rows 3 and 5",
+// "rows 2-4, 7 and 9-10".
+QString rowsNamed(const std::vector<int> &rows);
+
 // After the import: how many were added from the file, which rows were left out and
 // why, and which went in with a value changed or kept as written.
 QString importResultMessage(const QString &fileName, const ImportTally &tally);

@@ -414,7 +414,7 @@ FccReading readZip(const QString &path, int fd, const QSet<QByteArray> &calls,
     for (Member &member : members) {
         member.index = zip_name_locate(archive.get(), member.name, ZIP_FL_NOCASE | ZIP_FL_NODIR);
         if (member.index < 0)
-            return fail(QStringLiteral("holds no %1: it is not the FCC's amateur licence file")
+            return fail(QStringLiteral("holds no %1: it is not the FCC's amateur license file")
                             .arg(QLatin1String(member.name)));
         zip_stat_init(&member.stat);
         if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(member.index), 0,

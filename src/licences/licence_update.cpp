@@ -166,7 +166,9 @@ std::vector<LicenceRow> licenceRows(const MemberStore &store,
                 add(LicenceRow::Kind::NotFound, Field::Call, row.call,
                     QStringLiteral("Not in the FCC file"));
             } else {
-                add(LicenceRow::Kind::NotCurrent, Field::Call, row.call, notCurrentText(*licence));
+                // The licence's own date is what ended: the row sets it beside the roll's.
+                add(LicenceRow::Kind::NotCurrent, Field::LicenseExpires,
+                    member[Field::LicenseExpires], notCurrentText(*licence));
             }
             continue;
         }

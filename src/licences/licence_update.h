@@ -18,7 +18,7 @@ struct LicenceRow {
         Change,     // a value the FCC file gives otherwise: Class or LicExp, ticked at first
         NewCall,    // the member's call sign became another one (a vanity change): not ticked
         NotFound,   // the file holds no such call sign (a member licensed abroad, say)
-        NotCurrent, // the licence expired, was cancelled or terminated
+        NotCurrent, // the licence expired, was cancelled or terminated: told under Lic Exp
     };
     Kind kind = Kind::Change;
     int record = 0;

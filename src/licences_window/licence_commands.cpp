@@ -1,6 +1,5 @@
 #include "licences_window/licence_commands.h"
 
-#include "core/date_text.h"
 #include "licences/fcc_licence_file.h"
 #include "licences/licence_update.h"
 #include "licences_window/licence_preview.h"
@@ -74,10 +73,10 @@ bool updateLicencesFromFccFile(RollSession &roll, Platform &platform, QWidget *p
     }
     const int proposals = static_cast<int>(
         std::count_if(rows.begin(), rows.end(), [](const LicenceRow &row) { return row.proposes(); }));
-    LicencePreviewDialog preview(std::move(rows),
-                                 licenceSummary(fileName, reading.fileDate, compared, proposals,
-                                                reading.skippedLines),
-                                 formatDate(reading.fileDate), parent);
+    LicencePreviewDialog preview(
+        std::move(rows),
+        licenceSummary(fileName, reading.fileDate, compared, proposals, reading.skippedLines),
+        parent);
     if (preview.exec() != QDialog::Accepted)
         return false;
 

@@ -14,7 +14,7 @@ namespace tessaly {
 
 namespace {
 
-enum Column { Take, Member, Call, FieldName, InRoll, InFile, FileDate, ColumnCount };
+enum Column { Take, Member, Call, FieldName, InRoll, InFile, ColumnCount };
 
 QString headerOf(Field field)
 {
@@ -35,7 +35,7 @@ QTableWidgetItem *cell(const QString &text)
 } // namespace
 
 LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const QString &summary,
-                                           const QString &fileDate, QWidget *parent)
+                                           QWidget *parent)
     : QDialog(parent), rows_(std::move(rows))
 {
     setObjectName(QStringLiteral("LicencePreview"));
@@ -50,8 +50,7 @@ LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const Q
     table_->setHorizontalHeaderLabels({QStringLiteral("Take"), QStringLiteral("Member"),
                                        QStringLiteral("Call"), QStringLiteral("Field"),
                                        QStringLiteral("In the Roll"),
-                                       QStringLiteral("In the FCC File"),
-                                       QStringLiteral("FCC File Of")});
+                                       QStringLiteral("In the FCC File")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,13 +68,14 @@ LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const Q
         table_->setItem(r, FieldName, cell(headerOf(row.field)));
         table_->setItem(r, InRoll, cell(row.rollValue));
         table_->setItem(r, InFile, cell(row.fccValue));
-        table_->setItem(r, FileDate, cell(fileDate));
     }
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("&OK"));
+    ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -16,8 +16,9 @@ class LicencePreviewDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // summary, above the rows, names the FCC file and its date once for all of them.
     LicencePreviewDialog(std::vector<LicenceRow> rows, const QString &summary,
-                         const QString &fileDate, QWidget *parent = nullptr);
+                         QWidget *parent = nullptr);
 
     // The rows with the ticks as the operator left them.
     std::vector<LicenceRow> rows() const;

@@ -15,51 +15,51 @@ QString members(int count)
 
 QString updateLicencesTitle()
 {
-    return QStringLiteral("Update Licences");
+    return QStringLiteral("Update Licenses");
 }
 
 QString licencesUpdatedTitle()
 {
-    return QStringLiteral("Licences Updated");
+    return QStringLiteral("Licenses Updated");
 }
 
 QString chooseFccFileTitle()
 {
-    return QStringLiteral("Choose the FCC Licence File");
+    return QStringLiteral("Choose the FCC License File");
 }
 
 QString fccFileFilter()
 {
-    return QStringLiteral("FCC licence file (*.zip HD.dat hd.dat);;All files (*)");
+    return QStringLiteral("FCC license file (*.zip HD.dat hd.dat);;All files (*)");
 }
 
 QString readingFccFileText()
 {
-    return QStringLiteral("Reading the FCC licence file...");
+    return QStringLiteral("Reading the FCC license file...");
 }
 
 QString emptyRollForLicencesMessage()
 {
     return QStringLiteral("The roll holds no members, so there is nothing to compare with the FCC "
-                          "licence file.");
+                          "license file.");
 }
 
 QString noCallSignsMessage()
 {
     return QStringLiteral("No member of the roll has a call sign, so there is nothing to compare "
-                          "with the FCC licence file.");
+                          "with the FCC license file.");
 }
 
 QString fccFileUnreadableMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The FCC licence file %1 could not be read: %2\n\nThe roll was not "
+    return QStringLiteral("The FCC license file %1 could not be read: %2\n\nThe roll was not "
                           "changed.")
         .arg(path, reason);
 }
 
 QString nothingToSayMessage(const QString &fileName, int count)
 {
-    return QStringLiteral("The licence class and expiration date of every member with a call "
+    return QStringLiteral("The license class and expiration date of every member with a call "
                           "sign agree with %1 (%2 compared). The roll was not changed.")
         .arg(fileName, members(count));
 }
@@ -85,7 +85,8 @@ QString licenceSummary(const QString &fileName, const QDate &fileDate, int count
 
 QString licencesUpdatedMessage(int count)
 {
-    return QStringLiteral("The licences of %1 were brought up to date.").arg(members(count));
+    return count == 1 ? QStringLiteral("1 member was brought up to date.")
+                      : QStringLiteral("%1 members were brought up to date.").arg(count);
 }
 
 } // namespace tessaly

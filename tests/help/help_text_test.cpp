@@ -1,7 +1,13 @@
 #include "help/help_texts.h"
+#include "main_window/main_window.h"
 
 #include "special_files.h"
 #include "temp_roll.h"
+#include "window_test.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +53,40 @@ TEST(HelpCopy, IsTheTextBetweenDoubleQuotesAsItStands)
     TempRoll files;
     ASSERT_TRUE(writeHelpCopy(files.dir(), u"x"_s).ok());
     EXPECT_EQ(files.read(u"HelpACL.txt"_s), QByteArray("\"x\"\r\n"));
+}
+
+// The help text a new roll folder gets is what the window reads, 8-bit text with CR LF (plain
+// ASCII, so that no editor's UTF-8 slips in), and tells of every command of the File menu by
+// the caption the operator sees there.
+using ShippedHelpText = WindowTest<MainWindow>;
+
+TEST_F(ShippedHelpText, IsCrLfTextNamingEveryFileMenuCommand)
+{
+    const QFileInfo shipped(QStringLiteral(TESSALY_HELP_TEXT));
+    QFile file(shipped.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    for (const char c : bytes)
+        ASSERT_TRUE(c == '\r' || c == '\n' || (c >= ' ' && c <= '~')) << int(c);
+
+    // A caption may be broken across two lines of the text.
+    const QString help = readHelpText(shipped.path()).simplified();
+    startSession(QByteArray());
+    window = std::make_unique<MainWindow>(*session, session->load(), desktop.platform());
+    const auto *menu = window->findChild<QMenu *>(u"mnuFile"_s);
+    ASSERT_NE(menu, nullptr);
+    int commands = 0;
+    for (const QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        ++commands;
+        const QString caption = QString(action->text()).remove(u'&');
+        EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
+    }
+    EXPECT_GE(commands, 6);
 }
 
 } // namespace

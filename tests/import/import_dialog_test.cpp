@@ -96,7 +96,7 @@ TEST_F(ImportTest, TheMenuImportsRowsIntoTheSampleClubInOneSortedSave)
                                       u"golf, church"_s, u"Left out: on the roll"_s}));
     expectMessage(1, u"Import Members"_s,
                   u"3 members added to the roll from club.csv.\n\n1 row left out:\n1 row already "
-                  u"on the roll (rows 5)"_s);
+                  u"on the roll (row 5)"_s);
     EXPECT_EQ(changes->count(), 1);
     ASSERT_EQ(session->count(), 29);
     EXPECT_EQ(main.listedMembers().listedCount(), 29);

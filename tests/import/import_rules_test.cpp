@@ -305,9 +305,9 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
     EXPECT_EQ(strict.empty, std::vector<int>{8});
     EXPECT_EQ(importResultMessage(u"club.csv"_s, strict),
               u"4 members added to the roll from club.csv.\n\n6 rows left out:\n"
-              u"4 rows already on the roll (rows 2-3, 6, 11)\n"
-              u"1 row with characters AddrClub.dat cannot hold (rows 7)\n"
-              u"1 row empty in every imported column (rows 8)"_s);
+              u"4 rows already on the roll (rows 2-3, 6 and 11)\n"
+              u"1 row with characters AddrClub.dat cannot hold (row 7)\n"
+              u"1 row empty in every imported column (row 8)"_s);
 
     const std::vector<MemberRecord> all = plan.membersToAdd({true, true});
     ASSERT_EQ(all.size(), 9u);
@@ -350,8 +350,8 @@ TEST(ImportPlanTest, LeavesOutValuesTooLongAndTheRowAQuoteNeverClosedSwallowed)
     }
     EXPECT_EQ(importResultMessage(u"club.csv"_s, tallyImport(plan, {})),
               u"3 members added to the roll from club.csv.\n\n2 rows left out:\n"
-              u"1 row whose quote is never closed, the rest of the file read into it (rows 6)\n"
-              u"1 row with a value longer than 65,536 characters (rows 3)"_s);
+              u"1 row whose quote is never closed, the rest of the file read into it (row 6)\n"
+              u"1 row with a value longer than 65,536 characters (row 3)"_s);
     // Room for exactly the rows to add: no word of room.
     EXPECT_EQ(importSummary(tallyImport(plan, {}), 5, 3),
               u"5 rows in the file, 3 to add; 1 with a quote never closed; 1 with a value too "
@@ -365,6 +365,16 @@ TEST(ImportPlanTest, ListsRowsAsRunsAndCutsLongLists)
     for (int row = 2; row < 50; row += 2)
         sparse.push_back(row);
     EXPECT_EQ(rowList(sparse), u"2, 4, 6, 8, 10, 12, 14, 16, 18, 20 and 14 more"_s);
+    // In a sentence: one row is "row", the last two runs are joined by "and", once.
+    const std::pair<std::vector<int>, const char *> named[] = {
+        {{5}, "row 5"},
+        {{3, 4}, "rows 3-4"},
+        {{3, 5}, "rows 3 and 5"},
+        {{2, 3, 4, 7, 9, 10}, "rows 2-4, 7 and 9-10"},
+        {sparse, "rows 2, 4, 6, 8, 10, 12, 14, 16, 18, 20 and 14 more"},
+    };
+    for (const auto &[rows, text] : named)
+        EXPECT_EQ(rowsNamed(rows), QString::fromLatin1(text));
 }
 
 } // namespace

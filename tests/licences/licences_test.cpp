@@ -222,10 +222,10 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
                   u"2 Mary Baker ( n3new ) Class: Tech -> Gen [x]"_s,
                   u"3 Carl Carter (W3OLD) Call: W3OLD -> AA3NEW"_s,
                   u"4 Dora Dunn (VE3XYZ) Call: VE3XYZ -> Not in the FCC file"_s,
-                  u"5 Ed Evans (N3EXP) Call: N3EXP -> Expired 1/1/2020"_s,
-                  u"6 Fay Fox (N3TWO) Call: N3TWO -> Cancelled 6/30/2015"_s,
+                  u"5 Ed Evans (N3EXP) LicExp: 1/1/2020 -> Expired 1/1/2020"_s,
+                  u"6 Fay Fox (N3TWO) LicExp:  -> Cancelled 6/30/2015"_s,
                   u"8 Hal Hill (K3TWO) Class: Technician -> Extra [x]"_s,
-                  u"9 Ida Irwin (N3END) Call: N3END -> Terminated 3/3/2016"_s,
+                  u"9 Ida Irwin (N3END) LicExp:  -> Terminated 3/3/2016"_s,
               }));
 }
 
