@@ -184,6 +184,7 @@ class LicenceReader {
                     bool header)
     {
         header_ = header;
+        records_ = 0;
         QByteArray carry;
         bool skippingLongLine = false;
         qint64 read = 0;
@@ -228,6 +229,11 @@ class LicenceReader {
         }
         if (!carry.isEmpty())
             takeLine(std::string_view(carry.constData(), static_cast<std::size_t>(carry.size())));
+        // Any file of lines would otherwise pass for one without a licence of the roll's.
+        if (records_ == 0)
+            return Outcome::failure(file, name + QStringLiteral(" holds no license record: it is "
+                                                                "not the FCC's amateur license "
+                                                                "file"));
         return Outcome::done();
     }
 
@@ -267,9 +273,7 @@ class LicenceReader {
     {
         std::array<std::string_view, 11> fields;
         const std::size_t count = splitLine(line, fields);
-        if (trimmed(fields[0]) != "HD")
-            return;
-        if (count < 10) {
+        if (trimmed(fields[0]) != "HD" || count < 10) {
             ++skipped_;
             return;
         }
@@ -279,6 +283,7 @@ class LicenceReader {
             ++skipped_;
             return;
         }
+        ++records_;
         if (!calls_.contains(call.view()) && !amateur_.contains(id))
             return;
         FccLicence licence;
@@ -296,9 +301,7 @@ class LicenceReader {
     {
         std::array<std::string_view, 17> fields;
         const std::size_t count = splitLine(line, fields);
-        if (trimmed(fields[0]) != "AM")
-            return;
-        if (count < 16) {
+        if (trimmed(fields[0]) != "AM" || count < 16) {
             ++skipped_;
             return;
         }
@@ -309,6 +312,7 @@ class LicenceReader {
             ++skipped_;
             return;
         }
+        ++records_;
         if (!calls_.contains(call.view()) && (previous.empty() || !calls_.contains(previous.view())))
             return;
         const std::string_view operatorClass = trimmed(fields[5]);
@@ -323,6 +327,7 @@ class LicenceReader {
     qint64 done_ = 0;
     bool header_ = false;
     int skipped_ = 0;
+    int records_ = 0; // licence records of the file being read
     QHash<qint64, AmatData> amateur_;
     QHash<qint64, FccLicence> headers_;
 };

@@ -86,11 +86,14 @@ bool updateLicencesFromFccFile(RollSession &roll, Platform &platform, QWidget *p
     const Outcome outcome = roll.updateMembers(changes);
     if (outcome.status == Outcome::Status::Refused)
         return false; // a roll only to be read has said why itself
+    // A failed save has said that the changes are kept in memory but not in the file: they
+    // were not brought up to date on disk.
     if (outcome.failed())
         platform.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
                                  saveFailureTitle());
-    platform.messages.inform(licencesUpdatedMessage(static_cast<int>(changes.size())),
-                             licencesUpdatedTitle());
+    else
+        platform.messages.inform(licencesUpdatedMessage(static_cast<int>(changes.size())),
+                                 licencesUpdatedTitle());
     return true;
 }
 

@@ -66,7 +66,8 @@ TEST(FccLicenceFile, JoinsBothFilesByIdentifierKeepingOnlyTheRollsLicences)
     }
 }
 
-TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsAndIgnoresOtherRecords)
+// A line that is no record of its file (too few fields, another record type) is damaged.
+TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsOrOfAnotherKind)
 {
     TempRoll files;
     const QByteArray am = kAm + "AM|16|x||K3ABC\n" + "\n" + "XX|1|2\n";
@@ -79,7 +80,7 @@ TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsAndIgnoresOtherRecords)
     const FccReading reading = readFccLicences(files.path(u"l_amat.zip"_s), kWanted);
     ASSERT_TRUE(reading.outcome.ok());
     EXPECT_EQ(summary(reading), kExpected);
-    EXPECT_EQ(reading.skippedLines, 5);
+    EXPECT_EQ(reading.skippedLines, 6);
 }
 
 TEST(FccLicenceFile, BadFilesAreRefusedNamingTheFileAndWhatIsWrong)
@@ -102,6 +103,15 @@ TEST(FccLicenceFile, BadFilesAreRefusedNamingTheFileAndWhatIsWrong)
 
     const SpecialFile fifo(SpecialKind::Fifo, files.path(u"fifo.zip"_s), 0);
 
+    // Bytes of no meaning, line after line, where the FCC's records should be.
+    QByteArray noise;
+    for (int n = 0; n < 20000; ++n)
+        noise += char((n * 7919 + n / 13) % 256);
+    writeZip(files.path(u"noise.zip"_s), {{"AM.dat", kAm}, {"HD.dat", noise}});
+    const TempRoll noisy;
+    noisy.write(u"HD.dat"_s, noise);
+    noisy.write(u"AM.dat"_s, kAm);
+
     const std::pair<QString, const char *> cases[] = {
         {files.path(u"nohd.zip"_s), "nohd.zip holds no HD.dat"},
         {files.path(u"noam.zip"_s), "noam.zip holds no AM.dat"},
@@ -113,6 +123,9 @@ TEST(FccLicenceFile, BadFilesAreRefusedNamingTheFileAndWhatIsWrong)
         {onlyHeader, "There is no AM.dat beside HD.dat"},
         {files.path(u"fifo.zip"_s), "fifo.zip is not a regular file (a FIFO)"},
         {files.path(u"missing.zip"_s), "No such file or directory"},
+        {files.path(u"noise.zip"_s), "noise.zip: HD.dat holds no license record: it is not the "
+                                     "FCC's amateur license file"},
+        {noisy.path(u"HD.dat"_s), "HD.dat holds no license record"},
     };
     for (const auto &[path, reason] : cases) {
         SCOPED_TRACE(reason);
