@@ -70,7 +70,7 @@ TEST(FccLicenceFile, JoinsBothFilesByIdentifierKeepingOnlyTheRollsLicences)
 TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsOrOfAnotherKind)
 {
     TempRoll files;
-    const QByteArray am = kAm + "AM|16|x||K3ABC\n" + "\n" + "XX|1|2\n";
+    const QByteArray am = kAm + "AM|16|x||K3ABC\n" + "\n" + "XX|20|||K3ABC|E|||||||||||\n";
     // Megabytes of licences no member holds come first, as in the FCC's file: lines run
     // across the reader's buffers.
     const QByteArray others = hdLine(14, "KB1ZZZ", 'A', "01/01/2020", "01/01/2030").repeated(30000);
