@@ -285,23 +285,19 @@ bool MainWindow::holdsTyping() const
     return now != entryBaseline_;
 }
 
-SaveChangesChoice MainWindow::askAboutTyping()
+bool MainWindow::settleTyping()
 {
+    if (!holdsTyping())
+        return true;
     const int selected = roll_.selectedRecord();
     const bool newMember = mode_ == EntryMode::Add || !roll_.holds(selected);
     const QString name = newMember ? QString()
                                    : roll_.member(selected)[Field::FirstName] + u' ' +
                                          roll_.member(selected)[Field::LastName];
-    return static_cast<SaveChangesChoice>(platform_.messages.choose(
+    const int choice = platform_.messages.choose(
         saveChangesMessage(newMember, name.trimmed()), saveChangesTitle(), saveChangesButtons(),
-        static_cast<int>(SaveChangesChoice::Yes), static_cast<int>(SaveChangesChoice::Cancel)));
-}
-
-bool MainWindow::settleTyping()
-{
-    if (!holdsTyping())
-        return true;
-    switch (askAboutTyping()) {
+        static_cast<int>(SaveChangesChoice::Yes), static_cast<int>(SaveChangesChoice::Cancel));
+    switch (static_cast<SaveChangesChoice>(choice)) {
     case SaveChangesChoice::No:
         return true;
     case SaveChangesChoice::Cancel:
@@ -348,26 +344,15 @@ void MainWindow::chooseListedAfterTyping(int record, const MemberRecord &chosen)
     if (!roll_.holds(record))
         return;
     const bool chosenIsEdited = mode_ == EntryMode::Record && record == roll_.selectedRecord();
-    switch (askAboutTyping()) {
-    case SaveChangesChoice::Cancel:
+    if (!settleTyping()) {
         showListSelection(mode_ == EntryMode::Record ? roll_.selectedRecord() : 0);
-        backToTyping();
-        return;
-    case SaveChangesChoice::No:
-        loadMember(record);
-        return;
-    case SaveChangesChoice::Yes:
-        break;
-    }
-    const Stored stored = storeEntry();
-    if (stored != Stored::Done) {
-        showListSelection(mode_ == EntryMode::Record ? roll_.selectedRecord() : 0);
-        if (stored == Stored::Failed)
-            focusCallBox();
         return;
     }
-    // The store re-sorted the roll: the chosen member is found again by what it holds.
+    // Storing the typing re-sorted the roll: the chosen member is found again, the one edited
+    // by following it, any other by what it holds.
     int found = chosenIsEdited ? roll_.selectedRecord() : 0;
+    if (found == 0 && roll_.holds(record) && roll_.member(record) == chosen)
+        found = record;
     for (int n = 1; found == 0 && n <= roll_.count(); ++n) {
         if (roll_.member(n) == chosen)
             found = n;

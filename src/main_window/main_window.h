@@ -118,7 +118,6 @@ class MainWindow : public QMainWindow {
     // the typing stored, or discarded); false when the operator stays with the boxes,
     // the focus back in them.
     bool settleTyping();
-    SaveChangesChoice askAboutTyping();
     void backToTyping();
 
     void search(const QString &text);

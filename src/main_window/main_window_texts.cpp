@@ -31,7 +31,7 @@ QString loadFailureMessage()
 
 QString loadFailureReason(const QString &path, const QString &reason)
 {
-    return path.left(0) + reason.left(0);
+    return QDir::toNativeSeparators(path) + u": "_s + reason;
 }
 
 QString invalidDateTitle()
