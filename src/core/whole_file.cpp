@@ -70,6 +70,19 @@ void syncFolder(const QString &folder)
     ::close(fd);
 }
 
+QString kindOfFile(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("of an unknown kind");
+}
+
 } // namespace
 
 QString systemReason(int error)
@@ -98,15 +111,22 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
                                             .arg(target.fileName()));
 
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
+    // The swap would put a file in place of a device or a FIFO: its node would be gone,
+    // and whatever reads or writes it would get this file instead.
+    struct stat old {};
+    const bool replacing = ::stat(finalName.constData(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
+        return Outcome::failure(native, QFileInfo(path).fileName() +
+                                            QStringLiteral(" is not a regular file (%1)")
+                                                .arg(kindOfFile(old.st_mode)));
+
     QByteArray temporary;
     const int fd = createTemporary(target.absoluteFilePath(), temporary);
     if (fd < 0)
         return Outcome::failure(native, systemReason(errno));
 
     // The new file takes the old one's permissions, as an edit in place would keep them.
-    struct stat old {};
-    bool written =
-        ::stat(finalName.constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    bool written = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
     written = written && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && written) {
@@ -138,19 +158,6 @@ QString sizeLimitText(qint64 bytes)
 }
 
 namespace {
-
-QString kindOfFile(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("of an unknown kind");
-}
 
 Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
 {

@@ -10,8 +10,11 @@ namespace tessaly {
 // Writes bytes to path so that the file on disk is either the old one, untouched,
 // or the whole new one: the new text goes to a temporary file beside it, named
 // "<file>.tessaly-XXXXXX.tmp", which takes the old file's place only once every
-// byte is on disk, and the folder is synced after the swap. A failure names the
-// file and the system's reason (no space left on the device, file too large...).
+// byte is on disk, and the folder is synced after the swap. A link is written
+// through; a target that is not a regular file once links are followed (a device,
+// a FIFO, a folder) is refused before anything is written ("Address.txt is not a
+// regular file (a device)"). A failure names the file and the system's reason (no
+// space left on the device, file too large...).
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Why readWholeFile turned a file down without reading it through.

@@ -276,7 +276,8 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
 // Only a regular file is read, and only up to the limit; everything else is turned down at
 // once, unread, with the file's name and the reason, and costs no memory to speak of. A roll
 // so refused is never replaced: the next save fails and leaves the FIFO, the link or the too
-// large file where it was, with no backup or temporary beside it.
+// large file where it was, with no backup or temporary beside it. No other write replaces a
+// device, a FIFO or a folder either, whether it stands there or a link leads to it.
 TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
 {
     const long peakBefore = testing::peakMemoryKb();
@@ -295,12 +296,13 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
         EXPECT_EQ(refusal, reason.endsWith(u"64 MB"_s) ? ReadRefusal::TooLarge
                                                        : ReadRefusal::NotRegularFile);
 
-        // The roll itself (not what it links to), and everything beside it.
+        // The roll itself, what it links to, and everything beside it.
         const auto state = [&] {
-            struct stat s {};
+            struct stat s {}, target {};
             EXPECT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &s), 0);
+            EXPECT_EQ(::stat(QFile::encodeName(roll.path(kRoll)).constData(), &target), 0);
             return std::tuple(
-                s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_nsec,
+                s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_nsec, target.st_ino, target.st_mode,
                 QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
         };
         const auto before = state();
@@ -312,6 +314,16 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
         EXPECT_TRUE(saved.failed() && saved.reason.endsWith(u'(' + reason + u')'))
             << saved.reason.toStdString();
         EXPECT_EQ(state(), before);
+
+        if (!special.safeToWriteThrough())
+            continue;
+        const QString refused = special.writeRefusal(kRoll);
+        const Outcome written = writeWholeFile(roll.path(kRoll), "written");
+        EXPECT_EQ(std::pair(written.file, written.reason),
+                  std::pair(refused.isEmpty() ? QString() : roll.path(kRoll), refused));
+        if (!refused.isEmpty()) {
+            EXPECT_EQ(state(), before);
+        }
     }
     // Not a byte of the gigabyte or of /dev/zero was held.
     EXPECT_LT(testing::peakMemoryKb() - peakBefore, 32 * 1024);
