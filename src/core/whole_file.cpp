@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +84,20 @@ QString kindOfFile(mode_t mode)
     return QStringLiteral("of an unknown kind");
 }
 
+// A temporary whose lock can be taken belongs to a write that has ended without its
+// swap: the writer holds the lock until then, and a killed process holds nothing.
+bool isLeftOver(const QByteArray &name)
+{
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool left =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return left;
+}
+
 } // namespace
 
 QString systemReason(int error)
@@ -120,10 +135,16 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
                                             QStringLiteral(" is not a regular file (%1)")
                                                 .arg(kindOfFile(old.st_mode)));
 
+    removeLeftoverTemporaries(target.absolutePath());
     QByteArray temporary;
     const int fd = createTemporary(target.absoluteFilePath(), temporary);
     if (fd < 0)
         return Outcome::failure(native, systemReason(errno));
+    // The lock tells a write in progress from one that was killed (see isLeftOver). It is
+    // held through a second descriptor until the swap, since closing the first, whose
+    // errors count, would let it go. Where the file system has no locks it stays unheld.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    const int held = ::dup(fd);
 
     // The new file takes the old one's permissions, as an edit in place would keep them.
     bool written = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -137,10 +158,12 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
         written = false;
         error = errno;
     }
-    if (!written) {
+    if (!written)
         ::unlink(temporary.constData());
+    if (held >= 0)
+        ::close(held);
+    if (!written)
         return Outcome::failure(native, systemReason(error));
-    }
     syncFolder(target.absolutePath());
     return Outcome::done();
 }
@@ -261,7 +284,8 @@ int removeLeftoverTemporaries(const QString &directory)
     const QStringList names =
         folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
-        if (leftover.match(name).hasMatch() && folder.remove(name))
+        if (leftover.match(name).hasMatch() &&
+            isLeftOver(QFile::encodeName(folder.absoluteFilePath(name))) && folder.remove(name))
             ++removed;
     }
     return removed;

@@ -13,8 +13,9 @@ namespace tessaly {
 // byte is on disk, and the folder is synced after the swap. A link is written
 // through; a target that is not a regular file once links are followed (a device,
 // a FIFO, a folder) is refused before anything is written ("Address.txt is not a
-// regular file (a device)"). A failure names the file and the system's reason (no
-// space left on the device, file too large...).
+// regular file (a device)"). Temporaries that killed writes left in the folder are
+// removed first. A failure names the file and the system's reason (no space left on
+// the device, file too large...).
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Why readWholeFile turned a file down without reading it through.
@@ -48,8 +49,8 @@ QString systemReason(int error);
 
 // Removes the temporary files in directory that writes killed before their swap
 // left behind, and returns how many. The file each was meant to replace is whole
-// (old or new), so nothing is lost. Only while no other write can be running:
-// the caller holds the folder's lock.
+// (old or new), so nothing is lost. A write holds a lock on its temporary until the
+// swap, so one still being written, by this or another program, is left alone.
 int removeLeftoverTemporaries(const QString &directory);
 
 } // namespace tessaly

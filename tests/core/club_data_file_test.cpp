@@ -20,6 +20,7 @@
 #include <csignal>
 #include <iostream>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -271,6 +272,43 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
     EXPECT_GT(saved, 0) << "no kill came after a save";
     std::cout << "[ kills    ] " << kKills << " kills, " << whole << " files whole (" << saved
               << " a saved roll), " << leftovers << " temporaries removed\n";
+}
+
+// An export to a folder of the operator's choosing has no start-up that clears up after it:
+// the next write into that folder removes what a killed write left there, and only that. A
+// temporary still being written (its writer holds its lock) stays, as does a file merely named
+// alike; so two writes into one folder at once, as two copies of Tessaly exporting there,
+// never take each other's temporary for a leftover.
+TEST(WriteWholeFile, RemovesWhatKilledWritesLeftInItsFolderAndNothingElse)
+{
+    testing::TempRoll elsewhere;
+    const QString live = u"Members.csv.tessaly-Live00.tmp"_s;
+    for (const QString &name : {u"Members.csv.tessaly-AbC123.tmp"_s,
+                                u"Labels.pdf.tessaly-000000.tmp"_s, u"notes.tessaly-ABC123.txt"_s,
+                                live})
+        elsewhere.write(name, "half written");
+    QFile writing(elsewhere.path(live));
+    ASSERT_TRUE(writing.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(writing.handle(), LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(writeWholeFile(elsewhere.path(u"Members.csv"_s), "Call\r\n").ok());
+    EXPECT_EQ(filesIn(elsewhere.dir()),
+              (QStringList{u"Members.csv"_s, live, u"notes.tessaly-ABC123.txt"_s}));
+
+    const auto write = [&](const char *name) {
+        return writeWholeFile(elsewhere.path(QLatin1String(name)), QByteArray(4096, 'x')).ok();
+    };
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        int failed = 0;
+        for (int n = 0; n < 200; ++n)
+            failed += write("Address.txt") ? 0 : 1;
+        ::_exit(failed == 0 ? 0 : 1);
+    }
+    int failed = 0, status = -1;
+    while (::waitpid(other, &status, WNOHANG) == 0)
+        failed += write("Members.csv") ? 0 : 1;
+    EXPECT_EQ(std::pair(failed, status), std::pair(0, 0));
 }
 
 // Only a regular file is read, and only up to the limit; everything else is turned down at
