@@ -85,17 +85,35 @@ QString kindOfFile(mode_t mode)
 }
 
 // A temporary whose lock can be taken belongs to a write that has ended without its
-// swap: the writer holds the lock until then, and a killed process holds nothing.
-bool isLeftOver(const QByteArray &name)
+// swap: the writer holds the lock until then, and a killed process holds nothing. Only
+// an empty one may be a write that has not taken its lock yet (it writes only once it
+// has): that one is left over only where no other write can be running.
+bool isLeftOver(const QByteArray &name, bool folderHeld)
 {
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat info {};
-    const bool left =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool left = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      (info.st_size > 0 || folderHeld) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
     ::close(fd);
     return left;
+}
+
+int removeLeftovers(const QString &directory, bool folderHeld)
+{
+    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
+    QDir folder(directory);
+    int removed = 0;
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (leftover.match(name).hasMatch() &&
+            isLeftOver(QFile::encodeName(folder.absoluteFilePath(name)), folderHeld) &&
+            folder.remove(name))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace
@@ -135,7 +153,7 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
                                             QStringLiteral(" is not a regular file (%1)")
                                                 .arg(kindOfFile(old.st_mode)));
 
-    removeLeftoverTemporaries(target.absolutePath());
+    removeLeftovers(target.absolutePath(), false);
     QByteArray temporary;
     const int fd = createTemporary(target.absoluteFilePath(), temporary);
     if (fd < 0)
@@ -278,17 +296,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
 
 int removeLeftoverTemporaries(const QString &directory)
 {
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
-    QDir folder(directory);
-    int removed = 0;
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        if (leftover.match(name).hasMatch() &&
-            isLeftOver(QFile::encodeName(folder.absoluteFilePath(name))) && folder.remove(name))
-            ++removed;
-    }
-    return removed;
+    return removeLeftovers(directory, true);
 }
 
 } // namespace tessaly

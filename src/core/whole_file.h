@@ -14,8 +14,8 @@ namespace tessaly {
 // through; a target that is not a regular file once links are followed (a device,
 // a FIFO, a folder) is refused before anything is written ("Address.txt is not a
 // regular file (a device)"). Temporaries that killed writes left in the folder are
-// removed first. A failure names the file and the system's reason (no space left on
-// the device, file too large...).
+// removed first (but for empty ones: see removeLeftoverTemporaries). A failure names
+// the file and the system's reason (no space left on the device, file too large...).
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Why readWholeFile turned a file down without reading it through.
@@ -50,7 +50,8 @@ QString systemReason(int error);
 // Removes the temporary files in directory that writes killed before their swap
 // left behind, and returns how many. The file each was meant to replace is whole
 // (old or new), so nothing is lost. A write holds a lock on its temporary until the
-// swap, so one still being written, by this or another program, is left alone.
+// swap, so one still being written is left alone; an empty one, which a write may
+// not have locked yet, is removed too: only while the caller holds the folder's lock.
 int removeLeftoverTemporaries(const QString &directory);
 
 } // namespace tessaly
