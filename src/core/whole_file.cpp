@@ -32,7 +32,9 @@ int createTemporary(const QString &target, QByteArray &name)
             c = digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)];
         name = QFile::encodeName(target) + QByteArray(kTemporaryMark.data()) + suffix +
                QByteArray(kTemporaryEnd.data());
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Readable by nobody else until its bits are set: whoever opened it meanwhile
+        // would keep reading what is written after.
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -84,6 +86,15 @@ QString kindOfFile(mode_t mode)
     return QStringLiteral("of an unknown kind");
 }
 
+// What a new file gets when nobody says otherwise. The umask can only be read by setting
+// it; the program makes no files on other threads meanwhile.
+int defaultFileBits()
+{
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return 0666 & ~static_cast<int>(mask);
+}
+
 // A temporary whose lock can be taken belongs to a write that has ended without its
 // swap: the writer holds the lock until then, and a killed process holds nothing. Only
 // an empty one may be a write that has not taken its lock yet (it writes only once it
@@ -123,7 +134,7 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
+Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermissions permissions)
 {
     QFileInfo target(path);
     const QString native = QDir::toNativeSeparators(path);
@@ -149,9 +160,9 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
     struct stat old {};
     const bool replacing = ::stat(finalName.constData(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
-        return Outcome::failure(native, QFileInfo(path).fileName() +
-                                            QStringLiteral(" is not a regular file (%1)")
-                                                .arg(kindOfFile(old.st_mode)));
+        return Outcome::failure(
+            native, QFileInfo(path).fileName() +
+                        QStringLiteral(" is not a regular file (%1)").arg(kindOfFile(old.st_mode)));
 
     removeLeftovers(target.absolutePath(), false);
     QByteArray temporary;
@@ -164,9 +175,17 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
     ::flock(fd, LOCK_EX | LOCK_NB);
     const int held = ::dup(fd);
 
-    // The new file takes the old one's permissions, as an edit in place would keep them.
-    bool written = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
-    written = written && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    // A file replaced keeps its permissions, a new one gets the caller's or the default.
+    const int bits = (replacing                  ? int(old.st_mode & 07777)
+                      : permissions.created >= 0 ? permissions.created
+                                                 : defaultFileBits()) &
+                     permissions.most;
+    // A file system without permissions (a FAT stick) gives every file the same bits and
+    // refuses to change them; the file is written all the same.
+    struct stat made {};
+    if (::fstat(fd, &made) == 0 && int(made.st_mode & 07777) != bits)
+        ::fchmod(fd, static_cast<mode_t>(bits));
+    bool written = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
@@ -297,6 +316,34 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
 int removeLeftoverTemporaries(const QString &directory)
 {
     return removeLeftovers(directory, true);
+}
+
+FileFacts fileFacts(const QString &path, bool followLinks)
+{
+    FileFacts facts;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return facts;
+    facts.link = S_ISLNK(info.st_mode);
+    if (facts.link && followLinks && ::stat(name.constData(), &info) != 0)
+        return facts;
+    facts.exists = true;
+    facts.regular = S_ISREG(info.st_mode);
+    facts.folder = S_ISDIR(info.st_mode);
+    facts.owner = info.st_uid;
+    facts.bits = static_cast<int>(info.st_mode & 07777);
+    return facts;
+}
+
+bool makeFolder(const QString &path, int bits)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // The umask may take bits away at mkdir, never add them; chmod gives them back.
+    if (::mkdir(name.constData(), static_cast<mode_t>(bits)) == 0)
+        ::chmod(name.constData(), static_cast<mode_t>(bits));
+    struct stat info {};
+    return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace tessaly

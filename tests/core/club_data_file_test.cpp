@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <chrono>
@@ -157,6 +158,52 @@ TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
     EXPECT_TRUE(file.changedOnDisk());
 }
 
+// Under the usual umask 022 a copy of the roll is open to no one the roll is closed to: the
+// day's backup and the .bak have no bit the roll lacks, the backups folder has the start
+// directory's bits, and a file made from a private roll's data (no bits for others), in any
+// folder, has the roll's bits.
+TEST(ClubDataFile, ACopyOfTheRollIsNoMoreOpenThanTheRoll)
+{
+    const mode_t umask = ::umask(022);
+    const auto restore = qScopeGuard([umask] { ::umask(umask); });
+    const auto bits = [](const QString &path) {
+        struct stat info {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+        return int(info.st_mode & 07777);
+    };
+    const struct {
+        int folder, roll, backups, daily, bak, exported;
+    } cases[] = {
+        {0700, 0600, 0700, 0600, 0600, 0600}, {0750, 0640, 0750, 0640, 0640, 0640},
+        {0770, 0660, 0770, 0640, 0660, 0660}, {0755, 0644, 0755, 0644, 0644, 0644},
+        {0755, 0604, 0755, 0604, 0604, 0644}, {01777, 0600, 01777, 0600, 0600, 0600},
+    };
+    const QDate day(2026, 12, 6);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString::number(c.roll, 8).toStdString());
+        testing::TempRoll roll;
+        roll.write(kRoll, kAdams + kAdams.left(kAdams.lastIndexOf(",\"")) + "\r\n");
+        roll.write(kBackup, "an older backup, open to all");
+        for (const auto &[path, mode] :
+             {std::pair(roll.path(kRoll), c.roll), std::pair(roll.path(kBackup), 0666),
+              std::pair(roll.dir(), c.folder)})
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+        ClubDataFile file(roll.dir());
+        MemberStore store;
+        file.load(store);
+        store.setField(1, Field::Other, u"changed"_s);
+        ASSERT_TRUE(file.save(store, day).ok());
+        testing::TempRoll elsewhere;
+        ASSERT_TRUE(writeWholeFile(elsewhere.path(u"Members.csv"_s), "Call\r\n",
+                                   rollDataPermissions(roll.dir()))
+                        .ok());
+        EXPECT_EQ(std::tuple(bits(roll.path(u"backups"_s)), bits(file.dailyBackupPath(day)),
+                             bits(roll.path(kBackup)), bits(elsewhere.path(u"Members.csv"_s)),
+                             bits(roll.path(kRoll))),
+                  std::tuple(c.backups, c.daily, c.bak, c.exported, c.roll));
+    }
+}
+
 // One backup a day, of the file as the day's first changing save found it; the newest 30 kept,
 // and one an earlier run made today left as it is. A folder for them that cannot be made is
 // named (that it is told once and the save goes ahead shows in the main window).
@@ -283,9 +330,9 @@ TEST(WriteWholeFile, RemovesWhatKilledWritesLeftInItsFolderAndNothingElse)
 {
     testing::TempRoll elsewhere;
     const QString live = u"Members.csv.tessaly-Live00.tmp"_s;
-    for (const QString &name : {u"Members.csv.tessaly-AbC123.tmp"_s,
-                                u"Labels.pdf.tessaly-000000.tmp"_s, u"notes.tessaly-ABC123.txt"_s,
-                                live})
+    for (const QString &name :
+         {u"Members.csv.tessaly-AbC123.tmp"_s, u"Labels.pdf.tessaly-000000.tmp"_s,
+          u"notes.tessaly-ABC123.txt"_s, live})
         elsewhere.write(name, "half written");
     QFile writing(elsewhere.path(live));
     ASSERT_TRUE(writing.open(QIODevice::ReadOnly));
@@ -336,7 +383,8 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
 
         // The roll itself, what it links to, and everything beside it.
         const auto state = [&] {
-            struct stat s {}, target {};
+            struct stat s {};
+            struct stat target {};
             EXPECT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &s), 0);
             EXPECT_EQ(::stat(QFile::encodeName(roll.path(kRoll)).constData(), &target), 0);
             return std::tuple(

@@ -390,6 +390,16 @@ TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
               (QStringList{u"dir"_s, u"file"_s}));
     EXPECT_TRUE(QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir());
     EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
+
+    // Made from a private roll, it is as private as the roll, whatever the umask.
+    const mode_t umask = ::umask(022);
+    const auto restore = qScopeGuard([umask] { ::umask(umask); });
+    roll.write(ClubDataFile::kFileName, line("Cole"));
+    ASSERT_EQ(::chmod(QFile::encodeName(roll.path(ClubDataFile::kFileName)).constData(), 0640), 0);
+    ASSERT_TRUE(writeAddressFile(roll.dir(), u"Cole\r\n"_s).ok());
+    EXPECT_EQ(QFileInfo(roll.path(kAddressFileName)).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                  QFile::ReadGroup);
 }
 
 } // namespace
