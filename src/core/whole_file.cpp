@@ -10,9 +10,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tessaly {
 
@@ -334,6 +336,21 @@ FileFacts fileFacts(const QString &path, bool followLinks)
     facts.owner = info.st_uid;
     facts.bits = static_cast<int>(info.st_mode & 07777);
     return facts;
+}
+
+uint runningUser()
+{
+    return ::geteuid();
+}
+
+QString userName(uint user)
+{
+    passwd entry{};
+    passwd *found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(user);
 }
 
 bool makeFolder(const QString &path, int bits)

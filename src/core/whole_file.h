@@ -76,6 +76,10 @@ struct FileFacts {
 // Of the path itself, or, with followLinks, of what a link at path leads to.
 FileFacts fileFacts(const QString &path, bool followLinks);
 
+// The user this program runs as, and the name of a user ("1001" for one without).
+uint runningUser();
+QString userName(uint user);
+
 // Makes the folder at path, when there is none, with exactly these permission bits (the
 // umask does not apply), never more at any moment. True when a folder stands there.
 bool makeFolder(const QString &path, int bits);
