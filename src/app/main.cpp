@@ -37,6 +37,12 @@ int main(int argc, char **argv)
                                             tessaly::rollInUseTitle());
         return 1;
     }
+    // Told before anything the roll holds: a roll another user could have put in place
+    // of the operator's explains whatever else looks wrong with it.
+    if (const QString exposed =
+            tessaly::exposedFolderMessage(roll.startDirectory(), roll.exposure());
+        !exposed.isEmpty())
+        platform.platform().messages.inform(exposed, tessaly::exposedFolderTitle());
     // Read only once the folder is this run's, and whole before the window is built,
     // which lists it and tells what the reading found.
     const tessaly::LoadResult loaded = roll.load();

@@ -71,6 +71,15 @@ QStringList unencodableCharacters(const MemberStore &store)
 
 } // namespace
 
+FilePermissions rollDataPermissions(const QString &directory)
+{
+    const FileFacts roll = fileFacts(ClubDataFile(directory).path(), true);
+    FilePermissions permissions;
+    if (roll.exists && (roll.bits & 0007) == 0)
+        permissions.created = roll.bits & 0777;
+    return permissions;
+}
+
 ClubDataFile::ClubDataFile(const QString &directory) : directory_(directory)
 {
 }
@@ -133,6 +142,10 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
     const bool dailyDue = today.isValid() && lastBackupDay_ != today;
     if (backupPending_ || dailyDue) {
         const bool exists = QFileInfo::exists(path());
+        // A copy is for the roll's own readers: it may not be read by anyone who cannot
+        // read the roll.
+        FilePermissions copy;
+        copy.most = fileFacts(path(), true).bits & 0777;
         QByteArray originalBytes;
         const Outcome read = readWholeFile(path(), originalBytes, kLargestFileBytes);
         if (backupPending_) {
@@ -141,7 +154,7 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
                     path(),
                     QStringLiteral("the original file could not be read to keep it as %1 (%2)")
                         .arg(kBackupFileName, read.reason));
-            const Outcome kept = writeWholeFile(backupPath(), originalBytes);
+            const Outcome kept = writeWholeFile(backupPath(), originalBytes, copy);
             if (!kept.ok())
                 return Outcome::failure(
                     path(), QStringLiteral("the original file could not be kept as %1 (%2)")
@@ -154,7 +167,7 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
             else if (!read.ok())
                 recordBackupFailure(Outcome::failure(dailyBackupPath(today), read.reason));
             else if (originalBytes != bytes)
-                makeDailyBackup(originalBytes, today);
+                makeDailyBackup(originalBytes, today, copy);
         }
     }
     const Outcome written = writeWholeFile(path(), bytes);
@@ -163,7 +176,8 @@ Outcome ClubDataFile::save(const MemberStore &store, const QDate &today)
     return written;
 }
 
-void ClubDataFile::makeDailyBackup(const QByteArray &original, const QDate &today)
+void ClubDataFile::makeDailyBackup(const QByteArray &original, const QDate &today,
+                                   FilePermissions permissions)
 {
     const QString target = dailyBackupPath(today);
     // An earlier run today made it: it holds the roll as the day found it.
@@ -171,13 +185,16 @@ void ClubDataFile::makeDailyBackup(const QByteArray &original, const QDate &toda
         lastBackupDay_ = today;
         return;
     }
-    if (!QDir(directory_).mkpath(kBackupFolder)) {
+    // As open to others as the start directory, never more: the sticky bit kept, the
+    // set-id bits of no use to a folder of copies.
+    const int folderBits = fileFacts(directory_, true).bits & 01777;
+    if (!makeFolder(QDir(directory_).filePath(kBackupFolder), folderBits)) {
         recordBackupFailure(Outcome::failure(
             target, QStringLiteral("the folder %1 could not be made")
                         .arg(QDir::toNativeSeparators(QDir(directory_).filePath(kBackupFolder)))));
         return;
     }
-    const Outcome kept = writeWholeFile(target, original);
+    const Outcome kept = writeWholeFile(target, original, permissions);
     if (!kept.ok()) {
         recordBackupFailure(kept);
         return;

@@ -2,6 +2,7 @@
 
 #include "core/member_store.h"
 #include "core/outcome.h"
+#include "core/whole_file.h"
 
 #include <QDate>
 #include <QString>
@@ -31,6 +32,12 @@ struct DiskStamp {
     bool operator==(const DiskStamp &other) const;
     bool operator!=(const DiskStamp &other) const { return !(*this == other); }
 };
+
+// How a file made from the roll's data in directory (an export, a PDF, Address.txt) is
+// created, wherever it goes: with the roll's own permission bits when the roll is private
+// (no bits for others), so that nobody reads in the copy what the roll keeps from them;
+// otherwise as any new file.
+FilePermissions rollDataPermissions(const QString &directory);
 
 // AddrClub.dat in the start directory. Saving is atomic: the new roll is written
 // to a temporary file beside it and only then takes the old file's place, so a
@@ -64,6 +71,8 @@ class ClubDataFile {
 
     // Before the first save on `today` that changes the file, the file as it stood
     // is copied to the day's backup and only the newest kDailyBackupsKept are kept.
+    // A copy (the day's backup, AddrClub.dat.bak) never has permission bits the roll
+    // lacks, and the backups folder is made with the start directory's own bits.
     // A backup that cannot be made does not stop the save: see takeBackupFailure.
     Outcome save(const MemberStore &store, const QDate &today = {});
 
@@ -77,7 +86,8 @@ class ClubDataFile {
     std::optional<Outcome> takeBackupFailure();
 
   private:
-    void makeDailyBackup(const QByteArray &original, const QDate &today);
+    void makeDailyBackup(const QByteArray &original, const QDate &today,
+                         FilePermissions permissions);
     void pruneDailyBackups() const;
     void recordBackupFailure(const Outcome &failure);
 

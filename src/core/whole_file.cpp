@@ -10,8 +10,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tessaly {
 
@@ -31,7 +34,9 @@ int createTemporary(const QString &target, QByteArray &name)
             c = digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)];
         name = QFile::encodeName(target) + QByteArray(kTemporaryMark.data()) + suffix +
                QByteArray(kTemporaryEnd.data());
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Readable by nobody else until its bits are set: whoever opened it meanwhile
+        // would keep reading what is written after.
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -70,6 +75,60 @@ void syncFolder(const QString &folder)
     ::close(fd);
 }
 
+QString kindOfFile(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("of an unknown kind");
+}
+
+// What a new file gets when nobody says otherwise. The umask can only be read by setting
+// it; the program makes no files on other threads meanwhile.
+int defaultFileBits()
+{
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return 0666 & ~static_cast<int>(mask);
+}
+
+// A temporary whose lock can be taken belongs to a write that has ended without its
+// swap: the writer holds the lock until then, and a killed process holds nothing. Only
+// an empty one may be a write that has not taken its lock yet (it writes only once it
+// has): that one is left over only where no other write can be running.
+bool isLeftOver(const QByteArray &name, bool folderHeld)
+{
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool left = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      (info.st_size > 0 || folderHeld) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return left;
+}
+
+int removeLeftovers(const QString &directory, bool folderHeld)
+{
+    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
+    QDir folder(directory);
+    int removed = 0;
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (leftover.match(name).hasMatch() &&
+            isLeftOver(QFile::encodeName(folder.absoluteFilePath(name)), folderHeld) &&
+            folder.remove(name))
+            ++removed;
+    }
+    return removed;
+}
+
 } // namespace
 
 QString systemReason(int error)
@@ -77,7 +136,7 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
+Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermissions permissions)
 {
     QFileInfo target(path);
     const QString native = QDir::toNativeSeparators(path);
@@ -98,16 +157,37 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
                                             .arg(target.fileName()));
 
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
+    // The swap would put a file in place of a device or a FIFO: its node would be gone,
+    // and whatever reads or writes it would get this file instead.
+    struct stat old {};
+    const bool replacing = ::stat(finalName.constData(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
+        return Outcome::failure(
+            native, QFileInfo(path).fileName() +
+                        QStringLiteral(" is not a regular file (%1)").arg(kindOfFile(old.st_mode)));
+
+    removeLeftovers(target.absolutePath(), false);
     QByteArray temporary;
     const int fd = createTemporary(target.absoluteFilePath(), temporary);
     if (fd < 0)
         return Outcome::failure(native, systemReason(errno));
+    // The lock tells a write in progress from one that was killed (see isLeftOver). It is
+    // held through a second descriptor until the swap, since closing the first, whose
+    // errors count, would let it go. Where the file system has no locks it stays unheld.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    const int held = ::dup(fd);
 
-    // The new file takes the old one's permissions, as an edit in place would keep them.
-    struct stat old {};
-    bool written =
-        ::stat(finalName.constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
-    written = written && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    // A file replaced keeps its permissions, a new one gets the caller's or the default.
+    const int bits = (replacing                  ? int(old.st_mode & 07777)
+                      : permissions.created >= 0 ? permissions.created
+                                                 : defaultFileBits()) &
+                     permissions.most;
+    // A file system without permissions (a FAT stick) gives every file the same bits and
+    // refuses to change them; the file is written all the same.
+    struct stat made {};
+    if (::fstat(fd, &made) == 0 && int(made.st_mode & 07777) != bits)
+        ::fchmod(fd, static_cast<mode_t>(bits));
+    bool written = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
@@ -117,10 +197,12 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
         written = false;
         error = errno;
     }
-    if (!written) {
+    if (!written)
         ::unlink(temporary.constData());
+    if (held >= 0)
+        ::close(held);
+    if (!written)
         return Outcome::failure(native, systemReason(error));
-    }
     syncFolder(target.absolutePath());
     return Outcome::done();
 }
@@ -138,19 +220,6 @@ QString sizeLimitText(qint64 bytes)
 }
 
 namespace {
-
-QString kindOfFile(mode_t mode)
-{
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("of an unknown kind");
-}
 
 Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
 {
@@ -248,16 +317,50 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
 
 int removeLeftoverTemporaries(const QString &directory)
 {
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
-    QDir folder(directory);
-    int removed = 0;
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        if (leftover.match(name).hasMatch() && folder.remove(name))
-            ++removed;
-    }
-    return removed;
+    return removeLeftovers(directory, true);
+}
+
+FileFacts fileFacts(const QString &path, bool followLinks)
+{
+    FileFacts facts;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return facts;
+    facts.link = S_ISLNK(info.st_mode);
+    if (facts.link && followLinks && ::stat(name.constData(), &info) != 0)
+        return facts;
+    facts.exists = true;
+    facts.regular = S_ISREG(info.st_mode);
+    facts.folder = S_ISDIR(info.st_mode);
+    facts.owner = info.st_uid;
+    facts.bits = static_cast<int>(info.st_mode & 07777);
+    return facts;
+}
+
+uint runningUser()
+{
+    return ::geteuid();
+}
+
+QString userName(uint user)
+{
+    passwd entry{};
+    passwd *found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(user);
+}
+
+bool makeFolder(const QString &path, int bits)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // The umask may take bits away at mkdir, never add them; chmod gives them back.
+    if (::mkdir(name.constData(), static_cast<mode_t>(bits)) == 0)
+        ::chmod(name.constData(), static_cast<mode_t>(bits));
+    struct stat info {};
+    return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace tessaly

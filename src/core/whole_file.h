@@ -7,12 +7,26 @@
 
 namespace tessaly {
 
+// The permission bits a write gives its file, as POSIX counts them (0600: read and write
+// for the owner alone). By default a file new to its folder gets what the system gives any
+// new file (the umask applies) and a file replaced keeps its own bits, as an edit in place
+// would.
+struct FilePermissions {
+    int created = -1; // the bits of a file new to its folder, instead of the default
+    int most = 07777; // never more than these, new file or replaced
+};
+
 // Writes bytes to path so that the file on disk is either the old one, untouched,
 // or the whole new one: the new text goes to a temporary file beside it, named
 // "<file>.tessaly-XXXXXX.tmp", which takes the old file's place only once every
-// byte is on disk, and the folder is synced after the swap. A failure names the
-// file and the system's reason (no space left on the device, file too large...).
-Outcome writeWholeFile(const QString &path, const QByteArray &bytes);
+// byte is on disk, and the folder is synced after the swap. A link is written
+// through; a target that is not a regular file once links are followed (a device,
+// a FIFO, a folder) is refused before anything is written ("Address.txt is not a
+// regular file (a device)"). Temporaries that killed writes left in the folder are
+// removed first (but for empty ones: see removeLeftoverTemporaries). A failure names
+// the file and the system's reason (no space left on the device, file too large...).
+Outcome writeWholeFile(const QString &path, const QByteArray &bytes,
+                       FilePermissions permissions = {});
 
 // Why readWholeFile turned a file down without reading it through.
 enum class ReadRefusal {
@@ -45,8 +59,29 @@ QString systemReason(int error);
 
 // Removes the temporary files in directory that writes killed before their swap
 // left behind, and returns how many. The file each was meant to replace is whole
-// (old or new), so nothing is lost. Only while no other write can be running:
-// the caller holds the folder's lock.
+// (old or new), so nothing is lost. A write holds a lock on its temporary until the
+// swap, so one still being written is left alone; an empty one, which a write may
+// not have locked yet, is removed too: only while the caller holds the folder's lock.
 int removeLeftoverTemporaries(const QString &directory);
+
+// What the file system tells of a path: enough to see who besides the operator may
+// change a file or a folder.
+struct FileFacts {
+    bool exists = false;
+    bool link = false; // the path itself is a symbolic link (whether or not it was followed)
+    bool regular = false, folder = false;
+    uint owner = 0;
+    int bits = 0; // the permission bits with the set-id and sticky bits: 07777
+};
+// Of the path itself, or, with followLinks, of what a link at path leads to.
+FileFacts fileFacts(const QString &path, bool followLinks);
+
+// The user this program runs as, and the name of a user ("1001" for one without).
+uint runningUser();
+QString userName(uint user);
+
+// Makes the folder at path, when there is none, with exactly these permission bits (the
+// umask does not apply), never more at any moment. True when a folder stands there.
+bool makeFolder(const QString &path, int bits);
 
 } // namespace tessaly

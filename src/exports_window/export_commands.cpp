@@ -1,5 +1,6 @@
 #include "exports_window/export_commands.h"
 
+#include "core/club_data_file.h"
 #include "core/date_text.h"
 #include "core/whole_file.h"
 #include "exports/email_addresses.h"
@@ -25,7 +26,8 @@ void exportListedMembers(const RollSession &roll, const std::vector<int> &record
     if (path.isEmpty())
         return;
     // Written whole beside an earlier file and put in its place only when complete.
-    const Outcome written = writeWholeFile(path, membersCsv(roll.store(), records));
+    const Outcome written = writeWholeFile(path, membersCsv(roll.store(), records),
+                                           rollDataPermissions(roll.startDirectory()));
     if (!written.ok()) {
         platform.messages.inform(exportFailedMessage(path, written.reason), exportFailedTitle());
         return;

@@ -1,5 +1,6 @@
 #include "qt_platform/qt_printer.h"
 
+#include "core/club_data_file.h"
 #include "core/whole_file.h"
 #include "qt_platform/print_queue.h"
 
@@ -176,7 +177,7 @@ PrintResult QtPrinter::toPdf(const PrintDocument &document) const
     }
     // Written whole beside the earlier file and put in its place only when complete, like
     // the roll: an interrupted run never leaves half a document.
-    const Outcome written = writeWholeFile(path, bytes.data());
+    const Outcome written = writeWholeFile(path, bytes.data(), rollDataPermissions(pdfDirectory_));
     if (!written.ok())
         return notWritten(path, written.reason);
     return {PrintResult::Fate::Saved, path, {}};

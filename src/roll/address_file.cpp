@@ -1,5 +1,6 @@
 #include "roll/address_file.h"
 
+#include "core/club_data_file.h"
 #include "core/text_codec.h"
 #include "core/whole_file.h"
 
@@ -11,7 +12,8 @@ const QString kAddressFileName = QStringLiteral("Address.txt");
 
 Outcome writeAddressFile(const QString &directory, const QString &text)
 {
-    return writeWholeFile(QDir(directory).filePath(kAddressFileName), encodeWindows1252(text));
+    return writeWholeFile(QDir(directory).filePath(kAddressFileName), encodeWindows1252(text),
+                          rollDataPermissions(directory));
 }
 
 } // namespace tessaly

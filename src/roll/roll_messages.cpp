@@ -141,6 +141,45 @@ QStringList unsavedChangesButtons()
             QStringLiteral("Cancel")};
 }
 
+QString exposedFolderTitle()
+{
+    return QStringLiteral("Roll Folder Open to Others");
+}
+
+QString exposedFolderMessage(const QString &directory, const RollSession::Exposure &exposure)
+{
+    const QString folder = QDir::toNativeSeparators(directory);
+    QStringList parts;
+    if (exposure.folderOpen)
+        parts << QStringLiteral("Every user of this computer may make, replace and delete files "
+                                "in the folder %1, where the member roll is kept. Any of them "
+                                "could put a file of their own, or a link to one of your private "
+                                "files, in place of %2, and Tessaly would read it and save the "
+                                "roll over it.")
+                     .arg(folder, ClubDataFile::kFileName);
+    if (exposure.foreignLink)
+        parts << QStringLiteral("%1 there is not a file but a link to %2, made by the user %3, "
+                                "who is neither you nor the folder's owner. A save would write "
+                                "the roll into the file it leads to, so Tessaly opened the roll "
+                                "only to be read: members can be looked at, but not added, "
+                                "changed or deleted. If you did not ask for that link, delete it "
+                                "and put the roll back from the folder %4 or from %5.")
+                     .arg(ClubDataFile::kFileName, exposure.linkTarget, exposure.linkOwner,
+                          ClubDataFile::kBackupFolder, ClubDataFile::kBackupFileName);
+    if (parts.isEmpty())
+        return {};
+    // Whoever made a link there could write in the folder, if not as one of all the others
+    // then as one of its group.
+    parts << (exposure.folderOpen
+                  ? QStringLiteral("To close the folder to other users, have its owner run "
+                                   "chmod o-w %1 (or, if others must keep files there, chmod +t "
+                                   "%1, so that each may replace only their own).")
+                  : QStringLiteral("To close the folder to other users, have its owner run "
+                                   "chmod go-w %1."))
+                 .arg(folder);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 QString readOnlyRollTitle()
 {
     return QStringLiteral("Roll Is Read-Only");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roll/roll_session.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +39,11 @@ QString unsavedChangesTitle();
 QString unsavedChangesMessage(const QString &path, const QString &reason);
 QStringList unsavedChangesButtons();
 enum class UnsavedChoice { SaveAgain, QuitWithoutSaving, Cancel };
+
+// Start-up: other users may change the roll's folder, or the roll is a link another user
+// made (then opened only to be read); empty when neither.
+QString exposedFolderTitle();
+QString exposedFolderMessage(const QString &directory, const RollSession::Exposure &exposure);
 
 // A change refused because Tessaly cannot write in the roll's folder.
 QString readOnlyRollTitle();

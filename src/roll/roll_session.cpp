@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <cerrno>
@@ -32,9 +33,39 @@ QString folderWriteProblem(const QString &directory)
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// Who else may put a file of their own in place of the roll. A link is trusted only when
+// its maker could as well have written the roll itself (the operator) or owns the folder,
+// as the kernel trusts links in a folder open to all.
+RollSession::Exposure exposureOf(const QString &directory, const QString &rollPath)
+{
+    RollSession::Exposure exposure;
+    const FileFacts folder = fileFacts(directory, true);
+    exposure.folderOpen = folder.exists && (folder.bits & 0002) != 0 && (folder.bits & 01000) == 0;
+    const FileFacts roll = fileFacts(rollPath, false);
+    if (roll.link && roll.owner != folder.owner && roll.owner != runningUser()) {
+        exposure.foreignLink = true;
+        exposure.linkTarget = QDir::toNativeSeparators(QFileInfo(rollPath).symLinkTarget());
+        exposure.linkOwner = userName(roll.owner);
+    }
+    return exposure;
+}
+
 } // namespace
 
 RollSession::FolderClaim RollSession::claimFolder()
+{
+    exposure_ = exposureOf(startDirectory_, dataFile_.path());
+    const FolderClaim claim = takeLock();
+    if (claim == FolderClaim::InUse || !exposure_.foreignLink)
+        return claim;
+    if (readOnlyReason_.isEmpty())
+        readOnlyReason_ = QStringLiteral("%1 there is a link another user made, and a save would "
+                                         "write into the file it leads to")
+                              .arg(ClubDataFile::kFileName);
+    return FolderClaim::ReadOnly;
+}
+
+RollSession::FolderClaim RollSession::takeLock()
 {
     auto lock = std::make_unique<QLockFile>(QDir(startDirectory_).filePath(kLockFileName));
     // Stale only when the process that took it has gone, never by age: a Tessaly

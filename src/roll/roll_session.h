@@ -53,12 +53,28 @@ class RollSession : public QObject {
         ReadOnly, // Tessaly cannot write in the folder: the roll is only to be read
     };
 
+    // Who besides the operator may change the roll behind Tessaly's back, as claimFolder
+    // found the folder; start-up tells the operator of it.
+    struct Exposure {
+        // Other users may make, replace and remove files in the folder (it is writable by
+        // all, without the sticky bit that would keep each to their own files).
+        bool folderOpen = false;
+        // AddrClub.dat is a link made by a user who is neither the operator nor the
+        // folder's owner: a save would write into whatever file that user chose.
+        bool foreignLink = false;
+        QString linkTarget; // where the link leads, as it reads
+        QString linkOwner;  // the user who made it
+        bool any() const { return folderOpen || foreignLink; }
+    };
+
     // Takes the start directory's lock, so that no second Tessaly works on the same
     // roll (the last save would silently undo the other's changes). A lock left by
     // one that crashed is taken over. A folder Tessaly cannot write in can take no
     // lock, and needs none: no copy could save there, so the roll opens to be read
-    // and every change is refused (see writable).
+    // and every change is refused (see writable). So does a roll that is another
+    // user's link (see Exposure).
     FolderClaim claimFolder();
+    Exposure exposure() const { return exposure_; }
 
     // False once claimFolder found the folder closed to writing; then every change is
     // refused, with changeRefused, before anything in memory is touched.
@@ -120,6 +136,7 @@ class RollSession : public QObject {
     void changeRefused(const QString &directory, const QString &reason);
 
   private:
+    FolderClaim takeLock();
     Outcome sortAndSave();
     Outcome saveAndAnnounce(Change change);
     Outcome save();
@@ -132,6 +149,7 @@ class RollSession : public QObject {
     std::unique_ptr<QLockFile> lock_;
     const SaveContext context_;
     QString readOnlyReason_;
+    Exposure exposure_;
     std::optional<Outcome> unsaved_;
 };
 

@@ -14,12 +14,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -156,6 +158,52 @@ TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
     EXPECT_TRUE(file.changedOnDisk());
 }
 
+// Under the usual umask 022 a copy of the roll is open to no one the roll is closed to: the
+// day's backup and the .bak have no bit the roll lacks, the backups folder has the start
+// directory's bits, and a file made from a private roll's data (no bits for others), in any
+// folder, has the roll's bits.
+TEST(ClubDataFile, ACopyOfTheRollIsNoMoreOpenThanTheRoll)
+{
+    const mode_t umask = ::umask(022);
+    const auto restore = qScopeGuard([umask] { ::umask(umask); });
+    const auto bits = [](const QString &path) {
+        struct stat info {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+        return int(info.st_mode & 07777);
+    };
+    const struct {
+        int folder, roll, backups, daily, bak, exported;
+    } cases[] = {
+        {0700, 0600, 0700, 0600, 0600, 0600}, {0750, 0640, 0750, 0640, 0640, 0640},
+        {0770, 0660, 0770, 0640, 0660, 0660}, {0755, 0644, 0755, 0644, 0644, 0644},
+        {0755, 0604, 0755, 0604, 0604, 0644}, {01777, 0600, 01777, 0600, 0600, 0600},
+    };
+    const QDate day(2026, 12, 6);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString::number(c.roll, 8).toStdString());
+        testing::TempRoll roll;
+        roll.write(kRoll, kAdams + kAdams.left(kAdams.lastIndexOf(",\"")) + "\r\n");
+        roll.write(kBackup, "an older backup, open to all");
+        for (const auto &[path, mode] :
+             {std::pair(roll.path(kRoll), c.roll), std::pair(roll.path(kBackup), 0666),
+              std::pair(roll.dir(), c.folder)})
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+        ClubDataFile file(roll.dir());
+        MemberStore store;
+        file.load(store);
+        store.setField(1, Field::Other, u"changed"_s);
+        ASSERT_TRUE(file.save(store, day).ok());
+        testing::TempRoll elsewhere;
+        ASSERT_TRUE(writeWholeFile(elsewhere.path(u"Members.csv"_s), "Call\r\n",
+                                   rollDataPermissions(roll.dir()))
+                        .ok());
+        EXPECT_EQ(std::tuple(bits(roll.path(u"backups"_s)), bits(file.dailyBackupPath(day)),
+                             bits(roll.path(kBackup)), bits(elsewhere.path(u"Members.csv"_s)),
+                             bits(roll.path(kRoll))),
+                  std::tuple(c.backups, c.daily, c.bak, c.exported, c.roll));
+    }
+}
+
 // One backup a day, of the file as the day's first changing save found it; the newest 30 kept,
 // and one an earlier run made today left as it is. A folder for them that cannot be made is
 // named (that it is told once and the save goes ahead shows in the main window).
@@ -273,10 +321,48 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
               << " a saved roll), " << leftovers << " temporaries removed\n";
 }
 
+// An export to a folder of the operator's choosing has no start-up that clears up after it:
+// the next write into that folder removes what a killed write left there, and only that. A
+// temporary still being written (its writer holds its lock) stays, as does a file merely named
+// alike; so two writes into one folder at once, as two copies of Tessaly exporting there,
+// never take each other's temporary for a leftover.
+TEST(WriteWholeFile, RemovesWhatKilledWritesLeftInItsFolderAndNothingElse)
+{
+    testing::TempRoll elsewhere;
+    const QString live = u"Members.csv.tessaly-Live00.tmp"_s;
+    for (const QString &name :
+         {u"Members.csv.tessaly-AbC123.tmp"_s, u"Labels.pdf.tessaly-000000.tmp"_s,
+          u"notes.tessaly-ABC123.txt"_s, live})
+        elsewhere.write(name, "half written");
+    QFile writing(elsewhere.path(live));
+    ASSERT_TRUE(writing.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(writing.handle(), LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(writeWholeFile(elsewhere.path(u"Members.csv"_s), "Call\r\n").ok());
+    EXPECT_EQ(filesIn(elsewhere.dir()),
+              (QStringList{u"Members.csv"_s, live, u"notes.tessaly-ABC123.txt"_s}));
+
+    const auto write = [&](const char *name) {
+        return writeWholeFile(elsewhere.path(QLatin1String(name)), QByteArray(4096, 'x')).ok();
+    };
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        int failed = 0;
+        for (int n = 0; n < 200; ++n)
+            failed += write("Address.txt") ? 0 : 1;
+        ::_exit(failed == 0 ? 0 : 1);
+    }
+    int failed = 0, status = -1;
+    while (::waitpid(other, &status, WNOHANG) == 0)
+        failed += write("Members.csv") ? 0 : 1;
+    EXPECT_EQ(std::pair(failed, status), std::pair(0, 0));
+}
+
 // Only a regular file is read, and only up to the limit; everything else is turned down at
 // once, unread, with the file's name and the reason, and costs no memory to speak of. A roll
 // so refused is never replaced: the next save fails and leaves the FIFO, the link or the too
-// large file where it was, with no backup or temporary beside it.
+// large file where it was, with no backup or temporary beside it. No other write replaces a
+// device, a FIFO or a folder either, whether it stands there or a link leads to it.
 TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
 {
     const long peakBefore = testing::peakMemoryKb();
@@ -295,12 +381,14 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
         EXPECT_EQ(refusal, reason.endsWith(u"64 MB"_s) ? ReadRefusal::TooLarge
                                                        : ReadRefusal::NotRegularFile);
 
-        // The roll itself (not what it links to), and everything beside it.
+        // The roll itself, what it links to, and everything beside it.
         const auto state = [&] {
             struct stat s {};
+            struct stat target {};
             EXPECT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &s), 0);
+            EXPECT_EQ(::stat(QFile::encodeName(roll.path(kRoll)).constData(), &target), 0);
             return std::tuple(
-                s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_nsec,
+                s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_nsec, target.st_ino, target.st_mode,
                 QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
         };
         const auto before = state();
@@ -312,6 +400,16 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
         EXPECT_TRUE(saved.failed() && saved.reason.endsWith(u'(' + reason + u')'))
             << saved.reason.toStdString();
         EXPECT_EQ(state(), before);
+
+        if (!special.safeToWriteThrough())
+            continue;
+        const QString refused = special.writeRefusal(kRoll);
+        const Outcome written = writeWholeFile(roll.path(kRoll), "written");
+        EXPECT_EQ(std::pair(written.file, written.reason),
+                  std::pair(refused.isEmpty() ? QString() : roll.path(kRoll), refused));
+        if (!refused.isEmpty()) {
+            EXPECT_EQ(state(), before);
+        }
     }
     // Not a byte of the gigabyte or of /dev/zero was held.
     EXPECT_LT(testing::peakMemoryKb() - peakBefore, 32 * 1024);

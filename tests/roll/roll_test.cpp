@@ -178,6 +178,82 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
     EXPECT_EQ(file(), original);
 }
 
+// A folder every user may write in (without the sticky bit) is told of at start-up, with the
+// command that closes it; so is a roll that is a link made by a user who is neither the
+// operator nor the folder's owner, and that roll opens to be read: no save writes into the
+// file the link leads to.
+TEST_F(RollSessionTest, AFolderOthersMayWriteInIsToldAndAnotherUsersLinkOpensToBeRead)
+{
+    const QByteArray folder = QFile::encodeName(files.dir());
+    const QByteArray rollPath = QFile::encodeName(files.path(ClubDataFile::kFileName));
+    const QString target = files.path(u"private.dat"_s);
+    const auto restore = qScopeGuard([&] {
+        ::chmod(folder.constData(), 0700);
+        ::chown(folder.constData(), ::geteuid(), ::getegid());
+    });
+    constexpr int kNoLink = -1;
+    constexpr uid_t kOther = 4242;
+    const struct {
+        int folderBits, link;
+        uid_t folderOwner;
+        bool open, foreign;
+    } cases[] = {
+        {0777, kNoLink, 0, true, false},
+        {01777, kNoLink, 0, false, false},
+        {0775, kNoLink, 0, false, false},
+        // Links of another user can be made only by root; the others are the operator's.
+        {01777, 0, kOther, false, false},
+        {0755, kOther, kOther, false, false},
+        {0755, kOther, 0, false, true},
+        {0777, kOther, 0, true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString::number(c.folderBits, 8).toStdString() + " link " +
+                     std::to_string(c.link));
+        if (c.link != kNoLink && ::geteuid() != 0)
+            GTEST_SKIP() << "only root can make a link owned by another user";
+        files.write(u"private.dat"_s, line("Adams"));
+        QFile::remove(files.path(ClubDataFile::kFileName));
+        if (c.link == kNoLink) {
+            files.write(ClubDataFile::kFileName, line("Adams"));
+        } else {
+            ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), rollPath.constData()), 0);
+            ASSERT_EQ(::lchown(rollPath.constData(), uid_t(c.link), gid_t(-1)), 0);
+        }
+        ASSERT_EQ(::chown(folder.constData(), c.folderOwner == 0 ? ::geteuid() : c.folderOwner,
+                          gid_t(-1)),
+                  0);
+        ASSERT_EQ(::chmod(folder.constData(), mode_t(c.folderBits)), 0);
+
+        RollSession session(files.dir());
+        const Claim claim = session.claimFolder();
+        const RollSession::Exposure exposure = session.exposure();
+        EXPECT_EQ(std::tuple(exposure.folderOpen, exposure.foreignLink, claim, session.writable()),
+                  std::tuple(c.open, c.foreign, c.foreign ? Claim::ReadOnly : Claim::Claimed,
+                             !c.foreign));
+        const QString told = exposedFolderMessage(files.dir(), exposure);
+        EXPECT_EQ(told.isEmpty(), !c.open && !c.foreign);
+        EXPECT_EQ(told.contains(u"chmod o-w "_s + files.dir() + u" (or"_s), c.open);
+        EXPECT_EQ(told.contains(u"a link to "_s + target + u", made by the user 4242"_s),
+                  c.foreign);
+        ASSERT_TRUE(session.load().outcome.ok());
+        EXPECT_EQ(session.add(member("Baker")).ok(), !c.foreign);
+        EXPECT_EQ(files.read(u"private.dat"_s), c.link == kNoLink || c.foreign
+                                                    ? line("Adams")
+                                                    : serializeClubData(session.store()));
+        if (c.folderBits == 0777 && c.link == kNoLink) {
+            EXPECT_EQ(told,
+                      u"Every user of this computer may make, replace and delete files in the "
+                      "folder %1, where the member roll is kept. Any of them could put a file of "
+                      "their own, or a link to one of your private files, in place of "
+                      "AddrClub.dat, and Tessaly would read it and save the roll over it.\n\nTo "
+                      "close the folder to other users, have its owner run chmod o-w %1 (or, if "
+                      "others must keep files there, chmod +t %1, so that each may replace only "
+                      "their own)."_s.arg(files.dir()));
+        }
+    }
+}
+
 // The bytes of the file at path, which Qt cannot name when the path is not UTF-8.
 QByteArray readBytes(const QByteArray &path)
 {
@@ -390,6 +466,16 @@ TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
               (QStringList{u"dir"_s, u"file"_s}));
     EXPECT_TRUE(QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir());
     EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
+
+    // Made from a private roll, it is as private as the roll, whatever the umask.
+    const mode_t umask = ::umask(022);
+    const auto restore = qScopeGuard([umask] { ::umask(umask); });
+    roll.write(ClubDataFile::kFileName, line("Cole"));
+    ASSERT_EQ(::chmod(QFile::encodeName(roll.path(ClubDataFile::kFileName)).constData(), 0640), 0);
+    ASSERT_TRUE(writeAddressFile(roll.dir(), u"Cole\r\n"_s).ok());
+    EXPECT_EQ(QFileInfo(roll.path(kAddressFileName)).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                  QFile::ReadGroup);
 }
 
 } // namespace

@@ -53,9 +53,12 @@ class SpecialFile {
                 (kind == SpecialKind::Fifo || ::symlink(fifo.constData(), name.constData()) == 0);
             break;
         }
-        case SpecialKind::LinkToDevZero:
-            made = ::symlink(zeroDevice(name + ".zero").constData(), name.constData()) == 0;
+        case SpecialKind::LinkToDevZero: {
+            const QByteArray device = zeroDevice(name + ".zero");
+            machines_ = device == "/dev/zero";
+            made = ::symlink(device.constData(), name.constData()) == 0;
             break;
+        }
         case SpecialKind::Folder:
             made = ::mkdir(name.constData(), 0700) == 0;
             break;
@@ -77,6 +80,21 @@ class SpecialFile {
     }
     SpecialFile(const SpecialFile &) = delete;
     SpecialFile &operator=(const SpecialFile &) = delete;
+
+    // False where the link goes to the machine's own /dev/zero (no device of the test's own
+    // could be made): a write that failed to refuse it would replace that device, so no
+    // writer may be tried on it.
+    bool safeToWriteThrough() const { return !machines_; }
+
+    // The reason a writer gives when it refuses the file named name; empty for a regular file.
+    QString writeRefusal(const QString &name) const
+    {
+        if (kind_ >= SpecialKind::OneByteTooLarge)
+            return {};
+        if (kind_ == SpecialKind::Folder)
+            return QStringLiteral("a folder named %1 stands where the file should go").arg(name);
+        return name + u' ' + reason({});
+    }
 
     // The reason a reader with the given limit ("64 MB") gives, after the file's name.
     QString reason(const QString &limit) const
@@ -107,6 +125,7 @@ class SpecialFile {
 
     SpecialKind kind_;
     int writer_ = -1;
+    bool machines_ = false;
 };
 
 // A reader that waits on a FIFO or reads /dev/zero for ever ends the test process with
