@@ -255,6 +255,12 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
         {Field::LastName, u"Kov\u0151 \u0141\u00F3d\u017A"_s, u"Kovo L\u00F3dz"_s, true, false},
         {Field::Other, u"73 \U0001F4FB!"_s, u"73 ?!"_s, true, false},
         {Field::FirstName, u"Ren\u00E9e \u20AC"_s, u"Ren\u00E9e \u20AC"_s, false, false},
+        // The apostrophe the export guards a formula with goes, and only that one.
+        {Field::FirstName, u"'=1+1"_s, u"=1+1"_s, false, false},
+        {Field::Other, u"''@x"_s, u"'@x"_s, false, false},
+        {Field::Address, u"'\r\n5 Oak"_s, u"5 Oak"_s, false, false},
+        {Field::LastName, u"'t Hooft"_s, u"'t Hooft"_s, false, false},
+        {Field::City, u"'"_s, u"'"_s, false, false},
     };
     for (const auto &[field, raw, text, replaced, kept] : cases) {
         const FixedValue fixed = fixValue(field, raw, today);
