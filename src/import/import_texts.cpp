@@ -58,6 +58,14 @@ QString notTextSheetReason()
         "\"CSV UTF-8\" or \"CSV\" and import that file");
 }
 
+QString nulBytesReason(int line)
+{
+    return QStringLiteral("it holds NUL bytes, the first on line %1, which a spreadsheet never "
+                          "writes into its text: the file was damaged on the way. Save the "
+                          "spreadsheet again as \"CSV UTF-8\" or \"CSV\" and import that file")
+        .arg(number(line));
+}
+
 QString sheetUnreadableMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("Tessaly could not import %1: %2.\n\nNothing was added to the roll.")

@@ -13,6 +13,8 @@ QString sheetFileFilter();
 
 QString sheetTooLargeReason();
 QString notTextSheetReason();
+// Text that holds NUL bytes, the first on line.
+QString nulBytesReason(int line);
 // The sheet could not be read, or was refused for the reason given.
 QString sheetUnreadableMessage(const QString &path, const QString &reason);
 QString noDataRowsMessage(const QString &path);
