@@ -21,6 +21,17 @@ void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
     SheetRows sheet = readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
     std::vector<QStringList> &rows = sheet.rows;
     unclosedQuote_ = sheet.unclosedQuote;
+    misplacedQuotes_ = std::move(sheet.misplacedQuotes);
+    headerMisplacedQuote_.reset();
+    // Rows read below a header a misplaced quote took would be taken for the header.
+    if (!misplacedQuotes_.empty() &&
+        (rows.empty() || misplacedQuotes_.front().firstRow < sheet.numbers.front())) {
+        headerMisplacedQuote_ = misplacedQuotes_.front();
+        misplacedQuotes_.clear();
+        rows.clear();
+        sheet.numbers.clear();
+        unclosedQuote_.reset();
+    }
     headers_ = rows.empty() ? QStringList() : rows.front();
     int columns = 0;
     for (const QStringList &row : rows)
@@ -81,11 +92,34 @@ int ImportSheet::replacedRows() const
 
 QString ImportSheet::summary(int room) const
 {
-    QString text = importSummary(tally(), static_cast<int>(plan_.rows.size()), room);
+    int misplacedRows = 0;
+    for (const MisplacedQuote &quote : misplacedQuotes_)
+        misplacedRows += quote.lastRow - quote.firstRow + 1;
+    QString text =
+        importSummary(tally(), static_cast<int>(plan_.rows.size()) + misplacedRows, room);
+    if (!misplacedQuotes_.empty())
+        text += u' ' + misplacedQuotesText(misplacedSpans());
     if (unclosedQuote_)
         text += u' ' + quoteNeverClosedText(unclosedQuote_->number, unclosedQuote_->line,
                                             unclosedQuote_->lastLine);
     return text;
+}
+
+QString ImportSheet::resultMessage(const QString &fileName) const
+{
+    QString text = importResultMessage(fileName, tally());
+    if (!misplacedQuotes_.empty())
+        text += QStringLiteral("\n\n") + misplacedQuotesText(misplacedSpans());
+    return text;
+}
+
+std::vector<std::pair<int, int>> ImportSheet::misplacedSpans() const
+{
+    std::vector<std::pair<int, int>> spans;
+    spans.reserve(misplacedQuotes_.size());
+    for (const MisplacedQuote &quote : misplacedQuotes_)
+        spans.emplace_back(quote.firstRow, quote.lastRow);
+    return spans;
 }
 
 } // namespace tessaly

@@ -45,6 +45,13 @@ class ImportSheet {
     bool hasDataRows() const { return !dataRows_.empty(); }
     // In the rows read, the header among them (row 0).
     const std::optional<UnclosedQuote> &unclosedQuote() const { return unclosedQuote_; }
+    // The rows left out below the header for a quote out of place.
+    const std::vector<MisplacedQuote> &misplacedQuotes() const { return misplacedQuotes_; }
+    // A quote out of place that took the header row: there is no header, and no data rows.
+    const std::optional<MisplacedQuote> &headerMisplacedQuote() const
+    {
+        return headerMisplacedQuote_;
+    }
     // One for each column of the widest row.
     const ColumnMatches &matches() const { return matches_; }
     bool anyColumnImported() const;
@@ -59,9 +66,12 @@ class ImportSheet {
     std::vector<MemberRecord> membersToAdd() const { return plan_.membersToAdd(choices_); }
     // The text below the preview; room: how many more members the roll takes.
     QString summary(int room) const;
+    // What the operator is told once the rows are added.
+    QString resultMessage(const QString &fileName) const;
 
   private:
     void replan();
+    std::vector<std::pair<int, int>> misplacedSpans() const;
 
     QByteArray bytes_;
     const MemberStore &roll_;
@@ -72,6 +82,8 @@ class ImportSheet {
     std::vector<QStringList> dataRows_;
     std::vector<int> dataRowNumbers_; // as the spreadsheet numbers them
     std::optional<UnclosedQuote> unclosedQuote_;
+    std::vector<MisplacedQuote> misplacedQuotes_;
+    std::optional<MisplacedQuote> headerMisplacedQuote_;
     ColumnMatches matches_;
     ImportChoices choices_;
     ImportPlan plan_;

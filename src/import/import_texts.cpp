@@ -87,6 +87,14 @@ QString headerQuoteNeverClosedReason(int line)
         .arg(number(line));
 }
 
+QString headerMisplacedQuoteReason(int lastRow)
+{
+    return QStringLiteral("a quote in its first row, which names the columns, closes in row %1 "
+                          "with more of the value after it, so the columns cannot be told "
+                          "apart. Put the quote right in the spreadsheet and import again")
+        .arg(number(lastRow));
+}
+
 QString overLimitMessage(int count, int adding, int limit)
 {
     return QStringLiteral("The roll holds %1 and takes at most %2. Adding %3 would bring it "
@@ -162,6 +170,34 @@ QString quoteNeverClosedText(int sheetRow, int line, int lastLine)
                           "so the rest of the file (%3) was read as one value. Close the quote "
                           "in the spreadsheet and import again.")
         .arg(number(sheetRow), number(line), lineSpan(line, lastLine));
+}
+
+QString misplacedQuotesText(const std::vector<std::pair<int, int>> &spans)
+{
+    constexpr std::size_t kToldInFull = 3;
+    QStringList told;
+    std::vector<int> more;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const auto [first, last] = spans[i];
+        if (i >= kToldInFull) {
+            for (int row = first; row <= last; ++row)
+                more.push_back(row);
+        } else if (first == last) {
+            told << QStringLiteral("Row %1: a quote in it closes with more of the value after "
+                                   "it, so the row is left out.")
+                        .arg(number(first));
+        } else {
+            told << QStringLiteral("Rows %1 to %2: a quote opened in row %1 closes in row %2 "
+                                   "with more of the value after it, so these rows were read as "
+                                   "one value and are left out.")
+                        .arg(number(first), number(last));
+        }
+    }
+    if (!more.empty())
+        told << QStringLiteral("Rows %1 are left out for a quote out of place as well.")
+                    .arg(rowList(more));
+    told << QStringLiteral("Put the quotes right in the spreadsheet and import those rows again.");
+    return told.join(u' ');
 }
 
 QString addDuplicatesText(int rowCount)

@@ -66,7 +66,9 @@ SheetRows readSheet(QStringView text, QChar separator)
     bool inQuotes = false;
     bool cellQuoted = false;
     bool cellBlank = true; // so far: judged once a character, not by scanning the cell
+    bool afterClosingQuote = false;
     int line = 1;
+    int rowLine = 1; // where the row being read began
     int number = 0;
     UnclosedQuote opened;
     auto endCell = [&] {
@@ -74,6 +76,7 @@ SheetRows readSheet(QStringView text, QChar separator)
         cell.clear();
         cellQuoted = false;
         cellBlank = true;
+        afterClosingQuote = false;
     };
     auto endRow = [&](bool keep) {
         endCell();
@@ -85,10 +88,30 @@ SheetRows readSheet(QStringView text, QChar separator)
         row.clear();
     };
     const qsizetype n = text.size();
+    // CR LF ends its line at the LF.
+    const auto endsLineAt = [&](qsizetype i) {
+        return text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == n || text[i + 1] != u'\n'));
+    };
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
-        // CR LF ends its line at the LF.
-        const bool endsLine = c == u'\n' || (c == u'\r' && (i + 1 == n || text[i + 1] != u'\n'));
+        const bool endsLine = endsLineAt(i);
+        if (afterClosingQuote && c != separator && !endsLine && c != u'\r' && c != u' ') {
+            // The rest of this line is no guide to where the next value starts.
+            while (i + 1 < n && !endsLineAt(i))
+                ++i;
+            sheet.misplacedQuotes.push_back(
+                {number + 1, number + 1 + line - rowLine, opened.line, line});
+            number += 1 + line - rowLine;
+            row.clear();
+            cell.clear();
+            cellQuoted = false;
+            cellBlank = true;
+            afterClosingQuote = false;
+            if (i + 1 < n)
+                ++line;
+            rowLine = line;
+            continue;
+        }
         if (inQuotes) {
             if (c != u'"') {
                 cell.append(c);
@@ -97,13 +120,14 @@ SheetRows readSheet(QStringView text, QChar separator)
                 ++i;
             } else {
                 inQuotes = false;
+                afterClosingQuote = true;
             }
         } else if (c == separator) {
             endCell();
         } else if (endsLine) {
             endRow(false);
-        } else if (c == u'\r') {
-            // The CR of a CR LF.
+        } else if (c == u'\r' || afterClosingQuote) {
+            // The CR of a CR LF, or a blank after a closing quote.
         } else if (c == u'"' && !cellQuoted && cellBlank) {
             // Blanks before an opening quote are the writer's, not the value's.
             cell.clear();
@@ -118,6 +142,8 @@ SheetRows readSheet(QStringView text, QChar separator)
         }
         if (endsLine && i + 1 < n)
             ++line;
+        if (endsLine && !inQuotes)
+            rowLine = line;
     }
     if (inQuotes) {
         opened.row = static_cast<qsizetype>(rows.size());

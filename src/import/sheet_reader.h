@@ -42,17 +42,30 @@ struct UnclosedQuote {
     int lastLine = 0;     // of the text: the last line read into the cell
 };
 
+// A double quote that opens a value and closes with more than a separator or a line end after
+// it: a quote out of place, that read everything up to the next quote as one value, separators
+// and line breaks included. The rows it spans are left out; reading starts again on the line
+// after the one where it closed.
+struct MisplacedQuote {
+    int firstRow = 0; // as a spreadsheet numbers rows, from 1: the row the quote opened in
+    int lastRow = 0;  // the row it closed in, each line it ran over counted as a row
+    int line = 0;     // of the text, from 1, where the quote stands
+    int lastLine = 0; // of the text, where it closed
+};
+
 struct SheetRows {
     std::vector<QStringList> rows;
     // Of each row, its number as a spreadsheet shows it (from 1): the blank rows left out
     // above it still count, so that a message naming a row names the one the operator sees.
     std::vector<int> numbers;
     std::optional<UnclosedQuote> unclosedQuote;
+    std::vector<MisplacedQuote> misplacedQuotes; // in the order of the text
 };
 
 // The rows of the sheet, cells as written. A cell in double quotes may hold the
-// separator, line breaks and doubled quotes (one quote each); text after its closing
-// quote is kept. Rows may differ in length. Rows whose cells are all blank are not
+// separator, line breaks and doubled quotes (one quote each); blanks after its closing
+// quote are dropped, and anything else there makes it a quote out of place. Rows may
+// differ in length. Rows whose cells are all blank are not
 // rows of the sheet, bar the one a quote never closed swallows, so that it is shown.
 // CR LF, LF and a lone CR each end a line.
 SheetRows readSheet(QStringView text, QChar separator);

@@ -62,9 +62,10 @@ TEST(MembersCsv, TheImportReadsTheExportBackToTheSameRoll)
         "\"PA\",\"19063\",\"\",\"a b;c\r\nd\r\n\xA7 e\",\"r@x.org; s@x.org\",\"\",\"\",\"\",\"\","
         "\"N\",\"y\",\"n\",\"\"\r\n";
     // Values a spreadsheet would run as formulas, some already behind apostrophes of their own.
-    const QByteArray guarded = "\"-K3\",\"=1+1\",\"@\",\"'=x\",\"''@home\",\"'plain\",\"+\",\"'\","
-                               "\"-5\",\"=HYPERLINK(x)\",\"@x.org\",\"\",\"\",\"'-\",\"\",\"N\",\"N\","
-                               "\"N\",\"\"\r\n";
+    const QByteArray guarded =
+        "\"-K3\",\"=1+1\",\"@\",\"'=x\",\"''@home\",\"'plain\",\"+\",\"'\","
+        "\"-5\",\"=HYPERLINK(x)\",\"@x.org\",\"\",\"\",\"'-\",\"\",\"N\",\"N\","
+        "\"N\",\"\"\r\n";
     for (const QByteArray &roll : {sample.readAll(), edge, guarded}) {
         TempRoll from;
         from.write(u"AddrClub.dat"_s, roll);

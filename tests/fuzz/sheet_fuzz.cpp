@@ -58,6 +58,23 @@ void checkSheet(const QString &text, QChar separator)
     }
     fuzzCheck(characters <= text.size(), "the cells hold no more than the text");
 
+    // Rows read and rows a misplaced quote ran over take their numbers in turn, never twice.
+    fuzzCheck(sheet.numbers.size() == sheet.rows.size(), "every row has its number");
+    std::vector<std::pair<int, int>> taken;
+    for (const int number : sheet.numbers)
+        taken.emplace_back(number, number);
+    for (const MisplacedQuote &quote : sheet.misplacedQuotes) {
+        fuzzCheck(quote.firstRow <= quote.lastRow && quote.line <= quote.lastLine &&
+                      quote.lastLine <= lineEnds(text) + 1,
+                  "a misplaced quote spans rows and lines of the text");
+        fuzzCheck(quote.lastRow - quote.firstRow < quote.lastLine,
+                  "a misplaced quote spans no more rows than the lines up to its close");
+        taken.emplace_back(quote.firstRow, quote.lastRow);
+    }
+    std::sort(taken.begin(), taken.end());
+    for (std::size_t i = 1; i < taken.size(); ++i)
+        fuzzCheck(taken[i].first > taken[i - 1].second, "no row number is taken twice");
+
     // Text that follows on a line of its own is a row of its own, unless a quote is open.
     const SheetRows extended = readSheet(text + QStringLiteral("\nzz"), separator);
     const bool newRow = extended.rows.size() == sheet.rows.size() + 1 &&

@@ -57,7 +57,9 @@ TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
     const std::pair<QByteArray, QString> nuls[] = {
         {QByteArray("PK\0\3", 4), notTextSheetReason()},
         {"PK\3\4\x14\0\0\0\x08\0Call,First,Last,City,State,Zip\r\n"_ba, notTextSheetReason()},
-        {"\xFF\xFE" "C\0a\0l\0l\0,\0"_ba, notTextSheetReason()},
+        {"\xFF\xFE"
+         "C\0a\0l\0l\0,\0"_ba,
+         notTextSheetReason()},
         {"C\0a\0l\0l\0,\0"_ba, notTextSheetReason()},
         {"Call,First\r\nK1A,Ann\rK1B,B\0b\r\nK1C,C\0y\r\n"_ba, damaged.arg(3)},
     };
@@ -70,7 +72,8 @@ TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
 }
 
 // The rows as read, each as [cells|...]; for a quote never closed, "open" row,cell@offset and
-// the lines read into that cell, from its own to the last.
+// the lines read into that cell, from its own to the last; for each quote out of place, the
+// rows left out and the lines from the quote to where it closed.
 QString read(const QString &text, QChar separator)
 {
     const SheetRows sheet = readSheet(text, separator);
@@ -82,6 +85,11 @@ QString read(const QString &text, QChar separator)
         shown += u" open %1,%2@%3 lines %4-%5"_s.arg(
             QString::number(q->row), QString::number(q->column), QString::number(q->offset),
             QString::number(q->line), QString::number(q->lastLine));
+    for (const MisplacedQuote &q : sheet.misplacedQuotes)
+        shown += u" misplaced rows %1-%2 lines %3-%4"_s.arg(q.firstRow)
+                     .arg(q.lastRow)
+                     .arg(q.line)
+                     .arg(q.lastLine);
     return shown;
 }
 
@@ -93,9 +101,21 @@ TEST(SheetReaderTest, ReadsQuotesLineBreaksRaggedRowsAndAQuoteNeverClosed)
         // Blank rows are dropped, ragged ones kept.
         {u"a;b;c\r\n\r\n;;\r\nd\r\ne;f;g;h"_s, u';', u"[a|b|c][d][e|f|g|h]"_s},
         {u"a\t\tc\rd\t\"\""_s, u'\t', u"[a||c][d|]"_s},
-        // A quote inside a value is a character; blanks before a quote go, text after it stays.
+        // A quote inside a value is a character; blanks around a quoted value go.
         {u"a\"b,c\"\n5\" disk\nJo \"Red\" Li\n"_s, u',', u"[a\"b|c\"][5\" disk][Jo \"Red\" Li]"_s},
-        {u" \"a\"b,\"a\"b\"c\n"_s, u',', u"[ab|ab\"c]"_s},
+        {u" \"a\" ,\"b\"  \n"_s, u',', u"[a|b]"_s},
+        // Text after a closing quote: the rows from the quote's to the closing one's are left
+        // out, each line counted a row, and the next line read afresh.
+        {u"Call,First,Last,City\nK1AAA,Ann,Abel,Aston\nK1BBB,\"Bo,Bell,Bath\n"
+         u"K1CCC,Cy,Cole,Chester\nK1DDD,Di,Dunn,Dover\nK1EEE,Eve,\"Eton, Jr.\",Easton\n"
+         u"K1FFF,Flo,Fay,Fife\n"_s,
+         u',',
+         u"[Call|First|Last|City][K1AAA|Ann|Abel|Aston][K1FFF|Flo|Fay|Fife] misplaced "
+         u"rows 3-6 lines 3-6"_s},
+        // A row that began with a value over two lines counts from its first line.
+        {u" \"a\"b,\"c\nd\r\"x\ny\",\"z\r\nw\"q\rg,\"h\"i"_s, u',',
+         u"[d] misplaced rows 1-1 lines 1-1 misplaced rows 3-5 lines 4-5 misplaced rows 6-6 "
+         u"lines 6-6"_s},
         {u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s, u',',
          u"[Call|First][K3A|Ann][W1X|Bob\r\nN3Q,Cy\r\n] open 2,1@25 lines 3-4"_s},
         {u"a,\"x\ny\"\n  \"b,c\nd"_s, u',', u"[a|x\ny][b,c\nd] open 1,0@10 lines 3-4"_s},
@@ -229,6 +249,40 @@ TEST(ImportSheetTest, AQuoteNeverClosedIsPlannedAndNamedInTheSummary)
               u"closed. The roll has room for 0 members more. Row 6 opens a quote on line 6 of "
               u"the file that is never closed, so the rest of the file (lines 6-7) was read as "
               u"one value. Close the quote in the spreadsheet and import again."_s);
+}
+
+// A quote out of place in rows 3 and 8: the rows it ran over are left out and counted in the
+// file, told below the preview and after the import, and the rows around them are read.
+TEST(ImportSheetTest, TheRowsAQuoteOutOfPlaceRanOverAreLeftOutAndNamed)
+{
+    const ImportSheet sheet("Call,First,Last,City\nK1AAA,Ann,Abel,Aston\nK1BBB,\"Bo,Bell,Bath\n"
+                            "K1CCC,Cy,Cole,Chester\nK1DDD,Di,Dunn,Dover\n"
+                            "K1EEE,Eve,\"Eton, Jr.\",Easton\nK1FFF,Flo,Fay,Fife\n"
+                            "K1GGG,Gus,\"Gray\"son,Gale\nK1HHH,Hal,Hume,Hull\n",
+                            MemberStore(), fixedClock);
+    QStringList added;
+    for (const MemberRecord &member : sheet.membersToAdd())
+        added << member[Field::Call] + u'@' +
+                     QString::number(sheet.plan().rows[added.size()].sheetRow);
+    EXPECT_EQ(added, (QStringList{u"K1AAA@2"_s, u"K1FFF@7"_s, u"K1HHH@9"_s}));
+    const QString told =
+        u"Rows 3 to 6: a quote opened in row 3 closes in row 6 with more of the value after it, "
+        u"so these rows were read as one value and are left out. Row 8: a quote in it closes "
+        u"with more of the value after it, so the row is left out. Put the quotes right in the "
+        u"spreadsheet and import those rows again."_s;
+    EXPECT_EQ(sheet.summary(9000), u"8 rows in the file, 3 to add. "_s + told);
+    EXPECT_EQ(sheet.resultMessage(u"club.csv"_s),
+              u"3 members added to the roll from club.csv.\n\n"_s + told);
+    EXPECT_FALSE(sheet.headerMisplacedQuote());
+
+    // Past the first three spans, the rest by their rows.
+    QByteArray many = "Call,Last\n";
+    for (int row = 2; row <= 7; ++row)
+        many += "K1A,\"A\"a\n";
+    EXPECT_TRUE(ImportSheet(many, MemberStore(), fixedClock)
+                    .summary(9000)
+                    .endsWith(u"Rows 5-7 are left out for a quote out of place as well. Put the "
+                              u"quotes right in the spreadsheet and import those rows again."_s));
 }
 
 TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
