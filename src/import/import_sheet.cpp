@@ -10,16 +10,26 @@ namespace tessaly {
 ImportSheet::ImportSheet(QByteArray bytes, const MemberStore &roll, std::function<QDate()> today)
     : bytes_(std::move(bytes)), roll_(roll), today_(std::move(today))
 {
-    const SheetEncoding encoding = detectEncoding(bytes_);
-    read(encoding, detectSeparator(decodeSheet(bytes_, encoding)));
+    encoding_ = detectEncoding(bytes_);
+    QString text = decodeSheet(bytes_, encoding_);
+    separator_ = detectSeparator(text);
+    readText(std::move(text));
 }
 
 void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
 {
     encoding_ = encoding;
     separator_ = separator;
-    SheetRows sheet = readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
-    std::vector<QStringList> &rows = sheet.rows;
+    // The rows read before go first: a large sheet is not to be held twice.
+    plan_ = ImportPlan();
+    dataRows_ = std::make_shared<const SheetTable>();
+    readText(decodeSheet(bytes_, encoding));
+}
+
+void ImportSheet::readText(QString text)
+{
+    SheetRows sheet = readSheet(std::move(text), separatorChar(separator_));
+    SheetTable &rows = sheet.rows;
     unclosedQuote_ = sheet.unclosedQuote;
     misplacedQuotes_ = std::move(sheet.misplacedQuotes);
     headerMisplacedQuote_.reset();
@@ -28,19 +38,17 @@ void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
         (rows.empty() || misplacedQuotes_.front().firstRow < sheet.numbers.front())) {
         headerMisplacedQuote_ = misplacedQuotes_.front();
         misplacedQuotes_.clear();
-        rows.clear();
+        rows = SheetTable();
         sheet.numbers.clear();
         unclosedQuote_.reset();
     }
-    headers_ = rows.empty() ? QStringList() : rows.front();
     int columns = 0;
-    for (const QStringList &row : rows)
-        columns = std::max(columns, static_cast<int>(row.size()));
-    if (!rows.empty()) {
-        rows.erase(rows.begin());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        columns = std::max(columns, static_cast<int>(rows.cellCount(row)));
+    headers_ = rows.takeFirstRow();
+    if (!sheet.numbers.empty())
         sheet.numbers.erase(sheet.numbers.begin());
-    }
-    dataRows_ = std::move(rows);
+    dataRows_ = std::make_shared<const SheetTable>(std::move(rows));
     dataRowNumbers_ = std::move(sheet.numbers);
     matches_ = matchColumns(headers_, columns);
     replan();

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,8 +42,8 @@ class ImportSheet {
     // The first row of the sheet, which names the columns.
     const QStringList &headers() const { return headers_; }
     // The rows below it, cells as written.
-    const std::vector<QStringList> &dataRows() const { return dataRows_; }
-    bool hasDataRows() const { return !dataRows_.empty(); }
+    const SheetTable &dataRows() const { return *dataRows_; }
+    bool hasDataRows() const { return !dataRows_->empty(); }
     // In the rows read, the header among them (row 0).
     const std::optional<UnclosedQuote> &unclosedQuote() const { return unclosedQuote_; }
     // The rows left out below the header for a quote out of place.
@@ -70,6 +71,7 @@ class ImportSheet {
     QString resultMessage(const QString &fileName) const;
 
   private:
+    void readText(QString text);
     void replan();
     std::vector<std::pair<int, int>> misplacedSpans() const;
 
@@ -79,7 +81,7 @@ class ImportSheet {
     SheetEncoding encoding_ = SheetEncoding::Utf8;
     SheetSeparator separator_ = SheetSeparator::Comma;
     QStringList headers_;
-    std::vector<QStringList> dataRows_;
+    std::shared_ptr<const SheetTable> dataRows_ = std::make_shared<const SheetTable>();
     std::vector<int> dataRowNumbers_; // as the spreadsheet numbers them
     std::optional<UnclosedQuote> unclosedQuote_;
     std::vector<MisplacedQuote> misplacedQuotes_;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -53,8 +54,35 @@ struct MisplacedQuote {
     int lastLine = 0; // of the text, where it closed
 };
 
+// The cells of a sheet, held once: their text one after another in one string, where each
+// cell ends in it, and where each row starts among the cells. A sheet as large as the
+// import takes would need many times its size as a list of strings a cell.
+class SheetTable {
+  public:
+    SheetTable() = default;
+    explicit SheetTable(const std::vector<QStringList> &rows);
+
+    std::size_t size() const { return rowStarts_.size(); }
+    bool empty() const { return rowStarts_.empty(); }
+    qsizetype cellCount(std::size_t row) const;
+    // Empty past the end of the row.
+    QStringView cell(std::size_t row, qsizetype column) const;
+    QStringList cells(std::size_t row) const;
+    std::vector<QStringList> toLists() const;
+
+    // The first row, taken out of the table.
+    QStringList takeFirstRow();
+
+  private:
+    friend class SheetTableWriter;
+
+    QString text_;
+    std::vector<std::uint32_t> cellEnds_;  // in text_; a cell starts where the one before ends
+    std::vector<std::uint32_t> rowStarts_; // in cellEnds_
+};
+
 struct SheetRows {
-    std::vector<QStringList> rows;
+    SheetTable rows;
     // Of each row, its number as a spreadsheet shows it (from 1): the blank rows left out
     // above it still count, so that a message naming a row names the one the operator sees.
     std::vector<int> numbers;
@@ -68,7 +96,8 @@ struct SheetRows {
 // differ in length. Rows whose cells are all blank are not
 // rows of the sheet, bar the one a quote never closed swallows, so that it is shown.
 // CR LF, LF and a lone CR each end a line.
-SheetRows readSheet(QStringView text, QChar separator);
+// The text becomes the table's own: the cells are written over it as it is read.
+SheetRows readSheet(QString text, QChar separator);
 
 // The rows alone, for callers that do not report a quote never closed.
 std::vector<QStringList> readSheetRows(QStringView text, QChar separator);

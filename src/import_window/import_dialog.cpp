@@ -201,6 +201,14 @@ void ImportDialog::refresh()
 
 void ImportDialog::importRows()
 {
+    // Told before the members are made: a sheet far past the limit would take many times
+    // its size in them.
+    const int adding = sheet_.tally().added;
+    if (roll_.writable() && roll_.count() + adding > RollSession::kAddLimit) {
+        platform_.messages.inform(overLimitMessage(roll_.count(), adding, RollSession::kAddLimit),
+                                  importTitle());
+        return;
+    }
     const std::vector<MemberRecord> members = sheet_.membersToAdd();
     const Outcome outcome = roll_.addMembers(members);
     if (outcome.status == Outcome::Status::Refused) {
