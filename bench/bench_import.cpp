@@ -3,14 +3,22 @@
 
 #include "import/column_matching.h"
 #include "import/import_plan.h"
+#include "import/sheet_file.h"
 #include "import/sheet_reader.h"
 #include "import_window/import_dialog.h"
 #include "core/member_columns.h"
 #include "roll/roll_session.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
 
 namespace tessaly {
 namespace {
@@ -63,12 +71,13 @@ void BM_ImportIntoRoll(benchmark::State &state)
         state.ResumeTiming();
 
         const SheetEncoding encoding = detectEncoding(bytes);
-        const QString text = decodeSheet(bytes, encoding);
-        std::vector<QStringList> rows = readSheetRows(text, separatorChar(detectSeparator(text)));
-        const QStringList headers = rows.front();
-        rows.erase(rows.begin());
+        QString text = decodeSheet(bytes, encoding);
+        const QChar separator = separatorChar(detectSeparator(text));
+        SheetRows read = readSheet(std::move(text), separator);
+        const QStringList headers = read.rows.takeFirstRow();
         const ColumnMatches matches = matchColumns(headers, static_cast<int>(headers.size()));
-        const ImportPlan plan = planImport(rows, matches, roll.store(), QDate(2026, 12, 6));
+        const ImportPlan plan = planImport(std::make_shared<const SheetTable>(std::move(read.rows)),
+                                           matches, roll.store(), QDate(2026, 12, 6));
         roll.addMembers(plan.membersToAdd({}));
         if (roll.count() != members + sheet)
             state.SkipWithError("not every row was added");
@@ -92,6 +101,85 @@ void BM_ImportDialogOpens(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ImportDialogOpens)->Apply(atRollSizes)->Unit(benchmark::kMillisecond);
+
+// A sheet as large as the import takes, about 60 MB: 580,000 rows of ten columns, every
+// member a new one (so that each row's keys go into the duplicate check), the addresses
+// quoted as a spreadsheet quotes a value with a comma.
+QByteArray bigSheet()
+{
+    constexpr int kRows = 580000;
+    QByteArray csv = "Call,First,Last,Address,City,State,Zip,Phone,Email,Joined\r\n";
+    csv.reserve(64 * 1000 * 1000);
+    const char *firsts[] = {"John", "Mary", "Robert", "Patricia", "Michael", "Linda"};
+    const char *cities[] = {"Springfield", "Newington", "Fairview", "Georgetown", "Salem"};
+    for (int n = 0; n < kRows; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        const QByteArray first = firsts[n % 6];
+        csv += "K" + QByteArray::number(n, 36).toUpper() + ',' + first + ",Roe" + number + ",\"" +
+               number + " Main St, Apt " + QByteArray::number(n % 40) + "\"," + cities[n % 5] +
+               ",PA,19" + QByteArray::number(100 + n % 900) + ",610-555-" +
+               QByteArray::number(1000 + n % 9000) + ',' + first.toLower() + '.' + number +
+               "@x.org," + QByteArray::number(1 + n % 12) + '/' + QByteArray::number(1 + n % 28) +
+               "/19" + QByteArray::number(50 + n % 50) + "\r\n";
+    }
+    return csv;
+}
+
+// What this process holds now and the most it held since the last reset, in bytes.
+qint64 statusBytes(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(key, 0) == 0)
+            return std::stoll(line.substr(std::string(key).size())) * 1024;
+    }
+    return -1;
+}
+
+// The memory from choosing the file to the preview on screen, against the file's size: the
+// file read, its rows and the plan of every row, and the dialog shown. The peak is the
+// process's high-water mark over what it held before, reset just then (Linux).
+void BM_ImportPreviewPeakMemory(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    writeRoll(dir.path(), 100);
+    RollSession roll(dir.path());
+    roll.load();
+    QuietDesktop desktop;
+    const QString path = dir.filePath(QStringLiteral("club.csv"));
+    qint64 fileBytes = 0;
+    {
+        QFile file(path);
+        const QByteArray sheet = bigSheet();
+        fileBytes = sheet.size();
+        if (!file.open(QIODevice::WriteOnly) || file.write(sheet) != fileBytes) {
+            state.SkipWithError("the sheet could not be written");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        malloc_trim(0);
+        const qint64 before = statusBytes("VmRSS:");
+        std::ofstream reset("/proc/self/clear_refs");
+        if (!(reset << "5" << std::flush)) {
+            state.SkipWithError("the peak memory cannot be reset here");
+            return;
+        }
+        {
+            const SheetFile sheet = readSheetFile(path);
+            ImportDialog dialog(roll, desktop.platform, path, sheet.bytes);
+            dialog.show();
+            QCoreApplication::processEvents();
+            if (dialog.sheet().plan().rows.size() != 580000)
+                state.SkipWithError("not every row was read");
+        }
+        const double peak = static_cast<double>(statusBytes("VmHWM:") - before);
+        state.counters["peak_MB"] = peak / (1024.0 * 1024.0);
+        state.counters["file_MB"] = static_cast<double>(fileBytes) / (1024.0 * 1024.0);
+        state.counters["peak_per_file_byte"] = peak / static_cast<double>(fileBytes);
+    }
+}
+BENCHMARK(BM_ImportPreviewPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace tessaly

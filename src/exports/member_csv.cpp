@@ -6,8 +6,28 @@ namespace tessaly {
 
 namespace {
 
-void appendCell(QString &row, QStringView value)
+bool startsFormula(QStringView value)
 {
+    return !value.isEmpty() && (value[0] == u'=' || value[0] == u'+' || value[0] == u'-' ||
+                                value[0] == u'@' || value[0] == u'\t' || value[0] == u'\r');
+}
+
+// A spreadsheet takes a value beginning with a formula character as a formula and runs it
+// (a member named "=HYPERLINK(...)" becomes a live link); a leading apostrophe makes it text.
+// A value that already is apostrophes before a formula character gets one more, so that the
+// import, which takes exactly one away, gives back every value as it was.
+bool needsGuard(QStringView value)
+{
+    qsizetype apostrophes = 0;
+    while (apostrophes < value.size() && value[apostrophes] == u'\'')
+        ++apostrophes;
+    return startsFormula(value.mid(apostrophes));
+}
+
+void appendCell(QString &row, QStringView stored)
+{
+    const QString guarded = needsGuard(stored) ? u'\'' + stored.toString() : QString();
+    const QStringView value = guarded.isEmpty() ? stored : QStringView(guarded);
     const bool quoted = value.contains(u',') || value.contains(u'"') || value.contains(u'\r') ||
                         value.contains(u'\n');
     if (!quoted) {

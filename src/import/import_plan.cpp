@@ -3,6 +3,11 @@
 #include "core/duplicate_rule.h"
 #include "import/value_fixing.h"
 
+#include <QHash>
+
+#include <algorithm>
+#include <utility>
+
 namespace tessaly {
 
 LeftOut ImportPlan::leftOut(const PlannedRow &row, const ImportChoices &choices) const
@@ -20,66 +25,159 @@ LeftOut ImportPlan::leftOut(const PlannedRow &row, const ImportChoices &choices)
     return LeftOut::No;
 }
 
+namespace {
+
+// Every imported value of row (from 0) fixed; what the plan notes of them goes into planned
+// when it is given.
+MemberRecord fixRow(const SheetTable &rows, std::size_t row, const ColumnMatches &matches,
+                    const QDate &today, PlannedRow *planned)
+{
+    MemberRecord member;
+    // Fields no column fills are left as the add command leaves an empty box.
+    for (Field flag : {Field::ArrlMember, Field::VotingMember, Field::DuesPaid})
+        member[flag] = QStringLiteral("N");
+    bool anyValue = false;
+    for (std::size_t column = 0; column < matches.size(); ++column) {
+        if (!matches[column])
+            continue;
+        const Field field = *matches[column];
+        const QStringView raw = rows.cell(row, static_cast<qsizetype>(column));
+        FixedValue fixed = fixValue(field, raw, today);
+        anyValue = anyValue || !raw.trimmed().isEmpty();
+        if (planned) {
+            if (fixed.replaced)
+                planned->replaced.insert(field);
+            if (fixed.keptAsText)
+                planned->keptAsText.insert(field);
+            if (fixed.text.size() > kLongestImportedValue)
+                planned->tooLong.insert(field);
+        }
+        member[field] = std::move(fixed.text);
+    }
+    if (planned)
+        planned->empty = !anyValue;
+    return member;
+}
+
+// The duplicate rule compares first and last name in every key it has, and a member without
+// a last name matches nothing. So members can be the same only within one group of names
+// (letter case and blanks aside: a grouping coarser than the rule's, never finer), and the
+// rows are held against each other group by group: the keys of every row of a large sheet
+// are never held at once, and a row whose name no other has is not looked up at all.
+std::optional<std::size_t> nameGroup(const MemberRecord &member)
+{
+    const auto folded = [&member](Field field) {
+        QString text = member[field].toCaseFolded();
+        text.removeIf([](QChar c) { return c.isSpace(); });
+        return text;
+    };
+    const QString last = folded(Field::LastName);
+    if (last.isEmpty())
+        return std::nullopt;
+    return qHash(folded(Field::FirstName) + u'\x1f' + last, 0);
+}
+
+} // namespace
+
+MemberRecord ImportPlan::member(std::size_t row) const
+{
+    return fixRow(*dataRows, row, matches, today, nullptr);
+}
+
+QString ImportPlan::value(std::size_t row, Field field) const
+{
+    for (std::size_t column = 0; column < matches.size(); ++column) {
+        if (matches[column] == field)
+            return fixValue(field, dataRows->cell(row, static_cast<qsizetype>(column)), today).text;
+    }
+    // As the add command leaves an empty box.
+    const bool flag =
+        field == Field::ArrlMember || field == Field::VotingMember || field == Field::DuesPaid;
+    return flag ? QStringLiteral("N") : QString();
+}
+
 std::vector<MemberRecord> ImportPlan::membersToAdd(const ImportChoices &choices) const
 {
     std::vector<MemberRecord> members;
-    members.reserve(rows.size());
-    for (const PlannedRow &row : rows) {
-        if (leftOut(row, choices) == LeftOut::No)
-            members.push_back(row.member);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (leftOut(rows[i], choices) == LeftOut::No)
+            members.push_back(member(i));
     }
     return members;
+}
+
+ImportPlan planImport(std::shared_ptr<const SheetTable> dataRows, const ColumnMatches &matches,
+                      const MemberStore &roll, const QDate &today,
+                      std::optional<UnclosedCell> unclosedQuote, const std::vector<int> &sheetRows)
+{
+    ImportPlan plan;
+    plan.dataRows = std::move(dataRows);
+    plan.matches = matches;
+    plan.today = today;
+    plan.unclosedQuote = unclosedQuote;
+    const SheetTable &rows = *plan.dataRows;
+    plan.rows.resize(rows.size());
+    constexpr int kFirstDataRow = 2;
+    std::vector<std::pair<std::size_t, std::size_t>> named; // group, row
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        PlannedRow &row = plan.rows[i];
+        row.sheetRow = i < sheetRows.size() ? sheetRows[i] : static_cast<int>(i) + kFirstDataRow;
+        const MemberRecord member = fixRow(rows, i, matches, today, &row);
+        if (unclosedQuote && unclosedQuote->row == i)
+            row.quoteNeverClosedColumn = unclosedQuote->column;
+        // A row left out whatever is ticked cannot make a later row a duplicate.
+        if (!row.barred()) {
+            if (const std::optional<std::size_t> group = nameGroup(member))
+                named.emplace_back(*group, i);
+        }
+    }
+    std::vector<std::pair<std::size_t, int>> rollNamed; // group, record
+    for (int n = 1; n <= roll.count(); ++n) {
+        if (const std::optional<std::size_t> group = nameGroup(roll.record(n)))
+            rollNamed.emplace_back(*group, n);
+    }
+    // Within a group, the roll in record order, then the rows in the sheet's: the order
+    // one index over all of them would take them in.
+    std::sort(named.begin(), named.end());
+    std::sort(rollNamed.begin(), rollNamed.end());
+    const MemberStore none;
+    auto onRoll = rollNamed.begin();
+    for (auto first = named.begin(); first != named.end();) {
+        const std::size_t group = first->first;
+        auto last = first;
+        while (last != named.end() && last->first == group)
+            ++last;
+        while (onRoll != rollNamed.end() && onRoll->first < group)
+            ++onRoll;
+        auto rollEnd = onRoll;
+        while (rollEnd != rollNamed.end() && rollEnd->first == group)
+            ++rollEnd;
+        if (last - first > 1 || rollEnd != onRoll) {
+            DuplicateIndex index(none);
+            for (auto member = onRoll; member != rollEnd; ++member)
+                index.add(roll.record(member->second), member->second);
+            for (auto entry = first; entry != last; ++entry) {
+                PlannedRow &row = plan.rows[entry->second];
+                const MemberRecord member = plan.member(entry->second);
+                const int tag = index.find(member);
+                if (tag > 0)
+                    row.duplicateOfMember = tag;
+                else if (tag < 0)
+                    row.duplicateOfRow = -tag;
+                index.add(member, -row.sheetRow);
+            }
+        }
+        first = last;
+    }
+    return plan;
 }
 
 ImportPlan planImport(const std::vector<QStringList> &dataRows, const ColumnMatches &matches,
                       const MemberStore &roll, const QDate &today,
                       std::optional<UnclosedCell> unclosedQuote, const std::vector<int> &sheetRows)
 {
-    ImportPlan plan;
-    plan.rows.reserve(dataRows.size());
-    plan.unclosedQuote = unclosedQuote;
-    DuplicateIndex index(roll);
-    constexpr int kFirstDataRow = 2;
-    for (std::size_t i = 0; i < dataRows.size(); ++i) {
-        const QStringList &cells = dataRows[i];
-        PlannedRow row;
-        row.sheetRow = i < sheetRows.size() ? sheetRows[i] : static_cast<int>(i) + kFirstDataRow;
-        // Fields no column fills are left as the add command leaves an empty box.
-        for (Field flag : {Field::ArrlMember, Field::VotingMember, Field::DuesPaid})
-            row.member[flag] = QStringLiteral("N");
-        bool anyValue = false;
-        for (std::size_t column = 0; column < matches.size(); ++column) {
-            if (!matches[column])
-                continue;
-            const Field field = *matches[column];
-            const QStringView raw = column < static_cast<std::size_t>(cells.size())
-                                        ? QStringView(cells.at(static_cast<qsizetype>(column)))
-                                        : QStringView();
-            const FixedValue fixed = fixValue(field, raw, today);
-            anyValue = anyValue || !raw.trimmed().isEmpty();
-            row.member[field] = fixed.text;
-            if (fixed.replaced)
-                row.replaced.push_back(field);
-            if (fixed.keptAsText)
-                row.keptAsText.push_back(field);
-            if (fixed.text.size() > kLongestImportedValue)
-                row.tooLong.push_back(field);
-        }
-        row.empty = !anyValue;
-        if (unclosedQuote && unclosedQuote->row == i)
-            row.quoteNeverClosedColumn = unclosedQuote->column;
-        // A row left out whatever is ticked cannot make a later row a duplicate.
-        if (!row.barred()) {
-            const int tag = index.find(row.member);
-            if (tag > 0)
-                row.duplicateOfMember = tag;
-            else if (tag < 0)
-                row.duplicateOfRow = -tag;
-            index.add(row.member, -row.sheetRow);
-        }
-        plan.rows.push_back(std::move(row));
-    }
-    return plan;
+    return planImport(std::make_shared<const SheetTable>(dataRows), matches, roll, today,
+                      unclosedQuote, sheetRows);
 }
 
 ImportTally tallyImport(const ImportPlan &plan, const ImportChoices &choices)

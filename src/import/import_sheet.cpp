@@ -10,26 +10,45 @@ namespace tessaly {
 ImportSheet::ImportSheet(QByteArray bytes, const MemberStore &roll, std::function<QDate()> today)
     : bytes_(std::move(bytes)), roll_(roll), today_(std::move(today))
 {
-    const SheetEncoding encoding = detectEncoding(bytes_);
-    read(encoding, detectSeparator(decodeSheet(bytes_, encoding)));
+    encoding_ = detectEncoding(bytes_);
+    QString text = decodeSheet(bytes_, encoding_);
+    separator_ = detectSeparator(text);
+    readText(std::move(text));
 }
 
 void ImportSheet::read(SheetEncoding encoding, SheetSeparator separator)
 {
     encoding_ = encoding;
     separator_ = separator;
-    SheetRows sheet = readSheet(decodeSheet(bytes_, encoding), separatorChar(separator));
-    std::vector<QStringList> &rows = sheet.rows;
+    // The rows read before go first: a large sheet is not to be held twice.
+    plan_ = ImportPlan();
+    dataRows_ = std::make_shared<const SheetTable>();
+    readText(decodeSheet(bytes_, encoding));
+}
+
+void ImportSheet::readText(QString text)
+{
+    SheetRows sheet = readSheet(std::move(text), separatorChar(separator_));
+    SheetTable &rows = sheet.rows;
     unclosedQuote_ = sheet.unclosedQuote;
-    headers_ = rows.empty() ? QStringList() : rows.front();
-    int columns = 0;
-    for (const QStringList &row : rows)
-        columns = std::max(columns, static_cast<int>(row.size()));
-    if (!rows.empty()) {
-        rows.erase(rows.begin());
-        sheet.numbers.erase(sheet.numbers.begin());
+    misplacedQuotes_ = std::move(sheet.misplacedQuotes);
+    headerMisplacedQuote_.reset();
+    // Rows read below a header a misplaced quote took would be taken for the header.
+    if (!misplacedQuotes_.empty() &&
+        (rows.empty() || misplacedQuotes_.front().firstRow < sheet.numbers.front())) {
+        headerMisplacedQuote_ = misplacedQuotes_.front();
+        misplacedQuotes_.clear();
+        rows = SheetTable();
+        sheet.numbers.clear();
+        unclosedQuote_.reset();
     }
-    dataRows_ = std::move(rows);
+    int columns = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        columns = std::max(columns, static_cast<int>(rows.cellCount(row)));
+    headers_ = rows.takeFirstRow();
+    if (!sheet.numbers.empty())
+        sheet.numbers.erase(sheet.numbers.begin());
+    dataRows_ = std::make_shared<const SheetTable>(std::move(rows));
     dataRowNumbers_ = std::move(sheet.numbers);
     matches_ = matchColumns(headers_, columns);
     replan();
@@ -81,11 +100,34 @@ int ImportSheet::replacedRows() const
 
 QString ImportSheet::summary(int room) const
 {
-    QString text = importSummary(tally(), static_cast<int>(plan_.rows.size()), room);
+    int misplacedRows = 0;
+    for (const MisplacedQuote &quote : misplacedQuotes_)
+        misplacedRows += quote.lastRow - quote.firstRow + 1;
+    QString text =
+        importSummary(tally(), static_cast<int>(plan_.rows.size()) + misplacedRows, room);
+    if (!misplacedQuotes_.empty())
+        text += u' ' + misplacedQuotesText(misplacedSpans());
     if (unclosedQuote_)
         text += u' ' + quoteNeverClosedText(unclosedQuote_->number, unclosedQuote_->line,
                                             unclosedQuote_->lastLine);
     return text;
+}
+
+QString ImportSheet::resultMessage(const QString &fileName) const
+{
+    QString text = importResultMessage(fileName, tally());
+    if (!misplacedQuotes_.empty())
+        text += QStringLiteral("\n\n") + misplacedQuotesText(misplacedSpans());
+    return text;
+}
+
+std::vector<std::pair<int, int>> ImportSheet::misplacedSpans() const
+{
+    std::vector<std::pair<int, int>> spans;
+    spans.reserve(misplacedQuotes_.size());
+    for (const MisplacedQuote &quote : misplacedQuotes_)
+        spans.emplace_back(quote.firstRow, quote.lastRow);
+    return spans;
 }
 
 } // namespace tessaly

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,10 +42,17 @@ class ImportSheet {
     // The first row of the sheet, which names the columns.
     const QStringList &headers() const { return headers_; }
     // The rows below it, cells as written.
-    const std::vector<QStringList> &dataRows() const { return dataRows_; }
-    bool hasDataRows() const { return !dataRows_.empty(); }
+    const SheetTable &dataRows() const { return *dataRows_; }
+    bool hasDataRows() const { return !dataRows_->empty(); }
     // In the rows read, the header among them (row 0).
     const std::optional<UnclosedQuote> &unclosedQuote() const { return unclosedQuote_; }
+    // The rows left out below the header for a quote out of place.
+    const std::vector<MisplacedQuote> &misplacedQuotes() const { return misplacedQuotes_; }
+    // A quote out of place that took the header row: there is no header, and no data rows.
+    const std::optional<MisplacedQuote> &headerMisplacedQuote() const
+    {
+        return headerMisplacedQuote_;
+    }
     // One for each column of the widest row.
     const ColumnMatches &matches() const { return matches_; }
     bool anyColumnImported() const;
@@ -59,9 +67,13 @@ class ImportSheet {
     std::vector<MemberRecord> membersToAdd() const { return plan_.membersToAdd(choices_); }
     // The text below the preview; room: how many more members the roll takes.
     QString summary(int room) const;
+    // What the operator is told once the rows are added.
+    QString resultMessage(const QString &fileName) const;
 
   private:
+    void readText(QString text);
     void replan();
+    std::vector<std::pair<int, int>> misplacedSpans() const;
 
     QByteArray bytes_;
     const MemberStore &roll_;
@@ -69,9 +81,11 @@ class ImportSheet {
     SheetEncoding encoding_ = SheetEncoding::Utf8;
     SheetSeparator separator_ = SheetSeparator::Comma;
     QStringList headers_;
-    std::vector<QStringList> dataRows_;
+    std::shared_ptr<const SheetTable> dataRows_ = std::make_shared<const SheetTable>();
     std::vector<int> dataRowNumbers_; // as the spreadsheet numbers them
     std::optional<UnclosedQuote> unclosedQuote_;
+    std::vector<MisplacedQuote> misplacedQuotes_;
+    std::optional<MisplacedQuote> headerMisplacedQuote_;
     ColumnMatches matches_;
     ImportChoices choices_;
     ImportPlan plan_;

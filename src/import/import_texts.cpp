@@ -72,6 +72,14 @@ QString notTextSheetReason()
         "\"CSV UTF-8\" or \"CSV\" and import that file");
 }
 
+QString nulBytesReason(int line)
+{
+    return QStringLiteral("it holds NUL bytes, the first on line %1, which a spreadsheet never "
+                          "writes into its text: the file was damaged on the way. Save the "
+                          "spreadsheet again as \"CSV UTF-8\" or \"CSV\" and import that file")
+        .arg(number(line));
+}
+
 QString sheetUnreadableMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("Tessaly could not import %1: %2.\n\nNothing was added to the roll.")
@@ -91,6 +99,14 @@ QString headerQuoteNeverClosedReason(int line)
                           "that is never closed, so the rest of the file was read as one "
                           "value. Close the quote in the spreadsheet and import again")
         .arg(number(line));
+}
+
+QString headerMisplacedQuoteReason(int lastRow)
+{
+    return QStringLiteral("a quote in its first row, which names the columns, closes in row %1 "
+                          "with more of the value after it, so the columns cannot be told "
+                          "apart. Put the quote right in the spreadsheet and import again")
+        .arg(number(lastRow));
 }
 
 QString overLimitMessage(int count, int adding, int limit)
@@ -168,6 +184,34 @@ QString quoteNeverClosedText(int sheetRow, int line, int lastLine)
                           "so the rest of the file (%3) was read as one value. Close the quote "
                           "in the spreadsheet and import again.")
         .arg(number(sheetRow), number(line), lineSpan(line, lastLine));
+}
+
+QString misplacedQuotesText(const std::vector<std::pair<int, int>> &spans)
+{
+    constexpr std::size_t kToldInFull = 3;
+    QStringList told;
+    std::vector<int> more;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const auto [first, last] = spans[i];
+        if (i >= kToldInFull) {
+            for (int row = first; row <= last; ++row)
+                more.push_back(row);
+        } else if (first == last) {
+            told << QStringLiteral("Row %1: a quote in it closes with more of the value after "
+                                   "it, so the row is left out.")
+                        .arg(number(first));
+        } else {
+            told << QStringLiteral("Rows %1 to %2: a quote opened in row %1 closes in row %2 "
+                                   "with more of the value after it, so these rows were read as "
+                                   "one value and are left out.")
+                        .arg(number(first), number(last));
+        }
+    }
+    if (!more.empty())
+        told << QStringLiteral("Rows %1 are left out for a quote out of place as well.")
+                    .arg(rowList(more));
+    told << QStringLiteral("Put the quotes right in the spreadsheet and import those rows again.");
+    return told.join(u' ');
 }
 
 QString addDuplicatesText(int rowCount)

@@ -87,6 +87,24 @@ std::optional<QString> flagValue(const QString &text)
     return std::nullopt;
 }
 
+bool isFormulaStart(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// The export writes a value that begins with a formula character, after any apostrophes, with
+// one apostrophe more, so that no spreadsheet runs it; exactly that one goes again here. Any
+// other apostrophe is the value's own ("'t Hooft").
+QStringView withoutFormulaGuard(QStringView raw)
+{
+    qsizetype apostrophes = 0;
+    while (apostrophes < raw.size() && raw[apostrophes] == u'\'')
+        ++apostrophes;
+    const bool guarded =
+        apostrophes > 0 && apostrophes < raw.size() && isFormulaStart(raw[apostrophes]);
+    return guarded ? raw.mid(1) : raw;
+}
+
 } // namespace
 
 QString replaceUnencodable(QStringView text)
@@ -125,7 +143,7 @@ QString replaceUnencodable(QStringView text)
 FixedValue fixValue(Field field, QStringView raw, const QDate &today)
 {
     FixedValue fixed;
-    fixed.text = cleanText(raw, isMultiLine(field));
+    fixed.text = cleanText(withoutFormulaGuard(raw), isMultiLine(field));
     if (field == Field::Call || field == Field::State) {
         // A capital the code page lacks ("µ" has only a Greek one) leaves the letter be.
         const QString upper = fixed.text.toUpper();

@@ -17,7 +17,8 @@ struct FixedValue {
     bool keptAsText = false;
 };
 
-// Blanks around the value and double quotes go; tabs and other control characters
+// The apostrophe the export puts before a value that begins with a formula character goes;
+// blanks around the value and double quotes go; tabs and other control characters
 // become blanks. Line breaks become CR LF in Address and Other, and a blank in every
 // single-line field. The call sign and the state are written in capitals, as their
 // boxes do. Dates the date boxes accept become "m/d/yyyy"; yes/no/true/false/1/0/x

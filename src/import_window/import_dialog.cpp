@@ -201,6 +201,14 @@ void ImportDialog::refresh()
 
 void ImportDialog::importRows()
 {
+    // Told before the members are made: a sheet far past the limit would take many times
+    // its size in them.
+    const int adding = sheet_.tally().added;
+    if (roll_.writable() && roll_.count() + adding > RollSession::kAddLimit) {
+        platform_.messages.inform(overLimitMessage(roll_.count(), adding, RollSession::kAddLimit),
+                                  importTitle());
+        return;
+    }
     const std::vector<MemberRecord> members = sheet_.membersToAdd();
     const Outcome outcome = roll_.addMembers(members);
     if (outcome.status == Outcome::Status::Refused) {
@@ -216,8 +224,7 @@ void ImportDialog::importRows()
     if (outcome.failed())
         platform_.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
                                   saveFailureTitle());
-    platform_.messages.inform(importResultMessage(QFileInfo(path_).fileName(), sheet_.tally()),
-                              importTitle());
+    platform_.messages.inform(sheet_.resultMessage(QFileInfo(path_).fileName()), importTitle());
     accept();
 }
 
@@ -233,12 +240,15 @@ bool importMembersFromSheet(RollSession &roll, Platform &platform, QWidget *pare
         return false;
     }
     ImportDialog dialog(roll, platform, path, sheet.bytes, parent);
-    if (!dialog.sheet().hasDataRows()) {
+    if (!dialog.sheet().hasDataRows() && dialog.sheet().misplacedQuotes().empty()) {
         const std::optional<UnclosedQuote> &unclosed = dialog.sheet().unclosedQuote();
-        platform.messages.inform(
-            unclosed ? sheetUnreadableMessage(path, headerQuoteNeverClosedReason(unclosed->line))
-                     : noDataRowsMessage(path),
-            importTitle());
+        const std::optional<MisplacedQuote> &misplaced = dialog.sheet().headerMisplacedQuote();
+        QString text = noDataRowsMessage(path);
+        if (unclosed)
+            text = sheetUnreadableMessage(path, headerQuoteNeverClosedReason(unclosed->line));
+        else if (misplaced)
+            text = sheetUnreadableMessage(path, headerMisplacedQuoteReason(misplaced->lastRow));
+        platform.messages.inform(text, importTitle());
         return false;
     }
     return dialog.exec() == QDialog::Accepted;

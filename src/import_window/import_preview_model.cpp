@@ -11,11 +11,6 @@ namespace tessaly {
 
 namespace {
 
-bool holds(const std::vector<Field> &fields, Field field)
-{
-    return std::find(fields.begin(), fields.end(), field) != fields.end();
-}
-
 // A cell shows one line, as the report does, and no more of it than a cell has room
 // for: a value the rest of a file was read into must not stall the preview.
 constexpr qsizetype kShownChars = 500;
@@ -81,8 +76,7 @@ std::optional<Field> ImportPreviewModel::fieldOf(int column) const
 
 QString ImportPreviewModel::rawCell(int row, int column) const
 {
-    const QStringList &cells = sheet_.dataRows()[static_cast<std::size_t>(row)];
-    return column - 1 < cells.size() ? cells.at(column - 1) : QString();
+    return sheet_.dataRows().cell(static_cast<std::size_t>(row), column - 1).toString();
 }
 
 QString ImportPreviewModel::statusText(const PlannedRow &row) const
@@ -112,7 +106,7 @@ QString ImportPreviewModel::cellText(int row, int column) const
     if (column == 0)
         return statusText(planned);
     if (const std::optional<Field> field = fieldOf(column))
-        return oneLine(planned.member[*field]);
+        return oneLine(sheet_.plan().value(static_cast<std::size_t>(row), *field));
     return oneLine(rawCell(row, column));
 }
 
@@ -123,9 +117,9 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
     const ImportPlan &plan = sheet_.plan();
     const PlannedRow &row = plan.rows[static_cast<std::size_t>(index.row())];
     const std::optional<Field> field = fieldOf(index.column());
-    const bool replaced = field && holds(row.replaced, *field);
-    const bool kept = field && holds(row.keptAsText, *field);
-    const bool tooLong = field && holds(row.tooLong, *field);
+    const bool replaced = field && row.replaced.contains(*field);
+    const bool kept = field && row.keptAsText.contains(*field);
+    const bool tooLong = field && row.tooLong.contains(*field);
     const bool unclosed =
         row.quoteNeverClosed() && index.column() == row.quoteNeverClosedColumn + 1;
     switch (role) {
@@ -145,7 +139,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         if (unclosed && plan.unclosedQuote)
             return quoteNeverClosedTip(plan.unclosedQuote->line, plan.unclosedQuote->lastLine);
         if (tooLong)
-            return tooLongTip(row.member[*field].size());
+            return tooLongTip(plan.value(static_cast<std::size_t>(index.row()), *field).size());
         if (replaced)
             return QStringLiteral("Characters AddrClub.dat cannot hold were replaced. The file "
                                   "holds: %1")

@@ -29,21 +29,24 @@ std::vector<int> allOf(const MemberStore &store)
 
 // File order: Call|First|MI|Last|Address|City|State|Zip|Phone|Other|Email|Expires|Joined|
 // Class|LicExp|ARRL|Voting|Dues|DOB. A lone CR another program left in a value ends a row in
-// a spreadsheet as surely as a line break does.
+// a spreadsheet as surely as a line break does. A value a spreadsheet would run as a formula
+// goes out behind an apostrophe, one more when it already begins with apostrophes.
 TEST(MembersCsv, HeaderRowThenEveryValueAsStoredQuotedWhereItMustBe)
 {
     const MemberStore store =
         storeOf({u"K3ABC|John|Q|Adams|12 Oak St\r\nApt 2|Media|PA|19063|610-555-0101|golf, \"ham\"|"
                  u"ja@example.org|12/31/2026|1/5/1999|General|7/4/2030|Y|Y|N|2/29/1960"_s,
-                 u"|Ren\u00e9||Lef\u00e8vre||Ayr\rEast"_s});
-    const QByteArray csv = membersCsv(store, {2, 1});
+                 u"|Ren\u00e9||Lef\u00e8vre||Ayr\rEast"_s,
+                 u"-K3|=1+1|@|'=x|\tTab|\rCR|''+y|'plain|+1 610|=HYPERLINK(x)"_s});
+    const QByteArray csv = membersCsv(store, {2, 1, 3});
     const QByteArray expected =
         "\xEF\xBB\xBF"
         "Call,First,MI,Last,Address,City,State,Zip,Phone,Email,Joined,Expires,Class,Lic Exp,"
         "ARRL,Voting,Dues,DOB,Other\r\n"
         ",Ren\xC3\xA9,,Lef\xC3\xA8vre,,\"Ayr\rEast\",,,,,,,,,,,,,\r\n"
         "K3ABC,John,Q,Adams,\"12 Oak St\r\nApt 2\",Media,PA,19063,610-555-0101,ja@example.org,"
-        "1/5/1999,12/31/2026,General,7/4/2030,Y,Y,N,2/29/1960,\"golf, \"\"ham\"\"\"\r\n";
+        "1/5/1999,12/31/2026,General,7/4/2030,Y,Y,N,2/29/1960,\"golf, \"\"ham\"\"\"\r\n"
+        "'-K3,'=1+1,'@,''=x,'\tTab,\"'\rCR\",'''+y,'plain,'+1 610,,,,,,,,,,'=HYPERLINK(x)\r\n";
     EXPECT_EQ(csv, expected);
     EXPECT_EQ(membersCsv(store, {}), expected.left(expected.indexOf("\r\n") + 2));
 }
@@ -58,7 +61,12 @@ TEST(MembersCsv, TheImportReadsTheExportBackToTheSameRoll)
         "\"W3\xC9\",\"Ren\xE9\",\"\",\"Lef\xE8vre\",\"1, rue d'Or\r\nB\xE2t 2\",\"Media\","
         "\"PA\",\"19063\",\"\",\"a b;c\r\nd\r\n\xA7 e\",\"r@x.org; s@x.org\",\"\",\"\",\"\",\"\","
         "\"N\",\"y\",\"n\",\"\"\r\n";
-    for (const QByteArray &roll : {sample.readAll(), edge}) {
+    // Values a spreadsheet would run as formulas, some already behind apostrophes of their own.
+    const QByteArray guarded =
+        "\"-K3\",\"=1+1\",\"@\",\"'=x\",\"''@home\",\"'plain\",\"+\",\"'\","
+        "\"-5\",\"=HYPERLINK(x)\",\"@x.org\",\"\",\"\",\"'-\",\"\",\"N\",\"N\","
+        "\"N\",\"\"\r\n";
+    for (const QByteArray &roll : {sample.readAll(), edge, guarded}) {
         TempRoll from;
         from.write(u"AddrClub.dat"_s, roll);
         RollSession exporting(from.dir());

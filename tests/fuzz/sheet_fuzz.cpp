@@ -46,9 +46,10 @@ int lineEnds(const QString &text)
 void checkSheet(const QString &text, QChar separator)
 {
     const SheetRows sheet = readSheet(text, separator);
+    const std::vector<QStringList> read = sheet.rows.toLists();
     qsizetype characters = 0;
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        const QStringList &row = sheet.rows[r];
+    for (std::size_t r = 0; r < read.size(); ++r) {
+        const QStringList &row = read[r];
         fuzzCheck(!row.isEmpty(), "every row has a cell");
         const bool unclosedRow =
             sheet.unclosedQuote && sheet.unclosedQuote->row == static_cast<qsizetype>(r);
@@ -58,17 +59,35 @@ void checkSheet(const QString &text, QChar separator)
     }
     fuzzCheck(characters <= text.size(), "the cells hold no more than the text");
 
+    // Rows read and rows a misplaced quote ran over take their numbers in turn, never twice.
+    fuzzCheck(sheet.numbers.size() == read.size(), "every row has its number");
+    std::vector<std::pair<int, int>> taken;
+    for (const int number : sheet.numbers)
+        taken.emplace_back(number, number);
+    for (const MisplacedQuote &quote : sheet.misplacedQuotes) {
+        fuzzCheck(quote.firstRow <= quote.lastRow && quote.line <= quote.lastLine &&
+                      quote.lastLine <= lineEnds(text) + 1,
+                  "a misplaced quote spans rows and lines of the text");
+        fuzzCheck(quote.lastRow - quote.firstRow < quote.lastLine,
+                  "a misplaced quote spans no more rows than the lines up to its close");
+        taken.emplace_back(quote.firstRow, quote.lastRow);
+    }
+    std::sort(taken.begin(), taken.end());
+    for (std::size_t i = 1; i < taken.size(); ++i)
+        fuzzCheck(taken[i].first > taken[i - 1].second, "no row number is taken twice");
+
     // Text that follows on a line of its own is a row of its own, unless a quote is open.
     const SheetRows extended = readSheet(text + QStringLiteral("\nzz"), separator);
-    const bool newRow = extended.rows.size() == sheet.rows.size() + 1 &&
-                        extended.rows.back() == QStringList{QStringLiteral("zz")};
+    const bool newRow =
+        extended.rows.size() == read.size() + 1 &&
+        extended.rows.cells(extended.rows.size() - 1) == QStringList{QStringLiteral("zz")};
     fuzzCheck(sheet.unclosedQuote.has_value() != newRow,
               "a quote left open is reported exactly when the text ends inside it");
 
     if (const std::optional<UnclosedQuote> &open = sheet.unclosedQuote) {
-        fuzzCheck(open->row + 1 == static_cast<qsizetype>(sheet.rows.size()),
+        fuzzCheck(open->row + 1 == static_cast<qsizetype>(read.size()),
                   "the quote left open is in the last row");
-        fuzzCheck(open->column + 1 == sheet.rows.back().size(),
+        fuzzCheck(open->column + 1 == read.back().size(),
                   "the quote left open is in the last cell of its row");
         fuzzCheck(open->offset < text.size() && text[open->offset] == u'"',
                   "the quote left open is reported where it stands");
@@ -78,20 +97,20 @@ void checkSheet(const QString &text, QChar separator)
                   "the lines read into the open quote are lines of the text");
         // Closing it reads the same cells, and nothing is left open; a row of blanks
         // is then a blank row like any other.
-        std::vector<QStringList> rows = sheet.rows;
+        std::vector<QStringList> rows = read;
         if (blank(rows.back()))
             rows.pop_back();
         const SheetRows closed = readSheet(text + u'"', separator);
-        fuzzCheck(!closed.unclosedQuote && closed.rows == rows,
+        fuzzCheck(!closed.unclosedQuote && closed.rows.toLists() == rows,
                   "closing the open quote changes no cell");
     }
 
     std::vector<QStringList> kept;
-    std::copy_if(sheet.rows.begin(), sheet.rows.end(), std::back_inserter(kept),
+    std::copy_if(read.begin(), read.end(), std::back_inserter(kept),
                  [](const QStringList &row) { return !blank(row); });
     const SheetRows again = readSheet(writeSheet(kept, separator), separator);
     fuzzCheck(!again.unclosedQuote, "a written sheet leaves no quote open");
-    fuzzCheck(again.rows == kept, "a written sheet reads back as the same cells");
+    fuzzCheck(again.rows.toLists() == kept, "a written sheet reads back as the same cells");
 }
 
 } // namespace

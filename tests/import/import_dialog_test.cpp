@@ -202,18 +202,24 @@ TEST_F(ImportTest, AFileWithoutRowsToPreviewIsRefusedBeforeAnyDialog)
 {
     MainWindow main(*session, loaded, desktop.platform());
     desktop.files.answers = {
-        sheet("PK\x03\x04\0\0binary"_ba, u"club.xlsx"_s), sheet("Call,First,Last\r\n"_ba),
+        sheet("PK\x03\x04\0\0binary"_ba, u"club.xlsx"_s),
+        sheet("Call,First,Last\r\n"_ba),
         sheet("\"Call,First\r\nK3ABC,Ann\r\n"_ba, u"header.csv"_s),
-        sheet("Call,First\r\nK3NEW,Ann\r\n\"W1XYZ,Bob\r\n"_ba, u"row.csv"_s), QString()};
+        sheet("Call,First\r\nK3NEW,Ann\r\n\"W1XYZ,Bob\r\n"_ba, u"row.csv"_s),
+        sheet("Call,\"First\r\nK3NEW,Ann\r\nK3OLD,\"Bo\"b\r\nK3Z,Zed\r\n"_ba, u"misplaced.csv"_s),
+        QString()};
     int dialogs = 0;
-    QTimer::singleShot(0, [&] {
-        auto *shown = qobject_cast<ImportDialog *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(shown);
-        ++dialogs;
-        shown->reject();
-    });
-    for (int i = 0; i < 5; ++i)
+    // One closer for each import, so that a dialog opened by mistake fails the count, never
+    // waits for ever.
+    for (int i = 0; i < 6; ++i) {
+        QTimer::singleShot(0, [&] {
+            if (auto *shown = qobject_cast<ImportDialog *>(QApplication::activeModalWidget())) {
+                ++dialogs;
+                shown->reject();
+            }
+        });
         importFromMenu(main);
+    }
     EXPECT_EQ(dialogs, 1);
     const QString nothingAdded = u"\n\nNothing was added to the roll."_s;
     const QString refusals[] = {
@@ -227,12 +233,45 @@ TEST_F(ImportTest, AFileWithoutRowsToPreviewIsRefusedBeforeAnyDialog)
             u": its first row, which names the columns, opens a quote on line 1 that is never "
             u"closed, so the rest of the file was read as one value. Close the quote in the "
             u"spreadsheet and import again."_s +
+            nothingAdded,
+        u"Tessaly could not import "_s + files.path(u"misplaced.csv"_s) +
+            u": a quote in its first row, which names the columns, closes in row 3 with more of "
+            u"the value after it, so the columns cannot be told apart. Put the quote right in "
+            u"the spreadsheet and import again."_s +
             nothingAdded};
-    ASSERT_EQ(desktop.messages.shown.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i)
+    ASSERT_EQ(desktop.messages.shown.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(std::pair(desktop.messages.shown[i].title, desktop.messages.shown[i].text),
                   std::pair(u"Import Members"_s, refusals[i]));
     EXPECT_EQ(changes->count(), 0);
+}
+
+// The sheet of a club whose second row lost its closing quote, and whose fifth row has quotes
+// of its own: the rows between are named and left out, the others added.
+TEST_F(ImportTest, RowsAQuoteOutOfPlaceRanOverAreNamedAndLeftOut)
+{
+    openDialog(sheet("Call,First,Last,City\n"
+                     "K1AAA,Ann,Abel,Aston\n"
+                     "K1BBB,\"Bo,Bell,Bath\n"
+                     "K1CCC,Cy,Cole,Chester\n"
+                     "K1DDD,Di,Dunn,Dover\n"
+                     "K1EEE,Eve,\"Eton, Jr.\",Easton\n"
+                     "K1FFF,Flo,Fay,Fife\n"));
+    const QString told =
+        u"Rows 3 to 6: a quote opened in row 3 closes in row 6 with more of the value after it, "
+        u"so these rows were read as one value and are left out. Put the quotes right in the "
+        u"spreadsheet and import those rows again."_s;
+    EXPECT_EQ(control<QLabel>("summary")->text(), u"6 rows in the file, 2 to add. "_s + told);
+    EXPECT_EQ(std::tuple(preview()->rowCount(), cell(1, 2),
+                         preview()->headerData(1, Qt::Vertical).toInt()),
+              std::tuple(2, u"Flo"_s, 7));
+    press(QDialogButtonBox::Ok);
+    expectMessage(1, u"Import Members"_s,
+                  u"2 members added to the roll from club.csv.\n\n"_s + told);
+    EXPECT_EQ(session->count(), 28);
+    EXPECT_EQ(roll().count("\"K1AAA\",\"Ann\",\"\",\"Abel\",\"\",\"Aston\""), 1);
+    EXPECT_EQ(roll().count("\"K1FFF\",\"Flo\",\"\",\"Fay\",\"\",\"Fife\""), 1);
+    EXPECT_EQ(roll().count("Bo,Bell"), 0);
 }
 
 // A cell that leaves its row out whatever is ticked is red, says why and shows only its start:

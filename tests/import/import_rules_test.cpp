@@ -49,23 +49,47 @@ TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
     folder.write(u"members.csv"_s, text);
     const SheetFile sheet = readSheetFile(folder.path(u"members.csv"_s));
     EXPECT_EQ(std::pair(sheet.outcome.ok(), sheet.bytes), std::pair(true, text));
-    folder.write(u"book.xls"_s, QByteArray("PK\0\3", 4));
-    EXPECT_EQ(readSheetFile(folder.path(u"book.xls"_s)).outcome.reason, notTextSheetReason());
+    // NUL bytes: a workbook or UTF-16 text is no sheet's text; a few in text are damage, told
+    // with the line of the first as the reader counts lines.
+    const QString damaged = u"it holds NUL bytes, the first on line %1, which a spreadsheet never "
+                            u"writes into its text: the file was damaged on the way. Save the "
+                            u"spreadsheet again as \"CSV UTF-8\" or \"CSV\" and import that file"_s;
+    const std::pair<QByteArray, QString> nuls[] = {
+        {QByteArray("PK\0\3", 4), notTextSheetReason()},
+        {"PK\3\4\x14\0\0\0\x08\0Call,First,Last,City,State,Zip\r\n"_ba, notTextSheetReason()},
+        {"\xFF\xFE"
+         "C\0a\0l\0l\0,\0"_ba,
+         notTextSheetReason()},
+        {"C\0a\0l\0l\0,\0"_ba, notTextSheetReason()},
+        {"Call,First\r\nK1A,Ann\rK1B,B\0b\r\nK1C,C\0y\r\n"_ba, damaged.arg(3)},
+    };
+    for (const auto &[bytes, reason] : nuls) {
+        folder.write(u"book.csv"_s, bytes);
+        const SheetFile refused = readSheetFile(folder.path(u"book.csv"_s));
+        EXPECT_EQ(std::tuple(refused.outcome.status, refused.outcome.reason, refused.bytes),
+                  std::tuple(Outcome::Status::Refused, reason, QByteArray()));
+    }
 }
 
 // The rows as read, each as [cells|...]; for a quote never closed, "open" row,cell@offset and
-// the lines read into that cell, from its own to the last.
+// the lines read into that cell, from its own to the last; for each quote out of place, the
+// rows left out and the lines from the quote to where it closed.
 QString read(const QString &text, QChar separator)
 {
     const SheetRows sheet = readSheet(text, separator);
-    EXPECT_EQ(readSheetRows(text, separator), sheet.rows);
+    EXPECT_EQ(readSheetRows(text, separator), sheet.rows.toLists());
     QString shown;
-    for (const QStringList &row : sheet.rows)
+    for (const QStringList &row : sheet.rows.toLists())
         shown += u'[' + row.join(u'|') + u']';
     if (const std::optional<UnclosedQuote> &q = sheet.unclosedQuote)
         shown += u" open %1,%2@%3 lines %4-%5"_s.arg(
             QString::number(q->row), QString::number(q->column), QString::number(q->offset),
             QString::number(q->line), QString::number(q->lastLine));
+    for (const MisplacedQuote &q : sheet.misplacedQuotes)
+        shown += u" misplaced rows %1-%2 lines %3-%4"_s.arg(q.firstRow)
+                     .arg(q.lastRow)
+                     .arg(q.line)
+                     .arg(q.lastLine);
     return shown;
 }
 
@@ -77,9 +101,21 @@ TEST(SheetReaderTest, ReadsQuotesLineBreaksRaggedRowsAndAQuoteNeverClosed)
         // Blank rows are dropped, ragged ones kept.
         {u"a;b;c\r\n\r\n;;\r\nd\r\ne;f;g;h"_s, u';', u"[a|b|c][d][e|f|g|h]"_s},
         {u"a\t\tc\rd\t\"\""_s, u'\t', u"[a||c][d|]"_s},
-        // A quote inside a value is a character; blanks before a quote go, text after it stays.
+        // A quote inside a value is a character; blanks around a quoted value go.
         {u"a\"b,c\"\n5\" disk\nJo \"Red\" Li\n"_s, u',', u"[a\"b|c\"][5\" disk][Jo \"Red\" Li]"_s},
-        {u" \"a\"b,\"a\"b\"c\n"_s, u',', u"[ab|ab\"c]"_s},
+        {u" \"a\" ,\"b\"  \n"_s, u',', u"[a|b]"_s},
+        // Text after a closing quote: the rows from the quote's to the closing one's are left
+        // out, each line counted a row, and the next line read afresh.
+        {u"Call,First,Last,City\nK1AAA,Ann,Abel,Aston\nK1BBB,\"Bo,Bell,Bath\n"
+         u"K1CCC,Cy,Cole,Chester\nK1DDD,Di,Dunn,Dover\nK1EEE,Eve,\"Eton, Jr.\",Easton\n"
+         u"K1FFF,Flo,Fay,Fife\n"_s,
+         u',',
+         u"[Call|First|Last|City][K1AAA|Ann|Abel|Aston][K1FFF|Flo|Fay|Fife] misplaced "
+         u"rows 3-6 lines 3-6"_s},
+        // A row that began with a value over two lines counts from its first line.
+        {u" \"a\"b,\"c\nd\r\"x\ny\",\"z\r\nw\"q\rg,\"h\"i"_s, u',',
+         u"[d] misplaced rows 1-1 lines 1-1 misplaced rows 3-5 lines 4-5 misplaced rows 6-6 "
+         u"lines 6-6"_s},
         {u"Call,First\r\nK3A,Ann\r\nW1X,\"Bob\r\nN3Q,Cy\r\n"_s, u',',
          u"[Call|First][K3A|Ann][W1X|Bob\r\nN3Q,Cy\r\n] open 2,1@25 lines 3-4"_s},
         {u"a,\"x\ny\"\n  \"b,c\nd"_s, u',', u"[a|x\ny][b,c\nd] open 1,0@10 lines 3-4"_s},
@@ -215,6 +251,40 @@ TEST(ImportSheetTest, AQuoteNeverClosedIsPlannedAndNamedInTheSummary)
               u"one value. Close the quote in the spreadsheet and import again."_s);
 }
 
+// A quote out of place in rows 3 and 8: the rows it ran over are left out and counted in the
+// file, told below the preview and after the import, and the rows around them are read.
+TEST(ImportSheetTest, TheRowsAQuoteOutOfPlaceRanOverAreLeftOutAndNamed)
+{
+    const ImportSheet sheet("Call,First,Last,City\nK1AAA,Ann,Abel,Aston\nK1BBB,\"Bo,Bell,Bath\n"
+                            "K1CCC,Cy,Cole,Chester\nK1DDD,Di,Dunn,Dover\n"
+                            "K1EEE,Eve,\"Eton, Jr.\",Easton\nK1FFF,Flo,Fay,Fife\n"
+                            "K1GGG,Gus,\"Gray\"son,Gale\nK1HHH,Hal,Hume,Hull\n",
+                            MemberStore(), fixedClock);
+    QStringList added;
+    for (const MemberRecord &member : sheet.membersToAdd())
+        added << member[Field::Call] + u'@' +
+                     QString::number(sheet.plan().rows[added.size()].sheetRow);
+    EXPECT_EQ(added, (QStringList{u"K1AAA@2"_s, u"K1FFF@7"_s, u"K1HHH@9"_s}));
+    const QString told =
+        u"Rows 3 to 6: a quote opened in row 3 closes in row 6 with more of the value after it, "
+        u"so these rows were read as one value and are left out. Row 8: a quote in it closes "
+        u"with more of the value after it, so the row is left out. Put the quotes right in the "
+        u"spreadsheet and import those rows again."_s;
+    EXPECT_EQ(sheet.summary(9000), u"8 rows in the file, 3 to add. "_s + told);
+    EXPECT_EQ(sheet.resultMessage(u"club.csv"_s),
+              u"3 members added to the roll from club.csv.\n\n"_s + told);
+    EXPECT_FALSE(sheet.headerMisplacedQuote());
+
+    // Past the first three spans, the rest by their rows.
+    QByteArray many = "Call,Last\n";
+    for (int row = 2; row <= 7; ++row)
+        many += "K1A,\"A\"a\n";
+    EXPECT_TRUE(ImportSheet(many, MemberStore(), fixedClock)
+                    .summary(9000)
+                    .endsWith(u"Rows 5-7 are left out for a quote out of place as well. Put the "
+                              u"quotes right in the spreadsheet and import those rows again."_s));
+}
+
 TEST(ColumnMatchingTest, MatchesReportHeadersCaptionsAndUsualNamesOnce)
 {
     const QStringList headers = {u"Call sign"_s,  u"FIRST NAME"_s, u"mi"_s,         u"Surname"_s,
@@ -255,6 +325,12 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
         {Field::LastName, u"Kov\u0151 \u0141\u00F3d\u017A"_s, u"Kovo L\u00F3dz"_s, true, false},
         {Field::Other, u"73 \U0001F4FB!"_s, u"73 ?!"_s, true, false},
         {Field::FirstName, u"Ren\u00E9e \u20AC"_s, u"Ren\u00E9e \u20AC"_s, false, false},
+        // The apostrophe the export guards a formula with goes, and only that one.
+        {Field::FirstName, u"'=1+1"_s, u"=1+1"_s, false, false},
+        {Field::Other, u"''@x"_s, u"'@x"_s, false, false},
+        {Field::Address, u"'\r\n5 Oak"_s, u"5 Oak"_s, false, false},
+        {Field::LastName, u"'t Hooft"_s, u"'t Hooft"_s, false, false},
+        {Field::City, u"'"_s, u"'"_s, false, false},
     };
     for (const auto &[field, raw, text, replaced, kept] : cases) {
         const FixedValue fixed = fixValue(field, raw, today);
@@ -282,35 +358,39 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
         {u"K3A"_s, u"Ann"_s},                                  // 9: ragged: new
         {u"K3A"_s, u"Ann"_s},                                  // 10: no last name: new
         {u"K3ABC"_s, u"John"_s, u"Adams"_s, u""_s},            // 11: on the roll, as row 2 is
+        {u""_s, u"Mary  Jo"_s, u"Baker"_s, u"9 Pine Rd"_s},    // 12: another first name: new
+        {u""_s, u"mary jo"_s, u"BAKER"_s, u"9  Pine Rd"_s},    // 13: as row 12, blanks aside
     };
     const ImportPlan plan = planImport(rows, matches, roll, today);
-    ASSERT_EQ(plan.rows.size(), 10u);
+    ASSERT_EQ(plan.rows.size(), 12u);
     EXPECT_EQ(plan.rows[0].duplicateOfMember, 1);
     EXPECT_EQ(plan.rows[1].duplicateOfMember, 2);
     EXPECT_FALSE(plan.rows[2].duplicate());
     EXPECT_FALSE(plan.rows[3].duplicate());
     EXPECT_EQ(plan.rows[4].duplicateOfRow, 5);
-    EXPECT_EQ(plan.rows[5].replaced, std::vector<Field>{Field::FirstName});
+    EXPECT_EQ(plan.rows[5].replaced, FieldSet{Field::FirstName});
     EXPECT_TRUE(plan.rows[6].empty);
-    EXPECT_EQ(plan.rows[7].member[Field::FirstName], u"Ann"_s);
-    EXPECT_EQ(plan.rows[7].member[Field::DuesPaid], u"N"_s);
+    EXPECT_EQ(plan.member(7)[Field::FirstName], u"Ann"_s);
+    EXPECT_EQ(plan.member(7)[Field::DuesPaid], u"N"_s);
     EXPECT_FALSE(plan.rows[8].duplicate());
     EXPECT_EQ(std::pair(plan.rows[9].duplicateOfMember, plan.rows[9].duplicateOfRow),
               std::pair(1, 0));
+    EXPECT_FALSE(plan.rows[10].duplicate());
+    EXPECT_EQ(plan.rows[11].duplicateOfRow, 12);
 
     const ImportTally strict = tallyImport(plan, {});
-    EXPECT_EQ(strict.added, 4);
-    EXPECT_EQ(strict.duplicates, (std::vector<int>{2, 3, 6, 11}));
+    EXPECT_EQ(strict.added, 5);
+    EXPECT_EQ(strict.duplicates, (std::vector<int>{2, 3, 6, 11, 13}));
     EXPECT_EQ(strict.unencodable, std::vector<int>{7});
     EXPECT_EQ(strict.empty, std::vector<int>{8});
     EXPECT_EQ(importResultMessage(u"club.csv"_s, strict),
-              u"4 members added to the roll from club.csv.\n\n6 rows left out:\n"
-              u"4 rows already on the roll (rows 2-3, 6 and 11)\n"
+              u"5 members added to the roll from club.csv.\n\n7 rows left out:\n"
+              u"5 rows already on the roll (rows 2-3, 6, 11 and 13)\n"
               u"1 row with characters AddrClub.dat cannot hold (row 7)\n"
               u"1 row empty in every imported column (row 8)"_s);
 
     const std::vector<MemberRecord> all = plan.membersToAdd({true, true});
-    ASSERT_EQ(all.size(), 9u);
+    ASSERT_EQ(all.size(), 11u);
     EXPECT_EQ(all[5][Field::FirstName], u"Zoc"_s);
 }
 
@@ -333,7 +413,7 @@ TEST(ImportPlanTest, LeavesOutValuesTooLongAndTheRowAQuoteNeverClosedSwallowed)
     const ImportPlan plan =
         planImport(rows, matches, MemberStore(), today, UnclosedCell{4, 2, 6, 7});
     ASSERT_EQ(plan.rows.size(), 5u);
-    EXPECT_EQ(plan.rows[1].tooLong, std::vector<Field>{Field::Other});
+    EXPECT_EQ(plan.rows[1].tooLong, FieldSet{Field::Other});
     EXPECT_FALSE(plan.rows[2].duplicate());
     EXPECT_EQ(plan.rows[4].quoteNeverClosedColumn, 2);
 
