@@ -59,8 +59,8 @@ std::pair<QStringList, int> chooseWith(const std::function<void(QMessageBox &)> 
 }
 
 // Enter presses the default button, while Escape and closing the box answer with the escape
-// button, the one that changes nothing. A yes-or-no question, Yes its default, gives the answer pressed: a No taken
-// for a Yes would delete the member the operator meant to keep.
+// button, the one that changes nothing. A yes-or-no question, Yes its default, gives the answer
+// pressed: a No taken for a Yes would delete the member the operator meant to keep.
 TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 {
     auto [seen, escaped] =
@@ -99,9 +99,8 @@ TEST(QtPlatform, ChooseShowsEveryButtonAndGivesTheIndexOfTheOnePressed)
 TEST(QtPlatform, EveryMessageBoxIsWideEnoughForItsTitle)
 {
     const QString title = u"Valid Date Required."_s;
-    const int wanted = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont))
-                           .horizontalAdvance(title) +
-                       4 * 20;
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int wanted = metrics.horizontalAdvance(title) + 4 * 20;
     const std::function<void(QtMessageBoxes &)> boxes[] = {
         [&](QtMessageBoxes &qt) { qt.inform(u"Please enter a valid date."_s, title); },
         [&](QtMessageBoxes &qt) { qt.ask(u"Add?"_s, title); },
