@@ -240,13 +240,11 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     update([](QDialog *preview, QTableWidget *table) {
         // The file's date stands once, above the rows, and no row repeats it.
         const QString summary = preview->findChild<QLabel *>(u"LicenceSummary"_s)->text();
-        EXPECT_TRUE(QRegularExpression(
-                        u"^3 members with a call sign compared with l_amat\\.zip of "
-                        "\\d{1,2}/\\d{1,2}/\\d{4}: 3 changes proposed\\. Nothing changes until "
-                        "you click OK\\. 1 damaged line of the file was skipped\\.$"_s)
-                        .match(summary)
-                        .hasMatch())
-            << summary.toStdString();
+        const QRegularExpression told(
+            u"^3 members with a call sign compared with l_amat\\.zip of \\d{1,2}/\\d{1,2}/\\d{4}: "
+            "3 changes proposed\\. Nothing changes until you click OK\\. 1 damaged line of the "
+            "file was skipped\\.$"_s);
+        EXPECT_TRUE(told.match(summary).hasMatch()) << summary.toStdString();
         // A new call sign is proposed but not ticked: it is the operator's to take.
         EXPECT_EQ(rowsOf(table),
                   (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced"_s,
