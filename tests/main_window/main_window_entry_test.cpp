@@ -217,8 +217,9 @@ TEST_F(CommandsTest, AnAddThatLooksLikeAMistakeIsAskedAbout)
             if (answer == Answer::Yes)
                 ++members;
             EXPECT_EQ(listLines().size(), members);
-            if (!typed.empty())
+            if (!typed.empty()) {
                 EXPECT_EQ(textOf(control(typed.back().first)).isEmpty(), answer == Answer::Yes);
+            }
         }
     }
     // A different first name at the same address is another member of the household.
