@@ -271,8 +271,8 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
                   doe);
     EXPECT_EQ(line("Text17")->text(), u"1/15/2031"_s);
 
-    // A save that fails after OK is told, before the result. Adams, whose class it changes, was
-    // cleared from the boxes first: they stay empty, in Add mode.
+    // A save that fails after OK is told, and nothing says changes not in the file were made.
+    // Adams, whose class they change, was cleared from the boxes first: they stay empty.
     showActive();
     clickRow(1);
     click("Command4");
@@ -280,7 +280,6 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     withFileSizeCap(64,
                     [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
     expectEmptyFormInAddMode();
-    // The changes are in the program, not in the file: nothing says they were updated.
     expectMessage(2, u"Trouble saving data!"_s);
 }
 
