@@ -57,9 +57,7 @@ TEST(SheetFile, OnlyARegularFileWithinItsLimitIsRead)
     const std::pair<QByteArray, QString> nuls[] = {
         {QByteArray("PK\0\3", 4), notTextSheetReason()},
         {"PK\3\4\x14\0\0\0\x08\0Call,First,Last,City,State,Zip\r\n"_ba, notTextSheetReason()},
-        {"\xFF\xFE"
-         "C\0a\0l\0l\0,\0"_ba,
-         notTextSheetReason()},
+        {"\xFF\xFE"_ba + "C\0a\0l\0l\0,\0"_ba, notTextSheetReason()},
         {"C\0a\0l\0l\0,\0"_ba, notTextSheetReason()},
         {"Call,First\r\nK1A,Ann\rK1B,B\0b\r\nK1C,C\0y\r\n"_ba, damaged.arg(3)},
     };
@@ -86,10 +84,9 @@ QString read(const QString &text, QChar separator)
             QString::number(q->row), QString::number(q->column), QString::number(q->offset),
             QString::number(q->line), QString::number(q->lastLine));
     for (const MisplacedQuote &q : sheet.misplacedQuotes)
-        shown += u" misplaced rows %1-%2 lines %3-%4"_s.arg(q.firstRow)
-                     .arg(q.lastRow)
-                     .arg(q.line)
-                     .arg(q.lastLine);
+        shown += u" misplaced rows %1-%2 lines %3-%4"_s.arg(
+            QString::number(q.firstRow), QString::number(q.lastRow), QString::number(q.line),
+            QString::number(q.lastLine));
     return shown;
 }
 
@@ -276,9 +273,7 @@ TEST(ImportSheetTest, TheRowsAQuoteOutOfPlaceRanOverAreLeftOutAndNamed)
     EXPECT_FALSE(sheet.headerMisplacedQuote());
 
     // Past the first three spans, the rest by their rows.
-    QByteArray many = "Call,Last\n";
-    for (int row = 2; row <= 7; ++row)
-        many += "K1A,\"A\"a\n";
+    const QByteArray many = "Call,Last\n" + QByteArray("K1A,\"A\"a\n").repeated(6);
     EXPECT_TRUE(ImportSheet(many, MemberStore(), fixedClock)
                     .summary(9000)
                     .endsWith(u"Rows 5-7 are left out for a quote out of place as well. Put the "
