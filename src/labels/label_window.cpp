@@ -327,55 +327,56 @@ QString LabelWindow::chosenFont() const
     return font != nullptr ? font->text() : QString();
 }
 
-void LabelWindow::print()
+std::optional<LabelWindow::CheckedLabels> LabelWindow::checkedPlan()
 {
-    // Only a text that reached a box by pasting and was never left can be no number; it is
-    // refused as the preview refuses it, so that the operator learns which box to put right.
+    // Only a text pasted into a box and never left there can fail to read as a number; it is
+    // told as a bad layout is, so that the operator learns which box to put right.
     LabelBox unreadable = LabelBox::Rows;
     const std::optional<LabelRequest> request = requestFromTexts(boxTexts(), &unreadable);
     if (!request) {
         refused(notNumericProblem(unreadable));
-        return;
+        return std::nullopt;
     }
+    if (refused(checkLabelRequest(*request)))
+        return std::nullopt;
+    const LabelCounts counts = labelCounts(*request);
+    return CheckedLabels{*request, planLabels(roll_.store(), listed_, request->layout,
+                                              counts.startRow, counts.startColumn)};
+}
+
+void LabelWindow::print()
+{
     // A layout that cannot be printed is refused before anything is written, and the
     // window stays open so that the operator can put it right.
-    if (refused(checkLabelRequest(*request)))
+    const std::optional<CheckedLabels> checked = checkedPlan();
+    if (!checked)
         return;
-    const Outcome written = writeLabelSettings(roll_.startDirectory(), request->layout);
+    const LabelLayout &layout = checked->request.layout;
+    const Outcome written = writeLabelSettings(roll_.startDirectory(), layout);
     if (!written.ok()) {
         finishPrinting(fileNotWritten(written.file, written.reason));
         return;
     }
-    const LabelCounts counts = labelCounts(*request);
-    const LabelPlan plan =
-        planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
-    const LabelLettering lettering{chosenFont(), static_cast<double>(request->layout.fontSize), {}};
+    const LabelLettering lettering{chosenFont(), static_cast<double>(layout.fontSize), {}};
     platform_.printer.rememberFont(lettering.fontFamily);
-    finishPrinting(platform_.printer.print(
-        labelDocument(plan, lettering, labelPaper(request->layout))));
+    finishPrinting(
+        platform_.printer.print(labelDocument(checked->plan, lettering, labelPaper(layout))));
 }
 
 // What "&Print" would print now, drawn by the same renderer, with the sheet's labels
 // outlined; nothing is written. The preview's "&Print" is this window's.
 void LabelWindow::preview()
 {
-    LabelBox unreadable = LabelBox::Rows;
-    const std::optional<LabelRequest> request = requestFromTexts(boxTexts(), &unreadable);
-    if (!request) {
-        refused(notNumericProblem(unreadable));
+    const std::optional<CheckedLabels> checked = checkedPlan();
+    if (!checked)
         return;
-    }
-    if (refused(checkLabelRequest(*request)))
-        return;
-    const LabelCounts counts = labelCounts(*request);
-    const LabelPlan plan =
-        planLabels(roll_.store(), listed_, request->layout, counts.startRow, counts.startColumn);
+    const LabelPlan &plan = checked->plan;
     if (plan.labels.empty()) {
         platform_.messages.inform(nothingToPreviewMessage(), previewTitle());
         return;
     }
     // A sheet of the list outlines its labels as they are; other sheets, their pitches.
-    const LabelLayout &layout = request->layout;
+    const LabelLayout &layout = checked->request.layout;
     const std::optional<std::size_t> sheet = matchingSheet(layout);
     const Inches width = Inches::typed(sheet ? labelSheets()[*sheet].width : layout.labelWidth);
     const Inches height =

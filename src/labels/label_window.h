@@ -2,6 +2,7 @@
 
 #include "forms/design_geometry.h"
 #include "label_rules/label_number_rules.h"
+#include "label_rules/label_plan.h"
 #include "label_rules/label_request.h"
 #include "platform/platform.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -55,6 +57,13 @@ class LabelWindow : public QDialog {
     // Tells the operator about a problem and puts the focus on its box; false for none.
     bool refused(const std::optional<RequestProblem> &problem);
     QString chosenFont() const;
+    // What the boxes ask for, and the labels that puts where; nullopt once a box that holds
+    // no number or a layout that cannot be printed has been told.
+    struct CheckedLabels {
+        LabelRequest request;
+        LabelPlan plan;
+    };
+    std::optional<CheckedLabels> checkedPlan();
     void print();
     void preview();
     void finishPrinting(const PrintResult &printed);
