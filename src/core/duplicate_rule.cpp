@@ -35,6 +35,28 @@ Keys keysOf(const MemberRecord &member)
 
 } // namespace
 
+int findDuplicate(const MemberStore &roll, const MemberRecord &member)
+{
+    const Keys keys = keysOf(member);
+    if (keys.callAndName.isEmpty() && keys.nameAndAddress.isEmpty())
+        return 0;
+    // Every key holds the last name: only members of the same last name are keyed at all,
+    // so that an add to a full roll does not fold every member's name and address.
+    const QString last = member[Field::LastName].simplified();
+    int sameAddress = 0;
+    for (int n = 1; n <= roll.count(); ++n) {
+        if (roll.field(n, Field::LastName).simplified().compare(last, Qt::CaseInsensitive) != 0)
+            continue;
+        const Keys held = keysOf(roll.record(n));
+        if (!keys.callAndName.isEmpty() && held.callAndName == keys.callAndName)
+            return n;
+        if (sameAddress == 0 && !keys.nameAndAddress.isEmpty() &&
+            held.nameAndAddress == keys.nameAndAddress)
+            sameAddress = n;
+    }
+    return sameAddress;
+}
+
 DuplicateIndex::DuplicateIndex(const MemberStore &roll)
 {
     keys_.reserve(roll.count() * 2);

@@ -27,4 +27,8 @@ class DuplicateIndex {
     QHash<QString, int> keys_;
 };
 
+// The record of the roll the member is already on it as, 0 when none: what
+// DuplicateIndex(roll).find(member) answers, for one member, without building the index.
+int findDuplicate(const MemberStore &roll, const MemberRecord &member);
+
 } // namespace tessaly

@@ -245,7 +245,7 @@ bool MainWindow::confirmAdd(const MemberRecord &values)
         blank[flag] = QStringLiteral("N");
     if (values == blank)
         return platform_.messages.ask(blankMemberMessage(), addAnywayTitle()) == Answer::Yes;
-    const int twin = DuplicateIndex(roll_.store()).find(values);
+    const int twin = findDuplicate(roll_.store(), values);
     if (twin == 0)
         return true;
     return platform_.messages.ask(duplicateMemberMessage(memberListLine(roll_.member(twin))),
