@@ -1,4 +1,4 @@
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "exports/email_addresses.h"
 #include "exports/member_csv.h"
 #include "exports/member_directory.h"

@@ -1,22 +1,18 @@
 #include "app/app_icon.h"
 #include "app/roll_save_context.h"
+#include "core/file_system.h"
 #include "core/version.h"
 #include "main_window/main_window.h"
 #include "qt_platform/qt_platform.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
-#include "roll/start_directory.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <csignal>
-
 int main(int argc, char **argv)
 {
-    // Over a file-size limit a write should fail and say so, keeping the old roll,
-    // rather than end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+    tessaly::letWritesFailOverSizeLimits();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));

@@ -1,8 +1,7 @@
 #include "core/club_data_file.h"
 
 #include "core/club_data_codec.h"
-#include "core/whole_file.h"
-
+#include "core/file_system.h"
 #include "core/text_codec.h"
 
 #include <QDir>
@@ -11,38 +10,12 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <sys/stat.h>
-#include <tuple>
 
 namespace tessaly {
 
 const QString ClubDataFile::kFileName = QStringLiteral("AddrClub.dat");
 const QString ClubDataFile::kBackupFileName = QStringLiteral("AddrClub.dat.bak");
 const QString ClubDataFile::kBackupFolder = QStringLiteral("backups");
-
-DiskStamp DiskStamp::of(const QString &path)
-{
-    DiskStamp stamp;
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return stamp;
-    const auto nanoseconds = [](const timespec &t) {
-        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-    };
-    stamp.exists = true;
-    stamp.device = info.st_dev;
-    stamp.inode = info.st_ino;
-    stamp.size = info.st_size;
-    stamp.modified = nanoseconds(info.st_mtim);
-    stamp.changed = nanoseconds(info.st_ctim);
-    return stamp;
-}
-
-bool DiskStamp::operator==(const DiskStamp &o) const
-{
-    return std::tie(exists, device, inode, size, modified, changed) ==
-           std::tie(o.exists, o.device, o.inode, o.size, o.modified, o.changed);
-}
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "core/member_store.h"
 #include "core/outcome.h"
-#include "core/whole_file.h"
+#include "core/file_system.h"
 
 #include <QDate>
 #include <QString>
@@ -20,17 +20,6 @@ struct LoadResult {
     int firstDamagedLine = 0;
     bool utf8 = false;       // read as UTF-8; it will be written back as Windows-1252
     QStringList unencodable; // of a UTF-8 file: the characters Windows-1252 cannot hold
-};
-
-// What identifies the file on disk as the one this run last read or wrote.
-struct DiskStamp {
-    bool exists = false;
-    quint64 device = 0, inode = 0;
-    qint64 size = 0, modified = 0, changed = 0; // times in nanoseconds
-
-    static DiskStamp of(const QString &path);
-    bool operator==(const DiskStamp &other) const;
-    bool operator!=(const DiskStamp &other) const { return !(*this == other); }
 };
 
 // How a file made from the roll's data in directory (an export, a PDF, Address.txt) is

@@ -2,7 +2,7 @@
 
 #include "core/club_data_file.h"
 #include "core/date_text.h"
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "exports/email_addresses.h"
 #include "exports/member_csv.h"
 #include "exports/member_directory.h"

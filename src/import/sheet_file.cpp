@@ -1,6 +1,6 @@
 #include "import/sheet_file.h"
 
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "import/import_texts.h"
 
 #include <algorithm>

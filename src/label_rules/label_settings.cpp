@@ -1,6 +1,6 @@
 #include "label_rules/label_settings.h"
 
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "label_rules/label_number_rules.h"
 
 #include <QDir>

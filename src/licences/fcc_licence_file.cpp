@@ -1,6 +1,6 @@
 #include "licences/fcc_licence_file.h"
 
-#include "core/whole_file.h"
+#include "core/file_system.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "qt_platform/qt_printer.h"
 
 #include "core/club_data_file.h"
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "qt_platform/print_queue.h"
 
 #include <QBuffer>

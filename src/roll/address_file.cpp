@@ -2,7 +2,7 @@
 
 #include "core/club_data_file.h"
 #include "core/text_codec.h"
-#include "core/whole_file.h"
+#include "core/file_system.h"
 
 #include <QDir>
 

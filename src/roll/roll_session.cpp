@@ -1,6 +1,6 @@
 #include "roll/roll_session.h"
 
-#include "core/whole_file.h"
+#include "core/file_system.h"
 #include "roll/address_file.h"
 #include "roll/address_texts.h"
 
@@ -8,10 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 
 namespace tessaly {
 
@@ -24,14 +20,6 @@ RollSession::RollSession(const QString &startDirectory, SaveContext context, QOb
 RollSession::~RollSession() = default;
 
 namespace {
-
-// Why Tessaly cannot make files in directory, or empty when it can.
-QString folderWriteProblem(const QString &directory)
-{
-    if (::access(QFile::encodeName(directory).constData(), W_OK | X_OK) == 0)
-        return {};
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 // Who else may put a file of their own in place of the roll. A link is trusted only when
 // its maker could as well have written the roll itself (the operator) or owns the folder,

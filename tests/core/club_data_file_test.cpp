@@ -1,7 +1,7 @@
 #include "core/club_data_file.h"
 
 #include "core/club_data_codec.h"
-#include "core/whole_file.h"
+#include "core/file_system.h"
 
 #include "file_records.h"
 #include "member_records.h"

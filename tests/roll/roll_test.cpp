@@ -1,13 +1,13 @@
 #include "roll/roll_session.h"
 
 #include "core/club_data_codec.h"
+#include "core/file_system.h"
 #include "core/text_codec.h"
 #include "roll/address_file.h"
 #include "roll/address_texts.h"
 #include "roll/listed_members.h"
 #include "roll/member_search.h"
 #include "roll/roll_messages.h"
-#include "roll/start_directory.h"
 
 #include "file_records.h"
 #include "member_records.h"

@@ -5,6 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+// Every call Tessaly makes into the operating system's files, folders and process goes
+// through here, so that the rest of the program is the same on every system. One
+// implementation a system, chosen by the build.
+
 namespace tessaly {
 
 // The permission bits a write gives its file, as POSIX counts them (0600: read and write
@@ -83,5 +87,33 @@ QString userName(uint user);
 // Makes the folder at path, when there is none, with exactly these permission bits (the
 // umask does not apply), never more at any moment. True when a folder stands there.
 bool makeFolder(const QString &path, int bits);
+
+// What identifies the file on disk as the one this run last read or wrote: which file it is
+// (its device and inode, or on Windows its volume and file index), its size and when it
+// was last written and changed. Nothing exists when there is no file at path.
+struct DiskStamp {
+    bool exists = false;
+    quint64 device = 0, inode = 0;
+    qint64 size = 0, modified = 0, changed = 0; // times in nanoseconds
+
+    static DiskStamp of(const QString &path);
+    bool operator==(const DiskStamp &other) const;
+    bool operator!=(const DiskStamp &other) const { return !(*this == other); }
+};
+
+// Why this program cannot make files in the folder at path, in the system's words, or
+// empty when it can.
+QString folderWriteProblem(const QString &path);
+
+// The folder the program was started in, as a path that reaches it for the whole run
+// whatever the current directory becomes. Normally its absolute name. A name that is
+// not valid UTF-8 cannot travel as text (every invalid byte would become U+FFFD and
+// name a folder that does not exist), so such a folder is reached through a handle
+// kept open for the run, as /proc/self/fd/N.
+QString startDirectoryPath();
+
+// Over a file-size limit a write should fail and say so, keeping the old file, rather
+// than end the program: called once at start.
+void letWritesFailOverSizeLimits();
 
 } // namespace tessaly

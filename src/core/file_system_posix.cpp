@@ -1,4 +1,4 @@
-#include "core/whole_file.h"
+#include "core/file_system.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -207,18 +209,6 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermiss
     return Outcome::done();
 }
 
-QString sizeLimitText(qint64 bytes)
-{
-    constexpr qint64 kKilobyte = 1024, kMegabyte = 1024 * 1024, kGigabyte = 1024 * kMegabyte;
-    if (bytes > 0 && bytes % kGigabyte == 0)
-        return QStringLiteral("%1 GB").arg(bytes / kGigabyte);
-    if (bytes > 0 && bytes % kMegabyte == 0)
-        return QStringLiteral("%1 MB").arg(bytes / kMegabyte);
-    if (bytes > 0 && bytes % kKilobyte == 0)
-        return QStringLiteral("%1 KB").arg(bytes / kKilobyte);
-    return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
-}
-
 namespace {
 
 Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
@@ -361,6 +351,68 @@ bool makeFolder(const QString &path, int bits)
         ::chmod(name.constData(), static_cast<mode_t>(bits));
     struct stat info {};
     return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+DiskStamp DiskStamp::of(const QString &path)
+{
+    DiskStamp stamp;
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return stamp;
+    const auto nanoseconds = [](const timespec &t) {
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    stamp.exists = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modified = nanoseconds(info.st_mtim);
+    stamp.changed = nanoseconds(info.st_ctim);
+    return stamp;
+}
+
+QString folderWriteProblem(const QString &path)
+{
+    if (::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0)
+        return {};
+    return systemReason(errno);
+}
+
+namespace {
+
+QByteArray currentDirectoryBytes()
+{
+    QByteArray buffer(PATH_MAX, Qt::Uninitialized);
+    while (::getcwd(buffer.data(), static_cast<std::size_t>(buffer.size())) == nullptr) {
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    return QByteArray(buffer.constData());
+}
+
+} // namespace
+
+QString startDirectoryPath()
+{
+    const QByteArray raw = currentDirectoryBytes();
+    const QString name = QFile::decodeName(raw);
+    if (raw.isEmpty() || QFile::encodeName(name) == raw)
+        return raw.isEmpty() ? QDir::current().absolutePath() : name;
+    // Never closed: the roll lives here until the program ends.
+    const int fd = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        const QString handle = QStringLiteral("/proc/self/fd/%1").arg(fd);
+        if (QFileInfo(handle).isDir())
+            return handle;
+        ::close(fd);
+    }
+    return name;
+}
+
+void letWritesFailOverSizeLimits()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace tessaly
