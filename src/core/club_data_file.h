@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/file_system.h"
 #include "core/member_store.h"
 #include "core/outcome.h"
-#include "core/file_system.h"
 
 #include <QDate>
 #include <QString>

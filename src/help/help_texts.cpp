@@ -1,7 +1,7 @@
 #include "help/help_texts.h"
 
-#include "core/text_codec.h"
 #include "core/file_system.h"
+#include "core/text_codec.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "roll/address_file.h"
 
 #include "core/club_data_file.h"
-#include "core/text_codec.h"
 #include "core/file_system.h"
+#include "core/text_codec.h"
 
 #include <QDir>
 
