@@ -1,3 +1,4 @@
+#include "qt_platform/print_queue.h"
 #include "qt_platform/qt_platform.h"
 #include "qt_platform/qt_printer.h"
 
@@ -175,6 +176,35 @@ TEST(QtPrinter, EachFamilyOnceAndTheCurrentFontIsOneOfThem)
     printer.rememberFont(u"DejaVu Serif"_s);
     printer.rememberFont(QString()); // no font chosen keeps the one the printer has
     EXPECT_EQ(printer.currentFont(), u"DejaVu Serif"_s);
+}
+
+// What the print system's answers mean for the job just handed over ("Labels", after job 7),
+// whichever system gave them.
+TEST(PrintQueue, TheNewestOfOurJobsTellsWhatBecameOfIt)
+{
+    const QueueState running, stopped{true, true};
+    struct Case {
+        const char *shape;
+        std::vector<QueueJob> jobs;
+        std::optional<QueueState> queue;
+        JobFate fate;
+    } cases[] = {
+        {"forgotten at once", {}, running, JobFate::Taken},
+        {"only older jobs", {{7, u"Labels"_s, JobState::Cancelled}}, running, JobFate::Taken},
+        {"another document", {{8, u"Directory"_s, JobState::Cancelled}}, running, JobFate::Taken},
+        {"cancelled", {{8, u"Labels"_s, JobState::Cancelled}}, running, JobFate::Refused},
+        {"held", {{8, u"Labels"_s, JobState::Held}}, running, JobFate::Waiting},
+        {"stopped by a fault", {{9, u"Labels"_s, JobState::Stopped}}, running, JobFate::Waiting},
+        {"queued, printer stopped", {{8, u"Labels"_s, JobState::Queued}}, stopped, JobFate::Waiting},
+        {"queued, printer running", {{8, u"Labels"_s, JobState::Queued}}, running, JobFate::Taken},
+        {"queued, printer silent", {{8, u"Labels"_s, JobState::Queued}}, std::nullopt,
+         JobFate::Taken},
+        {"printing", {{8, u"Labels"_s, JobState::Printing}}, stopped, JobFate::Taken},
+        {"newest of two", {{9, u"Labels"_s, JobState::Done}, {8, u"Labels"_s, JobState::Cancelled}},
+         running, JobFate::Taken},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(jobFateAmong(c.jobs, 7, u"Labels"_s, c.queue), c.fate) << c.shape;
 }
 
 } // namespace
