@@ -29,3 +29,7 @@ TESSALY_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev
     cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev)
+# What building the Windows package and checking it under Wine needs.
+TESSALY_WINDOWS_PACKAGES=(cmake ninja-build qt6-base-dev pkgconf mingw-w64
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
+    wine wine64 nsis xvfb openbox xdotool imagemagick fonts-dejavu-core dpkg-dev xz-utils)
