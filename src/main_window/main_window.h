@@ -67,9 +67,9 @@ class MainWindow : public QMainWindow {
         std::vector<QWidget *> tabOrder;
     };
     void buildControls();
-    void buildEntryControls(QWidget *client);
-    void buildOtherControls(QWidget *client);
-    QLabel *buildCaption(QWidget *client, const CaptionSpec &design);
+    QLabel *makeCaption(QWidget *client, const CaptionSpec &design);
+    QWidget *makeEntryControl(QWidget *client, const EntryControlSpec &design, QLabel *label);
+    QWidget *makeOtherControl(QWidget *client, const OtherControlSpec &design);
     void buildMenus();
 
     void connectControls();

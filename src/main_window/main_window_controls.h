@@ -4,6 +4,7 @@
 #include "entry_rules/entry_key_rules.h"
 #include "forms/button_pictures.h"
 #include "forms/caption_design.h"
+#include "forms/control_table.h"
 
 #include <QRect>
 #include <QString>
@@ -18,14 +19,11 @@ namespace tessaly {
 constexpr int kDesignClientWidth = 9480;
 constexpr int kDesignClientHeight = 6390;
 
-// One entry control with the caption label that names it, in Tab order.
-struct EntryControlSpec {
-    QString id;
+// One entry control with the caption label that names it.
+struct EntryControlSpec : ControlRow {
     Field field;
     bool checkBox = false;
     EntryBoxKind boxKind = EntryBoxKind::Plain; // text boxes only
-    TwipsRect rect;
-    QString toolTip;
     CaptionSpec label;
 };
 
@@ -46,19 +44,10 @@ enum class Command {
 };
 constexpr int kCommandCount = static_cast<int>(Command::PrintList) + 1;
 
-struct OtherControlSpec {
-    QString id;
+struct OtherControlSpec : ControlRow {
     OtherControlKind kind;
     Command command;
-    QString caption;
-    TwipsRect rect;
-    QString toolTip;
     ButtonPicture picture = ButtonPicture::None;
-};
-
-struct BackdropSpec {
-    QString id;
-    TwipsRect rect;
 };
 
 // The nineteen entry controls, in the order the Tab key visits them.
@@ -70,7 +59,7 @@ const std::vector<OtherControlSpec> &otherControls();
 // " Quick Copy".
 const std::vector<CaptionSpec> &otherCaptions();
 // The navy areas behind the search row and the export buttons.
-const std::vector<BackdropSpec> &backdrops();
+const std::vector<ControlRow> &backdrops();
 
 // The eight boxes whose contents make the Quick Copy block.
 bool isAddressField(Field field);

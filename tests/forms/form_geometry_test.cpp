@@ -1,13 +1,19 @@
+#include "forms/control_table.h"
 #include "forms/design_geometry.h"
 #include "forms/screen_scale.h"
 #include "forms/window_fitting.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace tessaly {
+
+using namespace Qt::Literals::StringLiterals;
 
 TEST(WindowFitting, TwipsRoundToPixelsAndEachValueScalesByItsOwnRatio)
 {
@@ -45,6 +51,47 @@ TEST(DesignGeometry, PlacesInPixelsAndScalesEachFitFromTheDesign)
     // 1280 / 632 and 752 / 426, each rounded half away from zero.
     EXPECT_EQ(call->geometry(), QRect(32, 42, 132, 34));
     EXPECT_EQ(option->geometry(), QRect(32, 28, 342, 30)); // 16, 16, 169, 17 scaled
+}
+
+// The builder names every control of a table, gives it its tooltip and places it at its
+// design rectangle in pixels; Tab follows the table's stops, whatever order the window made
+// the controls in, and passes over the rest.
+TEST(ControlBuilder, NamesPlacesAndChainsTheTabStopsInTableOrder)
+{
+    QWidget window;
+    auto *madeEarly = new QLineEdit(&window);
+    DesignGeometry geometry(9480, 6390);
+    ControlBuilder builder(geometry);
+    const std::vector<ControlRow> table = {
+        {u"Command1"_s, u"&Add"_s, {120, 5400, 735, 975}, u"Adds."_s, TabStop::Yes},
+        {u"Label1"_s, u"Name"_s, {240, 120, 975, 255}, {}, TabStop::No},
+        {u"Text1"_s, {}, {240, 360, 975, 285}, {}, TabStop::Yes},
+        {u"Text2"_s, {}, {1320, 360, 1215, 285}, u"Second"_s, TabStop::Yes},
+    };
+    builder.build(table, [&](const ControlRow &row) -> QWidget * {
+        if (row.id == u"Text1"_s)
+            return madeEarly;
+        if (row.tab == TabStop::No)
+            return new QLabel(row.caption, &window);
+        return new QPushButton(row.caption, &window);
+    });
+    builder.setTabOrder();
+    QStringList built;
+    for (const QWidget *control : geometry.controls())
+        built << control->objectName() + u' ' + control->toolTip() + u' ' +
+                     QString::number(control->x()) + u',' + QString::number(control->y()) + u' ' +
+                     QString::number(control->width()) + u'x' + QString::number(control->height());
+    EXPECT_EQ(built, (QStringList{u"Command1 Adds. 8,360 49x65"_s, u"Label1  16,8 65x17"_s,
+                                  u"Text1  16,24 65x19"_s, u"Text2 Second 88,24 81x19"_s}));
+    QStringList tabs;
+    const QWidget *at = window.findChild<QWidget *>(u"Command1"_s);
+    for (int stop = 0; stop < 3; ++stop) {
+        do
+            at = at->nextInFocusChain();
+        while ((at->focusPolicy() & Qt::TabFocus) == 0);
+        tabs << at->objectName();
+    }
+    EXPECT_EQ(tabs, (QStringList{u"Text1"_s, u"Text2"_s, u"Command1"_s}));
 }
 
 // A 640 x 480 screen is the design: nothing changes. A wide screen stretches each direction
