@@ -1,7 +1,5 @@
 #include "main_window/main_window.h"
 
-#include "exports_window/export_commands.h"
-
 #include "forms/control_table.h"
 #include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
@@ -134,48 +132,24 @@ QWidget *MainWindow::makeOtherControl(QWidget *client, const OtherControlSpec &d
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *import = file->addAction(QStringLiteral("&Import Members..."));
-    import->setObjectName(QStringLiteral("mnuImport"));
-    connect(import, &QAction::triggered, this, &MainWindow::importMembers);
-    QAction *licences = file->addAction(QStringLiteral("Update &Licenses from FCC File..."));
-    licences->setObjectName(QStringLiteral("mnuLicences"));
-    connect(licences, &QAction::triggered, this, &MainWindow::updateLicences);
-    // The listed members taken elsewhere, like every export of this window.
-    const std::pair<const char *, QString> exports[] = {
-        {"mnuExport", QStringLiteral("Ex&port Listed Members...")},
-        {"mnuEmail", QStringLiteral("Copy E-&mail Addresses")},
-        {"mnuDirectory", QStringLiteral("Print Member &Directory...")},
+    const auto keep = [this](QAction *action, const QString &id, Command command) {
+        action->setObjectName(id);
+        controls_.menuItems[static_cast<std::size_t>(command)] = action;
     };
-    for (const auto &[name, caption] : exports) {
-        QAction *action = file->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, id = QByteArray(name)] {
-            const std::vector<int> records = listed_->rowRecords();
-            if (id == "mnuExport")
-                exportListedMembers(roll_, records, platform_);
-            else if (id == "mnuEmail")
-                copyEmailAddresses(roll_, records, platform_);
+    for (const MenuSpec &design : menus()) {
+        if (design.items.empty()) {
+            keep(menuBar()->addAction(design.caption), design.id, design.command);
+            continue;
+        }
+        QMenu *menu = menuBar()->addMenu(design.caption);
+        menu->setObjectName(design.id);
+        for (const MenuItemSpec &item : design.items) {
+            if (item.command == Command::None)
+                menu->addSeparator();
             else
-                printMemberDirectory(roll_, records, platform_, this);
-            focusWatcher_->giveFocus(controls_.callBox);
-        });
+                keep(menu->addAction(item.caption), item.id, item.command);
+        }
     }
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("&Exit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    // Closing the window asks first only when a change could not be saved, and
-    // closing the last window ends the program.
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QAction *queries = menuBar()->addAction(QStringLiteral("&Queries"));
-    queries->setObjectName(QStringLiteral("mnuFunctions"));
-    connect(queries, &QAction::triggered, this, &MainWindow::openReportWindow);
-
-    QAction *help = menuBar()->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &MainWindow::openHelpWindow);
 }
 
 } // namespace tessaly

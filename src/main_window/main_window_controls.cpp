@@ -238,6 +238,29 @@ const std::vector<ControlRow> &backdrops()
     return areas;
 }
 
+const std::vector<MenuSpec> &menus()
+{
+    using C = Command;
+    static const std::vector<MenuSpec> bar = {
+        {u"mnuFile"_s,
+         u"&File"_s,
+         C::None,
+         {
+             {u"mnuImport"_s, u"&Import Members..."_s, C::ImportMembers},
+             {u"mnuLicences"_s, u"Update &Licenses from FCC File..."_s, C::UpdateLicences},
+             // The listed members taken elsewhere, like every export of this window.
+             {u"mnuExport"_s, u"Ex&port Listed Members..."_s, C::ExportListed},
+             {u"mnuEmail"_s, u"Copy E-&mail Addresses"_s, C::CopyEmails},
+             {u"mnuDirectory"_s, u"Print Member &Directory..."_s, C::PrintDirectory},
+             {},
+             {u"mnuExit"_s, u"&Exit"_s, C::Exit},
+         }},
+        {u"mnuFunctions"_s, u"&Queries"_s, C::Queries, {}},
+        {u"mnuHelp"_s, u"&Help"_s, C::Help, {}},
+    };
+    return bar;
+}
+
 bool isAddressField(Field field)
 {
     switch (field) {

@@ -29,9 +29,10 @@ struct EntryControlSpec : ControlRow {
 
 enum class OtherControlKind { TallButton, Button, QuickCopyBox, SearchBox, MemberList };
 
-// The window's command buttons, each bound to its handler by this name.
+// The window's commands, its buttons' and its menus', each bound to its handler by
+// this name.
 enum class Command {
-    None, // not a button
+    None, // no command: a box or list, or a menu's separator
     AddRecord,
     Clear,
     Delete,
@@ -41,13 +42,36 @@ enum class Command {
     WriteAddressFile,
     CopyList,
     PrintList,
+    ImportMembers,
+    UpdateLicences,
+    ExportListed,
+    CopyEmails,
+    PrintDirectory,
+    Exit,
+    Queries,
+    Help,
 };
-constexpr int kCommandCount = static_cast<int>(Command::PrintList) + 1;
+constexpr int kCommandCount = static_cast<int>(Command::Help) + 1;
 
 struct OtherControlSpec : ControlRow {
     OtherControlKind kind;
     Command command;
     ButtonPicture picture = ButtonPicture::None;
+};
+
+// An item of a menu; an item without a command is a separator.
+struct MenuItemSpec {
+    QString id;
+    QString caption;
+    Command command = Command::None;
+};
+
+// A menu of the menu bar, or, without items, a command standing on the bar itself.
+struct MenuSpec {
+    QString id;
+    QString caption;
+    Command command = Command::None;
+    std::vector<MenuItemSpec> items;
 };
 
 // The nineteen entry controls, in the order the Tab key visits them.
@@ -60,6 +84,8 @@ const std::vector<OtherControlSpec> &otherControls();
 const std::vector<CaptionSpec> &otherCaptions();
 // The navy areas behind the search row and the export buttons.
 const std::vector<ControlRow> &backdrops();
+// The menu bar, left to right, each menu's items top to bottom.
+const std::vector<MenuSpec> &menus();
 
 // The eight boxes whose contents make the Quick Copy block.
 bool isAddressField(Field field);
