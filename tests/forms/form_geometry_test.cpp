@@ -4,9 +4,7 @@
 #include "forms/window_fitting.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -67,12 +65,10 @@ TEST(ControlBuilder, NamesPlacesAndChainsTheTabStopsInTableOrder)
             {u"Label1"_s, u"Name"_s, {240, 120, 975, 255}, {}, TabStop::No},
             {u"Text1"_s, {}, {240, 360, 975, 285}, u"First"_s, TabStop::Yes},
             {u"Text2"_s, {}, {1320, 360, 1215, 285}, {}, TabStop::Yes}},
-        [&](const ControlRow &row) -> QWidget * {
-            if (row.id == u"Text1"_s)
-                return madeEarly;
-            if (row.tab == TabStop::No)
-                return new QLabel(row.caption, &window);
-            return new QPushButton(row.caption, &window);
+        [&](const ControlRow &row) {
+            QLineEdit *made = row.id == u"Text1"_s ? madeEarly : new QLineEdit(&window);
+            made->setFocusPolicy(row.tab == TabStop::No ? Qt::NoFocus : Qt::StrongFocus);
+            return made;
         });
     builder.setTabOrder();
     QStringList built, stops;
