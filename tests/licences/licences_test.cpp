@@ -1,4 +1,5 @@
 #include "licences/fcc_licence_file.h"
+#include "licences/fcc_line_reader.h"
 #include "licences/licence_update.h"
 
 #include "fcc_files.h"
@@ -81,6 +82,39 @@ TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsOrOfAnotherKind)
     ASSERT_TRUE(reading.outcome.ok());
     EXPECT_EQ(summary(reading), kExpected);
     EXPECT_EQ(reading.skippedLines, 6);
+}
+
+// Lines come out whole wherever a buffer ends; a line past the longest is told once, whether
+// it comes in one buffer or runs on over the next, and the line after it is read.
+TEST(FccLineReader, LinesCrossBuffersAndALineTooLongIsToldOnce)
+{
+    struct Lines final : FccLineReader::Sink {
+        std::string seen;
+        void line(std::string_view line) override { (seen += line) += '/'; }
+        void overlong() override { seen += "(long)/"; }
+    };
+    const std::string longLine(kLongestFccLine + 1, 'x');
+    const std::pair<std::string, const char *> texts[] = {
+        {"AM|1\r\n \r\n\nHD|2|x\nlast", "AM|1\r/HD|2|x/last/"},
+        {longLine + "\nAM|3\n" + longLine, "(long)/AM|3/(long)/"},
+    };
+    // Every cut of the short text; in the long one, within and just past the first line.
+    const std::size_t longest = kLongestFccLine;
+    std::vector<std::size_t> cuts{longest / 2, longest + 1, longest + 9};
+    for (std::size_t cut = 0; cut < 30; ++cut)
+        cuts.push_back(cut);
+    for (const auto &[text, expected] : texts) {
+        for (const std::size_t cut : cuts) {
+            if (cut > text.size())
+                continue;
+            Lines lines;
+            FccLineReader reader(lines);
+            reader.feed(std::string_view(text).substr(0, cut));
+            reader.feed(std::string_view(text).substr(cut));
+            reader.finish();
+            EXPECT_EQ(lines.seen, expected) << cut;
+        }
+    }
 }
 
 TEST(FccLicenceFile, BadFilesAreRefusedNamingTheFileAndWhatIsWrong)
