@@ -1,5 +1,7 @@
 #include "licences/fcc_records.h"
 
+#include "licences/call_sign_key.h"
+
 #include <array>
 
 namespace tessaly {
@@ -33,20 +35,16 @@ std::size_t splitLine(std::string_view line, std::array<std::string_view, N> &fi
     return count;
 }
 
-// A call sign as a key: upper case, blanks trimmed, held without allocating. Call signs are
+// A call sign of the file as callSignKey gives it, held without allocating. Call signs are
 // short; a longer field is no call sign and matches nothing.
 class CallKey {
   public:
     explicit CallKey(std::string_view field)
+        : size_(callSignKey(field.data(), static_cast<qsizetype>(field.size()), bytes_,
+                            sizeof bytes_))
     {
-        field = trimmed(field);
-        if (field.size() > sizeof(bytes_))
-            return;
-        for (std::size_t i = 0; i < field.size(); ++i) {
-            const char c = field[i];
-            bytes_[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        }
-        size_ = static_cast<qsizetype>(field.size());
+        if (size_ < 0)
+            size_ = 0;
     }
     // A view of the key for a lookup; valid while this key lives.
     QByteArray view() const { return QByteArray::fromRawData(bytes_, size_); }

@@ -12,7 +12,7 @@ namespace tessaly {
 // licences they join into. A line that is no record of its file is skipped and counted.
 class FccRecords {
   public:
-    // calls: the roll's call signs, upper case and trimmed; they must outlive this.
+    // calls: the roll's call signs as callSignKey gives them; they must outlive this.
     explicit FccRecords(const QSet<QByteArray> &calls) : calls_(calls) {}
 
     // AM: kept when its call sign or its previous call sign is one of calls.

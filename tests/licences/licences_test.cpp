@@ -276,6 +276,33 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
               }));
 }
 
+// A roll's call sign and the file's match in any letter case with blanks around them; only a
+// to z change case, on both sides alike, as the Call box capitalises only them.
+TEST(LicenceUpdate, CallSignsMatchInAnyCaseButOnlyAsciiLettersChangeCase)
+{
+    const std::tuple<const char16_t *, const char *, bool> cases[] = {
+        {u" k3Abc\u00a0", "K3ABC", true}, // a no-break space typed after it
+        {u"K3ABC", " k3abc ", true},
+        {u"k3ab\u00e7", "K3AB\xe7", true},
+        {u"\u00dfK1", "SSK1", false}, // the capitals of a sharp s are "SS", yet it is no call sign
+        {u"\u0131K1", "IK1", false},  // nor is a dotless i an I
+        {u"K3AB\u00c7", "K3ABC", false},
+        {u"K3AB\u0421", "K3ABC", false}, // a Cyrillic capital Es
+    };
+    for (const auto &[rollCall, fileCall, matches] : cases) {
+        SCOPED_TRACE(fileCall);
+        const MemberStore store =
+            storeOf({QString::fromUtf16(rollCall) + u"|||||||||||||G|1/1/2030"_s});
+        TempRoll files;
+        files.write(u"HD.dat"_s, hdLine(1, fileCall, 'A', "01/01/2020", "01/01/2030"));
+        files.write(u"AM.dat"_s, amLine(1, fileCall, "G"));
+        const FccReading reading = readFccLicences(files.path(u"HD.dat"_s), rollCallSigns(store));
+        EXPECT_EQ(reading.licences.size(), matches ? 1u : 0u);
+        // A member matched with the same class and date has nothing to be told.
+        EXPECT_EQ(licenceRows(store, reading.licences, kToday).empty(), matches);
+    }
+}
+
 TEST(LicenceUpdate, AProposedClassIsWrittenAsTheRollMostOftenWritesIt)
 {
     // The classes of the rest of the roll, the file's class, the class proposed.
