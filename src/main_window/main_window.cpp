@@ -649,12 +649,16 @@ void MainWindow::updateLicences()
     // The member being edited may be one the update changes: the entry area then shows
     // the new values, so that Record cannot put the old ones back. An entry area in Add
     // mode holds no member of the roll, and is left as it is.
-    const int selected = roll_.selectedRecord();
-    const std::optional<MemberRecord> before =
-        mode_ == EntryMode::Record && roll_.holds(selected) ? std::optional(roll_.member(selected))
-                                                             : std::nullopt;
-    if (roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this) && before &&
-        roll_.holds(roll_.selectedRecord()) && roll_.member(roll_.selectedRecord()) != *before)
+    const bool editing = mode_ == EntryMode::Record && roll_.holds(roll_.selectedRecord());
+    bool editedChanged = false;
+    const QMetaObject::Connection watch = connect(
+        &roll_, &RollSession::changed, this,
+        [this, &editedChanged](RollSession::Change, const RollSession::ChangedMembers &members) {
+            editedChanged = editedChanged || members.includes(roll_.selectedRecord());
+        });
+    const bool updated = roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this);
+    disconnect(watch);
+    if (updated && editing && editedChanged && roll_.holds(roll_.selectedRecord()))
         loadMember(roll_.selectedRecord());
     focusWatcher_->giveFocus(controls_.callBox);
 }
