@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/design_geometry.h"
+#include "forms/control_table.h"
 
 #include <QString>
 
@@ -9,12 +9,8 @@ namespace tessaly {
 enum class CaptionAlignment { Left, Centre };
 
 // A caption label of a designed window: white bold text on navy.
-struct CaptionSpec {
-    QString id;
-    QString caption;
-    TwipsRect rect;
+struct CaptionSpec : ControlRow {
     CaptionAlignment alignment = CaptionAlignment::Left;
-    QString toolTip;
 };
 
 } // namespace tessaly

@@ -1,5 +1,6 @@
 #include "labels/label_window.h"
 
+#include "forms/control_table.h"
 #include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/page_preview.h"
@@ -112,58 +113,45 @@ LabelWindow::~LabelWindow() = default;
 
 void LabelWindow::buildControls()
 {
-    std::vector<QWidget *> tabOrder;
-    for (const LabelControlSpec &design : labelControls()) {
-        QWidget *control = nullptr;
+    ControlBuilder builder(geometry_);
+    builder.build(labelControls(), [this](const LabelControlSpec &design) -> QWidget * {
         switch (design.kind) {
         case LabelControlKind::NumberBox: {
-            auto *numberBox = new LabelNumberBox(design.box, design.text, this);
+            auto *numberBox = new LabelNumberBox(design.box, design.caption, this);
             boxes_[slotOf(design.box)] = numberBox;
             focusWatcher_->watch(numberBox);
-            control = numberBox;
-            break;
+            return numberBox;
         }
         case LabelControlKind::Caption:
-            control = new QLabel(design.text, this);
-            break;
+            return new QLabel(design.caption, this);
         case LabelControlKind::SheetList:
             sheets_ = new QComboBox(this);
             sheets_->setAccessibleName(QStringLiteral("Sheet"));
-            control = sheets_;
-            break;
+            return sheets_;
         case LabelControlKind::FontList:
             fonts_ = new QListWidget(this);
             fonts_->setSelectionMode(QAbstractItemView::SingleSelection);
             fonts_->setAccessibleName(QStringLiteral("Font"));
-            control = fonts_;
-            break;
+            return fonts_;
         case LabelControlKind::Preview:
-            preview_ = new QLabel(design.text, this);
+            preview_ = new QLabel(design.caption, this);
             preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            control = preview_;
-            break;
+            return preview_;
         case LabelControlKind::PrintButton:
             printButton_ = new PictureButton(ButtonPicture::Print, this);
-            printButton_->setText(design.text);
+            printButton_->setText(design.caption);
             printButton_->setAutoDefault(false);
             pressOnEnter(printButton_);
-            control = printButton_;
-            break;
+            return printButton_;
         case LabelControlKind::PreviewButton:
-            previewButton_ = new QPushButton(design.text, this);
+            previewButton_ = new QPushButton(design.caption, this);
             previewButton_->setAutoDefault(false);
             pressOnEnter(previewButton_);
-            control = previewButton_;
-            break;
+            return previewButton_;
         }
-        control->setObjectName(design.id);
-        control->setToolTip(design.toolTip);
-        geometry_.place(control, design.rect);
-        if (design.kind != LabelControlKind::Caption && design.kind != LabelControlKind::Preview)
-            tabOrder.push_back(control);
-    }
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+        return nullptr;
+    });
+    builder.setTabOrder();
     boxes_[slotOf(LabelBox::Rows)]->setFocus();
 }
 

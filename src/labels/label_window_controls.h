@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/design_geometry.h"
+#include "forms/control_table.h"
 #include "label_rules/label_number_rules.h"
 
 #include <QString>
@@ -25,12 +25,8 @@ enum class LabelControlKind {
     PreviewButton,
 };
 
-struct LabelControlSpec {
-    QString id;
+struct LabelControlSpec : ControlRow {
     LabelControlKind kind;
-    QString text; // the caption, or the text a box starts with
-    TwipsRect rect;
-    QString toolTip;
     LabelBox box = LabelBox::Rows; // which value a number box holds
 };
 

@@ -16,7 +16,7 @@ namespace tessaly {
 // licence header (HD.dat) joined with its amateur data (AM.dat) by the unique system
 // identifier.
 struct FccLicence {
-    QByteArray call;         // upper case, as the file writes call signs
+    QByteArray call;         // the file's call sign as callSignKey gives it
     char status = 0;         // 'A' active, 'E' expired, 'C' cancelled, 'T' terminated, ...
     QDate granted;
     QDate expires;
@@ -38,12 +38,12 @@ using FccProgress = std::function<bool(qint64 done, qint64 total)>;
 // The most either file may hold once inflated.
 constexpr qint64 kFccMemberLimit = qint64(4) * 1024 * 1024 * 1024;
 
-// Reads the licences whose call sign, or whose previous call sign, is one of calls (upper
-// case, trimmed) from path: the FCC's l_amat.zip, read as a stream without extracting
-// anything, or an HD.dat with its AM.dat beside it. Only what those licences need is kept,
-// so memory does not grow with the file. Failed, naming the file and what is wrong, for a
-// file that is not a regular file, not a zip, lacks HD.dat or AM.dat, is damaged or cut off,
-// or would inflate past kFccMemberLimit.
+// Reads the licences whose call sign, or whose previous call sign, is one of calls (as
+// callSignKey gives them) from path: the FCC's l_amat.zip, read as a stream without
+// extracting anything, or an HD.dat with its AM.dat beside it. Only what those licences
+// need is kept, so memory does not grow with the file. Failed, naming the file and what is
+// wrong, for a file that is not a regular file, not a zip, lacks HD.dat or AM.dat, is
+// damaged or cut off, or would inflate past kFccMemberLimit.
 FccReading readFccLicences(const QString &path, const QSet<QByteArray> &calls,
                            const FccProgress &progress = {},
                            qint64 memberLimit = kFccMemberLimit);

@@ -1,6 +1,7 @@
 #include "licences/licence_update.h"
 
 #include "core/date_text.h"
+#include "licences/call_sign_key.h"
 
 #include <QHash>
 
@@ -24,7 +25,9 @@ constexpr ClassNames kClasses[] = {
 
 QByteArray callKey(const QString &call)
 {
-    return call.trimmed().toUpper().toLatin1();
+    QByteArray key(call.size(), Qt::Uninitialized);
+    key.truncate(callSignKey(QStringView(call).utf16(), call.size(), key.data(), key.size()));
+    return key;
 }
 
 // For each class letter, the spelling the roll uses most (the earliest of equals).

@@ -32,7 +32,7 @@ struct LicenceRow {
     bool proposes() const { return kind == Kind::Change || kind == Kind::NewCall; }
 };
 
-// The call signs of the roll as the FCC file writes them: blanks trimmed, upper case.
+// The call signs of the roll in the form they are matched in (callSignKey).
 QSet<QByteArray> rollCallSigns(const MemberStore &store);
 
 // The letter of the operator class a roll value names, in any of its usual names and any

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tessaly {
@@ -25,18 +25,83 @@ QString headerOf(Field field)
     return {};
 }
 
-QTableWidgetItem *cell(const QString &text)
+} // namespace
+
+LicenceRowsModel::LicenceRowsModel(std::vector<LicenceRow> rows, QObject *parent)
+    : QAbstractTableModel(parent), rows_(std::move(rows))
 {
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
-} // namespace
+int LicenceRowsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int LicenceRowsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LicenceRowsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const LicenceRow &row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::CheckStateRole) {
+        if (index.column() != Take || !row.proposes())
+            return {};
+        return row.ticked ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    switch (index.column()) {
+    case Member:
+        return row.name;
+    case Call:
+        return row.call;
+    case FieldName:
+        return headerOf(row.field);
+    case InRoll:
+        return row.rollValue;
+    case InFile:
+        return row.fccValue;
+    default:
+        return QString();
+    }
+}
+
+bool LicenceRowsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
+        return false;
+    rows_[static_cast<std::size_t>(index.row())].ticked =
+        static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+Qt::ItemFlags LicenceRowsModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const bool proposes = rows_[static_cast<std::size_t>(index.row())].proposes();
+    return index.column() == Take && proposes ? shown | Qt::ItemIsUserCheckable : shown;
+}
+
+QVariant LicenceRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char *const titles[ColumnCount] = {"Take",  "Member",      "Call",
+                                                    "Field", "In the Roll", "In the FCC File"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
+                                                 : QVariant();
+}
 
 LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const QString &summary,
                                            QWidget *parent)
-    : QDialog(parent), rows_(std::move(rows))
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("LicencePreview"));
     setWindowTitle(updateLicencesTitle());
@@ -45,32 +110,16 @@ LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const Q
     label->setObjectName(QStringLiteral("LicenceSummary"));
     label->setWordWrap(true);
 
-    table_ = new QTableWidget(static_cast<int>(rows_.size()), ColumnCount, this);
-    table_->setObjectName(QStringLiteral("LicenceRows"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Take"), QStringLiteral("Member"),
-                                       QStringLiteral("Call"), QStringLiteral("Field"),
-                                       QStringLiteral("In the Roll"),
-                                       QStringLiteral("In the FCC File")});
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const LicenceRow &row = rows_[i];
-        const int r = static_cast<int>(i);
-        auto *take = cell({});
-        if (row.proposes()) {
-            take->setFlags(take->flags() | Qt::ItemIsUserCheckable);
-            take->setCheckState(row.ticked ? Qt::Checked : Qt::Unchecked);
-        }
-        table_->setItem(r, Take, take);
-        table_->setItem(r, Member, cell(row.name));
-        table_->setItem(r, Call, cell(row.call));
-        table_->setItem(r, FieldName, cell(headerOf(row.field)));
-        table_->setItem(r, InRoll, cell(row.rollValue));
-        table_->setItem(r, InFile, cell(row.fccValue));
-    }
-    table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    auto *table = new QTableView(this);
+    table->setObjectName(QStringLiteral("LicenceRows"));
+    // Owned by the view, so that the rows never outlive it.
+    model_ = new LicenceRowsModel(std::move(rows), table);
+    table->setModel(model_);
+    table->verticalHeader()->hide();
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
@@ -81,19 +130,9 @@ LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const Q
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(table_);
+    layout->addWidget(table);
     layout->addWidget(buttons);
     resize(860, 480);
-}
-
-std::vector<LicenceRow> LicencePreviewDialog::rows() const
-{
-    std::vector<LicenceRow> rows = rows_;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].proposes())
-            rows[i].ticked = table_->item(static_cast<int>(i), Take)->checkState() == Qt::Checked;
-    }
-    return rows;
 }
 
 } // namespace tessaly

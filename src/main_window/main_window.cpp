@@ -4,6 +4,7 @@
 #include "core/member_table.h"
 #include "entry_rules/date_box_rules.h"
 #include "entry_rules/entry_text_filter.h"
+#include "exports_window/export_commands.h"
 #include "forms/document_text.h"
 #include "forms/focus_watcher.h"
 #include "forms/form_look.h"
@@ -23,6 +24,7 @@
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -80,10 +82,22 @@ void MainWindow::connectControls()
         {Command::WriteAddressFile, &MainWindow::writeAddresses},
         {Command::CopyList, &MainWindow::copyList},
         {Command::PrintList, &MainWindow::openLabelWindow},
+        {Command::ImportMembers, &MainWindow::importMembers},
+        {Command::UpdateLicences, &MainWindow::updateLicences},
+        {Command::ExportListed, &MainWindow::exportListed},
+        {Command::CopyEmails, &MainWindow::copyEmails},
+        {Command::PrintDirectory, &MainWindow::printDirectory},
+        {Command::Exit, &MainWindow::exitProgram},
+        {Command::Queries, &MainWindow::openReportWindow},
+        {Command::Help, &MainWindow::openHelpWindow},
     };
-    for (const auto &[command, handler] : handlers)
-        connect(controls_.commands[static_cast<std::size_t>(command)], &QPushButton::clicked, this,
-                handler);
+    for (const auto &[command, handler] : handlers) {
+        const auto slot = static_cast<std::size_t>(command);
+        if (QPushButton *button = controls_.commands[slot])
+            connect(button, &QPushButton::clicked, this, handler);
+        if (QAction *item = controls_.menuItems[slot])
+            connect(item, &QAction::triggered, this, handler);
+    }
 
     connect(controls_.search, &QLineEdit::textChanged, this, &MainWindow::search);
 
@@ -498,6 +512,35 @@ void MainWindow::copyList()
         platform_.messages.inform(clipboardFailureMessage(), clipboardFailureTitle());
 }
 
+// The listed members taken elsewhere, like every export of this window.
+void MainWindow::exportListed()
+{
+    const std::vector<int> records = listed_->rowRecords();
+    exportListedMembers(roll_, records, platform_);
+    focusWatcher_->giveFocus(controls_.callBox);
+}
+
+void MainWindow::copyEmails()
+{
+    const std::vector<int> records = listed_->rowRecords();
+    copyEmailAddresses(roll_, records, platform_);
+    focusWatcher_->giveFocus(controls_.callBox);
+}
+
+void MainWindow::printDirectory()
+{
+    const std::vector<int> records = listed_->rowRecords();
+    printMemberDirectory(roll_, records, platform_, this);
+    focusWatcher_->giveFocus(controls_.callBox);
+}
+
+void MainWindow::exitProgram()
+{
+    // Closing the window asks first only when a change could not be saved, and closing
+    // the last window ends the program.
+    close();
+}
+
 void MainWindow::writeAddresses()
 {
     const Outcome outcome = roll_.writeAddresses(listed_->rowRecords());
@@ -606,12 +649,16 @@ void MainWindow::updateLicences()
     // The member being edited may be one the update changes: the entry area then shows
     // the new values, so that Record cannot put the old ones back. An entry area in Add
     // mode holds no member of the roll, and is left as it is.
-    const int selected = roll_.selectedRecord();
-    const std::optional<MemberRecord> before =
-        mode_ == EntryMode::Record && roll_.holds(selected) ? std::optional(roll_.member(selected))
-                                                             : std::nullopt;
-    if (roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this) && before &&
-        roll_.holds(roll_.selectedRecord()) && roll_.member(roll_.selectedRecord()) != *before)
+    const bool editing = mode_ == EntryMode::Record && roll_.holds(roll_.selectedRecord());
+    bool editedChanged = false;
+    const QMetaObject::Connection watch = connect(
+        &roll_, &RollSession::changed, this,
+        [this, &editedChanged](RollSession::Change, const RollSession::ChangedMembers &members) {
+            editedChanged = editedChanged || members.includes(roll_.selectedRecord());
+        });
+    const bool updated = roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this);
+    disconnect(watch);
+    if (updated && editing && editedChanged && roll_.holds(roll_.selectedRecord()))
         loadMember(roll_.selectedRecord());
     focusWatcher_->giveFocus(controls_.callBox);
 }

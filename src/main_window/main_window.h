@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QListView;
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
     struct Controls {
         EntryForm form;
         std::array<QPushButton *, kCommandCount> commands{};
+        std::array<QAction *, kCommandCount> menuItems{};
         EntryLineEdit *callBox = nullptr;
         QPlainTextEdit *quickCopy = nullptr;
         QLineEdit *search = nullptr;
@@ -67,9 +69,9 @@ class MainWindow : public QMainWindow {
         std::vector<QWidget *> tabOrder;
     };
     void buildControls();
-    void buildEntryControls(QWidget *client);
-    void buildOtherControls(QWidget *client);
-    QLabel *buildCaption(QWidget *client, const CaptionSpec &design);
+    QLabel *makeCaption(QWidget *client, const CaptionSpec &design);
+    QWidget *makeEntryControl(QWidget *client, const EntryControlSpec &design, QLabel *label);
+    QWidget *makeOtherControl(QWidget *client, const OtherControlSpec &design);
     void buildMenus();
 
     void connectControls();
@@ -80,7 +82,7 @@ class MainWindow : public QMainWindow {
     // records and UTF-8 text once it is shown, over the window with its list.
     void tellLoad(const LoadResult &loaded);
 
-    // The commands of the buttons.
+    // The commands of the buttons and the menus.
     void addOrRecord();
     void clear();
     void deleteMember();
@@ -89,6 +91,10 @@ class MainWindow : public QMainWindow {
     void listVoting();
     void writeAddresses();
     void copyList();
+    void exportListed();
+    void copyEmails();
+    void printDirectory();
+    void exitProgram();
     void openLabelWindow();
     void openReportWindow();
     void openHelpWindow();

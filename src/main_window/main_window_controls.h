@@ -4,6 +4,7 @@
 #include "entry_rules/entry_key_rules.h"
 #include "forms/button_pictures.h"
 #include "forms/caption_design.h"
+#include "forms/control_table.h"
 
 #include <QRect>
 #include <QString>
@@ -18,22 +19,20 @@ namespace tessaly {
 constexpr int kDesignClientWidth = 9480;
 constexpr int kDesignClientHeight = 6390;
 
-// One entry control with the caption label that names it, in Tab order.
-struct EntryControlSpec {
-    QString id;
+// One entry control with the caption label that names it.
+struct EntryControlSpec : ControlRow {
     Field field;
     bool checkBox = false;
     EntryBoxKind boxKind = EntryBoxKind::Plain; // text boxes only
-    TwipsRect rect;
-    QString toolTip;
     CaptionSpec label;
 };
 
 enum class OtherControlKind { TallButton, Button, QuickCopyBox, SearchBox, MemberList };
 
-// The window's command buttons, each bound to its handler by this name.
+// The window's commands, its buttons' and its menus', each bound to its handler by
+// this name.
 enum class Command {
-    None, // not a button
+    None, // no command: a box or list, or a menu's separator
     AddRecord,
     Clear,
     Delete,
@@ -43,22 +42,36 @@ enum class Command {
     WriteAddressFile,
     CopyList,
     PrintList,
+    ImportMembers,
+    UpdateLicences,
+    ExportListed,
+    CopyEmails,
+    PrintDirectory,
+    Exit,
+    Queries,
+    Help,
 };
-constexpr int kCommandCount = static_cast<int>(Command::PrintList) + 1;
+constexpr int kCommandCount = static_cast<int>(Command::Help) + 1;
 
-struct OtherControlSpec {
-    QString id;
+struct OtherControlSpec : ControlRow {
     OtherControlKind kind;
     Command command;
-    QString caption;
-    TwipsRect rect;
-    QString toolTip;
     ButtonPicture picture = ButtonPicture::None;
 };
 
-struct BackdropSpec {
+// An item of a menu; an item without a command is a separator.
+struct MenuItemSpec {
     QString id;
-    TwipsRect rect;
+    QString caption;
+    Command command = Command::None;
+};
+
+// A menu of the menu bar, or, without items, a command standing on the bar itself.
+struct MenuSpec {
+    QString id;
+    QString caption;
+    Command command = Command::None;
+    std::vector<MenuItemSpec> items;
 };
 
 // The nineteen entry controls, in the order the Tab key visits them.
@@ -70,7 +83,9 @@ const std::vector<OtherControlSpec> &otherControls();
 // " Quick Copy".
 const std::vector<CaptionSpec> &otherCaptions();
 // The navy areas behind the search row and the export buttons.
-const std::vector<BackdropSpec> &backdrops();
+const std::vector<ControlRow> &backdrops();
+// The menu bar, left to right, each menu's items top to bottom.
+const std::vector<MenuSpec> &menus();
 
 // The eight boxes whose contents make the Quick Copy block.
 bool isAddressField(Field field);

@@ -2,6 +2,7 @@
 
 #include "core/date_text.h"
 #include "core/member_table.h"
+#include "forms/control_table.h"
 #include "forms/enter_key.h"
 #include "forms/focus_watcher.h"
 #include "forms/line_control.h"
@@ -56,25 +57,15 @@ ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::buildControls()
 {
-    QWidget *frame = nullptr;
-    for (const ReportControlSpec &design : reportControls()) {
-        QWidget *control = buildControl(design, frame);
-        if (design.kind == ReportControlKind::Options)
-            frame = control;
-        control->setObjectName(design.id);
-        control->setToolTip(design.toolTip);
-        geometry_.place(control, design.rect);
-        controls_.byRole[slotOf(design.role)] = control;
-        if (control->focusPolicy() != Qt::NoFocus)
-            controls_.tabOrder.push_back(control);
-    }
-    controls_.byRole[slotOf(ReportRole::None)] = nullptr;
+    ControlBuilder builder(geometry_);
+    QGroupBox *frame = nullptr;
+    builder.build(reportControls(),
+                  [&](const ReportControlSpec &design) { return makeControl(design, frame); });
     option(ReportRole::ClubExpiration)->setChecked(true);
-    for (std::size_t i = 1; i < controls_.tabOrder.size(); ++i)
-        QWidget::setTabOrder(controls_.tabOrder[i - 1], controls_.tabOrder[i]);
+    builder.setTabOrder();
 }
 
-QWidget *ReportWindow::buildControl(const ReportControlSpec &design, QWidget *frame)
+QWidget *ReportWindow::makeControl(const ReportControlSpec &design, QGroupBox *&frame)
 {
     switch (design.kind) {
     case ReportControlKind::Hint:
@@ -82,12 +73,15 @@ QWidget *ReportWindow::buildControl(const ReportControlSpec &design, QWidget *fr
     case ReportControlKind::Figure: {
         auto *label = new QLabel(design.caption, this);
         label->setTextFormat(Qt::PlainText);
+        if (design.kind == ReportControlKind::Figure)
+            controls_.figures[slotOf(design.role)] = label;
         return label;
     }
     case ReportControlKind::Button: {
         auto *button = new QPushButton(design.caption, this);
         button->setAutoDefault(false);
         pressOnEnter(button);
+        controls_.buttons[slotOf(design.role)] = button;
         return button;
     }
     case ReportControlKind::Report: {
@@ -109,10 +103,14 @@ QWidget *ReportWindow::buildControl(const ReportControlSpec &design, QWidget *fr
         controls_.report->setAccessibleName(QStringLiteral("Report"));
         return controls_.report;
     }
-    case ReportControlKind::Options:
-        return new QGroupBox(design.caption, this);
-    case ReportControlKind::Option:
-        return new QRadioButton(design.caption, frame);
+    case ReportControlKind::Options: // the options that follow stand inside it
+        frame = new QGroupBox(design.caption, this);
+        return frame;
+    case ReportControlKind::Option: {
+        auto *option = new QRadioButton(design.caption, frame);
+        controls_.options[slotOf(design.role)] = option;
+        return option;
+    }
     case ReportControlKind::QueryDate:
         controls_.queryDate = new WholeTextLineEdit(design.caption, this);
         controls_.queryDate->setAccessibleName(QStringLiteral("Query date"));
@@ -161,17 +159,17 @@ void ReportWindow::connectControls()
 
 QPushButton *ReportWindow::button(ReportRole role) const
 {
-    return static_cast<QPushButton *>(controls_.byRole[slotOf(role)]);
+    return controls_.buttons[slotOf(role)];
 }
 
 QRadioButton *ReportWindow::option(ReportRole role) const
 {
-    return static_cast<QRadioButton *>(controls_.byRole[slotOf(role)]);
+    return controls_.options[slotOf(role)];
 }
 
 QLabel *ReportWindow::figure(ReportRole role) const
 {
-    return static_cast<QLabel *>(controls_.byRole[slotOf(role)]);
+    return controls_.figures[slotOf(role)];
 }
 
 void ReportWindow::listQuery()

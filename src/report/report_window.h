@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -34,14 +35,16 @@ class ReportWindow : public QDialog {
     const ReportModel &report() const { return *report_; }
 
   private:
+    // Each kind of control by its role; a role names one control of one kind.
     struct Controls {
-        std::array<QWidget *, static_cast<std::size_t>(ReportRole::ArrlPercent) + 1> byRole{};
+        std::array<QPushButton *, kReportRoleCount> buttons{};
+        std::array<QRadioButton *, kReportRoleCount> options{};
+        std::array<QLabel *, kReportRoleCount> figures{};
         QTreeView *report = nullptr;
         WholeTextLineEdit *queryDate = nullptr;
-        std::vector<QWidget *> tabOrder;
     };
     void buildControls();
-    QWidget *buildControl(const ReportControlSpec &design, QWidget *frame);
+    QWidget *makeControl(const ReportControlSpec &design, QGroupBox *&frame);
     void addColumns();
     void showStatistics();
     void connectControls();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/design_geometry.h"
+#include "forms/control_table.h"
 
 #include <QString>
 
@@ -40,14 +40,12 @@ enum class ReportRole {
     VotingMembers,
     ArrlPercent,
 };
+constexpr std::size_t kReportRoleCount = static_cast<std::size_t>(ReportRole::ArrlPercent) + 1;
 
-struct ReportControlSpec {
-    QString id;
+// The caption is a button's or label's text, or what the query date box starts with.
+struct ReportControlSpec : ControlRow {
     ReportControlKind kind;
     ReportRole role;
-    QString caption; // or the initial text
-    TwipsRect rect;
-    QString toolTip;
 };
 
 // In the order the Tab key visits them; labels and lines take no focus.

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
+
 namespace tessaly {
 
 RollSession::RollSession(const QString &startDirectory, SaveContext context, QObject *parent)
@@ -103,7 +105,7 @@ Outcome RollSession::add(const MemberRecord &member)
     if (store_.count() >= kAddLimit || !store_.append(member))
         return Outcome::refused(
             QStringLiteral("the roll holds %1 members, the most it takes").arg(store_.count()));
-    return sortAndSave();
+    return sortAndSave({store_.count()});
 }
 
 Outcome RollSession::update(int record, const MemberRecord &member)
@@ -112,8 +114,9 @@ Outcome RollSession::update(int record, const MemberRecord &member)
         return refusal();
     if (!holds(record))
         return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
+    const bool differs = store_.record(record) != member;
     store_.replace(record, member);
-    return sortAndSave();
+    return sortAndSave(differs ? std::vector<int>{record} : std::vector<int>{});
 }
 
 Outcome RollSession::remove(int record)
@@ -127,7 +130,7 @@ Outcome RollSession::remove(int record)
         selected_ = 0;
     else if (selected_ > record)
         --selected_;
-    return saveAndAnnounce(Change::Members);
+    return saveAndAnnounce(Change::Members, {});
 }
 
 Outcome RollSession::resetDues()
@@ -137,7 +140,7 @@ Outcome RollSession::resetDues()
     const QString no = QStringLiteral("N");
     for (int n = 1; n <= store_.count(); ++n)
         store_.setField(n, Field::DuesPaid, no);
-    return saveAndAnnounce(Change::DuesReset);
+    return saveAndAnnounce(Change::DuesReset, {true, {}});
 }
 
 Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
@@ -151,9 +154,12 @@ Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
                                     .arg(kAddLimit));
     if (members.empty())
         return Outcome::done();
-    for (const MemberRecord &member : members)
+    std::vector<int> added;
+    for (const MemberRecord &member : members) {
         store_.append(member);
-    return sortAndSave();
+        added.push_back(store_.count());
+    }
+    return sortAndSave(added);
 }
 
 Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord>> &members)
@@ -166,9 +172,13 @@ Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord
     }
     if (members.empty())
         return Outcome::done();
-    for (const auto &[record, member] : members)
+    std::vector<int> differing;
+    for (const auto &[record, member] : members) {
+        if (store_.record(record) != member)
+            differing.push_back(record);
         store_.replace(record, member);
-    return sortAndSave();
+    }
+    return sortAndSave(differing);
 }
 
 Outcome RollSession::writeAddresses(const std::vector<int> &records) const
@@ -176,21 +186,32 @@ Outcome RollSession::writeAddresses(const std::vector<int> &records) const
     return writeAddressFile(startDirectory_, addressFileText(store_, records));
 }
 
-Outcome RollSession::sortAndSave()
+Outcome RollSession::sortAndSave(const std::vector<int> &records)
 {
     const std::vector<int> newNumbers = store_.sortMembers();
     if (selected_ > 0 && static_cast<std::size_t>(selected_) < newNumbers.size())
         selected_ = newNumbers[static_cast<std::size_t>(selected_)];
-    return saveAndAnnounce(Change::Members);
+    ChangedMembers members;
+    for (const int record : records)
+        members.records.push_back(newNumbers[static_cast<std::size_t>(record)]);
+    std::sort(members.records.begin(), members.records.end());
+    members.records.erase(std::unique(members.records.begin(), members.records.end()),
+                          members.records.end());
+    return saveAndAnnounce(Change::Members, members);
 }
 
-Outcome RollSession::saveAndAnnounce(Change change)
+Outcome RollSession::saveAndAnnounce(Change change, const ChangedMembers &members)
 {
     // The change is in memory whether or not the file could take it; the windows
     // show it, and the next save that succeeds writes it with everything else.
     const Outcome saved = save();
-    emit changed(change);
+    emit changed(change, members);
     return saved;
+}
+
+bool RollSession::ChangedMembers::includes(int record) const
+{
+    return all || std::binary_search(records.begin(), records.end(), record);
 }
 
 Outcome RollSession::saveAgain()

@@ -34,6 +34,14 @@ class RollSession : public QObject {
         DuesReset, // every DuesPaid became "N"; every member kept its number
     };
 
+    // The members a change gave new values (an added member among them), by their numbers
+    // after it, or every member. A removed member is in none: it is no longer there.
+    struct ChangedMembers {
+        bool all = false;
+        std::vector<int> records; // ascending
+        bool includes(int record) const;
+    };
+
     // What saving asks of the world outside the roll, given once when the session is made.
     struct SaveContext {
         // The day each save's daily backup is for; without it no daily backup is made.
@@ -128,7 +136,8 @@ class RollSession : public QObject {
     Outcome writeAddresses(const std::vector<int> &records) const;
 
   signals:
-    void changed(tessaly::RollSession::Change change);
+    void changed(tessaly::RollSession::Change change,
+                 const tessaly::RollSession::ChangedMembers &members);
     // The day's backup could not be made; the save of the roll went ahead, and
     // rollSaved tells whether it succeeded. Sent once a run.
     void backupFailed(const QString &file, const QString &reason, bool rollSaved);
@@ -137,8 +146,9 @@ class RollSession : public QObject {
 
   private:
     FolderClaim takeLock();
-    Outcome sortAndSave();
-    Outcome saveAndAnnounce(Change change);
+    // records: the members given new values, by their numbers before the sort.
+    Outcome sortAndSave(const std::vector<int> &records);
+    Outcome saveAndAnnounce(Change change, const ChangedMembers &members);
     Outcome save();
     Outcome refusal() const { return Outcome::refused(readOnlyReason_); }
 

@@ -1,13 +1,17 @@
+#include "forms/control_table.h"
 #include "forms/design_geometry.h"
 #include "forms/screen_scale.h"
 #include "forms/window_fitting.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace tessaly {
+
+using namespace Qt::Literals::StringLiterals;
 
 TEST(WindowFitting, TwipsRoundToPixelsAndEachValueScalesByItsOwnRatio)
 {
@@ -45,6 +49,43 @@ TEST(DesignGeometry, PlacesInPixelsAndScalesEachFitFromTheDesign)
     // 1280 / 632 and 752 / 426, each rounded half away from zero.
     EXPECT_EQ(call->geometry(), QRect(32, 42, 132, 34));
     EXPECT_EQ(option->geometry(), QRect(32, 28, 342, 30)); // 16, 16, 169, 17 scaled
+}
+
+// The builder names every row's control, gives it its tooltip and places it at its design
+// rectangle; Tab follows the table's stops, whatever order the window made the controls in.
+TEST(ControlBuilder, NamesPlacesAndChainsTheTabStopsInTableOrder)
+{
+    QWidget window;
+    auto *madeEarly = new QLineEdit(&window);
+    DesignGeometry geometry(9480, 6390);
+    ControlBuilder builder(geometry);
+    builder.build(
+        std::vector<ControlRow>{
+            {u"Command1"_s, u"&Add"_s, {120, 5400, 735, 975}, u"Adds."_s, TabStop::Yes},
+            {u"Label1"_s, u"Name"_s, {240, 120, 975, 255}, {}, TabStop::No},
+            {u"Text1"_s, {}, {240, 360, 975, 285}, u"First"_s, TabStop::Yes},
+            {u"Text2"_s, {}, {1320, 360, 1215, 285}, {}, TabStop::Yes}},
+        [&](const ControlRow &row) {
+            QLineEdit *made = row.id == u"Text1"_s ? madeEarly : new QLineEdit(&window);
+            made->setFocusPolicy(row.tab == TabStop::No ? Qt::NoFocus : Qt::StrongFocus);
+            return made;
+        });
+    builder.setTabOrder();
+    QStringList built, stops;
+    for (const QWidget *control : geometry.controls())
+        built << control->objectName() + u' ' + control->toolTip();
+    for (const QWidget *control : builder.tabOrder())
+        stops << control->objectName();
+    EXPECT_EQ(built.join(u'|') + u" / "_s + stops.join(u' '),
+              u"Command1 Adds.|Label1 |Text1 First|Text2  / Command1 Text1 Text2"_s);
+    EXPECT_EQ(madeEarly->geometry(), QRect(16, 24, 65, 19));
+    QStringList tabs;
+    for (const QWidget *at = window.findChild<QWidget *>(u"Command1"_s); tabs.size() < 3;) {
+        at = at->nextInFocusChain();
+        if (at->focusPolicy() & Qt::TabFocus)
+            tabs << at->objectName();
+    }
+    EXPECT_EQ(tabs.join(u' '), u"Text1 Text2 Command1"_s);
 }
 
 // A 640 x 480 screen is the design: nothing changes. A wide screen stretches each direction

@@ -1,4 +1,5 @@
 #include "licences/fcc_licence_file.h"
+#include "licences/fcc_line_reader.h"
 #include "licences/licence_update.h"
 
 #include "fcc_files.h"
@@ -81,6 +82,39 @@ TEST(FccLicenceFile, SkipsAndCountsLinesWithTooFewFieldsOrOfAnotherKind)
     ASSERT_TRUE(reading.outcome.ok());
     EXPECT_EQ(summary(reading), kExpected);
     EXPECT_EQ(reading.skippedLines, 6);
+}
+
+// Lines come out whole wherever a buffer ends; a line past the longest is told once, whether
+// it comes in one buffer or runs on over the next, and the line after it is read.
+TEST(FccLineReader, LinesCrossBuffersAndALineTooLongIsToldOnce)
+{
+    struct Lines final : FccLineReader::Sink {
+        std::string seen;
+        void line(std::string_view line) override { (seen += line) += '/'; }
+        void overlong() override { seen += "(long)/"; }
+    };
+    const std::string longLine(kLongestFccLine + 1, 'x');
+    const std::pair<std::string, const char *> texts[] = {
+        {"AM|1\r\n \r\n\nHD|2|x\nlast", "AM|1\r/HD|2|x/last/"},
+        {longLine + "\nAM|3\n" + longLine, "(long)/AM|3/(long)/"},
+    };
+    // Every cut of the short text; in the long one, within and just past the first line.
+    const std::size_t longest = kLongestFccLine;
+    std::vector<std::size_t> cuts{longest / 2, longest + 1, longest + 9};
+    for (std::size_t cut = 0; cut < 30; ++cut)
+        cuts.push_back(cut);
+    for (const auto &[text, expected] : texts) {
+        for (const std::size_t cut : cuts) {
+            if (cut > text.size())
+                continue;
+            Lines lines;
+            FccLineReader reader(lines);
+            reader.feed(std::string_view(text).substr(0, cut));
+            reader.feed(std::string_view(text).substr(cut));
+            reader.finish();
+            EXPECT_EQ(lines.seen, expected) << cut;
+        }
+    }
 }
 
 TEST(FccLicenceFile, BadFilesAreRefusedNamingTheFileAndWhatIsWrong)
@@ -240,6 +274,33 @@ TEST(LicenceUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
                   u"8 Hal Hill (K3TWO) Class: Technician -> Extra [x]"_s,
                   u"9 Ida Irwin (N3END) LicExp:  -> Terminated 3/3/2016"_s,
               }));
+}
+
+// A roll's call sign and the file's match in any letter case with blanks around them; only a
+// to z change case, on both sides alike, as the Call box capitalises only them.
+TEST(LicenceUpdate, CallSignsMatchInAnyCaseButOnlyAsciiLettersChangeCase)
+{
+    const std::tuple<const char16_t *, const char *, bool> cases[] = {
+        {u" k3Abc\u00a0", "K3ABC", true}, // a no-break space typed after it
+        {u"K3ABC", " k3abc ", true},
+        {u"k3ab\u00e7", "K3AB\xe7", true},
+        {u"\u00dfK1", "SSK1", false}, // the capitals of a sharp s are "SS", yet it is no call sign
+        {u"\u0131K1", "IK1", false},  // nor is a dotless i an I
+        {u"K3AB\u00c7", "K3ABC", false},
+        {u"K3AB\u0421", "K3ABC", false}, // a Cyrillic capital Es
+    };
+    for (const auto &[rollCall, fileCall, matches] : cases) {
+        SCOPED_TRACE(fileCall);
+        const MemberStore store =
+            storeOf({QString::fromUtf16(rollCall) + u"|||||||||||||G|1/1/2030"_s});
+        TempRoll files;
+        files.write(u"HD.dat"_s, hdLine(1, fileCall, 'A', "01/01/2020", "01/01/2030"));
+        files.write(u"AM.dat"_s, amLine(1, fileCall, "G"));
+        const FccReading reading = readFccLicences(files.path(u"HD.dat"_s), rollCallSigns(store));
+        EXPECT_EQ(reading.licences.size(), matches ? 1u : 0u);
+        // A member matched with the same class and date has nothing to be told.
+        EXPECT_EQ(licenceRows(store, reading.licences, kToday).empty(), matches);
+    }
 }
 
 TEST(LicenceUpdate, AProposedClassIsWrittenAsTheRollMostOftenWritesIt)

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace tessaly::testing {
 namespace {
@@ -206,28 +206,32 @@ class LicencesTest : public MainWindowTest {
     const QByteArray held = adamsRecord + baker + carterRecord + doe;
 
     // Runs the command; act gets the preview once it is up and answers it.
-    void update(const std::function<void(QDialog *, QTableWidget *)> &act)
+    void update(const std::function<void(QDialog *, QTableView *)> &act)
     {
         const ModalWatch preview(
             [&](QWidget *up) {
-                act(qobject_cast<QDialog *>(up), up->findChild<QTableWidget *>(u"LicenceRows"_s));
+                act(qobject_cast<QDialog *>(up), up->findChild<QTableView *>(u"LicenceRows"_s));
             },
             u"LicencePreview"_s);
         trigger(u"mnuLicences"_s);
         EXPECT_TRUE(preview.seen()) << "no preview came up";
     }
 
-    // The rows as shown, cells joined by " | ", the tick first as [x], [ ] or - (none).
-    static QStringList rowsOf(const QTableWidget *table)
+    // The titles, then the rows as shown, cells joined by " | ", the tick first as [x], [ ] or
+    // - (none).
+    static QStringList rowsOf(const QAbstractItemModel *table)
     {
-        QStringList rows;
+        QStringList titles;
+        for (int c = 0; c < table->columnCount(); ++c)
+            titles << table->headerData(c, Qt::Horizontal).toString();
+        QStringList rows{titles.join(u" | "_s)};
         for (int r = 0; r < table->rowCount(); ++r) {
-            const QTableWidgetItem *tick = table->item(r, 0);
-            QStringList cells{(tick->flags() & Qt::ItemIsUserCheckable) == 0 ? u"-"_s
-                              : tick->checkState() == Qt::Checked            ? u"[x]"_s
+            const QModelIndex tick = table->index(r, 0);
+            QStringList cells{(tick.flags() & Qt::ItemIsUserCheckable) == 0  ? u"-"_s
+                              : tick.data(Qt::CheckStateRole) == Qt::Checked ? u"[x]"_s
                                                                              : u"[ ]"_s};
             for (int c = 1; c < table->columnCount(); ++c)
-                cells << table->item(r, c)->text();
+                cells << table->index(r, c).data().toString();
             rows << cells.join(u" | "_s);
         }
         return rows;
@@ -237,7 +241,7 @@ class LicencesTest : public MainWindowTest {
 TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
 {
     clickRow(3); // Carter, whose date the file gives
-    update([](QDialog *preview, QTableWidget *table) {
+    update([](QDialog *preview, QTableView *table) {
         // The file's date stands once, above the rows, and no row repeats it.
         const QString summary = preview->findChild<QLabel *>(u"LicenceSummary"_s)->text();
         const QRegularExpression told(
@@ -246,11 +250,13 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
             "file was skipped\\.$"_s);
         EXPECT_TRUE(told.match(summary).hasMatch()) << summary.toStdString();
         // A new call sign is proposed but not ticked: it is the operator's to take.
-        EXPECT_EQ(rowsOf(table),
-                  (QStringList{u"[x] | John Adams | K3ABC | Class | General | Advanced"_s,
+        EXPECT_EQ(rowsOf(table->model()),
+                  (QStringList{u"Take | Member | Call | Field | In the Roll | In the FCC File"_s,
+                               u"[x] | John Adams | K3ABC | Class | General | Advanced"_s,
                                u"[ ] | Mary Baker | K3OLD | Call | K3OLD | W3NEW"_s,
                                u"[x] | Carl Carter | N3XYZ | Lic Exp |  | 1/15/2031"_s}));
-        table->item(0, 0)->setCheckState(Qt::Unchecked);
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QTest::keyClick(table, Qt::Key_Space); // unticks it, as the operator does
         // The keyboard belongs to the preview, as a window manager gives it to a new window;
         // an activation still on its way to the main window may come first.
         preview->activateWindow();
@@ -277,8 +283,7 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
     clickRow(1);
     click("Command4");
     desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
-    withFileSizeCap(64,
-                    [&] { update([](QDialog *preview, QTableWidget *) { preview->accept(); }); });
+    withFileSizeCap(64, [&] { update([](QDialog *preview, QTableView *) { preview->accept(); }); });
     expectEmptyFormInAddMode();
     expectMessage(2, u"Trouble saving data!"_s);
 }
@@ -286,8 +291,9 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
 // Every proposal taken, Baker's new call sign ticked by hand: the result counts members.
 TEST_F(LicencesTest, TheResultCountsTheMembersChanged)
 {
-    update([](QDialog *preview, QTableWidget *table) {
-        table->item(1, 0)->setCheckState(Qt::Checked);
+    update([](QDialog *preview, QTableView *table) {
+        table->setCurrentIndex(table->model()->index(1, 0));
+        QTest::keyClick(table, Qt::Key_Space);
         preview->accept();
     });
     expectMessage(1, u"Licenses Updated"_s, u"3 members were brought up to date."_s);
@@ -296,7 +302,7 @@ TEST_F(LicencesTest, TheResultCountsTheMembersChanged)
 // Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.
 TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
 {
-    update([](QDialog *preview, QTableWidget *) { preview->reject(); });
+    update([](QDialog *preview, QTableView *) { preview->reject(); });
     EXPECT_TRUE(desktop.messages.shown.empty());
     EXPECT_EQ(roll(), held);
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace tessaly::testing {
@@ -67,6 +68,16 @@ TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
     EXPECT_EQ(named, 19); // every box and check box of the entry area
     EXPECT_EQ(control<QLabel>("Text14Label")->toolTip(), u"Membership Expiration"_s);
     EXPECT_EQ(control<QPushButton>("Command7")->text(), u"&Print List"_s);
+    QStringList menus; // the menu bar left to right, each menu's items after it, "-" a separator
+    for (const QAction *title : window->menuBar()->actions()) {
+        menus << title->objectName() + u' ' + title->text();
+        for (const QAction *item : title->menu() ? title->menu()->actions() : QList<QAction *>())
+            menus << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
+    }
+    EXPECT_EQ(menus.join(u'|'), u" &File|mnuImport &Import Members...|mnuLicences Update &Licenses "
+                                u"from FCC File...|mnuExport Ex&port Listed Members...|mnuEmail "
+                                u"Copy E-&mail Addresses|mnuDirectory Print Member &Directory...|-|"
+                                u"mnuExit &Exit|mnuFunctions &Queries|mnuHelp &Help"_s);
 }
 
 // The window takes the whole work area; its controls are placed on the client area below the

@@ -73,6 +73,12 @@ class RollSessionTest : public ::testing::Test {
         changes = std::make_unique<QSignalSpy>(roll.get(), &RollSession::changed);
     }
     QByteArray file() const { return files.read(ClubDataFile::kFileName); }
+    // The members the last change told of: all, or their numbers.
+    std::pair<bool, std::vector<int>> announced() const
+    {
+        const auto members = changes->last().at(1).value<RollSession::ChangedMembers>();
+        return {members.all, members.records};
+    }
 
     testing::TempRoll files;
     std::unique_ptr<RollSession> roll;
@@ -91,9 +97,11 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
               std::pair(line("Adams") + line("Baker") + line("Carter"), true));
     EXPECT_EQ(roll->selectedRecord(), 3);
     EXPECT_EQ(changes->last().at(0).value<Change>(), Change::Members);
+    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{3}));
     // An add that sorts before the selected member moves it on by one.
     ASSERT_TRUE(roll->add(member("Able")).ok());
     EXPECT_EQ(roll->selectedRecord(), 4);
+    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{1}));
     EXPECT_EQ(std::pair(file(), roll->hasUnsavedChanges()),
               std::pair(serializeRecord(member("Able")) + line("Baker") + line("Carter") +
                             serializeRecord(member("Zimmer")),
@@ -101,6 +109,7 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
     // Removing another member ahead of it moves it back; removing it clears the selection.
     ASSERT_TRUE(roll->remove(1).ok());
     EXPECT_EQ(roll->selectedRecord(), 3);
+    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{}));
     ASSERT_TRUE(roll->remove(3).ok());
     EXPECT_EQ(roll->selectedRecord(), 0);
     EXPECT_EQ(file(), line("Baker") + line("Carter"));
@@ -112,6 +121,11 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
         EXPECT_EQ(roll->selectedRecord(), 0);
     }
     EXPECT_EQ(changes->count(), 4);
+    // A member stored as it was is no change; the others are told by their new numbers.
+    ASSERT_TRUE(roll->updateMembers({{1, roll->member(1)}, {2, member("Aaron")}}).ok());
+    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{1}));
+    ASSERT_TRUE(roll->addMembers({member("Zed"), member("Abe")}).ok());
+    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{2, 4}));
 }
 
 TEST_F(RollSessionTest, ResettingDuesChangesOnlyTheDuesFieldAndKeepsEveryNumber)
@@ -123,6 +137,7 @@ TEST_F(RollSessionTest, ResettingDuesChangesOnlyTheDuesFieldAndKeepsEveryNumber)
     EXPECT_EQ(roll->selectedRecord(), 2);
     ASSERT_EQ(changes->count(), 1);
     EXPECT_EQ(changes->last().at(0).value<Change>(), Change::DuesReset);
+    EXPECT_EQ(announced(), std::pair(true, std::vector<int>{}));
 }
 
 // A second Tessaly on the same folder is refused while the first runs; the lock of one that
