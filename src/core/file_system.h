@@ -50,10 +50,42 @@ enum class ReadRefusal {
 Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit,
                       ReadRefusal *refusal = nullptr);
 
+// A regular file open for reading, for a reader that goes through a file too large to hold;
+// closed with the object.
+class ReadableFile {
+public:
+    ReadableFile() = default;
+    ~ReadableFile();
+    ReadableFile(ReadableFile &&other) noexcept;
+    ReadableFile &operator=(ReadableFile &&other) noexcept;
+    ReadableFile(const ReadableFile &) = delete;
+    ReadableFile &operator=(const ReadableFile &) = delete;
+
+    bool isOpen() const { return handle_ != kClosed; }
+    // Up to size bytes from where the last read ended; 0 at the end, -1 on a failure, which
+    // failureReason() then gives in the system's words.
+    qint64 read(char *data, qint64 size);
+    // Up to size bytes from offset; where read() goes on stays as it was.
+    qint64 readAt(char *data, qint64 size, qint64 offset);
+    QString failureReason() const;
+    // Hands the file over as a C runtime descriptor, for a library that reads through one
+    // (libzip); the caller closes it. -1 when there is none.
+    int releaseDescriptor();
+
+private:
+    friend Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *refusal);
+    static constexpr qintptr kClosed = -1;
+    void close();
+    qintptr handle_ = kClosed; // the descriptor, or on Windows the HANDLE
+    qint64 error_ = 0;         // errno, or on Windows GetLastError()
+};
+
 // Opens the regular file at path for reading, without blocking and without reading a byte,
-// as readWholeFile does: for a reader that goes through a file too large to hold. Failed as
-// readWholeFile fails; fd is then -1, else the caller closes it.
-Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal = nullptr);
+// as readWholeFile does. Failed as readWholeFile fails; file is then closed.
+Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *refusal = nullptr);
+
+// Closes a descriptor that ReadableFile handed over and its taker did not keep; -1 is none.
+void closeDescriptor(int descriptor);
 
 // "4 GB", "64 MB", "64 KB", "100 bytes": a limit as the reasons above give it.
 QString sizeLimitText(qint64 bytes);

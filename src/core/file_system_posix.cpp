@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace tessaly {
@@ -218,9 +219,7 @@ Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRe
     return Outcome::failure(path, QFileInfo(path).fileName() + u' ' + why);
 }
 
-} // namespace
-
-Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal)
+Outcome openDescriptor(const QString &path, int &fd, ReadRefusal *refusal)
 {
     fd = -1;
     if (refusal != nullptr)
@@ -253,6 +252,82 @@ Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal)
     return Outcome::done();
 }
 
+} // namespace
+
+Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *refusal)
+{
+    file.close();
+    int fd = -1;
+    const Outcome opened = openDescriptor(path, fd, refusal);
+    if (opened.ok())
+        file.handle_ = fd;
+    return opened;
+}
+
+ReadableFile::~ReadableFile()
+{
+    close();
+}
+
+ReadableFile::ReadableFile(ReadableFile &&other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)), error_(other.error_)
+{
+}
+
+ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        handle_ = std::exchange(other.handle_, kClosed);
+        error_ = other.error_;
+    }
+    return *this;
+}
+
+void ReadableFile::close()
+{
+    if (isOpen())
+        ::close(int(std::exchange(handle_, kClosed)));
+}
+
+qint64 ReadableFile::read(char *data, qint64 size)
+{
+    for (;;) {
+        const ssize_t n = ::read(int(handle_), data, static_cast<std::size_t>(size));
+        if (n >= 0 || errno != EINTR) {
+            error_ = n < 0 ? errno : 0;
+            return n;
+        }
+    }
+}
+
+qint64 ReadableFile::readAt(char *data, qint64 size, qint64 offset)
+{
+    for (;;) {
+        const ssize_t n = ::pread(int(handle_), data, static_cast<std::size_t>(size), offset);
+        if (n >= 0 || errno != EINTR) {
+            error_ = n < 0 ? errno : 0;
+            return n;
+        }
+    }
+}
+
+QString ReadableFile::failureReason() const
+{
+    return systemReason(int(error_));
+}
+
+int ReadableFile::releaseDescriptor()
+{
+    return int(std::exchange(handle_, kClosed));
+}
+
+void closeDescriptor(int descriptor)
+{
+    if (descriptor >= 0)
+        ::close(descriptor);
+}
+
 Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
 {
     bytes.clear();
@@ -266,7 +341,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
         info.st_size > limit)
         return tooLarge();
     int fd = -1;
-    const Outcome opened = openRegularFile(path, fd, refusal);
+    const Outcome opened = openDescriptor(path, fd, refusal);
     if (!opened.ok())
         return opened;
     const auto fail = [&](const Outcome &outcome) {

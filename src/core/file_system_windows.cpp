@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <string>
+#include <utility>
 
 #include <windows.h>
 
@@ -286,20 +287,96 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermiss
     return Outcome::done();
 }
 
-Outcome openRegularFile(const QString &path, int &fd, ReadRefusal *refusal)
+Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *refusal)
 {
-    fd = -1;
-    Handle file;
-    const Outcome opened = openForReading(path, file, refusal);
-    if (!opened.ok())
-        return opened;
-    const int descriptor =
-        ::_open_osfhandle(reinterpret_cast<intptr_t>(file.get()), _O_RDONLY | _O_BINARY);
+    file.close();
+    Handle opened;
+    const Outcome outcome = openForReading(path, opened, refusal);
+    if (outcome.ok())
+        file.handle_ = reinterpret_cast<qintptr>(opened.release());
+    return outcome;
+}
+
+ReadableFile::~ReadableFile()
+{
+    close();
+}
+
+ReadableFile::ReadableFile(ReadableFile &&other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)), error_(other.error_)
+{
+}
+
+ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        handle_ = std::exchange(other.handle_, kClosed);
+        error_ = other.error_;
+    }
+    return *this;
+}
+
+void ReadableFile::close()
+{
+    if (isOpen())
+        ::CloseHandle(reinterpret_cast<HANDLE>(std::exchange(handle_, kClosed)));
+}
+
+qint64 ReadableFile::read(char *data, qint64 size)
+{
+    DWORD n = 0;
+    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), data,
+                    DWORD(std::min<qint64>(size, 1 << 30)), &n, nullptr)) {
+        error_ = ::GetLastError();
+        return -1;
+    }
+    error_ = 0;
+    return n;
+}
+
+qint64 ReadableFile::readAt(char *data, qint64 size, qint64 offset)
+{
+    // A read at an offset moves the file's position: it is put back after.
+    const HANDLE handle = reinterpret_cast<HANDLE>(handle_);
+    LARGE_INTEGER here{}, none{};
+    if (!::SetFilePointerEx(handle, none, &here, FILE_CURRENT)) {
+        error_ = ::GetLastError();
+        return -1;
+    }
+    OVERLAPPED at{};
+    at.Offset = DWORD(quint64(offset) & 0xFFFFFFFFu);
+    at.OffsetHigh = DWORD(quint64(offset) >> 32);
+    DWORD n = 0;
+    const bool read =
+        ::ReadFile(handle, data, DWORD(std::min<qint64>(size, 1 << 30)), &n, &at) ||
+        ::GetLastError() == ERROR_HANDLE_EOF;
+    error_ = read ? 0 : ::GetLastError();
+    ::SetFilePointerEx(handle, here, nullptr, FILE_BEGIN);
+    return read ? qint64(n) : -1;
+}
+
+QString ReadableFile::failureReason() const
+{
+    return windowsReason(DWORD(error_));
+}
+
+int ReadableFile::releaseDescriptor()
+{
+    if (!isOpen())
+        return -1;
+    const int descriptor = ::_open_osfhandle(handle_, _O_RDONLY | _O_BINARY);
     if (descriptor < 0)
-        return Outcome::failure(path, systemReason(errno));
-    file.release();
-    fd = descriptor;
-    return Outcome::done();
+        close();
+    else
+        handle_ = kClosed;
+    return descriptor;
+}
+
+void closeDescriptor(int descriptor)
+{
+    if (descriptor >= 0)
+        ::_close(descriptor);
 }
 
 Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)

@@ -9,9 +9,6 @@
 #include <zip.h>
 
 #include <array>
-#include <cerrno>
-
-#include <unistd.h>
 
 namespace tessaly {
 
@@ -21,23 +18,17 @@ using Member = FccFilePair::Member;
 
 class FileStream final : public FccByteSource {
   public:
-    explicit FileStream(int fd) : fd_(fd) {}
-    ~FileStream() override { ::close(fd_); }
+    explicit FileStream(ReadableFile file) : file_(std::move(file)) {}
     qint64 read(char *buffer, qint64 size) override
     {
-        for (;;) {
-            const ssize_t n = ::read(fd_, buffer, static_cast<std::size_t>(size));
-            if (n >= 0)
-                return n;
-            if (errno != EINTR) {
-                reason_ = systemReason(errno);
-                return -1;
-            }
-        }
+        const qint64 n = file_.read(buffer, size);
+        if (n < 0)
+            reason_ = file_.failureReason();
+        return n;
     }
 
   private:
-    int fd_;
+    ReadableFile file_;
 };
 
 QString zipReason(zip_error_t *error)
@@ -86,10 +77,10 @@ QString besideFile(const QString &path, const char *name)
     return info.dir().filePath(found.isEmpty() ? QLatin1String(name) : found.constFirst());
 }
 
-bool startsAsZip(int fd)
+bool startsAsZip(ReadableFile &file)
 {
     char magic[4] = {};
-    const ssize_t n = ::pread(fd, magic, sizeof magic, 0);
+    const qint64 n = file.readAt(magic, sizeof magic, 0);
     return n == 4 && magic[0] == 'P' && magic[1] == 'K' &&
            ((magic[2] == 3 && magic[3] == 4) || (magic[2] == 5 && magic[3] == 6));
 }
@@ -97,15 +88,15 @@ bool startsAsZip(int fd)
 // HD.dat and AM.dat as taken out of the zip, both held open from the start.
 class ExtractedPair final : public FccFilePair {
   public:
-    static std::unique_ptr<FccFilePair> open(const QString &headerPath, int headerFd,
+    static std::unique_ptr<FccFilePair> open(const QString &headerPath, ReadableFile header,
                                              Outcome &failure)
     {
         auto pair = std::unique_ptr<ExtractedPair>(new ExtractedPair);
         pair->paths_[1] = headerPath;
-        pair->streams_[1] = std::make_unique<FileStream>(headerFd);
+        pair->streams_[1] = std::make_unique<FileStream>(std::move(header));
         const QString amateurPath = besideFile(headerPath, "AM.dat");
-        int amateurFd = -1;
-        const Outcome opened = openRegularFile(amateurPath, amateurFd);
+        ReadableFile amateur;
+        const Outcome opened = openRegularFile(amateurPath, amateur);
         if (!opened.ok()) {
             failure = QFileInfo::exists(amateurPath)
                           ? opened
@@ -117,7 +108,7 @@ class ExtractedPair final : public FccFilePair {
             return nullptr;
         }
         pair->paths_[0] = amateurPath;
-        pair->streams_[0] = std::make_unique<FileStream>(amateurFd);
+        pair->streams_[0] = std::make_unique<FileStream>(std::move(amateur));
         pair->total_ = QFileInfo(headerPath).size() + QFileInfo(amateurPath).size();
         return pair;
     }
@@ -142,7 +133,7 @@ class ExtractedPair final : public FccFilePair {
 // l_amat.zip: both members found and their sizes checked before either is read.
 class ZipPair final : public FccFilePair {
   public:
-    static std::unique_ptr<FccFilePair> open(const QString &path, int fd, qint64 limit,
+    static std::unique_ptr<FccFilePair> open(const QString &path, ReadableFile file, qint64 limit,
                                              Outcome &failure)
     {
         auto pair = std::unique_ptr<ZipPair>(new ZipPair(path));
@@ -151,9 +142,10 @@ class ZipPair final : public FccFilePair {
             return nullptr;
         };
         int error = 0;
-        pair->archive_.reset(zip_fdopen(fd, 0, &error));
+        const int fd = file.releaseDescriptor();
+        pair->archive_.reset(fd < 0 ? nullptr : zip_fdopen(fd, 0, &error));
         if (!pair->archive_) {
-            ::close(fd);
+            closeDescriptor(fd);
             if (error == ZIP_ER_NOZIP)
                 return fail(QStringLiteral("is not a zip file, or is cut off"));
             zip_error_t why;
@@ -232,22 +224,22 @@ class ZipPair final : public FccFilePair {
 
 std::unique_ptr<FccFilePair> FccFilePair::open(const QString &path, qint64 limit, Outcome &failure)
 {
-    int fd = -1;
-    failure = openRegularFile(path, fd);
+    ReadableFile file;
+    failure = openRegularFile(path, file);
     if (!failure.ok())
         return nullptr;
-    if (startsAsZip(fd) || path.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
-        return ZipPair::open(path, fd, limit, failure);
+    if (startsAsZip(file) || path.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
+        return ZipPair::open(path, std::move(file), limit, failure);
     if (isNamed(path, "HD.dat"))
-        return ExtractedPair::open(path, fd, failure);
-    ::close(fd);
+        return ExtractedPair::open(path, std::move(file), failure);
+    file = ReadableFile();
     if (isNamed(path, "AM.dat")) {
         const QString header = besideFile(path, "HD.dat");
-        int headerFd = -1;
-        failure = openRegularFile(header, headerFd);
+        ReadableFile headerFile;
+        failure = openRegularFile(header, headerFile);
         if (!failure.ok())
             return nullptr;
-        return ExtractedPair::open(header, headerFd, failure);
+        return ExtractedPair::open(header, std::move(headerFile), failure);
     }
     failure = Outcome::failure(path, QFileInfo(path).fileName() +
                                          QStringLiteral(" is neither the FCC's l_amat.zip nor the "
