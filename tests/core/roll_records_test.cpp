@@ -1,5 +1,6 @@
 #include "core/club_data_codec.h"
 #include "core/date_text.h"
+#include "core/member_lines.h"
 #include "core/member_store.h"
 #include "core/member_table.h"
 #include "core/text_codec.h"
@@ -91,6 +92,60 @@ TEST(MemberTable, TheCopiedTableByteForByte)
     EXPECT_EQ(memberTableCell(record, Field::Address), u", , "_s);
     EXPECT_EQ(memberTableCell(record, Field::Other), u"net "_s);
     EXPECT_EQ(memberTableCell(record, Field::Call), u"K3\r\nAB"_s);
+}
+
+// Each line in every variant, parts there or not. The name "First MI Last" (Quick Copy,
+// Address.txt, labels: a blank after each given part there) or "Last, First MI" (the member
+// list: every separator; the directory: only between parts there).
+TEST(MemberLines, NameTownAndAddressLines)
+{
+    using O = NameOrder;
+    using S = NameSeparators;
+    const NameStyle styles[] = {
+        {O::GivenFirst, S::Always},         {O::GivenFirst, S::AfterPresent},
+        {O::GivenFirst, S::BetweenPresent}, {O::LastFirst, S::Always},
+        {O::LastFirst, S::AfterPresent},    {O::LastFirst, S::BetweenPresent}};
+    const std::pair<QString, std::array<QString, 6>> names[] = {
+        {u"|Jo|Q|Li"_s,
+         {u"Jo Q Li"_s, u"Jo Q Li"_s, u"Jo Q Li"_s, u"Li, Jo Q"_s, u"Li, Jo Q"_s, u"Li, Jo Q"_s}},
+        {u"|Jo||Li"_s,
+         {u"Jo  Li"_s, u"Jo Li"_s, u"Jo Li"_s, u"Li, Jo "_s, u"Li, Jo "_s, u"Li, Jo"_s}},
+        {u"|||Li"_s, {u"  Li"_s, u"Li"_s, u"Li"_s, u"Li,  "_s, u"Li, "_s, u"Li"_s}},
+        {u"|Jo|Q|"_s, {u"Jo Q "_s, u"Jo Q "_s, u"Jo Q"_s, u", Jo Q"_s, u"Jo Q"_s, u"Jo Q"_s}},
+        {QString(), {u"  "_s, QString(), QString(), u",  "_s, QString(), QString()}},
+    };
+    for (const auto &[fields, lines] : names) {
+        for (std::size_t n = 0; n < std::size(styles); ++n)
+            EXPECT_EQ(nameLine(recordOf(fields), styles[n]), lines[n]) << fields.toStdString() << n;
+    }
+
+    // City, state and zip as stored, and with white space simplified.
+    const std::array<QString, 3> towns[] = {
+        {u"Troy|NY|12180"_s, u"Troy NY 12180"_s, u"Troy NY 12180"_s},
+        {u"||19063"_s, u"  19063"_s, u"19063"_s},
+        {u" Glen  Mills\t|PA|"_s, u" Glen  Mills\t PA "_s, u"Glen Mills PA"_s},
+        {QString(), u"  "_s, QString()}};
+    for (const auto &[fields, asStored, simplified] : towns) {
+        const MemberRecord member = recordOf(u"|||||"_s + fields);
+        EXPECT_EQ(townLine(member, TownSpacing::AsStored), asStored);
+        EXPECT_EQ(townLine(member, TownSpacing::Simplified), simplified);
+    }
+
+    // Only a CR LF pair breaks an address; the three rules differ only at its ends.
+    const AddressBreaks breaks[] = {AddressBreaks::EndLines, AddressBreaks::SeparateLines,
+                                    AddressBreaks::SeparateLinesOfAny};
+    const QStringList none, empty{QString()}, twoEmpty{QString(), QString()}, elm{u"1 Elm"_s},
+        elmThenEmpty{u"1 Elm"_s, QString()}, inner{u"1 Elm"_s, QString(), u"B\rC\n\r"_s, u"D"_s};
+    const std::pair<QString, std::array<QStringList, 3>> addresses[] = {
+        {QString(), {none, empty, none}},
+        {u"1 Elm\r\n"_s, {elm, elmThenEmpty, elmThenEmpty}},
+        {u"\r\n"_s, {empty, twoEmpty, twoEmpty}},
+        {u"1 Elm\r\n\r\nB\rC\n\r\r\nD"_s, {inner, inner, inner}},
+    };
+    for (const auto &[address, lines] : addresses) {
+        for (std::size_t n = 0; n < std::size(breaks); ++n)
+            EXPECT_EQ(addressLines(address, breaks[n]), lines[n]) << address.size() << ' ' << n;
+    }
 }
 
 // What parsing gives: each record as [values], up to the last non-empty value and separated by

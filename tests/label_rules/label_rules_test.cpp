@@ -365,6 +365,7 @@ TEST(LabelLines, CallSignNameAddressAndTown)
          {u"Al Roe"_s, u"1 Elm"_s, QString(), u"B\rC\n"_s, u"Troy NY 12180"_s}},
         {recordOf(u"W1AW|||Roe||Troy|NY|12180"_s), {u"ARS W1AW"_s, u"Roe"_s, u"Troy NY 12180"_s}},
         {MemberRecord{}, {QString(), u"  "_s}},
+        {recordOf(u"|Al|||1 Elm\r\n||NY|12180"_s), {u"Al "_s, u"1 Elm"_s, u" NY 12180"_s}},
     };
     for (const auto &[member, lines] : cases)
         EXPECT_EQ(labelLines(member), lines) << lines.join(u'|').toStdString();

@@ -435,6 +435,8 @@ TEST(AddressExports, OneMemberByteForByte)
         {u"K3AB|Jo|Q|Li|1\rA\n2\r\r\nB|||19063||x\n\ry\r\n"_s,
          u"ARS - K3AB\r\nJo Q Li\r\n1\rA\n2\r\r\nB\r\n  19063"_s,
          u"ARS K3AB \r\nJo Q Li\r\n1\rA\n2\r\r\nB\r\n  19063\r\n\r\n"_s},
+        {u"|Jo|||1 Oak\r\n||PA|19063"_s, u"Jo \r\n1 Oak\r\n\r\n PA 19063"_s,
+         u"Jo \r\n1 Oak\r\n\r\n PA 19063\r\n\r\n"_s},
         {QString(), u"\r\n\r\n  "_s, u"\r\n\r\n  \r\n\r\n"_s}};
     for (const auto &[fields, quickCopy, addressFile] : rows) {
         SCOPED_TRACE(fields.toStdString());
