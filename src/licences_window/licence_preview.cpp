@@ -16,15 +16,6 @@ namespace {
 
 enum Column { Take, Member, Call, FieldName, InRoll, InFile, ColumnCount };
 
-QString headerOf(Field field)
-{
-    for (const MemberColumn &column : kMemberColumns) {
-        if (column.field == field)
-            return column.header.toString();
-    }
-    return {};
-}
-
 QTableWidgetItem *cell(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -65,7 +56,7 @@ LicencePreviewDialog::LicencePreviewDialog(std::vector<LicenceRow> rows, const Q
         table_->setItem(r, Take, take);
         table_->setItem(r, Member, cell(row.name));
         table_->setItem(r, Call, cell(row.call));
-        table_->setItem(r, FieldName, cell(headerOf(row.field)));
+        table_->setItem(r, FieldName, cell(memberColumn(row.field).header.toString()));
         table_->setItem(r, InRoll, cell(row.rollValue));
         table_->setItem(r, InFile, cell(row.fccValue));
     }

@@ -274,21 +274,4 @@ const std::vector<BackdropSpec> &backdrops()
     return areas;
 }
 
-bool isAddressField(Field field)
-{
-    switch (field) {
-    case Field::Call:
-    case Field::FirstName:
-    case Field::MiddleInitial:
-    case Field::LastName:
-    case Field::Address:
-    case Field::City:
-    case Field::State:
-    case Field::Zip:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace tessaly

@@ -72,7 +72,4 @@ const std::vector<CaptionSpec> &otherCaptions();
 // The navy areas behind the search row and the export buttons.
 const std::vector<BackdropSpec> &backdrops();
 
-// The eight boxes whose contents make the Quick Copy block.
-bool isAddressField(Field field);
-
 } // namespace tessaly
