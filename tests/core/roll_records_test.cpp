@@ -94,9 +94,11 @@ TEST(MemberTable, TheCopiedTableByteForByte)
     EXPECT_EQ(memberTableCell(record, Field::Call), u"K3\r\nAB"_s);
 }
 
-// Each line in every variant, parts there or not. The name "First MI Last" (Quick Copy,
-// Address.txt, labels: a blank after each given part there) or "Last, First MI" (the member
-// list: every separator; the directory: only between parts there).
+// Each line rule in every variant, the variants' results joined by '|'. The name "First MI
+// Last" (Quick Copy, Address.txt, labels: a blank after each given part there) or "Last, First
+// MI" (the member list: every separator; the directory: only between parts there); the town as
+// stored or simplified; the address lines, each in brackets: only a CR LF pair breaks a line,
+// and the variants differ only at the ends.
 TEST(MemberLines, NameTownAndAddressLines)
 {
     using O = NameOrder;
@@ -105,46 +107,34 @@ TEST(MemberLines, NameTownAndAddressLines)
         {O::GivenFirst, S::Always},         {O::GivenFirst, S::AfterPresent},
         {O::GivenFirst, S::BetweenPresent}, {O::LastFirst, S::Always},
         {O::LastFirst, S::AfterPresent},    {O::LastFirst, S::BetweenPresent}};
-    const std::pair<QString, std::array<QString, 6>> names[] = {
-        {u"|Jo|Q|Li"_s,
-         {u"Jo Q Li"_s, u"Jo Q Li"_s, u"Jo Q Li"_s, u"Li, Jo Q"_s, u"Li, Jo Q"_s, u"Li, Jo Q"_s}},
-        {u"|Jo||Li"_s,
-         {u"Jo  Li"_s, u"Jo Li"_s, u"Jo Li"_s, u"Li, Jo "_s, u"Li, Jo "_s, u"Li, Jo"_s}},
-        {u"|||Li"_s, {u"  Li"_s, u"Li"_s, u"Li"_s, u"Li,  "_s, u"Li, "_s, u"Li"_s}},
-        {u"|Jo|Q|"_s, {u"Jo Q "_s, u"Jo Q "_s, u"Jo Q"_s, u", Jo Q"_s, u"Jo Q"_s, u"Jo Q"_s}},
-        {QString(), {u"  "_s, QString(), QString(), u",  "_s, QString(), QString()}},
-    };
-    for (const auto &[fields, lines] : names) {
-        for (std::size_t n = 0; n < std::size(styles); ++n)
-            EXPECT_EQ(nameLine(recordOf(fields), styles[n]), lines[n]) << fields.toStdString() << n;
-    }
-
-    // City, state and zip as stored, and with white space simplified.
-    const std::array<QString, 3> towns[] = {
-        {u"Troy|NY|12180"_s, u"Troy NY 12180"_s, u"Troy NY 12180"_s},
-        {u"||19063"_s, u"  19063"_s, u"19063"_s},
-        {u" Glen  Mills\t|PA|"_s, u" Glen  Mills\t PA "_s, u"Glen Mills PA"_s},
-        {QString(), u"  "_s, QString()}};
-    for (const auto &[fields, asStored, simplified] : towns) {
-        const MemberRecord member = recordOf(u"|||||"_s + fields);
-        EXPECT_EQ(townLine(member, TownSpacing::AsStored), asStored);
-        EXPECT_EQ(townLine(member, TownSpacing::Simplified), simplified);
-    }
-
-    // Only a CR LF pair breaks an address; the three rules differ only at its ends.
     const AddressBreaks breaks[] = {AddressBreaks::EndLines, AddressBreaks::SeparateLines,
                                     AddressBreaks::SeparateLinesOfAny};
-    const QStringList none, empty{QString()}, twoEmpty{QString(), QString()}, elm{u"1 Elm"_s},
-        elmThenEmpty{u"1 Elm"_s, QString()}, inner{u"1 Elm"_s, QString(), u"B\rC\n\r"_s, u"D"_s};
-    const std::pair<QString, std::array<QStringList, 3>> addresses[] = {
-        {QString(), {none, empty, none}},
-        {u"1 Elm\r\n"_s, {elm, elmThenEmpty, elmThenEmpty}},
-        {u"\r\n"_s, {empty, twoEmpty, twoEmpty}},
-        {u"1 Elm\r\n\r\nB\rC\n\r\r\nD"_s, {inner, inner, inner}},
+    const std::array<QString, 4> cases[] = {
+        {u"|Jo|Q|Li|1 Elm|Troy|NY|12180"_s, u"Jo Q Li|Jo Q Li|Jo Q Li|Li, Jo Q|Li, Jo Q|Li, Jo Q"_s,
+         u"Troy NY 12180|Troy NY 12180"_s, u"[1 Elm]|[1 Elm]|[1 Elm]"_s},
+        {u"|Jo||Li|1 Elm\r\n|||19063"_s, u"Jo  Li|Jo Li|Jo Li|Li, Jo |Li, Jo |Li, Jo"_s,
+         u"  19063|19063"_s, u"[1 Elm]|[1 Elm][]|[1 Elm][]"_s},
+        {u"|||Li|\r\n| Glen  Mills\t|PA"_s, u"  Li|Li|Li|Li,  |Li, |Li"_s,
+         u" Glen  Mills\t PA |Glen Mills PA"_s, u"[]|[][]|[][]"_s},
+        {u"|Jo|Q||1 Elm\r\n\r\nB\rC\n\r\r\nD"_s, u"Jo Q |Jo Q |Jo Q|, Jo Q|Jo Q|Jo Q"_s, u"  |"_s,
+         u"[1 Elm][][B\rC\n\r][D]|[1 Elm][][B\rC\n\r][D]|[1 Elm][][B\rC\n\r][D]"_s},
+        {QString(), u"  |||,  ||"_s, u"  |"_s, u"|[]|"_s},
     };
-    for (const auto &[address, lines] : addresses) {
-        for (std::size_t n = 0; n < std::size(breaks); ++n)
-            EXPECT_EQ(addressLines(address, breaks[n]), lines[n]) << address.size() << ' ' << n;
+    for (const auto &[fields, names, towns, addresses] : cases) {
+        const MemberRecord member = recordOf(fields);
+        QStringList byStyle, byBreaks;
+        for (const NameStyle style : styles)
+            byStyle << nameLine(member, style);
+        for (const AddressBreaks each : breaks) {
+            byBreaks << QString();
+            for (const QString &line : addressLines(member[Field::Address], each))
+                byBreaks.last() += u'[' + line + u']';
+        }
+        const QString town = townLine(member, TownSpacing::AsStored) + u'|' +
+                             townLine(member, TownSpacing::Simplified);
+        EXPECT_EQ(std::tuple(byStyle.join(u'|'), town, byBreaks.join(u'|')),
+                  std::tuple(names, towns, addresses))
+            << fields.toStdString();
     }
 }
 
