@@ -6,8 +6,6 @@ namespace tessaly {
 
 namespace {
 
-constexpr QStringView kCrLf = u"\r\n";
-
 struct NamePart {
     QStringView text;
     QStringView separatorAfter;
@@ -15,36 +13,43 @@ struct NamePart {
 
 } // namespace
 
-QString nameLine(const NameParts &name, NameStyle style)
+void appendNameLine(QString &out, const NameParts &name, NameStyle style)
 {
     const std::array<NamePart, 3> parts =
         style.order == NameOrder::GivenFirst
             ? std::array<NamePart, 3>{{{name.first, u" "}, {name.middle, u" "}, {name.last, {}}}}
             : std::array<NamePart, 3>{{{name.last, u", "}, {name.first, u" "}, {name.middle, {}}}};
-    QString line;
-    line.reserve(name.first.size() + name.middle.size() + name.last.size() + 3);
     QStringView pending; // the separator after the last part written, while another may follow
+    bool wrote = false;
     for (const NamePart &part : parts) {
         switch (style.separators) {
         case NameSeparators::Always:
-            line.append(part.text);
-            line.append(part.separatorAfter);
+            out.append(part.text);
+            out.append(part.separatorAfter);
             break;
         case NameSeparators::AfterPresent:
-            line.append(part.text);
+            out.append(part.text);
             if (!part.text.isEmpty())
-                line.append(part.separatorAfter);
+                out.append(part.separatorAfter);
             break;
         case NameSeparators::BetweenPresent:
             if (part.text.isEmpty())
                 break;
-            if (!line.isEmpty())
-                line.append(pending);
-            line.append(part.text);
+            if (wrote)
+                out.append(pending);
+            out.append(part.text);
             pending = part.separatorAfter;
+            wrote = true;
             break;
         }
     }
+}
+
+QString nameLine(const NameParts &name, NameStyle style)
+{
+    QString line;
+    line.reserve(name.first.size() + name.middle.size() + name.last.size() + 3);
+    appendNameLine(line, name, style);
     return line;
 }
 
@@ -55,15 +60,24 @@ QString nameLine(const MemberRecord &member, NameStyle style)
         style);
 }
 
+void appendTownLine(QString &out, const TownParts &town, TownSpacing spacing)
+{
+    if (spacing == TownSpacing::Simplified) {
+        out.append(townLine(town, spacing));
+        return;
+    }
+    out.append(town.city);
+    out.append(u' ');
+    out.append(town.state);
+    out.append(u' ');
+    out.append(town.zip);
+}
+
 QString townLine(const TownParts &town, TownSpacing spacing)
 {
     QString line;
     line.reserve(town.city.size() + town.state.size() + town.zip.size() + 2);
-    line.append(town.city);
-    line.append(u' ');
-    line.append(town.state);
-    line.append(u' ');
-    line.append(town.zip);
+    appendTownLine(line, town, TownSpacing::AsStored);
     if (spacing == TownSpacing::Simplified)
         return std::move(line).simplified();
     return line;
@@ -78,18 +92,8 @@ QString townLine(const MemberRecord &member, TownSpacing spacing)
 QStringList addressLines(QStringView address, AddressBreaks breaks)
 {
     QStringList lines;
-    if (address.isEmpty() && breaks != AddressBreaks::SeparateLines)
-        return lines;
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype at = address.indexOf(kCrLf, start);
-        if (at < 0)
-            break;
-        lines.append(address.mid(start, at - start).toString());
-        start = at + kCrLf.size();
-    }
-    if (start < address.size() || breaks != AddressBreaks::EndLines)
-        lines.append(address.mid(start).toString());
+    forEachAddressLine(address, breaks,
+                       [&lines](QStringView line) { lines.append(line.toString()); });
     return lines;
 }
 

@@ -38,6 +38,9 @@ struct NameStyle {
 
 QString nameLine(const NameParts &name, NameStyle style);
 QString nameLine(const MemberRecord &member, NameStyle style);
+// The same line added to the end of out, for a text of many members made without a string
+// for each line.
+void appendNameLine(QString &out, const NameParts &name, NameStyle style);
 
 // A town as its three boxes hold it.
 struct TownParts {
@@ -53,6 +56,7 @@ enum class TownSpacing {
 
 QString townLine(const TownParts &town, TownSpacing spacing);
 QString townLine(const MemberRecord &member, TownSpacing spacing);
+void appendTownLine(QString &out, const TownParts &town, TownSpacing spacing);
 
 // How the CR LF pairs of an Address make its lines. Only a CR LF pair breaks a line: a lone CR
 // or LF stays inside its line, as stored.
@@ -67,5 +71,21 @@ enum class AddressBreaks {
 };
 
 QStringList addressLines(QStringView address, AddressBreaks breaks);
+
+// The same lines handed to each in order, as views into address.
+template <typename Each>
+void forEachAddressLine(QStringView address, AddressBreaks breaks, Each &&each)
+{
+    constexpr QStringView crLf = u"\r\n";
+    if (address.isEmpty() && breaks != AddressBreaks::SeparateLines)
+        return;
+    qsizetype start = 0;
+    for (qsizetype at = address.indexOf(crLf); at >= 0; at = address.indexOf(crLf, start)) {
+        each(address.mid(start, at - start));
+        start = at + crLf.size();
+    }
+    if (start < address.size() || breaks != AddressBreaks::EndLines)
+        each(address.mid(start));
+}
 
 } // namespace tessaly

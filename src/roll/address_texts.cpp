@@ -30,13 +30,13 @@ constexpr NameStyle kNameStyle{NameOrder::GivenFirst, NameSeparators::AfterPrese
 void appendNameToTown(QString &out, const NameParts &name, const QString &address,
                       const TownParts &town)
 {
-    out.append(nameLine(name, kNameStyle));
+    appendNameLine(out, name, kNameStyle);
     out.append(kCrLf);
-    for (const QString &line : addressLines(address, AddressBreaks::SeparateLines)) {
+    forEachAddressLine(address, AddressBreaks::SeparateLines, [&out](QStringView line) {
         out.append(line);
         out.append(kCrLf);
-    }
-    out.append(townLine(town, TownSpacing::AsStored));
+    });
+    appendTownLine(out, town, TownSpacing::AsStored);
 }
 
 // Fixed text per block besides the fields: the call line's "ARS ", blank and CR LF,
