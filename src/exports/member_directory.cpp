@@ -1,5 +1,7 @@
 #include "exports/member_directory.h"
 
+#include "core/member_lines.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -41,26 +43,16 @@ QFontMetricsF pointMetrics(const QFont &font)
     return QFontMetricsF(font, &page);
 }
 
-QString nameLine(const MemberRecord &member)
-{
-    QString name = member[Field::LastName];
-    QString given = member[Field::FirstName];
-    if (!member[Field::MiddleInitial].isEmpty())
-        given += (given.isEmpty() ? QString() : QStringLiteral(" ")) + member[Field::MiddleInitial];
-    if (!given.isEmpty())
-        name += (name.isEmpty() ? QString() : QStringLiteral(", ")) + given;
-    return name;
-}
+// "Last, First MI" with no separator where a part is missing.
+constexpr NameStyle kNameStyle{NameOrder::LastFirst, NameSeparators::BetweenPresent};
 
+// The address as stored, a final CR LF opening an empty line, then the town, phone and e-mail
+// lines that hold more than white space.
 QStringList blockLines(const MemberRecord &member)
 {
-    QStringList lines;
-    if (!member[Field::Address].isEmpty())
-        lines << member[Field::Address].split(QStringLiteral("\r\n"));
-    const QString town = QStringList{member[Field::City], member[Field::State], member[Field::Zip]}
-                             .join(u' ')
-                             .simplified();
-    for (const QString &line : {town, member[Field::Phone], member[Field::Email]}) {
+    QStringList lines = addressLines(member[Field::Address], AddressBreaks::SeparateLinesOfAny);
+    for (const QString &line : {townLine(member, TownSpacing::Simplified), member[Field::Phone],
+                                member[Field::Email]}) {
         if (!line.trimmed().isEmpty())
             lines << line;
     }
@@ -81,7 +73,8 @@ DirectoryPlan planDirectory(const MemberStore &store, const std::vector<int> &re
         if (record < 1 || record > store.count())
             continue;
         const MemberRecord &member = store.record(record);
-        DirectoryBlock block{nameLine(member), member[Field::Call].trimmed(), blockLines(member)};
+        DirectoryBlock block{nameLine(member, kNameStyle), member[Field::Call].trimmed(),
+                             blockLines(member)};
         const double height = static_cast<double>(1 + block.lines.size()) * measures.lineHeight;
         if (y > columnTop() && y + height > measures.columnHeight) {
             if (column == 0) {

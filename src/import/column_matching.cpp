@@ -141,13 +141,4 @@ void assignField(ColumnMatches &matches, int column, std::optional<Field> field)
     matches[static_cast<std::size_t>(column)] = field;
 }
 
-QString fieldDisplayName(Field field)
-{
-    for (const MemberColumn &column : kMemberColumns) {
-        if (column.field == field)
-            return column.header.toString();
-    }
-    return {};
-}
-
 } // namespace tessaly

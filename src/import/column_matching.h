@@ -27,7 +27,4 @@ ColumnMatches matchColumns(const QStringList &headers, int columnCount);
 // that column is no longer imported.
 void assignField(ColumnMatches &matches, int column, std::optional<Field> field);
 
-// The name the import shows for a field: its header in the report.
-QString fieldDisplayName(Field field);
-
 } // namespace tessaly

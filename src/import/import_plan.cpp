@@ -1,6 +1,7 @@
 #include "import/import_plan.h"
 
 #include "core/duplicate_rule.h"
+#include "core/member_columns.h"
 #include "import/value_fixing.h"
 
 #include <QHash>
@@ -34,8 +35,10 @@ MemberRecord fixRow(const SheetTable &rows, std::size_t row, const ColumnMatches
 {
     MemberRecord member;
     // Fields no column fills are left as the add command leaves an empty box.
-    for (Field flag : {Field::ArrlMember, Field::VotingMember, Field::DuesPaid})
-        member[flag] = QStringLiteral("N");
+    for (const MemberColumn &column : kMemberColumns) {
+        if (column.kind == ValueKind::YesNo)
+            member[column.field] = QStringLiteral("N");
+    }
     bool anyValue = false;
     for (std::size_t column = 0; column < matches.size(); ++column) {
         if (!matches[column])
@@ -91,9 +94,7 @@ QString ImportPlan::value(std::size_t row, Field field) const
             return fixValue(field, dataRows->cell(row, static_cast<qsizetype>(column)), today).text;
     }
     // As the add command leaves an empty box.
-    const bool flag =
-        field == Field::ArrlMember || field == Field::VotingMember || field == Field::DuesPaid;
-    return flag ? QStringLiteral("N") : QString();
+    return memberColumn(field).kind == ValueKind::YesNo ? QStringLiteral("N") : QString();
 }
 
 std::vector<MemberRecord> ImportPlan::membersToAdd(const ImportChoices &choices) const

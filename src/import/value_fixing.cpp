@@ -1,6 +1,7 @@
 #include "import/value_fixing.h"
 
 #include "core/date_text.h"
+#include "core/member_columns.h"
 #include "core/text_codec.h"
 
 #include <optional>
@@ -8,22 +9,6 @@
 namespace tessaly {
 
 namespace {
-
-bool isMultiLine(Field field)
-{
-    return field == Field::Address || field == Field::Other;
-}
-
-bool isFlag(Field field)
-{
-    return field == Field::ArrlMember || field == Field::VotingMember || field == Field::DuesPaid;
-}
-
-bool isDate(Field field)
-{
-    return field == Field::ClubExpires || field == Field::Joined ||
-           field == Field::LicenseExpires || field == Field::Dob;
-}
 
 bool isLineBreak(QChar c)
 {
@@ -142,8 +127,9 @@ QString replaceUnencodable(QStringView text)
 
 FixedValue fixValue(Field field, QStringView raw, const QDate &today)
 {
+    const ValueKind kind = memberColumn(field).kind;
     FixedValue fixed;
-    fixed.text = cleanText(withoutFormulaGuard(raw), isMultiLine(field));
+    fixed.text = cleanText(withoutFormulaGuard(raw), kind == ValueKind::Lines);
     if (field == Field::Call || field == Field::State) {
         // A capital the code page lacks ("µ" has only a Greek one) leaves the letter be.
         const QString upper = fixed.text.toUpper();
@@ -154,12 +140,12 @@ FixedValue fixValue(Field field, QStringView raw, const QDate &today)
         fixed.text = replaceUnencodable(fixed.text);
         fixed.replaced = true;
     }
-    if (isFlag(field)) {
+    if (kind == ValueKind::YesNo) {
         if (const std::optional<QString> flag = flagValue(fixed.text))
             fixed.text = *flag;
         else
             fixed.keptAsText = true;
-    } else if (isDate(field) && !fixed.text.isEmpty()) {
+    } else if (kind == ValueKind::Date && !fixed.text.isEmpty()) {
         if (const std::optional<QDate> date = parseDateText(fixed.text, today))
             fixed.text = formatDate(*date);
         else

@@ -1,5 +1,6 @@
 #include "import_window/import_preview_model.h"
 
+#include "core/member_columns.h"
 #include "import/import_texts.h"
 
 #include <QBrush>
@@ -165,7 +166,7 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
         return QStringLiteral("Import");
     const std::optional<Field> field = fieldOf(section);
     return sheetColumnName(sheet_.headers(), section - 1) + u'\n' +
-           (field ? fieldDisplayName(*field) : notImportedText());
+           (field ? memberColumn(*field).header.toString() : notImportedText());
 }
 
 } // namespace tessaly

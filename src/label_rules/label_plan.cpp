@@ -1,36 +1,12 @@
 #include "label_rules/label_plan.h"
 
+#include "core/member_lines.h"
 #include "label_rules/label_request.h"
 #include "label_rules/whole_number.h"
-
-#include <QStringBuilder>
 
 #include <algorithm>
 
 namespace tessaly {
-
-namespace {
-
-constexpr QStringView kCrLf = u"\r\n";
-constexpr QChar kBlank = u' ';
-
-} // namespace
-
-QStringList addressLines(const QString &address)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < address.size()) {
-        const qsizetype at = address.indexOf(kCrLf, start);
-        if (at < 0) {
-            lines.append(address.mid(start));
-            break;
-        }
-        lines.append(address.mid(start, at - start));
-        start = at + kCrLf.size();
-    }
-    return lines;
-}
 
 QStringList labelLines(const MemberRecord &member)
 {
@@ -38,19 +14,9 @@ QStringList labelLines(const MemberRecord &member)
     const QString &call = member[Field::Call];
     if (!call.isEmpty())
         lines.append(QStringLiteral("ARS ") + call);
-
-    QString name;
-    const QString &first = member[Field::FirstName];
-    const QString &middle = member[Field::MiddleInitial];
-    if (!first.isEmpty())
-        name += first + kBlank;
-    if (!middle.isEmpty())
-        name += middle + kBlank;
-    name += member[Field::LastName];
-    lines.append(name);
-
-    lines.append(addressLines(member[Field::Address]));
-    lines.append(member[Field::City] + kBlank + member[Field::State] + kBlank + member[Field::Zip]);
+    lines.append(nameLine(member, {NameOrder::GivenFirst, NameSeparators::AfterPresent}));
+    lines.append(addressLines(member[Field::Address], AddressBreaks::EndLines));
+    lines.append(townLine(member, TownSpacing::AsStored));
     return lines;
 }
 

@@ -29,12 +29,9 @@ struct LabelPlan {
 };
 
 // The lines of one member's label: "ARS " and the call sign (only with a call sign), the name
-// line, each line of the address, and "City ST Zip".
+// line "First MI Last", each line of the address (a CR LF at its end opens no further line),
+// and "City ST Zip".
 QStringList labelLines(const MemberRecord &member);
-
-// The address split at each CR LF; a CR LF at the very end gives no further line, two in a
-// row give an empty line, an empty address gives no line.
-QStringList addressLines(const QString &address);
 
 // The plan for the listed records (in list order) on the layout, the first label at startRow,
 // startColumn. The layout's counts are taken rounded down to whole numbers. The caller checks

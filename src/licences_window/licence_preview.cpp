@@ -16,15 +16,6 @@ namespace {
 
 enum Column { Take, Member, Call, FieldName, InRoll, InFile, ColumnCount };
 
-QString headerOf(Field field)
-{
-    for (const MemberColumn &column : kMemberColumns) {
-        if (column.field == field)
-            return column.header.toString();
-    }
-    return {};
-}
-
 } // namespace
 
 LicenceRowsModel::LicenceRowsModel(std::vector<LicenceRow> rows, QObject *parent)
@@ -60,7 +51,7 @@ QVariant LicenceRowsModel::data(const QModelIndex &index, int role) const
     case Call:
         return row.call;
     case FieldName:
-        return headerOf(row.field);
+        return memberColumn(row.field).header.toString();
     case InRoll:
         return row.rollValue;
     case InFile:

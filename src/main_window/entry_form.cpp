@@ -1,8 +1,8 @@
 #include "main_window/entry_form.h"
 
+#include "core/member_columns.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/entry_text_edit.h"
-#include "main_window/main_window_controls.h"
 
 #include <QCheckBox>
 #include <QLocale>
@@ -72,7 +72,7 @@ std::optional<Field> EntryForm::fieldOf(const QWidget *control) const
 bool EntryForm::isAddressBox(const QWidget *control) const
 {
     const std::optional<Field> field = fieldOf(control);
-    return field && isAddressField(*field);
+    return field && memberColumn(*field).addressBox == AddressBox::Yes;
 }
 
 QString EntryForm::text(Field field) const

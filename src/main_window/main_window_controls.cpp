@@ -261,21 +261,4 @@ const std::vector<MenuSpec> &menus()
     return bar;
 }
 
-bool isAddressField(Field field)
-{
-    switch (field) {
-    case Field::Call:
-    case Field::FirstName:
-    case Field::MiddleInitial:
-    case Field::LastName:
-    case Field::Address:
-    case Field::City:
-    case Field::State:
-    case Field::Zip:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace tessaly

@@ -87,7 +87,4 @@ const std::vector<ControlRow> &backdrops();
 // The menu bar, left to right, each menu's items top to bottom.
 const std::vector<MenuSpec> &menus();
 
-// The eight boxes whose contents make the Quick Copy block.
-bool isAddressField(Field field);
-
 } // namespace tessaly

@@ -1,5 +1,7 @@
 #include "roll/address_texts.h"
 
+#include "core/member_lines.h"
+
 namespace tessaly {
 
 namespace {
@@ -20,28 +22,21 @@ std::vector<const MemberRecord *> listedOf(const MemberStore &store, const std::
     return records;
 }
 
-// The name line that the Quick Copy block and Address.txt share: blanks only after
-// parts that are present, so a missing first name leaves no leading blank.
-void appendNameLine(QString &out, const QString &first, const QString &middle, const QString &last)
-{
-    if (!first.isEmpty()) {
-        out.append(first);
-        out.append(kBlank);
-    }
-    if (!middle.isEmpty()) {
-        out.append(middle);
-        out.append(kBlank);
-    }
-    out.append(last);
-}
+// The name, address and town lines that the Quick Copy block and Address.txt share: the name
+// "First MI Last", the address as stored (its CR LFs between lines) and "City ST Zip", each
+// line ended by CR LF but the town line, which is left open.
+constexpr NameStyle kNameStyle{NameOrder::GivenFirst, NameSeparators::AfterPresent};
 
-void appendTownLine(QString &out, const QString &city, const QString &state, const QString &zip)
+void appendNameToTown(QString &out, const NameParts &name, const QString &address,
+                      const TownParts &town)
 {
-    out.append(city);
-    out.append(kBlank);
-    out.append(state);
-    out.append(kBlank);
-    out.append(zip);
+    appendNameLine(out, name, kNameStyle);
+    out.append(kCrLf);
+    forEachAddressLine(address, AddressBreaks::SeparateLines, [&out](QStringView line) {
+        out.append(line);
+        out.append(kCrLf);
+    });
+    appendTownLine(out, town, TownSpacing::AsStored);
 }
 
 // Fixed text per block besides the fields: the call line's "ARS ", blank and CR LF,
@@ -69,11 +64,8 @@ QString quickCopyText(const AddressBoxes &boxes)
         out.append(boxes.call);
         out.append(kCrLf);
     }
-    appendNameLine(out, boxes.firstName, boxes.middleInitial, boxes.lastName);
-    out.append(kCrLf);
-    out.append(boxes.address);
-    out.append(kCrLf);
-    appendTownLine(out, boxes.city, boxes.state, boxes.zip);
+    appendNameToTown(out, {boxes.firstName, boxes.middleInitial, boxes.lastName}, boxes.address,
+                     {boxes.city, boxes.state, boxes.zip});
     return out;
 }
 
@@ -99,11 +91,8 @@ QString addressFileText(const MemberStore &store, const std::vector<int> &listed
             out.append(kBlank);
             out.append(kCrLf);
         }
-        appendNameLine(out, r[Field::FirstName], r[Field::MiddleInitial], r[Field::LastName]);
-        out.append(kCrLf);
-        out.append(r[Field::Address]);
-        out.append(kCrLf);
-        appendTownLine(out, r[Field::City], r[Field::State], r[Field::Zip]);
+        appendNameToTown(out, {r[Field::FirstName], r[Field::MiddleInitial], r[Field::LastName]},
+                         r[Field::Address], {r[Field::City], r[Field::State], r[Field::Zip]});
         out.append(kCrLf);
         out.append(kCrLf);
     }

@@ -1,11 +1,12 @@
 #include "roll/member_list_line.h"
 
+#include "core/member_lines.h"
+
 namespace tessaly {
 
 QString memberListLine(const MemberRecord &record)
 {
-    QString line = record[Field::LastName] + QStringLiteral(", ") + record[Field::FirstName] +
-                   u' ' + record[Field::MiddleInitial];
+    QString line = nameLine(record, {NameOrder::LastFirst, NameSeparators::Always});
     if (!record[Field::Call].isEmpty())
         line += QStringLiteral(" - ") + record[Field::Call];
     return line;

@@ -1,5 +1,6 @@
 #include "core/club_data_codec.h"
 #include "core/date_text.h"
+#include "core/member_lines.h"
 #include "core/member_store.h"
 #include "core/member_table.h"
 #include "core/text_codec.h"
@@ -91,6 +92,50 @@ TEST(MemberTable, TheCopiedTableByteForByte)
     EXPECT_EQ(memberTableCell(record, Field::Address), u", , "_s);
     EXPECT_EQ(memberTableCell(record, Field::Other), u"net "_s);
     EXPECT_EQ(memberTableCell(record, Field::Call), u"K3\r\nAB"_s);
+}
+
+// Each line rule in every variant, the variants' results joined by '|'. The name "First MI
+// Last" (Quick Copy, Address.txt, labels: a blank after each given part there) or "Last, First
+// MI" (the member list: every separator; the directory: only between parts there); the town as
+// stored or simplified; the address lines, each in brackets: only a CR LF pair breaks a line,
+// and the variants differ only at the ends.
+TEST(MemberLines, NameTownAndAddressLines)
+{
+    using O = NameOrder;
+    using S = NameSeparators;
+    const NameStyle styles[] = {
+        {O::GivenFirst, S::Always},         {O::GivenFirst, S::AfterPresent},
+        {O::GivenFirst, S::BetweenPresent}, {O::LastFirst, S::Always},
+        {O::LastFirst, S::AfterPresent},    {O::LastFirst, S::BetweenPresent}};
+    const AddressBreaks breaks[] = {AddressBreaks::EndLines, AddressBreaks::SeparateLines,
+                                    AddressBreaks::SeparateLinesOfAny};
+    const std::array<QString, 4> cases[] = {
+        {u"|Jo|Q|Li|1 Elm|Troy|NY|12180"_s, u"Jo Q Li|Jo Q Li|Jo Q Li|Li, Jo Q|Li, Jo Q|Li, Jo Q"_s,
+         u"Troy NY 12180|Troy NY 12180"_s, u"[1 Elm]|[1 Elm]|[1 Elm]"_s},
+        {u"|Jo||Li|1 Elm\r\n|||19063"_s, u"Jo  Li|Jo Li|Jo Li|Li, Jo |Li, Jo |Li, Jo"_s,
+         u"  19063|19063"_s, u"[1 Elm]|[1 Elm][]|[1 Elm][]"_s},
+        {u"|||Li|\r\n| Glen  Mills\t|PA"_s, u"  Li|Li|Li|Li,  |Li, |Li"_s,
+         u" Glen  Mills\t PA |Glen Mills PA"_s, u"[]|[][]|[][]"_s},
+        {u"|Jo|Q||1 Elm\r\n\r\nB\rC\n\r\r\nD"_s, u"Jo Q |Jo Q |Jo Q|, Jo Q|Jo Q|Jo Q"_s, u"  |"_s,
+         u"[1 Elm][][B\rC\n\r][D]|[1 Elm][][B\rC\n\r][D]|[1 Elm][][B\rC\n\r][D]"_s},
+        {QString(), u"  |||,  ||"_s, u"  |"_s, u"|[]|"_s},
+    };
+    for (const auto &[fields, names, towns, addresses] : cases) {
+        const MemberRecord member = recordOf(fields);
+        QStringList byStyle, byBreaks;
+        for (const NameStyle style : styles)
+            byStyle << nameLine(member, style);
+        for (const AddressBreaks each : breaks) {
+            byBreaks << QString();
+            for (const QString &line : addressLines(member[Field::Address], each))
+                byBreaks.last() += u'[' + line + u']';
+        }
+        const QString town = townLine(member, TownSpacing::AsStored) + u'|' +
+                             townLine(member, TownSpacing::Simplified);
+        EXPECT_EQ(std::tuple(byStyle.join(u'|'), town, byBreaks.join(u'|')),
+                  std::tuple(names, towns, addresses))
+            << fields.toStdString();
+    }
 }
 
 // What parsing gives: each record as [values], up to the last non-empty value and separated by

@@ -120,6 +120,12 @@ TEST(MemberDirectory, BlocksNeverSplitAndFillTwoColumnsDownThenAcross)
     EXPECT_EQ(plan.pages, 4);
     EXPECT_EQ(plan.blocks[0].name, u"Roe, Ann Q"_s);
     EXPECT_EQ(plan.blocks[0].lines, (QStringList{u"1 Elm St"_s, u"Media PA 19063"_s, u"555-01"_s}));
+    // The lines of core/member_lines: no separator where a part of the name is missing, a final
+    // CR LF opening an empty line, no line for an empty address, the town simplified.
+    const DirectoryPlan odd = planDirectory(
+        storeOf({u"|Ann|||1 Elm\r\n| |PA|19063| "_s, u"||Q|Roe||||555"_s}), {1, 2}, room);
+    EXPECT_EQ(odd.blocks[0].name + u'|' + odd.blocks[0].lines.join(u'|'), u"Ann|1 Elm||PA 19063"_s);
+    EXPECT_EQ(odd.blocks[1].name + u'|' + odd.blocks[1].lines.join(u'|'), u"Roe, Q|555"_s);
 
     // A block taller than a column still gets a column of its own; no member, no page.
     const MemberStore tall =

@@ -456,6 +456,15 @@ TEST_F(TypingTest, FocusLostToAMenuOrAPopupRunsNoLeaveRule)
     }
     pressTab();
     EXPECT_EQ(textOf(control("Text10")), u"Adams\n\n  "_s);
+    // Only leaving one of the eight address boxes builds it again: the City set here waits
+    // while the Telephone and E-mail boxes are left, and comes in when the Zip box is.
+    focus(line("Text9"));
+    line("Text5")->setText(u"Media"_s);
+    pressTab();
+    focus(line("Text7"));
+    EXPECT_EQ(textOf(control("Text10")), u"Adams\n\n  "_s);
+    pressTab();
+    EXPECT_EQ(textOf(control("Text10")), u"Adams\n\nMedia  "_s);
 }
 
 // A click into an empty date box proposes today and selects all of it, although the release
