@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 MemberStore readRoll(const QByteArray &bytes, ParseSummary &summary)
 {
     MemberStore store;
-    summary = parseClubData(bytes, MemberStore::kCapacity,
-                            [&store](MemberRecord &&r) { store.append(std::move(r)); });
+    summary = loadClubData(bytes, store);
     return store;
 }
 
