@@ -179,7 +179,7 @@ TEST(ClubDataFile, LoadedValuesKeepTheirTextWhateverTheStoreGoesThrough)
     store = testing::storeOf({u"N1C|Cy"_s});
     file.load(store);
     EXPECT_EQ(serializeClubData(store), fileRecord({"N1C", "Cy"}) + bytes);
-    EXPECT_EQ(adams, testing::recordOf(u"K3ABC|John|Q|Adams|12 Oak St"_s));
+    EXPECT_EQ(serializeRecord(adams), kAdams); // read by our own code, which ASan watches
     EXPECT_EQ(bobby, u"Bobby"_s);
 }
 
