@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaly {
 
 namespace {
@@ -20,6 +24,29 @@ bool isBlank(char16_t c)
 bool isLineEnd(char16_t c)
 {
     return c == u'\r' || c == u'\n';
+}
+
+// The first double quote from p on, or end when there is none; with lineEnds, the first
+// line end too. Every value is searched so, eight characters at a time where it can.
+template <bool lineEnds>
+const char16_t *findQuote(const char16_t *p, const char16_t *end)
+{
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi16(u'"'), cr = _mm_set1_epi16(u'\r'),
+                  lf = _mm_set1_epi16(u'\n');
+    for (; end - p >= 8; p += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        __m128i hits = _mm_cmpeq_epi16(chars, quote);
+        if (lineEnds)
+            hits = _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi16(chars, cr),
+                                                   _mm_cmpeq_epi16(chars, lf)));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return p + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    }
+#endif
+    while (p < end && *p != u'"' && !(lineEnds && isLineEnd(*p)))
+        ++p;
+    return p;
 }
 
 // Hand-edited text outside quotes: a quote there cannot be told apart from the
@@ -90,6 +117,32 @@ class RecordReader {
         return true;
     }
 
+    // A record as the program writes it, read at once: nineteen quoted values, each
+    // closing right before a comma, the last one before the line end. False,
+    // with record and position as they were, for any other record, which readRecord
+    // then reads by the general rules.
+    bool readWrittenRecord(MemberRecord &record)
+    {
+        const char16_t *p = pos_;
+        for (int k = 0; k < kFieldCount; ++k) {
+            // A line break inside the quotes is the value's: its quote closes cleanly.
+            const char16_t *close = p < end_ && *p == u'"' ? findQuote<false>(p + 1, end_) : end_;
+            const bool last = k + 1 == kFieldCount;
+            if (end_ - close < 2 || *close != u'"' ||
+                (last ? !isLineEnd(close[1]) : close[1] != u',')) {
+                for (int i = 0; i < k; ++i)
+                    record.values[static_cast<std::size_t>(i)] = QString();
+                return false;
+            }
+            record.values[static_cast<std::size_t>(k)] = slice(p + 1, close);
+            p = close + 2;
+        }
+        if (p[-1] == u'\r' && p < end_ && *p == u'\n')
+            ++p;
+        pos_ = p;
+        return true;
+    }
+
     // The line, counted from 1, that the character at `at` stands on.
     int lineOf(const char16_t *at) const
     {
@@ -129,10 +182,22 @@ class RecordReader {
             ++pos_;
         if (pos_ < end_ && *pos_ == u'"') {
             const char16_t *begin = pos_ + 1;
-            const qsizetype found = QStringView(begin, end_).indexOf(u'"');
-            const char16_t *const close = found >= 0 ? begin + found : nullptr;
-            const char16_t *const stop = close != nullptr ? close : end_;
-            const bool crossesLine = std::find_if(begin, stop, isLineEnd) != stop;
+            // As the program writes every value: the quote closes on its own line, right
+            // before a comma or a line end.
+            const char16_t *const stop = findQuote<true>(begin, end_);
+            if (end_ - stop > 1 && *stop == u'"' && (stop[1] == u',' || isLineEnd(stop[1]))) {
+                if (value != nullptr)
+                    *value = slice(begin, stop);
+                pos_ = stop + 1;
+                after = consumeSeparator();
+                return true;
+            }
+            const bool crossesLine = stop != end_ && isLineEnd(*stop);
+            const char16_t *close = stop != end_ && *stop == u'"' ? stop : nullptr;
+            if (crossesLine) {
+                const qsizetype found = QStringView(stop, end_).indexOf(u'"');
+                close = found >= 0 ? stop + found : nullptr;
+            }
             // A quoted line break is only believed when the quote closes cleanly after
             // it: a quote left open on one line would otherwise take the next line's
             // first quote as its close and run the two lines into one record. What the
@@ -228,8 +293,9 @@ QString decodeClubData(const QByteArray &bytes, bool &utf8)
     return utf8 ? QString::fromUtf8(text) : decodeWindows1252(text);
 }
 
-template <typename Sink>
-ParseSummary parseText(QStringView text, bool utf8, int limit, bool shareText, Sink &&sink)
+// Records go into store when it is given, filled in place, and to sink otherwise.
+ParseSummary parseText(QStringView text, bool utf8, int limit, bool shareText, MemberStore *store,
+                       const std::function<void(MemberRecord &&)> &sink)
 {
     ParseSummary summary;
     summary.utf8 = utf8;
@@ -237,11 +303,18 @@ ParseSummary parseText(QStringView text, bool utf8, int limit, bool shareText, S
     while (reader.nextRecordStarts()) {
         const char16_t *start = reader.position();
         bool complete, regular;
-        if (summary.records < limit) {
+        if (summary.records < limit && store != nullptr) {
+            MemberRecord *record = store->appendEmpty();
+            regular = complete = reader.readWrittenRecord(*record);
+            if (!complete)
+                complete = reader.readRecord(record, regular);
+            ++summary.records;
+        } else if (summary.records < limit) {
             MemberRecord record;
             complete = reader.readRecord(&record, regular);
             ++summary.records;
-            sink(std::move(record));
+            if (sink)
+                sink(std::move(record));
         } else {
             complete = reader.readRecord(nullptr, regular);
             ++summary.surplus;
@@ -291,10 +364,7 @@ ParseSummary parseClubData(const QByteArray &bytes, int limit,
 {
     bool utf8 = false;
     const QString text = decodeClubData(bytes, utf8);
-    return parseText(text, utf8, limit, false, [&sink](MemberRecord &&record) {
-        if (sink)
-            sink(std::move(record));
-    });
+    return parseText(text, utf8, limit, false, nullptr, sink);
 }
 
 ParseSummary loadClubData(const QByteArray &bytes, MemberStore &store)
@@ -305,8 +375,7 @@ ParseSummary loadClubData(const QByteArray &bytes, MemberStore &store)
     store.reserve(store.count() + static_cast<int>(std::min<qsizetype>(room, bytes.size() / 58 + 1)));
     bool utf8 = false;
     const QString &text = store.keepText(decodeClubData(bytes, utf8));
-    return parseText(text, utf8, room, true,
-                     [&store](MemberRecord &&record) { store.append(std::move(record)); });
+    return parseText(text, utf8, room, true, &store, {});
 }
 
 QByteArray serializeRecord(const MemberRecord &record)

@@ -74,6 +74,13 @@ const QString &MemberStore::keepText(QString text)
     return texts_.back();
 }
 
+MemberRecord *MemberStore::appendEmpty()
+{
+    if (isFull())
+        return nullptr;
+    return &records_.emplace_back();
+}
+
 void MemberStore::reserve(int records)
 {
     records_.reserve(static_cast<std::size_t>(std::clamp(records, 0, kCapacity)));

@@ -29,6 +29,9 @@ public:
 
     // Appends a record as number count() + 1; false (and nothing changes) when full.
     bool append(MemberRecord record);
+    // Appends an empty record and returns it, for a reader that fills it in place;
+    // null (and nothing changes) when full.
+    MemberRecord *appendEmpty();
     void replace(int n, MemberRecord record);
 
     // Orders the records by memberSortKey without regard to letter case. Records
