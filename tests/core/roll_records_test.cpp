@@ -93,18 +93,22 @@ TEST(MemberTable, TheCopiedTableByteForByte)
     EXPECT_EQ(memberTableCell(record, Field::Call), u"K3\r\nAB"_s);
 }
 
-// What parsing gives: each record as [values], up to the last non-empty value and separated by
-// '|'; then " +N" for N records beyond the limit, " cut" when the file ended inside a record,
-// and " !N@L" for N damaged records, the first on line L.
+// What loading gives, into a store with room for limit records: each record as [values], up to
+// the last non-empty value and separated by '|'; then " +N" for N records beyond the limit,
+// " cut" when the file ended inside a record, and " !N@L" for N damaged records, the first on
+// line L.
 static QString parsed(const QByteArray &bytes, int limit = MemberStore::kCapacity)
 {
+    MemberStore store = testing::fullRoll(MemberStore::kCapacity - limit);
+    const int before = store.count();
+    const ParseSummary s = loadClubData(bytes, store);
     QString text;
-    const ParseSummary s = parseClubData(bytes, limit, [&](MemberRecord &&r) {
-        QStringList values(r.values.begin(), r.values.end());
+    for (int n = before + 1; n <= store.count(); ++n) {
+        QStringList values(store.record(n).values.begin(), store.record(n).values.end());
         while (values.endsWith(QString()))
             values.removeLast();
         text += u'[' + values.join(u'|') + u']';
-    });
+    }
     return text + (s.surplus ? u" +%1"_s.arg(s.surplus) : QString()) +
            (s.endedInsideRecord ? u" cut"_s : QString()) +
            (s.irregular ? u" !%1@%2"_s.arg(s.irregular).arg(s.firstIrregularLine) : QString());
