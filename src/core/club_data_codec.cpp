@@ -28,8 +28,7 @@ bool isLineEnd(char16_t c)
 
 // The first double quote from p on, or end when there is none; with lineEnds, the first
 // line end too. Every value is searched so, eight characters at a time where it can.
-template <bool lineEnds>
-const char16_t *findQuote(const char16_t *p, const char16_t *end)
+template <bool lineEnds> const char16_t *findQuote(const char16_t *p, const char16_t *end)
 {
 #if defined(__SSE2__)
     const __m128i quote = _mm_set1_epi16(u'"'), cr = _mm_set1_epi16(u'\r'),
@@ -38,8 +37,8 @@ const char16_t *findQuote(const char16_t *p, const char16_t *end)
         const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
         __m128i hits = _mm_cmpeq_epi16(chars, quote);
         if (lineEnds)
-            hits = _mm_or_si128(hits, _mm_or_si128(_mm_cmpeq_epi16(chars, cr),
-                                                   _mm_cmpeq_epi16(chars, lf)));
+            hits = _mm_or_si128(
+                hits, _mm_or_si128(_mm_cmpeq_epi16(chars, cr), _mm_cmpeq_epi16(chars, lf)));
         if (const int mask = _mm_movemask_epi8(hits))
             return p + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
     }
@@ -372,7 +371,8 @@ ParseSummary loadClubData(const QByteArray &bytes, MemberStore &store)
     const int room = MemberStore::kCapacity - store.count();
     // Room for as many records as the file can hold when the program wrote it, taken
     // at once: each record of nineteen quoted values is at least 58 bytes long.
-    store.reserve(store.count() + static_cast<int>(std::min<qsizetype>(room, bytes.size() / 58 + 1)));
+    store.reserve(store.count() +
+                  static_cast<int>(std::min<qsizetype>(room, bytes.size() / 58 + 1)));
     bool utf8 = false;
     const QString &text = store.keepText(decodeClubData(bytes, utf8));
     return parseText(text, utf8, room, true, &store, {});

@@ -163,6 +163,8 @@ TEST(ParseClubData, ReadingRules)
          u"[K1A|John,Q][W1B|Bob] !1@1"_s},
         {a.chopped(3) + "\r\n" + a.chopped(3) + "\r\n" + b, u"[K1A|Ann][K1A|Ann][W1B|Bob] !2@1"_s},
         {a.chopped(2) + "\r" + values18 + b, u"[K1A|Ann][K1A|Ann][W1B|Bob] !1@2"_s}, // a lone CR
+        {QByteArray(a).replace("\",\"", "\"\n\""),
+         u"[K1A][Ann]"_s + u"[]"_s.repeated(17) + u" !19@1"_s},
         {unquoted + "\r\n" + unquoted + "\r\nK1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted,
          u"[%1][%1][%1][%1] !1@3"_s.arg(QString::fromLatin1(unquoted).replace(u',', u'|'))},
         // A quoted line break that closes cleanly is the value's, even in a short record.

@@ -83,13 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Loading takes a record the program wrote in one step; the general rules must give it
     // the same values, and every other record the same too.
     int read = 0;
-    const ParseSummary general = parseClubData(bytes, MemberStore::kCapacity,
-                                               [&](MemberRecord &&r) {
-                                                   ++read;
-                                                   fuzzCheck(read <= loaded.count() &&
-                                                                 r == loaded.record(read),
-                                                             "loading reads as the general rules");
-                                               });
+    const ParseSummary general =
+        parseClubData(bytes, MemberStore::kCapacity, [&](MemberRecord &&r) {
+            ++read;
+            fuzzCheck(read <= loaded.count() && r == loaded.record(read),
+                      "loading reads as the general rules");
+        });
     fuzzCheck(general.irregular == first.irregular &&
                   general.firstIrregularLine == first.firstIrregularLine && read == first.records,
               "loading finds what the general rules find");
