@@ -116,10 +116,10 @@ class RecordReader {
         return true;
     }
 
-    // A record as the program writes it, read at once: nineteen quoted values, each
-    // closing right before a comma, the last one before the line end. False,
-    // with record and position as they were, for any other record, which readRecord
-    // then reads by the general rules.
+    // A record as the program writes it, read at once into a new, empty record: nineteen
+    // quoted values, each closing right before a comma, the last one before the line end.
+    // False, with record and position as they were, for any other record, which
+    // readRecord then reads by the general rules.
     bool readWrittenRecord(MemberRecord &record)
     {
         const char16_t *p = pos_;
@@ -133,7 +133,8 @@ class RecordReader {
                     record.values[static_cast<std::size_t>(i)] = QString();
                 return false;
             }
-            record.values[static_cast<std::size_t>(k)] = slice(p + 1, close);
+            if (close != p + 1) // an empty value stays as the new record has it
+                record.values[static_cast<std::size_t>(k)] = slice(p + 1, close);
             p = close + 2;
         }
         if (p[-1] == u'\r' && p < end_ && *p == u'\n')
