@@ -25,7 +25,11 @@ int main(int argc, char **argv)
     // current directory becomes later.
     const QString startDirectory = tessaly::startDirectoryPath();
     tessaly::QtPlatform platform(startDirectory);
-    tessaly::RollSession roll(startDirectory, tessaly::rollSaveContext(platform.platform()));
+    // Never destroyed (see the end of main), and held here so that a leak checker still
+    // reaches it.
+    static tessaly::RollSession *const session =
+        new tessaly::RollSession(startDirectory, tessaly::rollSaveContext(platform.platform()));
+    tessaly::RollSession &roll = *session;
     // A folder Tessaly cannot write in opens its roll to be read; the session
     // refuses every change there and says why.
     if (roll.claimFolder() == tessaly::RollSession::FolderClaim::InUse) {
@@ -49,5 +53,10 @@ int main(int argc, char **argv)
     // from outside.
     if (qEnvironmentVariableIsSet("TESSALY_EXIT_AFTER_SHOW"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    return app.exec();
+    const int code = app.exec();
+    // Every change was saved when it was made and the roll keeps no file open, so the roll
+    // is left to the end of the process, which takes its memory back at once, instead of
+    // being freed member by member; only its folder lock is let go, as its end would.
+    roll.releaseFolder();
+    return code;
 }

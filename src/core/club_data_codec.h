@@ -23,7 +23,8 @@ struct ParseSummary {
     bool utf8 = false;          // values were read as UTF-8 rather than Windows-1252
 };
 
-// Reads the bytes of AddrClub.dat record by record, handing each record to sink,
+// Reads the bytes of AddrClub.dat record by record, handing each record to sink (its
+// values hold their own text),
 // at most `limit` of them; the rest are only read through and counted. Each value
 // is Windows-1252 text. Reading rules:
 //  - values follow one another and end at a comma or a line end (CR LF, CR or LF);
@@ -53,6 +54,12 @@ struct ParseSummary {
 // A file whose utf8Shape is MultiByte is read as UTF-8.
 ParseSummary parseClubData(const QByteArray &bytes, int limit,
                            const std::function<void(MemberRecord &&)> &sink);
+
+// The same reading, appending the records to store, as many as it has room for. The
+// decoded file is one text that the store keeps (MemberStore::keepText) and the values
+// are views into it, so loading makes no string of its own per value; a value copies
+// its text out the first time it is changed.
+ParseSummary loadClubData(const QByteArray &bytes, MemberStore &store);
 
 // The file image of records 1 to count: nineteen quoted values per record,
 // separated by commas, each record ended by CR LF. Values are written as stored,

@@ -88,14 +88,8 @@ LoadResult ClubDataFile::load(MemberStore &store)
         return result;
     }
 
-    const int room = MemberStore::kCapacity - store.count();
-    // Only a size hint: in a file the program wrote every record ends a line.
-    const qsizetype lines = bytes.count('\n') + 1;
-    store.reserve(store.count() + static_cast<int>(std::min<qsizetype>(lines, room)));
-    const ParseSummary summary = parseClubData(bytes, room, [&](MemberRecord &&record) {
-        store.append(std::move(record));
-        ++result.loaded;
-    });
+    const ParseSummary summary = loadClubData(bytes, store);
+    result.loaded = summary.records;
     result.surplus = summary.surplus;
     result.damaged = summary.irregular;
     result.firstDamagedLine = summary.firstIrregularLine;

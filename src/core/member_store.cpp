@@ -45,6 +45,42 @@ bool MemberStore::append(MemberRecord record)
     return true;
 }
 
+MemberStore &MemberStore::operator=(const MemberStore &other)
+{
+    records_ = other.records_;
+    keepTexts(other.texts_);
+    return *this;
+}
+
+MemberStore &MemberStore::operator=(MemberStore &&other)
+{
+    records_ = std::move(other.records_);
+    keepTexts(other.texts_);
+    return *this;
+}
+
+void MemberStore::keepTexts(const std::vector<QString> &texts)
+{
+    for (const QString &text : texts) {
+        if (std::none_of(texts_.begin(), texts_.end(),
+                         [&text](const QString &held) { return held.isSharedWith(text); }))
+            texts_.push_back(text);
+    }
+}
+
+const QString &MemberStore::keepText(QString text)
+{
+    texts_.push_back(std::move(text));
+    return texts_.back();
+}
+
+MemberRecord *MemberStore::appendEmpty()
+{
+    if (isFull())
+        return nullptr;
+    return &records_.emplace_back();
+}
+
 void MemberStore::reserve(int records)
 {
     records_.reserve(static_cast<std::size_t>(std::clamp(records, 0, kCapacity)));

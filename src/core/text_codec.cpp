@@ -2,6 +2,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaly {
 
 namespace {
@@ -52,7 +56,22 @@ QString decodeWindows1252(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // A whole roll is decoded at once, and it is nearly all ASCII, which only widens.
+    const __m128i zero = _mm_setzero_si128();
+    for (; bytes.size() - i >= 16; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        if (_mm_movemask_epi8(chunk) != 0) {
+            for (qsizetype k = i; k < i + 16; ++k)
+                out[k] = QChar(kDecode[in[k]]);
+            continue;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
+    }
+#endif
+    for (; i < bytes.size(); ++i)
         out[i] = QChar(kDecode[in[i]]);
     return text;
 }

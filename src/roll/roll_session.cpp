@@ -55,6 +55,11 @@ RollSession::FolderClaim RollSession::claimFolder()
     return FolderClaim::ReadOnly;
 }
 
+void RollSession::releaseFolder()
+{
+    lock_.reset();
+}
+
 RollSession::FolderClaim RollSession::takeLock()
 {
     auto lock = std::make_unique<QLockFile>(QDir(startDirectory_).filePath(kLockFileName));

@@ -82,6 +82,9 @@ class RollSession : public QObject {
     // and every change is refused (see writable). So does a roll that is another
     // user's link (see Exposure).
     FolderClaim claimFolder();
+    // Lets the folder go for another Tessaly, as destroying the session does: for a program
+    // that ends without destroying it.
+    void releaseFolder();
     Exposure exposure() const { return exposure_; }
 
     // False once claimFolder found the folder closed to writing; then every change is

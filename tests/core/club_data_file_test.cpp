@@ -158,6 +158,31 @@ TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
     EXPECT_TRUE(file.changedOnDisk());
 }
 
+// Loaded values are views into the file's text, which the store keeps while it lives: a record
+// copied out keeps its text through a clear, a second load and the assignment of another roll,
+// a value changed in place changes only itself, and a load after a clear gives the roll whole.
+TEST(ClubDataFile, LoadedValuesKeepTheirTextWhateverTheStoreGoesThrough)
+{
+    testing::TempRoll roll;
+    const QByteArray bytes = kAdams + fileRecord({"W1B", "Bob"});
+    roll.write(kRoll, bytes);
+    ClubDataFile file(roll.dir());
+    MemberStore store;
+    file.load(store);
+    const MemberRecord adams = store.record(1);
+    store.record(2)[Field::FirstName] += u"by"_s;
+    const QString bobby = store.field(2, Field::FirstName);
+    EXPECT_EQ(serializeClubData(store), kAdams + fileRecord({"W1B", "Bobby"}));
+    store.clear();
+    EXPECT_EQ(file.load(store).loaded, 2);
+    EXPECT_EQ(serializeClubData(store), bytes);
+    store = testing::storeOf({u"N1C|Cy"_s});
+    file.load(store);
+    EXPECT_EQ(serializeClubData(store), fileRecord({"N1C", "Cy"}) + bytes);
+    EXPECT_EQ(serializeRecord(adams), kAdams); // read by our own code, which ASan watches
+    EXPECT_EQ(bobby, u"Bobby"_s);
+}
+
 // Under the usual umask 022 a copy of the roll is open to no one the roll is closed to: the
 // day's backup and the .bak have no bit the roll lacks, the backups folder has the start
 // directory's bits, and a file made from a private roll's data (no bits for others), in any

@@ -138,18 +138,22 @@ TEST(MemberLines, NameTownAndAddressLines)
     }
 }
 
-// What parsing gives: each record as [values], up to the last non-empty value and separated by
-// '|'; then " +N" for N records beyond the limit, " cut" when the file ended inside a record,
-// and " !N@L" for N damaged records, the first on line L.
+// What loading gives, into a store with room for limit records: each record as [values], up to
+// the last non-empty value and separated by '|'; then " +N" for N records beyond the limit,
+// " cut" when the file ended inside a record, and " !N@L" for N damaged records, the first on
+// line L.
 static QString parsed(const QByteArray &bytes, int limit = MemberStore::kCapacity)
 {
+    MemberStore store = testing::fullRoll(MemberStore::kCapacity - limit);
+    const int before = store.count();
+    const ParseSummary s = loadClubData(bytes, store);
     QString text;
-    const ParseSummary s = parseClubData(bytes, limit, [&](MemberRecord &&r) {
-        QStringList values(r.values.begin(), r.values.end());
+    for (int n = before + 1; n <= store.count(); ++n) {
+        QStringList values(store.record(n).values.begin(), store.record(n).values.end());
         while (values.endsWith(QString()))
             values.removeLast();
         text += u'[' + values.join(u'|') + u']';
-    });
+    }
     return text + (s.surplus ? u" +%1"_s.arg(s.surplus) : QString()) +
            (s.endedInsideRecord ? u" cut"_s : QString()) +
            (s.irregular ? u" !%1@%2"_s.arg(s.irregular).arg(s.firstIrregularLine) : QString());
@@ -204,6 +208,8 @@ TEST(ParseClubData, ReadingRules)
          u"[K1A|John,Q][W1B|Bob] !1@1"_s},
         {a.chopped(3) + "\r\n" + a.chopped(3) + "\r\n" + b, u"[K1A|Ann][K1A|Ann][W1B|Bob] !2@1"_s},
         {a.chopped(2) + "\r" + values18 + b, u"[K1A|Ann][K1A|Ann][W1B|Bob] !1@2"_s}, // a lone CR
+        {QByteArray(a).replace("\",\"", "\"\n\""),
+         u"[K1A][Ann]"_s + u"[]"_s.repeated(17) + u" !19@1"_s},
         {unquoted + "\r\n" + unquoted + "\r\nK1A,\"John" + unquoted.mid(8) + "\r\n" + unquoted,
          u"[%1][%1][%1][%1] !1@3"_s.arg(QString::fromLatin1(unquoted).replace(u',', u'|'))},
         // A quoted line break that closes cleanly is the value's, even in a short record.
