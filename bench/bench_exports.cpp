@@ -1,7 +1,7 @@
 #include "core/file_system.h"
-#include "exports/email_addresses.h"
-#include "exports/member_csv.h"
-#include "exports/member_directory.h"
+#include "export_rules/email_addresses.h"
+#include "export_rules/member_csv.h"
+#include "export_rules/member_directory.h"
 #include "qt_platform/qt_printer.h"
 
 #include "bench_roll.h"

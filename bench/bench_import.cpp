@@ -1,12 +1,12 @@
 #include "bench_desktop.h"
 #include "bench_roll.h"
 
-#include "import/column_matching.h"
-#include "import/import_plan.h"
-#include "import/sheet_file.h"
-#include "import/sheet_reader.h"
-#include "import_window/import_dialog.h"
 #include "core/member_columns.h"
+#include "import_rules/column_matching.h"
+#include "import_rules/import_plan.h"
+#include "import_rules/sheet_file.h"
+#include "import_rules/sheet_reader.h"
+#include "import_window/import_dialog.h"
 #include "roll/roll_session.h"
 
 #include <QFile>

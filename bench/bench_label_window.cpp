@@ -1,4 +1,4 @@
-#include "labels/label_window.h"
+#include "label_window/label_window.h"
 #include "qt_platform/qt_printer.h"
 #include "roll/roll_session.h"
 

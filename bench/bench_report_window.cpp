@@ -1,5 +1,5 @@
 #include "report_rules/report_model.h"
-#include "report/report_window.h"
+#include "report_window/report_window.h"
 #include "roll/roll_session.h"
 
 #include "bench_desktop.h"

@@ -14,7 +14,7 @@ constexpr std::int64_t kNoRoll = 0;
 
 // sortMembers against the quadratic procedure it replaced, as written (keys built at
 // every comparison) and with its keys built once; the first must be 300 times slower.
-// The licence update against unzip inflating the same file, which it may exceed by half.
+// The license update against unzip inflating the same file, which it may exceed by half.
 // A row without a roll compares with the other row at every roll size.
 struct Ratio {
     const char *name;
@@ -28,7 +28,7 @@ const Ratio kRatios[] = {
      300, 0},
     {"SortQuadraticFoldedKeys / SortMembers", "SortQuadraticFoldedKeysOneOutOfPlace",
      "SortMembersOneOutOfPlace", 0, 0},
-    {"FccLicenceUpdate / FccUnzipInflate", "FccLicenceUpdate", "FccUnzipInflate", 0, 1.5},
+    {"FccLicenseUpdate / FccUnzipInflate", "FccLicenseUpdate", "FccUnzipInflate", 0, 1.5},
 };
 
 // The most memory a run may take, from the benchmark's peak_MB counter.
@@ -37,7 +37,7 @@ struct MemoryTarget {
     double megabytes;
 };
 const MemoryTarget kMemoryTargets[] = {
-    {"FccLicenceUpdate", 200},
+    {"FccLicenseUpdate", 200},
 };
 const char kPeakSuffix[] = " peak memory";
 

@@ -29,7 +29,7 @@ struct MemberColumn {
 
 // The fields as tables show them, each under its header: the report window's columns, the
 // exported spreadsheet's and the ones the import recognises. Email, Joined and ClubExpires
-// come before the licence, and Other comes last, unlike the data file's order.
+// come before the license, and Other comes last, unlike the data file's order.
 inline constexpr std::array<MemberColumn, kFieldCount> kMemberColumns = {{
     {u"Call", Field::Call, ValueKind::Line, AddressBox::Yes},
     {u"First", Field::FirstName, ValueKind::Line, AddressBox::Yes},

@@ -4,7 +4,7 @@
 #include "forms/document_text.h"
 #include "forms/form_look.h"
 #include "forms/screen_scale.h"
-#include "help/help_texts.h"
+#include "help/help_file.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

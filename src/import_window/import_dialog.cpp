@@ -1,9 +1,9 @@
 #include "import_window/import_dialog.h"
 
-#include "import/import_texts.h"
-#include "import/sheet_file.h"
-#include "import_window/import_preview_model.h"
 #include "core/member_columns.h"
+#include "import_rules/import_texts.h"
+#include "import_rules/sheet_file.h"
+#include "import_window/import_preview_model.h"
 #include "roll/roll_messages.h"
 #include "roll/roll_session.h"
 

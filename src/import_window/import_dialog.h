@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/import_sheet.h"
+#include "import_rules/import_sheet.h"
 #include "platform/platform.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "import_window/import_preview_model.h"
 
 #include "core/member_columns.h"
-#include "import/import_texts.h"
+#include "import_rules/import_texts.h"
 
 #include <QBrush>
 #include <QColor>

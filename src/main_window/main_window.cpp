@@ -4,19 +4,19 @@
 #include "core/member_table.h"
 #include "entry_rules/date_box_rules.h"
 #include "entry_rules/entry_text_filter.h"
-#include "exports_window/export_commands.h"
+#include "export_commands/export_commands.h"
 #include "forms/document_text.h"
 #include "forms/focus_watcher.h"
 #include "forms/form_look.h"
 #include "forms/work_area_fit.h"
 #include "help/help_window.h"
 #include "import_window/import_dialog.h"
-#include "labels/label_window.h"
-#include "licences_window/licence_commands.h"
+#include "label_window/label_window.h"
+#include "license_window/license_commands.h"
 #include "main_window/entry_line_edit.h"
 #include "main_window/entry_text_edit.h"
 #include "main_window/main_window_texts.h"
-#include "report/report_window.h"
+#include "report_window/report_window.h"
 #include "roll/address_texts.h"
 #include "roll/listed_members.h"
 #include "roll/member_list_line.h"
@@ -83,7 +83,7 @@ void MainWindow::connectControls()
         {Command::CopyList, &MainWindow::copyList},
         {Command::PrintList, &MainWindow::openLabelWindow},
         {Command::ImportMembers, &MainWindow::importMembers},
-        {Command::UpdateLicences, &MainWindow::updateLicences},
+        {Command::UpdateLicenses, &MainWindow::updateLicenses},
         {Command::ExportListed, &MainWindow::exportListed},
         {Command::CopyEmails, &MainWindow::copyEmails},
         {Command::PrintDirectory, &MainWindow::printDirectory},
@@ -644,7 +644,7 @@ void MainWindow::importMembers()
     focusWatcher_->giveFocus(controls_.callBox);
 }
 
-void MainWindow::updateLicences()
+void MainWindow::updateLicenses()
 {
     // The member being edited may be one the update changes: the entry area then shows
     // the new values, so that Record cannot put the old ones back. An entry area in Add
@@ -656,7 +656,7 @@ void MainWindow::updateLicences()
         [this, &editedChanged](RollSession::Change, const RollSession::ChangedMembers &members) {
             editedChanged = editedChanged || members.includes(roll_.selectedRecord());
         });
-    const bool updated = roll_.mayChange() && updateLicencesFromFccFile(roll_, platform_, this);
+    const bool updated = roll_.mayChange() && updateLicensesFromFccFile(roll_, platform_, this);
     disconnect(watch);
     if (updated && editing && editedChanged && roll_.holds(roll_.selectedRecord()))
         loadMember(roll_.selectedRecord());

@@ -99,7 +99,7 @@ class MainWindow : public QMainWindow {
     void openReportWindow();
     void openHelpWindow();
     void importMembers();
-    void updateLicences();
+    void updateLicenses();
 
     // What storing the entry area came to.
     enum class Stored {

@@ -247,7 +247,7 @@ const std::vector<MenuSpec> &menus()
          C::None,
          {
              {u"mnuImport"_s, u"&Import Members..."_s, C::ImportMembers},
-             {u"mnuLicences"_s, u"Update &Licenses from FCC File..."_s, C::UpdateLicences},
+             {u"mnuLicenses"_s, u"Update &Licenses from FCC File..."_s, C::UpdateLicenses},
              // The listed members taken elsewhere, like every export of this window.
              {u"mnuExport"_s, u"Ex&port Listed Members..."_s, C::ExportListed},
              {u"mnuEmail"_s, u"Copy E-&mail Addresses"_s, C::CopyEmails},

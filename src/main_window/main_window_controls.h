@@ -43,7 +43,7 @@ enum class Command {
     CopyList,
     PrintList,
     ImportMembers,
-    UpdateLicences,
+    UpdateLicenses,
     ExportListed,
     CopyEmails,
     PrintDirectory,
@@ -79,7 +79,7 @@ const std::vector<EntryControlSpec> &entryControls();
 // Commands, Quick Copy box, search box and member list, in the Tab order that
 // follows the entry controls.
 const std::vector<OtherControlSpec> &otherControls();
-// Captions that belong to no entry control: the licence heading, " Search",
+// Captions that belong to no entry control: the license heading, " Search",
 // " Quick Copy".
 const std::vector<CaptionSpec> &otherCaptions();
 // The navy areas behind the search row and the export buttons.

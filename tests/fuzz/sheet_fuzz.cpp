@@ -2,7 +2,7 @@
 // keep their promises: no cell holds more than the text, a quote left open is
 // reported exactly when the text ends inside one, and the rows written back as plain
 // CSV read again as the same cells.
-#include "import/sheet_reader.h"
+#include "import_rules/sheet_reader.h"
 
 #include "fuzz_check.h"
 

@@ -1,4 +1,4 @@
-#include "help/help_texts.h"
+#include "help/help_file.h"
 #include "main_window/main_window.h"
 
 #include "special_files.h"

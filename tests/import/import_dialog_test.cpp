@@ -1,4 +1,4 @@
-#include "import/sheet_file.h"
+#include "import_rules/sheet_file.h"
 #include "import_window/import_dialog.h"
 #include "main_window/main_window.h"
 #include "roll/listed_members.h"

@@ -184,7 +184,7 @@ TEST_F(ReportFromMainWindowTest, PrintListAndHelpOpenTheirWindowsModally)
 
 // File > Update Licenses from FCC File: the preview of what the FCC's file says, and the
 // ticked changes taken in one step.
-class LicencesTest : public MainWindowTest {
+class LicensesTest : public MainWindowTest {
   protected:
     void SetUp() override
     {
@@ -210,10 +210,10 @@ class LicencesTest : public MainWindowTest {
     {
         const ModalWatch preview(
             [&](QWidget *up) {
-                act(qobject_cast<QDialog *>(up), up->findChild<QTableView *>(u"LicenceRows"_s));
+                act(qobject_cast<QDialog *>(up), up->findChild<QTableView *>(u"LicenseRows"_s));
             },
-            u"LicencePreview"_s);
-        trigger(u"mnuLicences"_s);
+            u"LicensePreview"_s);
+        trigger(u"mnuLicenses"_s);
         EXPECT_TRUE(preview.seen()) << "no preview came up";
     }
 
@@ -238,12 +238,12 @@ class LicencesTest : public MainWindowTest {
     }
 };
 
-TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
+TEST_F(LicensesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
 {
     clickRow(3); // Carter, whose date the file gives
     update([](QDialog *preview, QTableView *table) {
         // The file's date stands once, above the rows, and no row repeats it.
-        const QString summary = preview->findChild<QLabel *>(u"LicenceSummary"_s)->text();
+        const QString summary = preview->findChild<QLabel *>(u"LicenseSummary"_s)->text();
         const QRegularExpression told(
             u"^3 members with a call sign compared with l_amat\\.zip of \\d{1,2}/\\d{1,2}/\\d{4}: "
             "3 changes proposed\\. Nothing changes until you click OK\\. 1 damaged line of the "
@@ -289,7 +289,7 @@ TEST_F(LicencesTest, OkTakesExactlyTheTickedChangesAndTheEntryAreaShowsThem)
 }
 
 // Every proposal taken, Baker's new call sign ticked by hand: the result counts members.
-TEST_F(LicencesTest, TheResultCountsTheMembersChanged)
+TEST_F(LicensesTest, TheResultCountsTheMembersChanged)
 {
     update([](QDialog *preview, QTableView *table) {
         table->setCurrentIndex(table->model()->index(1, 0));
@@ -300,7 +300,7 @@ TEST_F(LicencesTest, TheResultCountsTheMembersChanged)
 }
 
 // Cancel changes nothing; a file that cannot be read is named, and the roll stays as it was.
-TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
+TEST_F(LicensesTest, CancelOrAnUnreadableFileChangesNothing)
 {
     update([](QDialog *preview, QTableView *) { preview->reject(); });
     EXPECT_TRUE(desktop.messages.shown.empty());
@@ -309,7 +309,7 @@ TEST_F(LicencesTest, CancelOrAnUnreadableFileChangesNothing)
     showActive(); // as a window manager gives the activation back from the closed preview
     files.write(u"l_amat.zip"_s, "not a zip");
     desktop.files.answers.push_back(files.path(u"l_amat.zip"_s));
-    trigger(u"mnuLicences"_s);
+    trigger(u"mnuLicenses"_s);
     settle();
     expectMessage(1, u"Update Licenses"_s,
                   u"The FCC license file %1 could not be read: l_amat.zip is not a zip file, or is "
@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, ARollWithNothingToCompareIsToldSoBeforeAnyFileIsAskedFor)
                       "with the FCC license file."_s}};
     for (const auto &[held, told] : rolls) {
         open(held);
-        trigger(u"mnuLicences"_s);
+        trigger(u"mnuLicenses"_s);
         EXPECT_TRUE(desktop.files.titles.isEmpty());
         expectMessage(1, u"Update Licenses"_s, told);
         EXPECT_EQ(roll(), held);

@@ -74,7 +74,7 @@ TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
         for (const QAction *item : title->menu() ? title->menu()->actions() : QList<QAction *>())
             menus << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
     }
-    EXPECT_EQ(menus.join(u'|'), u" &File|mnuImport &Import Members...|mnuLicences Update &Licenses "
+    EXPECT_EQ(menus.join(u'|'), u" &File|mnuImport &Import Members...|mnuLicenses Update &Licenses "
                                 u"from FCC File...|mnuExport Ex&port Listed Members...|mnuEmail "
                                 u"Copy E-&mail Addresses|mnuDirectory Print Member &Directory...|-|"
                                 u"mnuExit &Exit|mnuFunctions &Queries|mnuHelp &Help"_s);
@@ -289,7 +289,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
     EXPECT_EQ(std::pair(line("Text3")->text(), desktop.messages.shown.size()),
               std::pair(u"Evans"_s, std::size_t{3}));
     // Refused before any file is asked for.
-    for (const char *command : {"mnuImport", "mnuLicences"}) {
+    for (const char *command : {"mnuImport", "mnuLicenses"}) {
         trigger(QString::fromLatin1(command));
         settle();
         EXPECT_EQ(desktop.messages.shown.back().title, u"Roll Is Read-Only"_s) << command;

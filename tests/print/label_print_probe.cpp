@@ -1,7 +1,7 @@
 // Prints the labels of the roll in a folder as "&Print" in the label window does, on the
 // system's default printer through the real print path, and says on standard output what
 // the operator was told, a line a message: "title|text".
-#include "labels/label_window.h"
+#include "label_window/label_window.h"
 #include "qt_platform/qt_printer.h"
 #include "roll/roll_session.h"
 
