@@ -322,4 +322,18 @@ TEST(Windows1252, EveryByteSurvivesAndCharactersWithoutAByteBecomeOneQuestionMar
     }
 }
 
+// Whatever ASCII stands before and after it, and wherever it falls in a run of eight bytes, a
+// UTF-8 sequence makes the text UTF-8 and a Windows-1252 letter or a cut sequence makes it none.
+TEST(Utf8Shape, EachByteCountsWhereverItStands)
+{
+    for (int around = 0; around <= 17; ++around) {
+        const QByteArray ascii(around, 'a');
+        EXPECT_EQ(std::tuple(utf8Shape(ascii), utf8Shape(ascii + "\xC3\xBC" + ascii),
+                             utf8Shape(ascii + "\xFC" + ascii), utf8Shape(ascii + "\xE2\x82")),
+                  std::tuple(Utf8Shape::Ascii, Utf8Shape::MultiByte, Utf8Shape::Invalid,
+                             Utf8Shape::Invalid))
+            << around;
+    }
+}
+
 } // namespace tessaly
