@@ -1,6 +1,14 @@
 #include "core/file_system.h"
 
+#include "core/file_system_parts.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cstring>
 #include <tuple>
+#include <utility>
 
 namespace tessaly {
 
@@ -21,5 +29,87 @@ bool DiskStamp::operator==(const DiskStamp &o) const
     return std::tie(exists, device, inode, size, modified, changed) ==
            std::tie(o.exists, o.device, o.inode, o.size, o.modified, o.changed);
 }
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+ReadableFile::~ReadableFile()
+{
+    close();
+}
+
+ReadableFile::ReadableFile(ReadableFile &&other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)), error_(other.error_)
+{
+}
+
+ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        handle_ = std::exchange(other.handle_, kClosed);
+        error_ = other.error_;
+    }
+    return *this;
+}
+
+namespace file_system_parts {
+
+QString temporaryNameFor(const QString &target)
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix(6, Qt::Uninitialized);
+    for (QChar &c : suffix)
+        c = QLatin1Char(digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)]);
+    return target + QLatin1StringView(".tessaly-") + suffix + QLatin1StringView(".tmp");
+}
+
+QStringList temporariesIn(const QString &directory)
+{
+    static const QRegularExpression named(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
+    const QDir folder(directory);
+    QStringList paths;
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (named.match(name).hasMatch())
+            paths << folder.absoluteFilePath(name);
+    }
+    return paths;
+}
+
+std::optional<Outcome> writeTargetProblem(const QString &path, QFileInfo &target)
+{
+    target.setFile(path);
+    const QString native = QDir::toNativeSeparators(path);
+    // A roll reached through a link is written where the link points, and the link stays.
+    if (target.isSymbolicLink())
+        target.setFile(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return Outcome::failure(native, QStringLiteral("the folder %1 does not exist")
+                                            .arg(QDir::toNativeSeparators(folder.filePath())));
+    if (!folder.isDir())
+        return Outcome::failure(
+            native,
+            QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
+    if (target.isDir())
+        return Outcome::failure(native, QStringLiteral("a folder named %1 stands where the file "
+                                                       "should go")
+                                            .arg(target.fileName()));
+    return std::nullopt;
+}
+
+Outcome refuseRead(const QString &path, const QString &why, ReadRefusal kind,
+                   ReadRefusal *refusal)
+{
+    if (refusal != nullptr)
+        *refusal = kind;
+    return Outcome::failure(path, QFileInfo(path).fileName() + u' ' + why);
+}
+
+} // namespace file_system_parts
 
 } // namespace tessaly

@@ -1,10 +1,10 @@
 #include "core/file_system.h"
 
+#include "core/file_system_parts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -23,20 +23,14 @@ namespace tessaly {
 
 namespace {
 
-const QLatin1StringView kTemporaryMark(".tessaly-");
-const QLatin1StringView kTemporaryEnd(".tmp");
+using namespace file_system_parts;
 
 // Opens a new, empty file beside target under a name that says whose it is, so that
 // one left behind by a save that was killed half way is recognised and removed.
 int createTemporary(const QString &target, QByteArray &name)
 {
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray suffix(6, Qt::Uninitialized);
-        for (char &c : suffix)
-            c = digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)];
-        name = QFile::encodeName(target) + QByteArray(kTemporaryMark.data()) + suffix +
-               QByteArray(kTemporaryEnd.data());
+        name = QFile::encodeName(temporaryNameFor(target));
         // Readable by nobody else until its bits are set: whoever opened it meanwhile
         // would keep reading what is written after.
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -118,15 +112,9 @@ bool isLeftOver(const QByteArray &name, bool folderHeld)
 
 int removeLeftovers(const QString &directory, bool folderHeld)
 {
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
-    QDir folder(directory);
     int removed = 0;
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        if (leftover.match(name).hasMatch() &&
-            isLeftOver(QFile::encodeName(folder.absoluteFilePath(name)), folderHeld) &&
-            folder.remove(name))
+    for (const QString &path : temporariesIn(directory)) {
+        if (isLeftOver(QFile::encodeName(path), folderHeld) && QFile::remove(path))
             ++removed;
     }
     return removed;
@@ -134,30 +122,12 @@ int removeLeftovers(const QString &directory, bool folderHeld)
 
 } // namespace
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermissions permissions)
 {
-    QFileInfo target(path);
+    QFileInfo target;
+    if (const std::optional<Outcome> problem = writeTargetProblem(path, target))
+        return *problem;
     const QString native = QDir::toNativeSeparators(path);
-    // A roll reached through a link is written where the link points, and the link stays.
-    if (target.isSymLink())
-        target.setFile(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return Outcome::failure(native, QStringLiteral("the folder %1 does not exist")
-                                            .arg(QDir::toNativeSeparators(folder.filePath())));
-    if (!folder.isDir())
-        return Outcome::failure(
-            native,
-            QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
-    if (target.isDir())
-        return Outcome::failure(native, QStringLiteral("a folder named %1 stands where the file "
-                                                       "should go")
-                                            .arg(target.fileName()));
 
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
     // The swap would put a file in place of a device or a FIFO: its node would be gone,
@@ -212,13 +182,6 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermiss
 
 namespace {
 
-Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
-{
-    if (refusal != nullptr)
-        *refusal = kind;
-    return Outcome::failure(path, QFileInfo(path).fileName() + u' ' + why);
-}
-
 Outcome openDescriptor(const QString &path, int &fd, ReadRefusal *refusal)
 {
     fd = -1;
@@ -226,7 +189,7 @@ Outcome openDescriptor(const QString &path, int &fd, ReadRefusal *refusal)
         *refusal = ReadRefusal::None;
     const QByteArray name = QFile::encodeName(path);
     const auto notRegular = [&](mode_t mode) {
-        return refuse(path, QStringLiteral("is not a regular file (%1)").arg(kindOfFile(mode)),
+        return refuseRead(path, QStringLiteral("is not a regular file (%1)").arg(kindOfFile(mode)),
                       ReadRefusal::NotRegularFile, refusal);
     };
 
@@ -262,26 +225,6 @@ Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *re
     if (opened.ok())
         file.handle_ = fd;
     return opened;
-}
-
-ReadableFile::~ReadableFile()
-{
-    close();
-}
-
-ReadableFile::ReadableFile(ReadableFile &&other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)), error_(other.error_)
-{
-}
-
-ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        handle_ = std::exchange(other.handle_, kClosed);
-        error_ = other.error_;
-    }
-    return *this;
 }
 
 void ReadableFile::close()
@@ -332,7 +275,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
 {
     bytes.clear();
     const auto tooLarge = [&] {
-        return refuse(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
+        return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
                       ReadRefusal::TooLarge, refusal);
     };
     // A file over the limit is turned down before it is opened.

@@ -1,10 +1,11 @@
 #include "core/file_system.h"
 
+#include "core/file_system_parts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstring>
@@ -19,8 +20,7 @@ namespace tessaly {
 
 namespace {
 
-const QLatin1StringView kTemporaryMark(".tessaly-");
-const QLatin1StringView kTemporaryEnd(".tmp");
+using namespace file_system_parts;
 
 // Every path goes to the system as UTF-16 through the wide calls, never through the ANSI
 // code page, which cannot hold most names. An absolute path past the old 260-character
@@ -131,12 +131,8 @@ QString kindOfOddFile(const std::wstring &path, DWORD *error = nullptr)
 // killed (see isLeftOver).
 HANDLE createTemporary(const QString &target, std::wstring &name)
 {
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QString suffix(6, Qt::Uninitialized);
-        for (QChar &c : suffix)
-            c = QLatin1Char(digits[QRandomGenerator::global()->bounded(int(sizeof digits) - 1)]);
-        name = widePath(target + kTemporaryMark + suffix + kTemporaryEnd);
+        name = widePath(temporaryNameFor(target));
         const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                             FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
@@ -181,25 +177,12 @@ bool isLeftOver(const QString &path, bool folderHeld)
 
 int removeLeftovers(const QString &directory, bool folderHeld)
 {
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.tessaly-[A-Za-z0-9]{6}\\.tmp$"));
-    QDir folder(directory);
     int removed = 0;
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.tessaly-??????.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        const QString path = folder.absoluteFilePath(name);
-        if (leftover.match(name).hasMatch() && isLeftOver(path, folderHeld) &&
-            ::DeleteFileW(widePath(path).c_str()))
+    for (const QString &path : temporariesIn(directory)) {
+        if (isLeftOver(path, folderHeld) && ::DeleteFileW(widePath(path).c_str()))
             ++removed;
     }
     return removed;
-}
-
-Outcome refuse(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
-{
-    if (refusal != nullptr)
-        *refusal = kind;
-    return Outcome::failure(path, QFileInfo(path).fileName() + u' ' + why);
 }
 
 // Opens the regular file at path for reading, sharing it with every other program.
@@ -211,7 +194,7 @@ Outcome openForReading(const QString &path, Handle &file, ReadRefusal *refusal)
     DWORD missing = ERROR_FILE_NOT_FOUND;
     const QString odd = kindOfOddFile(name, &missing);
     if (!odd.isEmpty())
-        return refuse(path, QStringLiteral("is not a regular file (%1)").arg(odd),
+        return refuseRead(path, QStringLiteral("is not a regular file (%1)").arg(odd),
                       ReadRefusal::NotRegularFile, refusal);
     const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -219,7 +202,7 @@ Outcome openForReading(const QString &path, Handle &file, ReadRefusal *refusal)
         return Outcome::failure(path, windowsReason(::GetLastError()));
     Handle opened(handle);
     if (::GetFileType(opened.get()) != FILE_TYPE_DISK)
-        return refuse(path, QStringLiteral("is not a regular file (a device)"),
+        return refuseRead(path, QStringLiteral("is not a regular file (a device)"),
                       ReadRefusal::NotRegularFile, refusal);
     file.reset(opened.release());
     return Outcome::done();
@@ -227,30 +210,12 @@ Outcome openForReading(const QString &path, Handle &file, ReadRefusal *refusal)
 
 } // namespace
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermissions permissions)
 {
-    QFileInfo target(path);
+    QFileInfo target;
+    if (const std::optional<Outcome> problem = writeTargetProblem(path, target))
+        return *problem;
     const QString native = QDir::toNativeSeparators(path);
-    // A roll reached through a link is written where the link points, and the link stays.
-    if (target.isSymbolicLink())
-        target.setFile(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return Outcome::failure(native, QStringLiteral("the folder %1 does not exist")
-                                            .arg(QDir::toNativeSeparators(folder.filePath())));
-    if (!folder.isDir())
-        return Outcome::failure(
-            native,
-            QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath())));
-    if (target.isDir())
-        return Outcome::failure(native, QStringLiteral("a folder named %1 stands where the file "
-                                                       "should go")
-                                            .arg(target.fileName()));
 
     const std::wstring finalName = widePath(target.absoluteFilePath());
     const QString odd = kindOfOddFile(finalName);
@@ -295,26 +260,6 @@ Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *re
     if (outcome.ok())
         file.handle_ = reinterpret_cast<qintptr>(opened.release());
     return outcome;
-}
-
-ReadableFile::~ReadableFile()
-{
-    close();
-}
-
-ReadableFile::ReadableFile(ReadableFile &&other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)), error_(other.error_)
-{
-}
-
-ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        handle_ = std::exchange(other.handle_, kClosed);
-        error_ = other.error_;
-    }
-    return *this;
 }
 
 void ReadableFile::close()
@@ -383,7 +328,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
 {
     bytes.clear();
     const auto tooLarge = [&] {
-        return refuse(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
+        return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
                       ReadRefusal::TooLarge, refusal);
     };
     Handle file;
