@@ -102,8 +102,7 @@ std::optional<Outcome> writeTargetProblem(const QString &path, QFileInfo &target
     return std::nullopt;
 }
 
-Outcome refuseRead(const QString &path, const QString &why, ReadRefusal kind,
-                   ReadRefusal *refusal)
+Outcome refuseRead(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal)
 {
     if (refusal != nullptr)
         *refusal = kind;

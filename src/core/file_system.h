@@ -53,7 +53,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit,
 // A regular file open for reading, for a reader that goes through a file too large to hold;
 // closed with the object.
 class ReadableFile {
-public:
+  public:
     ReadableFile() = default;
     ~ReadableFile();
     ReadableFile(ReadableFile &&other) noexcept;
@@ -72,7 +72,7 @@ public:
     // (libzip); the caller closes it. -1 when there is none.
     int releaseDescriptor();
 
-private:
+  private:
     friend Outcome openRegularFile(const QString &path, ReadableFile &file, ReadRefusal *refusal);
     static constexpr qintptr kClosed = -1;
     void close();

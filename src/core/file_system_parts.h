@@ -25,7 +25,6 @@ QStringList temporariesIn(const QString &directory);
 std::optional<Outcome> writeTargetProblem(const QString &path, QFileInfo &target);
 
 // A read turned down: the file's name, then why.
-Outcome refuseRead(const QString &path, const QString &why, ReadRefusal kind,
-                   ReadRefusal *refusal);
+Outcome refuseRead(const QString &path, const QString &why, ReadRefusal kind, ReadRefusal *refusal);
 
 } // namespace tessaly::file_system_parts

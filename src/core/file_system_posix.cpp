@@ -190,7 +190,7 @@ Outcome openDescriptor(const QString &path, int &fd, ReadRefusal *refusal)
     const QByteArray name = QFile::encodeName(path);
     const auto notRegular = [&](mode_t mode) {
         return refuseRead(path, QStringLiteral("is not a regular file (%1)").arg(kindOfFile(mode)),
-                      ReadRefusal::NotRegularFile, refusal);
+                          ReadRefusal::NotRegularFile, refusal);
     };
 
     // Looked at before it is opened: opening some devices already does something.
@@ -276,7 +276,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
     bytes.clear();
     const auto tooLarge = [&] {
         return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
-                      ReadRefusal::TooLarge, refusal);
+                          ReadRefusal::TooLarge, refusal);
     };
     // A file over the limit is turned down before it is opened.
     struct stat info {};

@@ -55,7 +55,7 @@ QString windowsReason(DWORD error)
 }
 
 class Handle {
-public:
+  public:
     explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
     Handle(const Handle &) = delete;
     Handle &operator=(const Handle &) = delete;
@@ -81,7 +81,7 @@ public:
         return ::CloseHandle(release()) != 0;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
@@ -167,8 +167,7 @@ bool isLeftOver(const QString &path, bool folderHeld)
 {
     const std::wstring name = widePath(path);
     const Handle file(::CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-                                    nullptr));
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.isOpen() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
         return false;
     LARGE_INTEGER size{};
@@ -195,7 +194,7 @@ Outcome openForReading(const QString &path, Handle &file, ReadRefusal *refusal)
     const QString odd = kindOfOddFile(name, &missing);
     if (!odd.isEmpty())
         return refuseRead(path, QStringLiteral("is not a regular file (%1)").arg(odd),
-                      ReadRefusal::NotRegularFile, refusal);
+                          ReadRefusal::NotRegularFile, refusal);
     const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
@@ -203,7 +202,7 @@ Outcome openForReading(const QString &path, Handle &file, ReadRefusal *refusal)
     Handle opened(handle);
     if (::GetFileType(opened.get()) != FILE_TYPE_DISK)
         return refuseRead(path, QStringLiteral("is not a regular file (a device)"),
-                      ReadRefusal::NotRegularFile, refusal);
+                          ReadRefusal::NotRegularFile, refusal);
     file.reset(opened.release());
     return Outcome::done();
 }
@@ -231,8 +230,8 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermiss
     Handle file(createTemporary(target.absoluteFilePath(), temporary));
     if (!file.isOpen())
         return Outcome::failure(native, windowsReason(::GetLastError()));
-    bool written = writeAll(file.get(), bytes.constData(), bytes.size()) &&
-                   ::FlushFileBuffers(file.get());
+    bool written =
+        writeAll(file.get(), bytes.constData(), bytes.size()) && ::FlushFileBuffers(file.get());
     DWORD error = written ? ERROR_SUCCESS : ::GetLastError();
     if (!file.close() && written) {
         written = false;
@@ -271,8 +270,8 @@ void ReadableFile::close()
 qint64 ReadableFile::read(char *data, qint64 size)
 {
     DWORD n = 0;
-    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), data,
-                    DWORD(std::min<qint64>(size, 1 << 30)), &n, nullptr)) {
+    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), data, DWORD(std::min<qint64>(size, 1 << 30)),
+                    &n, nullptr)) {
         error_ = ::GetLastError();
         return -1;
     }
@@ -293,9 +292,8 @@ qint64 ReadableFile::readAt(char *data, qint64 size, qint64 offset)
     at.Offset = DWORD(quint64(offset) & 0xFFFFFFFFu);
     at.OffsetHigh = DWORD(quint64(offset) >> 32);
     DWORD n = 0;
-    const bool read =
-        ::ReadFile(handle, data, DWORD(std::min<qint64>(size, 1 << 30)), &n, &at) ||
-        ::GetLastError() == ERROR_HANDLE_EOF;
+    const bool read = ::ReadFile(handle, data, DWORD(std::min<qint64>(size, 1 << 30)), &n, &at) ||
+                      ::GetLastError() == ERROR_HANDLE_EOF;
     error_ = read ? 0 : ::GetLastError();
     ::SetFilePointerEx(handle, here, nullptr, FILE_BEGIN);
     return read ? qint64(n) : -1;
@@ -329,7 +327,7 @@ Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, Read
     bytes.clear();
     const auto tooLarge = [&] {
         return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
-                      ReadRefusal::TooLarge, refusal);
+                          ReadRefusal::TooLarge, refusal);
     };
     Handle file;
     const Outcome opened = openForReading(path, file, refusal);

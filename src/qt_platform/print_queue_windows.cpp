@@ -35,8 +35,7 @@ class Printer {
 };
 
 // The spooler's two-call pattern: ask for the size, then for the data.
-template <typename Ask>
-bool askSpooler(std::string &buffer, Ask ask)
+template <typename Ask> bool askSpooler(std::string &buffer, Ask ask)
 {
     DWORD needed = 0;
     buffer.clear();
@@ -72,9 +71,10 @@ std::optional<QueueState> queueState(const QString &queue)
     if (printer.get() == nullptr)
         return std::nullopt;
     std::string buffer;
-    if (!askSpooler(buffer, [&](BYTE *data, DWORD size, DWORD *needed) {
-            return ::GetPrinterW(printer.get(), 2, data, size, needed);
-        }) ||
+    if (!askSpooler(buffer,
+                    [&](BYTE *data, DWORD size, DWORD *needed) {
+                        return ::GetPrinterW(printer.get(), 2, data, size, needed);
+                    }) ||
         buffer.empty())
         return std::nullopt;
     const auto *info = reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data());
@@ -101,8 +101,8 @@ std::optional<std::vector<QueueJob>> queueJobs(const QString &queue)
     for (DWORD n = 0; !buffer.empty() && n < count; ++n) {
         QueueJob job;
         job.id = int(jobs[n].JobId);
-        job.title = jobs[n].pDocument != nullptr ? QString::fromWCharArray(jobs[n].pDocument)
-                                                 : QString();
+        job.title =
+            jobs[n].pDocument != nullptr ? QString::fromWCharArray(jobs[n].pDocument) : QString();
         job.state = stateOf(jobs[n].Status);
         listed.push_back(std::move(job));
     }
