@@ -36,9 +36,8 @@ TEST(LabelNumbers, KeysAndNumericValues)
     for (const QChar c : u"/-+ ,aZe\t\u0661\u00b9\x1b"_s)
         EXPECT_FALSE(labelKeyPasses(c)) << c.unicode();
 
-    EXPECT_EQ(numericValue(u".52"_s), 0.52);
-    EXPECT_EQ(numericValue(u"5."_s), 5);
-    EXPECT_EQ(numericValue(u" 2.75\t"_s), 2.75);
+    EXPECT_EQ(std::tuple(numericValue(u".52"_s), numericValue(u"5."_s), numericValue(u" 2.75\t"_s)),
+              std::tuple(0.52, 5, 2.75));
     for (const QString &text : {QString(), u"."_s, u"-1"_s, u"1e3"_s, u"1.2.3"_s, u"1 2"_s,
                                 u"inf"_s, u"\u0661"_s, u"1\u00a0"_s, u"1"_s + QString(400, u'0')})
         EXPECT_EQ(numericValue(text), std::nullopt) << text.toStdString();
@@ -94,22 +93,21 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
 {
     const QString inches = u"a number of inches from 0 to 20"_s;
     const QString pitch = u"a number of inches above 0, up to 20"_s;
+    const QString columns = u"a number from 1 to 20"_s, rows = u"a number from 0 to 1000"_s;
+    const QString onThePage = u"a number from 1 to 3, the label columns on each page"_s;
     using R = LabelRequest &;
     const std::tuple<std::function<void(R)>, LabelBox, QString> cases[] = {
         {[](R r) { r.layout.rowsPerPage = 101; }, LabelBox::Rows, u"a number from 1 to 100"_s},
-        {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, u"a number from 1 to 20"_s},
-        {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns,
-         u"a number from 1 to 20"_s},
+        {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, columns},
+        {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns, columns},
         {[](R r) { r.layout.topMargin = -0.1f; }, LabelBox::TopMargin, inches},
         {[](R r) { r.layout.leftMargin = 21; }, LabelBox::LeftMargin, inches},
         {[](R r) { r.layout.labelHeight = 0; }, LabelBox::LabelHeight, pitch},
         {[](R r) { r.layout.labelWidth = 20.5f; }, LabelBox::LabelWidth, pitch},
-        {[](R r) { r.startRow = -1; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
-        {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
-        {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn,
-         u"a number from 1 to 3, the label columns on each page"_s},
-        {[](R r) { r.startColumn = 0; }, LabelBox::StartColumn,
-         u"a number from 1 to 3, the label columns on each page"_s},
+        {[](R r) { r.startRow = -1; }, LabelBox::StartRow, rows},
+        {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, rows},
+        {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn, onThePage},
+        {[](R r) { r.startColumn = 0; }, LabelBox::StartColumn, onThePage},
         {[](R r) { r.layout.columnsPerPage = 12.9f, r.startColumn = 13; }, LabelBox::StartColumn,
          u"a number from 1 to 12, the label columns on each page"_s},
         {[](R r) { r.layout.fontSize = 0.5f; }, LabelBox::FontSize,

@@ -226,24 +226,18 @@ QStringList shown(const std::vector<LicenseRow> &rows)
 
 TEST(LicenseUpdate, ProposesClassAndDateAndTellsWhatItCannotMatch)
 {
-    // Record order is the roll's sorted order; the fields are Call|First|MI|Last, then
-    // LicenseClass and LicenseExpires in places 14 and 15.
-    const auto member = [](const char *call, const char *first, const char *last,
-                           const char *operatorClass, const char *expires) {
-        return u"%1|%2||%3||||||||||%4|%5"_s.arg(QLatin1String(call), QLatin1String(first),
-                                                 QLatin1String(last), QLatin1String(operatorClass),
-                                                 QLatin1String(expires));
-    };
+    // Record order is the roll's sorted order; LicenseClass and LicenseExpires are the
+    // fourteenth and fifteenth fields.
     const MemberStore store = storeOf({
-        member("K3ABC", "John", "Adams", "Gen", "3/1/2029"),
-        member(" n3new ", "Mary", "Baker", "Tech", "07/04/2030"),
-        member("W3OLD", "Carl", "Carter", "Extra", ""),
-        member("VE3XYZ", "Dora", "Dunn", "Gen", ""),
-        member("N3EXP", "Ed", "Evans", "General", "1/1/2020"),
-        member("N3TWO", "Fay", "Fox", "Adv", ""),
-        member("", "Gus", "Gray", "", ""),
-        member("K3TWO", "Hal", "Hill", "Technician", "5/5/2031"),
-        member("N3END", "Ida", "Irwin", "Gen", ""),
+        u"K3ABC|John||Adams||||||||||Gen|3/1/2029"_s,
+        u" n3new |Mary||Baker||||||||||Tech|07/04/2030"_s,
+        u"W3OLD|Carl||Carter||||||||||Extra"_s,
+        u"VE3XYZ|Dora||Dunn||||||||||Gen"_s,
+        u"N3EXP|Ed||Evans||||||||||General|1/1/2020"_s,
+        u"N3TWO|Fay||Fox||||||||||Adv"_s,
+        u"|Gus||Gray"_s,
+        u"K3TWO|Hal||Hill||||||||||Technician|5/5/2031"_s,
+        u"N3END|Ida||Irwin||||||||||Gen"_s,
     });
     const std::vector<FccLicense> file{
         license("K3ABC", 'A', 'G', {2021, 3, 1}, {2031, 3, 1}),
