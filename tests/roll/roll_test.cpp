@@ -95,24 +95,24 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
     }
     EXPECT_EQ(std::pair(file(), roll->hasUnsavedChanges()),
               std::pair(line("Adams") + line("Baker") + line("Carter"), true));
-    EXPECT_EQ(roll->selectedRecord(), 3);
-    EXPECT_EQ(changes->last().at(0).value<Change>(), Change::Members);
-    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{3}));
+    EXPECT_EQ(
+        std::tuple(roll->selectedRecord(), changes->last().at(0).value<Change>(), announced()),
+        std::tuple(3, Change::Members, std::pair(false, std::vector<int>{3})));
     // An add that sorts before the selected member moves it on by one.
     ASSERT_TRUE(roll->add(member("Able")).ok());
-    EXPECT_EQ(roll->selectedRecord(), 4);
-    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{1}));
+    EXPECT_EQ(std::pair(roll->selectedRecord(), announced()),
+              std::pair(4, std::pair(false, std::vector<int>{1})));
     EXPECT_EQ(std::pair(file(), roll->hasUnsavedChanges()),
               std::pair(serializeRecord(member("Able")) + line("Baker") + line("Carter") +
                             serializeRecord(member("Zimmer")),
                         false));
     // Removing another member ahead of it moves it back; removing it clears the selection.
     ASSERT_TRUE(roll->remove(1).ok());
-    EXPECT_EQ(roll->selectedRecord(), 3);
-    EXPECT_EQ(announced(), std::pair(false, std::vector<int>{}));
+    EXPECT_EQ(std::pair(roll->selectedRecord(), announced()),
+              std::pair(3, std::pair(false, std::vector<int>{})));
     ASSERT_TRUE(roll->remove(3).ok());
-    EXPECT_EQ(roll->selectedRecord(), 0);
-    EXPECT_EQ(file(), line("Baker") + line("Carter"));
+    EXPECT_EQ(std::pair(roll->selectedRecord(), file()),
+              std::pair(0, line("Baker") + line("Carter")));
     // Members that are not there are refused, and nothing is announced.
     for (const int absent : {0, 3, -1}) {
         EXPECT_EQ(roll->update(absent, member("X")).status, Outcome::Status::Refused) << absent;
@@ -170,8 +170,8 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
 
     RollSession roll(files.dir());
     ASSERT_EQ(roll.claimFolder(), Claim::ReadOnly);
-    EXPECT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty());
-    ASSERT_TRUE(roll.load().outcome.ok());
+    ASSERT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty() ||
+                 roll.load().outcome.failed());
 
     QSignalSpy refusals(&roll, &RollSession::changeRefused);
     QSignalSpy changed(&roll, &RollSession::changed);
@@ -189,8 +189,7 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
     }
     EXPECT_EQ(std::tuple(refusals.count(), changed.count(), roll.hasUnsavedChanges()),
               std::tuple(5, 0, false));
-    EXPECT_EQ(serializeClubData(roll.store()), original);
-    EXPECT_EQ(file(), original);
+    EXPECT_EQ(std::pair(serializeClubData(roll.store()), file()), std::pair(original, original));
 }
 
 // A folder every user may write in (without the sticky bit) is told of at start-up, with the
