@@ -111,8 +111,8 @@ TEST_F(RollSessionTest, TheSelectedMemberIsFollowedThroughUpdatesAndRemovals)
     EXPECT_EQ(std::pair(roll->selectedRecord(), announced()),
               std::pair(3, std::pair(false, std::vector<int>{})));
     ASSERT_TRUE(roll->remove(3).ok());
-    EXPECT_EQ(std::pair(roll->selectedRecord(), file()),
-              std::pair(0, line("Baker") + line("Carter")));
+    EXPECT_EQ(roll->selectedRecord(), 0);
+    EXPECT_EQ(file(), line("Baker") + line("Carter"));
     // Members that are not there are refused, and nothing is announced.
     for (const int absent : {0, 3, -1}) {
         EXPECT_EQ(roll->update(absent, member("X")).status, Outcome::Status::Refused) << absent;
@@ -149,8 +149,8 @@ TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
     ASSERT_EQ(first->claimFolder(), Claim::Claimed);
     EXPECT_EQ(second.claimFolder(), Claim::InUse);
     first.reset();
-    EXPECT_EQ((std::pair{second.claimFolder(), second.writable()}),
-              std::pair(Claim::Claimed, true));
+    EXPECT_EQ(second.claimFolder(), Claim::Claimed);
+    EXPECT_TRUE(second.writable());
 
     testing::TempRoll other;
     leaveLockOfACrashedTessaly(other.dir());
@@ -170,8 +170,8 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
 
     RollSession roll(files.dir());
     ASSERT_EQ(roll.claimFolder(), Claim::ReadOnly);
-    ASSERT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty() ||
-                 roll.load().outcome.failed());
+    EXPECT_FALSE(roll.writable() || roll.readOnlyReason().isEmpty());
+    ASSERT_TRUE(roll.load().outcome.ok());
 
     QSignalSpy refusals(&roll, &RollSession::changeRefused);
     QSignalSpy changed(&roll, &RollSession::changed);
@@ -423,10 +423,9 @@ TEST(ListedMembers, AHugeLineIsCutWhereNoListCouldShowIt)
     ListedMembers model(store);
     model.listAllMembers();
     const auto shown = [&](int row) { return model.data(model.index(row - 1)).toString(); };
-    // The third exactly at the limit: whole.
-    EXPECT_EQ(
-        (QStringList{shown(1), shown(2), shown(3)}),
-        (QStringList{huge.left(cut), QString(cut - 1, u'y'), QString(cut - 5, u'w') + u", Cy "_s}));
+    EXPECT_EQ(shown(1), huge.left(cut));
+    EXPECT_EQ(shown(2), QString(cut - 1, u'y'));
+    EXPECT_EQ(shown(3), QString(cut - 5, u'w') + u", Cy "_s); // exactly at the limit: whole
 }
 
 // Quick Copy block and Address.txt block of one member.
@@ -467,10 +466,10 @@ TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
         EXPECT_TRUE(result.failed() && !result.reason.isEmpty()) << name.toStdString();
         EXPECT_EQ(result.file, roll.path(name) + u"/Address.txt"_s);
     }
-    EXPECT_EQ(std::tuple(QDir(roll.dir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                         QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir(),
-                         roll.read(u"file"_s)),
-              std::tuple(QStringList{u"dir"_s, u"file"_s}, true, QByteArray("keep")));
+    EXPECT_EQ(QDir(roll.dir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{u"dir"_s, u"file"_s}));
+    EXPECT_TRUE(QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir());
+    EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
 
     // Made from a private roll, it is as private as the roll, whatever the umask.
     const mode_t umask = ::umask(022);
