@@ -335,6 +335,19 @@ TEST(ValueFixingTest, MakesEachKindOfValueFitForTheRoll)
     }
 }
 
+// Each planned row: the member, then the earlier row, it duplicates (0 for none); "e" when
+// empty, "q" and the column of a quote never closed.
+QString marksOf(const ImportPlan &plan)
+{
+    QStringList marks;
+    for (const PlannedRow &row : plan.rows)
+        marks << u"%1/%2"_s.arg(row.duplicateOfMember).arg(row.duplicateOfRow) +
+                     (row.empty ? u"e"_s : QString()) +
+                     (row.quoteNeverClosed() ? u"q%1"_s.arg(row.quoteNeverClosedColumn)
+                                             : QString());
+    return marks.join(u' ');
+}
+
 // The roll: Adams (K3ABC, 12 Oak St) and Baker (no call, 5 Elm St on two lines).
 TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
 {
@@ -357,27 +370,14 @@ TEST(ImportPlanTest, HoldsRowsAgainstTheRollAndTheRowsAbove)
         {u""_s, u"mary jo"_s, u"BAKER"_s, u"9  Pine Rd"_s},    // 13: as row 12, blanks aside
     };
     const ImportPlan plan = planImport(rows, matches, roll, today);
-    ASSERT_EQ(plan.rows.size(), 12u);
-    EXPECT_EQ(plan.rows[0].duplicateOfMember, 1);
-    EXPECT_EQ(plan.rows[1].duplicateOfMember, 2);
-    EXPECT_FALSE(plan.rows[2].duplicate());
-    EXPECT_FALSE(plan.rows[3].duplicate());
-    EXPECT_EQ(plan.rows[4].duplicateOfRow, 5);
-    EXPECT_EQ(plan.rows[5].replaced, FieldSet{Field::FirstName});
-    EXPECT_TRUE(plan.rows[6].empty);
-    EXPECT_EQ(plan.member(7)[Field::FirstName], u"Ann"_s);
-    EXPECT_EQ(plan.member(7)[Field::DuesPaid], u"N"_s);
-    EXPECT_FALSE(plan.rows[8].duplicate());
-    EXPECT_EQ(std::pair(plan.rows[9].duplicateOfMember, plan.rows[9].duplicateOfRow),
-              std::pair(1, 0));
-    EXPECT_FALSE(plan.rows[10].duplicate());
-    EXPECT_EQ(plan.rows[11].duplicateOfRow, 12);
+    EXPECT_EQ(marksOf(plan), u"1/0 2/0 0/0 0/0 0/5 0/0 0/0e 0/0 0/0 1/0 0/0 0/12"_s);
+    EXPECT_EQ(plan.rows.at(5).replaced, FieldSet{Field::FirstName});
+    EXPECT_EQ(plan.member(7)[Field::FirstName] + plan.member(7)[Field::DuesPaid], u"AnnN"_s);
 
     const ImportTally strict = tallyImport(plan, {});
-    EXPECT_EQ(strict.added, 5);
-    EXPECT_EQ(strict.duplicates, (std::vector<int>{2, 3, 6, 11, 13}));
-    EXPECT_EQ(strict.unencodable, std::vector<int>{7});
-    EXPECT_EQ(strict.empty, std::vector<int>{8});
+    EXPECT_EQ(
+        std::tuple(strict.added, strict.duplicates, strict.unencodable, strict.empty),
+        std::tuple(5, std::vector<int>{2, 3, 6, 11, 13}, std::vector<int>{7}, std::vector<int>{8}));
     EXPECT_EQ(importResultMessage(u"club.csv"_s, strict),
               u"5 members added to the roll from club.csv.\n\n7 rows left out:\n"
               u"5 rows already on the roll (rows 2-3, 6, 11 and 13)\n"
@@ -407,21 +407,17 @@ TEST(ImportPlanTest, LeavesOutValuesTooLongAndTheRowAQuoteNeverClosedSwallowed)
     };
     const ImportPlan plan =
         planImport(rows, matches, MemberStore(), today, UnclosedCell{4, 2, 6, 7});
-    ASSERT_EQ(plan.rows.size(), 5u);
-    EXPECT_EQ(plan.rows[1].tooLong, FieldSet{Field::Other});
-    EXPECT_FALSE(plan.rows[2].duplicate());
-    EXPECT_EQ(plan.rows[4].quoteNeverClosedColumn, 2);
+    EXPECT_EQ(marksOf(plan), u"0/0 0/0 0/0 0/0 0/0q2"_s);
+    EXPECT_EQ(plan.rows.at(1).tooLong, FieldSet{Field::Other});
 
     for (const ImportChoices choices : {ImportChoices{}, ImportChoices{true, true}}) {
         const ImportTally tally = tallyImport(plan, choices);
-        EXPECT_EQ(tally.added, 3);
-        EXPECT_EQ(tally.tooLong, std::vector<int>{3});
-        EXPECT_EQ(tally.quoteNeverClosed, std::vector<int>{6});
+        EXPECT_EQ(std::tuple(tally.added, tally.tooLong, tally.quoteNeverClosed),
+                  std::tuple(3, std::vector<int>{3}, std::vector<int>{6}));
         const std::vector<MemberRecord> added = plan.membersToAdd(choices);
         ASSERT_EQ(added.size(), 3u);
-        EXPECT_EQ(added[0][Field::Other].size(), kLongestImportedValue);
-        EXPECT_EQ(added[1][Field::Other], u"short"_s);
-        EXPECT_EQ(added[2][Field::Call], u"K3C"_s);
+        EXPECT_EQ(std::tuple(added[0][Field::Other], added[1][Field::Other], added[2][Field::Call]),
+                  std::tuple(longest, u"short"_s, u"K3C"_s));
     }
     EXPECT_EQ(importResultMessage(u"club.csv"_s, tallyImport(plan, {})),
               u"3 members added to the roll from club.csv.\n\n2 rows left out:\n"

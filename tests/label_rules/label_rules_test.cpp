@@ -36,9 +36,8 @@ TEST(LabelNumbers, KeysAndNumericValues)
     for (const QChar c : u"/-+ ,aZe\t\u0661\u00b9\x1b"_s)
         EXPECT_FALSE(labelKeyPasses(c)) << c.unicode();
 
-    EXPECT_EQ(numericValue(u".52"_s), 0.52);
-    EXPECT_EQ(numericValue(u"5."_s), 5);
-    EXPECT_EQ(numericValue(u" 2.75\t"_s), 2.75);
+    EXPECT_EQ(std::tuple(numericValue(u".52"_s), numericValue(u"5."_s), numericValue(u" 2.75\t"_s)),
+              std::tuple(0.52, 5, 2.75));
     for (const QString &text : {QString(), u"."_s, u"-1"_s, u"1e3"_s, u"1.2.3"_s, u"1 2"_s,
                                 u"inf"_s, u"\u0661"_s, u"1\u00a0"_s, u"1"_s + QString(400, u'0')})
         EXPECT_EQ(numericValue(text), std::nullopt) << text.toStdString();
@@ -94,22 +93,21 @@ TEST(LabelRequest, EachRefusalNamesItsBoxAndRange)
 {
     const QString inches = u"a number of inches from 0 to 20"_s;
     const QString pitch = u"a number of inches above 0, up to 20"_s;
+    const QString columns = u"a number from 1 to 20"_s, rows = u"a number from 0 to 1000"_s;
+    const QString onThePage = u"a number from 1 to 3, the label columns on each page"_s;
     using R = LabelRequest &;
     const std::tuple<std::function<void(R)>, LabelBox, QString> cases[] = {
         {[](R r) { r.layout.rowsPerPage = 101; }, LabelBox::Rows, u"a number from 1 to 100"_s},
-        {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, u"a number from 1 to 20"_s},
-        {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns,
-         u"a number from 1 to 20"_s},
+        {[](R r) { r.layout.columnsPerPage = 0; }, LabelBox::Columns, columns},
+        {[](R r) { r.layout.columnsPerPage = std::nanf(""); }, LabelBox::Columns, columns},
         {[](R r) { r.layout.topMargin = -0.1f; }, LabelBox::TopMargin, inches},
         {[](R r) { r.layout.leftMargin = 21; }, LabelBox::LeftMargin, inches},
         {[](R r) { r.layout.labelHeight = 0; }, LabelBox::LabelHeight, pitch},
         {[](R r) { r.layout.labelWidth = 20.5f; }, LabelBox::LabelWidth, pitch},
-        {[](R r) { r.startRow = -1; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
-        {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, u"a number from 0 to 1000"_s},
-        {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn,
-         u"a number from 1 to 3, the label columns on each page"_s},
-        {[](R r) { r.startColumn = 0; }, LabelBox::StartColumn,
-         u"a number from 1 to 3, the label columns on each page"_s},
+        {[](R r) { r.startRow = -1; }, LabelBox::StartRow, rows},
+        {[](R r) { r.startRow = 1001; }, LabelBox::StartRow, rows},
+        {[](R r) { r.startColumn = 4; }, LabelBox::StartColumn, onThePage},
+        {[](R r) { r.startColumn = 0; }, LabelBox::StartColumn, onThePage},
         {[](R r) { r.layout.columnsPerPage = 12.9f, r.startColumn = 13; }, LabelBox::StartColumn,
          u"a number from 1 to 12, the label columns on each page"_s},
         {[](R r) { r.layout.fontSize = 0.5f; }, LabelBox::FontSize,
@@ -146,10 +144,10 @@ TEST(LabelSettings, TheFileInTheStartDirectory)
 
     Outcome outcome;
     testing::withFileSizeCap(8, [&] { outcome = writeLabelSettings(roll.dir(), LabelLayout{}); });
-    EXPECT_TRUE(outcome.failed());
-    EXPECT_EQ(outcome.file, QDir::toNativeSeparators(roll.path(u"labelrcp.dat"_s)));
-    EXPECT_FALSE(outcome.reason.isEmpty());
-    EXPECT_EQ(roll.read(u"labelrcp.dat"_s), written);
+    EXPECT_EQ(
+        std::tuple(outcome.failed(), outcome.file, outcome.reason.isEmpty(),
+                   roll.read(u"labelrcp.dat"_s)),
+        std::tuple(true, QDir::toNativeSeparators(roll.path(u"labelrcp.dat"_s)), false, written));
 }
 
 TEST(LabelSettings, ValuesEndAtACommaOrALineBreak)
@@ -249,11 +247,11 @@ TEST(LabelSheets, TheBoxesAsTypedMatchOrShowCustom)
 {
     EXPECT_EQ(matchingSheet({u" 10.0"_s, u"3"_s, u"0.50"_s, u".1875"_s, u"1"_s, u"2.75"_s, u"x"_s}),
               0u);
-    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".19"_s, u"1"_s, u"2.75"_s}), std::nullopt);
-    EXPECT_EQ(matchingSheet({u"10"_s, u"3.5"_s, u".5"_s, u".1875"_s, u"1"_s, u"2.75"_s}),
-              std::nullopt);
-    EXPECT_EQ(matchingSheet({u"10"_s, u"3"_s, u".5"_s, u".1875"_s, u"."_s, u"2.75"_s}),
-              std::nullopt);
+    for (const char *boxes :
+         {"10 3 .5 .19 1 2.75", "10 3.5 .5 .1875 1 2.75", "10 3 .5 .1875 . 2.75"}) {
+        const QStringList t = QString::fromLatin1(boxes).split(u' ');
+        EXPECT_EQ(matchingSheet({t[0], t[1], t[2], t[3], t[4], t[5]}), std::nullopt) << boxes;
+    }
     EXPECT_EQ(matchingSheet(LabelLayout{}), std::nullopt);
 }
 
@@ -347,10 +345,9 @@ TEST(LabelPlan, LabelsCarryTheLinesOfTheListedMember)
 {
     // Record 9 is not in the roll of 3: its place stays blank.
     const LabelPlan plan = planOf({3, 9, 1}, sheet(10, 3), 1, 1);
-    EXPECT_EQ(placesOf(plan), u"1:1.1.1 3:1.1.3"_s);
-    ASSERT_EQ(plan.labels.size(), 2u);
-    EXPECT_EQ(plan.labels[0].lines, (QStringList{u"3"_s, u"  "_s}));
-    EXPECT_EQ(plan.labels[1].lines, (QStringList{u"1"_s, u"  "_s}));
+    ASSERT_EQ(placesOf(plan), u"1:1.1.1 3:1.1.3"_s);
+    EXPECT_EQ(plan.labels[0].lines + plan.labels[1].lines,
+              (QStringList{u"3"_s, u"  "_s, u"1"_s, u"  "_s}));
 }
 
 TEST(LabelLines, CallSignNameAddressAndTown)
@@ -455,9 +452,8 @@ TEST(LabelPage, LaterLinesFollowByTheLineHeightOfTheFont)
                                         {u"ARS K3ABC"_s, u"John Q Adams"_s, u"Media PA 19063"_s});
         const DrawnPage page = letterPage(plan, 1, {kFont, size, {}});
         ASSERT_EQ(page.texts.size(), 3);
-        QImage seventyTwo(1, 1, QImage::Format_RGB32);
-        seventyTwo.setDotsPerMeterX(qRound(72 / 0.0254));
-        seventyTwo.setDotsPerMeterY(qRound(72 / 0.0254));
+        QImage seventyTwo(1, 1, QImage::Format_RGB32); // a device of 72 dots an inch
+        seventyTwo.setDotsPerMeterX(2835), seventyTwo.setDotsPerMeterY(2835);
         QFont font(kFont);
         font.setPointSizeF(size);
         const QFontMetricsF metrics(font, &seventyTwo);
@@ -477,7 +473,6 @@ TEST(LabelPage, OutlinesOnlyWhereAskedForAndOnlyOnPagesWithLabels)
     const std::vector<InchRect> cells = sheetCells(sheet, Inches::exactly(2.5), Inches::exactly(1));
     const LabelPlan plan = oneLabel(Inches::typed(0.25f), Inches::typed(0.5f), {u"Lee"_s});
     const DrawnPage plain = letterPage(plan, 1, {kFont, 10, {}});
-    EXPECT_TRUE(plain.outlines.isEmpty());
     const DrawnPage outlined = letterPage(plan, 1, {kFont, 10, cells});
     EXPECT_EQ(
         outlined.outlines,
@@ -485,8 +480,7 @@ TEST(LabelPage, OutlinesOnlyWhereAskedForAndOnlyOnPagesWithLabels)
                      u"outline 18.0,108.0 180.0x72.0"_s, u"outline 234.0,108.0 180.0x72.0"_s}));
     EXPECT_EQ(outlined.texts, plain.texts);
     const DrawnPage second = letterPage(plan, 2, {kFont, 10, cells});
-    EXPECT_TRUE(second.outlines.isEmpty());
-    EXPECT_TRUE(second.texts.isEmpty());
+    EXPECT_EQ(plain.outlines + second.outlines + second.texts, QStringList());
 }
 
 // A length keeps the decimal that was typed into the box, not its float's digits.

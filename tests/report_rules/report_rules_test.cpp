@@ -45,8 +45,7 @@ TEST(MemberStatistics, PercentRoundsHalfUp)
     };
     for (const auto &[total, arrl, text] : cases)
         EXPECT_EQ(arrlPercentText({total, arrl, 0}), text) << arrl << " of " << total;
-    EXPECT_EQ(statisticsCountText(57), u"57  "_s);
-    EXPECT_EQ(statisticsCountText(0), u"0  "_s);
+    EXPECT_EQ(statisticsCountText(57) + statisticsCountText(0), u"57  0  "_s);
 }
 
 const QDate kToday(2026, 12, 6);
@@ -63,10 +62,9 @@ TEST(ExpirationQuery, ListsDatesStrictlyEarlierInRecordOrder)
     // A date written without a year takes today's.
     EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, kQueryDate, QDate(2000, 5, 5)),
               (std::vector<int>{2, 6, 8, 9, 12}));
-    EXPECT_EQ(membersExpiringBefore(store, Field::ClubExpires, QDate(), kToday),
-              std::vector<int>{});
-    EXPECT_EQ(membersExpiringBefore(MemberStore(), Field::ClubExpires, kQueryDate, kToday),
-              std::vector<int>{});
+    EXPECT_TRUE(
+        membersExpiringBefore(store, Field::ClubExpires, QDate(), kToday).empty() &&
+        membersExpiringBefore(MemberStore(), Field::ClubExpires, kQueryDate, kToday).empty());
 }
 
 // A title click sorts the displayed records, and only those, by the column's cells: always
