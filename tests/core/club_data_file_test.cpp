@@ -5,7 +5,7 @@
 
 #include "file_records.h"
 #include "member_records.h"
-#include "special_files.h"
+#include "linux_facilities.h"
 #include "temp_roll.h"
 
 #include <gtest/gtest.h>

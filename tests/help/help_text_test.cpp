@@ -1,7 +1,7 @@
 #include "help/help_file.h"
 #include "main_window/main_window.h"
 
-#include "special_files.h"
+#include "linux_facilities.h"
 #include "temp_roll.h"
 #include "window_test.h"
 

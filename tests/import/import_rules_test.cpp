@@ -7,7 +7,7 @@
 #include "import_rules/value_fixing.h"
 
 #include "member_records.h"
-#include "special_files.h"
+#include "linux_facilities.h"
 #include "temp_roll.h"
 
 #include <optional>

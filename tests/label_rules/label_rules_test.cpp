@@ -7,7 +7,7 @@
 
 #include "fake_printer.h"
 #include "member_records.h"
-#include "special_files.h"
+#include "linux_facilities.h"
 #include "temp_roll.h"
 
 #include <QDir>

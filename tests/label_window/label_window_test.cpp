@@ -4,6 +4,7 @@
 #include "label_window/label_window.h"
 #include "qt_platform/qt_printer.h"
 
+#include "linux_facilities.h"
 #include "member_records.h"
 #include "window_test.h"
 

@@ -4,7 +4,7 @@
 
 #include "fcc_files.h"
 #include "member_records.h"
-#include "special_files.h"
+#include "linux_facilities.h"
 #include "temp_roll.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "fcc_files.h"
+#include "linux_facilities.h"
 
 #include <QDialog>
 #include <QDir>

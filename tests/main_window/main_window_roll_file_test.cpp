@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "unwritable_folder.h"
+#include "linux_facilities.h"
 
 #include <QDir>
 #include <QLabel>

@@ -2,6 +2,7 @@
 #include "qt_platform/qt_platform.h"
 #include "qt_platform/qt_printer.h"
 
+#include "linux_facilities.h"
 #include "temp_roll.h"
 
 #include <QAbstractButton>

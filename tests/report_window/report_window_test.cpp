@@ -1,5 +1,6 @@
 #include "report_window/report_window.h"
 
+#include "linux_facilities.h"
 #include "window_test.h"
 
 #include <QApplication>

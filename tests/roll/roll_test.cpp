@@ -12,7 +12,7 @@
 #include "file_records.h"
 #include "member_records.h"
 #include "temp_roll.h"
-#include "unwritable_folder.h"
+#include "linux_facilities.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,9 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <stdexcept>
-#include <sys/resource.h>
 
 namespace tessaly::testing {
 
@@ -40,19 +38,5 @@ class TempRoll {
   private:
     QTemporaryDir dir_;
 };
-
-// Runs act with the files this process writes capped at bytes: a disk that fills half way
-// through a write, which unlike permissions stops root as well.
-template <typename Act> void withFileSizeCap(rlim_t bytes, Act act)
-{
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit capped{bytes, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &capped);
-    act();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
-}
 
 } // namespace tessaly::testing

@@ -1,13 +1,22 @@
 #pragma once
 
+// What the tests make of the operating system's own facilities, Linux's alone: FIFOs and
+// device nodes (mkfifo, mknod), links to /dev/zero, a folder closed by the immutable flag
+// (ioctl), a cap on the size of the files a process writes (RLIMIT_FSIZE), alarms, the peak
+// memory (getrusage). The cases that use them are about these facilities and are not built
+// where there are none (Windows); everything else of the test support serves every system.
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include <csignal>
 #include <stdexcept>
 #include <vector>
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -142,6 +151,55 @@ inline long peakMemoryKb()
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// Closes a folder to writing while it lives, as a read-only share or a folder made
+// immutable does: for root through the immutable flag (root ignores permissions),
+// for anyone else through the permission bits. closed() is false where neither works.
+class UnwritableFolder {
+  public:
+    explicit UnwritableFolder(const QString &directory) : name_(QFile::encodeName(directory))
+    {
+        fd_ = ::open(name_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
+            int immutable = flags_ | FS_IMMUTABLE_FL;
+            immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &immutable) == 0;
+        }
+        if (!immutable_)
+            ::chmod(name_.constData(), 0555);
+    }
+    ~UnwritableFolder()
+    {
+        if (immutable_)
+            ::ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
+        ::chmod(name_.constData(), 0700);
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    UnwritableFolder(const UnwritableFolder &) = delete;
+    UnwritableFolder &operator=(const UnwritableFolder &) = delete;
+
+    bool closed() const { return ::access(name_.constData(), W_OK) != 0; }
+
+  private:
+    QByteArray name_;
+    int fd_ = -1;
+    int flags_ = 0; // as found
+    bool immutable_ = false;
+};
+
+// Runs act with the files this process writes capped at bytes: a disk that fills half way
+// through a write, which unlike permissions stops root as well.
+template <typename Act> void withFileSizeCap(rlim_t bytes, Act act)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit capped{bytes, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &capped);
+    act();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
 }
 
 } // namespace tessaly::testing
