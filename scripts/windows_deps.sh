@@ -6,7 +6,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/ensure_packages.sh"
-ensure_packages mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+ensure_packages googletest mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
     libz-mingw-w64-dev dpkg-dev xz-utils cmake ninja-build pkgconf qt6-base-dev
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
@@ -18,7 +18,6 @@ root="${1:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaly}"
 cache="$root/windows-qt${qt_version}-zip${zip_version}"
 cache="${cache//[:+~]/_}"
 mkdir -p "$cache"
-[ -e "$cache/ready" ] && { echo "$cache"; exit 0; }
 
 # apt with a source list and lists of its own, so that the machine's apt setup is untouched.
 apt_dir="$cache/apt"
@@ -64,7 +63,7 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 $cache/qt $cache/libzip)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 $cache/qt $cache/libzip $cache/gtest)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -103,6 +102,15 @@ if [ ! -e "$cache/libzip/lib/libzip.dll.a" ]; then
     cmake --build "$cache/build/libzip" --parallel "$jobs" >"$cache/libzip-build.log" 2>&1 ||
         { tail -40 "$cache/libzip-build.log" >&2; exit 1; }
     cmake --install "$cache/build/libzip" >/dev/null
+fi
+# GoogleTest for the Windows build of the tests, from Debian's own source (googletest).
+if [ ! -e "$cache/gtest/lib/libgtest.a" ] && [ -d /usr/src/googletest ]; then
+    cmake -S /usr/src/googletest -B "$cache/build/gtest" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$cache/gtest" -DBUILD_GMOCK=OFF \
+        >"$cache/gtest-configure.log" 2>&1 || { tail -40 "$cache/gtest-configure.log" >&2; exit 1; }
+    cmake --build "$cache/build/gtest" --parallel "$jobs" >"$cache/gtest-build.log" 2>&1 ||
+        { tail -40 "$cache/gtest-build.log" >&2; exit 1; }
+    cmake --install "$cache/build/gtest" >/dev/null
 fi
 touch "$cache/ready"
 echo "$cache"
