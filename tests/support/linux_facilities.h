@@ -3,8 +3,8 @@
 // What the tests make of the operating system's own facilities, Linux's alone: FIFOs and
 // device nodes (mkfifo, mknod), links to /dev/zero, a folder closed by the immutable flag
 // (ioctl), a cap on the size of the files a process writes (RLIMIT_FSIZE), alarms, the peak
-// memory (getrusage). The cases that use them are about these facilities and are not built
-// where there are none (Windows); everything else of the test support serves every system.
+// memory (getrusage). The cases that use them are about these facilities; everything else of
+// the test support serves every system.
 
 #include <QByteArray>
 #include <QFile>
@@ -209,8 +209,7 @@ template <typename Act> void withFileSizeCap(rlim_t bytes, Act act)
 #else
 
 // Windows has none of these facilities. Each stands in so that the suites build, and fails
-// the case that uses it; those cases are left out of the Windows run with their reasons, in
-// tests/CMakeLists.txt.
+// the case that uses it: such a case is about the facility, not about Windows.
 class SpecialFile {
   public:
     SpecialFile(SpecialKind, const QString &, qint64)
