@@ -2,6 +2,7 @@
 
 #include "window_test.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,14 +51,15 @@ TEST_F(ExportCommandsTest, ExportWritesTheListedMembersWhereTheOperatorChose)
     ASSERT_EQ(rows.size(), 5); // header, Carter, Adams over two lines, and the end
     EXPECT_TRUE(rows[1].startsWith("N3XYZ,") && rows[2].startsWith("K3ABC,"));
     expectMessage(1, u"Members Exported"_s,
-                  u"2 members were exported to:\n\n"_s + files.path(u"Members.csv"_s));
+                  u"2 members were exported to:\n\n"_s +
+                      QDir::toNativeSeparators(files.path(u"Members.csv"_s)));
 
     const QString nowhere = files.path(u"gone/Members.csv"_s);
     desktop.files.answers.push_back(nowhere);
     exportListedMembers(*session, {}, desktop.platform());
     expectMessage(2, u"Members Not Exported"_s);
     EXPECT_TRUE(desktop.messages.shown.back().text.startsWith(
-        u"The members could not be written to "_s + nowhere + u": "_s));
+        u"The members could not be written to "_s + QDir::toNativeSeparators(nowhere) + u": "_s));
 }
 
 TEST_F(ExportCommandsTest, EmailAddressesGoToTheClipboardEachOnce)
@@ -115,8 +117,9 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
          u"Printer Error!\n\nThe directory was not printed: the printer PDF cancelled the job."_s},
         {{Fate::Saved, u"/club/Directory.pdf"_s, {}},
          u"Directory Saved"_s,
-         u"This computer has no printer, so the directory was saved as a PDF file:\n\n"
-         "/club/Directory.pdf\n\nOpen it to print it or to look at it."_s}};
+         u"This computer has no printer, so the directory was saved as a PDF file:\n\n"_s +
+             QDir::toNativeSeparators(u"/club/Directory.pdf"_s) +
+             u"\n\nOpen it to print it or to look at it."_s}};
     for (const auto &[answer, title, text] : answers) {
         desktop.printer.answer = answer;
         const std::size_t before = desktop.messages.shown.size();
