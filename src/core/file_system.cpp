@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstring>
 #include <tuple>
 #include <utility>
@@ -53,6 +54,50 @@ ReadableFile &ReadableFile::operator=(ReadableFile &&other) noexcept
         error_ = other.error_;
     }
     return *this;
+}
+
+Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
+{
+    bytes.clear();
+    const auto tooLarge = [&] {
+        bytes.clear();
+        return file_system_parts::refuseRead(
+            path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
+            ReadRefusal::TooLarge, refusal);
+    };
+    ReadableFile file;
+    const Outcome opened = openRegularFile(path, file, refusal);
+    if (!opened.ok())
+        return opened;
+    const auto failed = [&] {
+        bytes.clear();
+        return Outcome::failure(path, file.failureReason());
+    };
+    const qint64 size = file.size();
+    if (size < 0)
+        return failed();
+    if (size > limit)
+        return tooLarge();
+
+    // One byte beyond the limit tells a file that grows while it is read.
+    const qint64 room = limit + 1;
+    qint64 filled = 0;
+    bytes.resize(static_cast<qsizetype>(std::min<qint64>(size + 1, room)));
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled == room)
+                return tooLarge();
+            bytes.resize(static_cast<qsizetype>(std::min<qint64>(filled * 2 + 4096, room)));
+        }
+        const qint64 n = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (n < 0)
+            return failed();
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    bytes.truncate(static_cast<qsizetype>(filled));
+    return Outcome::done();
 }
 
 namespace file_system_parts {

@@ -67,6 +67,8 @@ class ReadableFile {
     qint64 read(char *data, qint64 size);
     // Up to size bytes from offset; where read() goes on stays as it was.
     qint64 readAt(char *data, qint64 size, qint64 offset);
+    // The file's size now; -1 on a failure, as read() fails.
+    qint64 size();
     QString failureReason() const;
     // Hands the file over as a C runtime descriptor, for a library that reads through one
     // (libzip); the caller closes it. -1 when there is none.

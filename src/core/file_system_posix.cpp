@@ -255,6 +255,16 @@ qint64 ReadableFile::readAt(char *data, qint64 size, qint64 offset)
     }
 }
 
+qint64 ReadableFile::size()
+{
+    struct stat info {};
+    if (::fstat(int(handle_), &info) != 0) {
+        error_ = errno;
+        return -1;
+    }
+    return info.st_size;
+}
+
 QString ReadableFile::failureReason() const
 {
     return systemReason(int(error_));
@@ -269,58 +279,6 @@ void closeDescriptor(int descriptor)
 {
     if (descriptor >= 0)
         ::close(descriptor);
-}
-
-Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
-{
-    bytes.clear();
-    const auto tooLarge = [&] {
-        return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
-                          ReadRefusal::TooLarge, refusal);
-    };
-    // A file over the limit is turned down before it is opened.
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
-        info.st_size > limit)
-        return tooLarge();
-    int fd = -1;
-    const Outcome opened = openDescriptor(path, fd, refusal);
-    if (!opened.ok())
-        return opened;
-    const auto fail = [&](const Outcome &outcome) {
-        ::close(fd);
-        bytes.clear();
-        return outcome;
-    };
-    if (::fstat(fd, &info) != 0)
-        return fail(Outcome::failure(path, systemReason(errno)));
-    if (info.st_size > limit)
-        return fail(tooLarge());
-
-    // One byte beyond the limit tells a file that grows while it is read.
-    const qint64 room = limit + 1;
-    qint64 size = 0;
-    bytes.resize(static_cast<qsizetype>(std::min<qint64>(info.st_size + 1, room)));
-    for (;;) {
-        if (size == bytes.size()) {
-            if (size == room)
-                return fail(tooLarge());
-            bytes.resize(static_cast<qsizetype>(std::min<qint64>(size * 2 + 4096, room)));
-        }
-        const ssize_t n =
-            ::read(fd, bytes.data() + size, static_cast<std::size_t>(bytes.size() - size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(Outcome::failure(path, systemReason(errno)));
-        }
-        if (n == 0)
-            break;
-        size += n;
-    }
-    ::close(fd);
-    bytes.truncate(static_cast<qsizetype>(size));
-    return Outcome::done();
 }
 
 int removeLeftoverTemporaries(const QString &directory)

@@ -299,6 +299,16 @@ qint64 ReadableFile::readAt(char *data, qint64 size, qint64 offset)
     return read ? qint64(n) : -1;
 }
 
+qint64 ReadableFile::size()
+{
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) {
+        error_ = ::GetLastError();
+        return -1;
+    }
+    return size.QuadPart;
+}
+
 QString ReadableFile::failureReason() const
 {
     return windowsReason(DWORD(error_));
@@ -320,50 +330,6 @@ void closeDescriptor(int descriptor)
 {
     if (descriptor >= 0)
         ::_close(descriptor);
-}
-
-Outcome readWholeFile(const QString &path, QByteArray &bytes, qint64 limit, ReadRefusal *refusal)
-{
-    bytes.clear();
-    const auto tooLarge = [&] {
-        return refuseRead(path, QStringLiteral("is larger than %1").arg(sizeLimitText(limit)),
-                          ReadRefusal::TooLarge, refusal);
-    };
-    Handle file;
-    const Outcome opened = openForReading(path, file, refusal);
-    if (!opened.ok())
-        return opened;
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.get(), &size))
-        return Outcome::failure(path, windowsReason(::GetLastError()));
-    if (size.QuadPart > limit)
-        return tooLarge();
-
-    // One byte beyond the limit tells a file that grows while it is read.
-    const qint64 room = limit + 1;
-    qint64 filled = 0;
-    bytes.resize(static_cast<qsizetype>(std::min<qint64>(size.QuadPart + 1, room)));
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (filled == room) {
-                bytes.clear();
-                return tooLarge();
-            }
-            bytes.resize(static_cast<qsizetype>(std::min<qint64>(filled * 2 + 4096, room)));
-        }
-        DWORD n = 0;
-        const DWORD want = DWORD(std::min<qint64>(bytes.size() - filled, 1 << 30));
-        if (!::ReadFile(file.get(), bytes.data() + filled, want, &n, nullptr)) {
-            const DWORD error = ::GetLastError();
-            bytes.clear();
-            return Outcome::failure(path, windowsReason(error));
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
-    bytes.truncate(static_cast<qsizetype>(filled));
-    return Outcome::done();
 }
 
 int removeLeftoverTemporaries(const QString &directory)
