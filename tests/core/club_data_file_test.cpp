@@ -451,6 +451,15 @@ TEST(ReadWholeFile, StopsAFileThatHoldsMoreThanItsSizeSaidAtTheLimit)
     const Outcome whole = readWholeFile(status, bytes, 64 * 1024, &refusal);
     EXPECT_EQ(std::tuple(whole.ok(), refusal, bytes.left(5)),
               std::tuple(true, ReadRefusal::None, "Name:"));
+    // At the very limit: the process's command line, as long on every read, fits a limit of
+    // its own length and is refused under one byte less.
+    const QString cmdline = u"/proc/self/cmdline"_s;
+    ASSERT_TRUE(readWholeFile(cmdline, bytes, 64 * 1024).ok());
+    const qint64 length = bytes.size();
+    EXPECT_EQ(std::pair(readWholeFile(cmdline, bytes, length).ok(), bytes.size()),
+              std::pair(true, qsizetype(length)));
+    EXPECT_EQ(readWholeFile(cmdline, bytes, length - 1, &refusal).reason,
+              u"cmdline is larger than %1 bytes"_s.arg(length - 1));
 }
 
 } // namespace
