@@ -21,11 +21,7 @@
 #include <csignal>
 #include <iostream>
 #include <random>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace tessaly {
 namespace {
@@ -146,7 +142,7 @@ TEST(ClubDataFile, NoticesWhenAnotherProgramChangesTheFile)
     file.load(store);
     EXPECT_FALSE(file.changedOnDisk());
     roll.write(kRoll, kAdams); // the same bytes, written anew
-    ASSERT_EQ(::chmod(QFile::encodeName(roll.path(kRoll)).constData(), 0600), 0);
+    ASSERT_TRUE(testing::setPermissionBits(roll.path(kRoll), 0600));
     EXPECT_TRUE(file.changedOnDisk());
     ASSERT_TRUE(file.save(store).ok());
     EXPECT_FALSE(file.changedOnDisk());
@@ -187,13 +183,8 @@ TEST(ClubDataFile, LoadedValuesKeepTheirTextWhateverTheStoreGoesThrough)
 // folder, has the roll's bits.
 TEST(ClubDataFile, ACopyOfTheRollIsNoMoreOpenThanTheRoll)
 {
-    const mode_t umask = ::umask(022);
-    const auto restore = qScopeGuard([umask] { ::umask(umask); });
-    const auto bits = [](const QString &path) {
-        struct stat info {};
-        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
-        return int(info.st_mode & 07777);
-    };
+    const testing::UmaskScope umask(022);
+    const auto bits = testing::permissionBits;
     const struct {
         int folder, roll, backups, daily, bak, exported;
     } cases[] = {
@@ -210,7 +201,7 @@ TEST(ClubDataFile, ACopyOfTheRollIsNoMoreOpenThanTheRoll)
         for (const auto &[path, mode] :
              {std::pair(roll.path(kRoll), c.roll), std::pair(roll.path(kBackup), 0666),
               std::pair(roll.dir(), c.folder)})
-            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+            ASSERT_TRUE(testing::setPermissionBits(path, mode));
         ClubDataFile file(roll.dir());
         MemberStore store;
         file.load(store);
@@ -310,18 +301,16 @@ TEST(SaveUnderKill, TheRollIsAlwaysOneOfTheRollsSavedAndNoTemporarySurvives)
     constexpr int kKills = 120;
     int whole = 0, saved = 0, leftovers = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        testing::ChildProcess child([&] {
             ClubDataFile file(roll.dir());
             for (int n = 1;; ++n) {
                 mark(n);
                 file.save(store);
             }
-        }
+            return 0;
+        });
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        child.kill();
 
         // Only member 1 differs between the rolls saved, so the rest is the original's.
         const QByteArray bytes = roll.read(kRoll);
@@ -359,7 +348,7 @@ TEST(WriteWholeFile, RemovesWhatKilledWritesLeftInItsFolderAndNothingElse)
         elsewhere.write(name, "half written");
     QFile writing(elsewhere.path(live));
     ASSERT_TRUE(writing.open(QIODevice::ReadOnly));
-    ASSERT_EQ(::flock(writing.handle(), LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(testing::lockAsAWriterDoes(writing.handle()));
     ASSERT_TRUE(writeWholeFile(elsewhere.path(u"Members.csv"_s), "Call\r\n").ok());
     EXPECT_EQ(filesIn(elsewhere.dir()),
               (QStringList{u"Members.csv"_s, live, u"notes.tessaly-ABC123.txt"_s}));
@@ -367,18 +356,17 @@ TEST(WriteWholeFile, RemovesWhatKilledWritesLeftInItsFolderAndNothingElse)
     const auto write = [&](const char *name) {
         return writeWholeFile(elsewhere.path(QLatin1String(name)), QByteArray(4096, 'x')).ok();
     };
-    const pid_t other = ::fork();
-    ASSERT_GE(other, 0);
-    if (other == 0) {
+    testing::ChildProcess other([&] {
         int failed = 0;
         for (int n = 0; n < 200; ++n)
             failed += write("Address.txt") ? 0 : 1;
-        ::_exit(failed == 0 ? 0 : 1);
-    }
-    int failed = 0, status = -1;
-    while (::waitpid(other, &status, WNOHANG) == 0)
+        return failed == 0 ? 0 : 1;
+    });
+    int failed = 0;
+    std::optional<int> status;
+    while (!(status = other.ended()))
         failed += write("Members.csv") ? 0 : 1;
-    EXPECT_EQ(std::pair(failed, status), std::pair(0, 0));
+    EXPECT_EQ(std::pair(failed, *status), std::pair(0, 0));
 }
 
 // Only a regular file is read, and only up to the limit; everything else is turned down at
@@ -406,13 +394,10 @@ TEST(ReadWholeFile, ReadsOnlyARegularFileWithinItsLimitAndNeverReplacesAnother)
 
         // The roll itself, what it links to, and everything beside it.
         const auto state = [&] {
-            struct stat s {};
-            struct stat target {};
-            EXPECT_EQ(::lstat(QFile::encodeName(roll.path(kRoll)).constData(), &s), 0);
-            EXPECT_EQ(::stat(QFile::encodeName(roll.path(kRoll)).constData(), &target), 0);
-            return std::tuple(
-                s.st_ino, s.st_mode, s.st_size, s.st_mtim.tv_nsec, target.st_ino, target.st_mode,
-                QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
+            const auto node = testing::nodeState(roll.path(kRoll));
+            EXPECT_NE(node[0], 0);
+            return std::pair(node, QDir(roll.dir()).entryList(QDir::AllEntries | QDir::System |
+                                                              QDir::NoDotAndDotDot));
         };
         const auto before = state();
         ClubDataFile file(roll.dir());

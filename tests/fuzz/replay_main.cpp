@@ -38,13 +38,13 @@ int main(int argc, char **argv)
     for (const fs::path &input : inputs) {
         std::ifstream file(input, std::ios::binary);
         if (!file) {
-            std::fprintf(stderr, "cannot read %s\n", input.c_str());
+            std::fprintf(stderr, "cannot read %s\n", input.string().c_str());
             return 1;
         }
         const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                       std::istreambuf_iterator<char>());
         // Announced first, so that a crash names its input.
-        std::fprintf(stderr, "%s\n", input.c_str());
+        std::fprintf(stderr, "%s\n", input.string().c_str());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()),
                                bytes.size());
     }

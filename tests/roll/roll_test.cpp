@@ -23,10 +23,6 @@
 #include <functional>
 #include <iterator>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,12 +50,11 @@ MemberRecord member(const char *last)
 // Leaves in directory the lock of a Tessaly that died holding it.
 void leaveLockOfACrashedTessaly(const QString &directory)
 {
-    const pid_t crashed = ::fork();
-    if (crashed == 0)
-        ::_exit(RollSession(directory).claimFolder() == Claim::Claimed ? 0 : 1);
-    int status = -1;
-    ::waitpid(crashed, &status, 0);
-    ASSERT_EQ(status, 0);
+    // The copy ends holding the claim: the session is never destroyed.
+    testing::ChildProcess crashed([&] {
+        return (new RollSession(directory))->claimFolder() == Claim::Claimed ? 0 : 1;
+    });
+    ASSERT_EQ(crashed.wait(), 0);
     ASSERT_TRUE(QFile::exists(QDir(directory).filePath(RollSession::kLockFileName)));
 }
 
@@ -198,18 +193,17 @@ TEST_F(RollSessionTest, AFolderClosedToWritingOpensToBeReadAndRefusesEveryChange
 // file the link leads to.
 TEST_F(RollSessionTest, AFolderOthersMayWriteInIsToldAndAnotherUsersLinkOpensToBeRead)
 {
-    const QByteArray folder = QFile::encodeName(files.dir());
-    const QByteArray rollPath = QFile::encodeName(files.path(ClubDataFile::kFileName));
+    const QString folder = files.dir();
     const QString target = files.path(u"private.dat"_s);
     const auto restore = qScopeGuard([&] {
-        ::chmod(folder.constData(), 0700);
-        ::chown(folder.constData(), ::geteuid(), ::getegid());
+        testing::setPermissionBits(folder, 0700);
+        testing::giveTo(folder, 0);
     });
     constexpr int kNoLink = -1;
-    constexpr uid_t kOther = 4242;
+    constexpr int kOther = 4242;
     const struct {
         int folderBits, link;
-        uid_t folderOwner;
+        int folderOwner;
         bool open, foreign;
     } cases[] = {
         {0777, kNoLink, 0, true, false},
@@ -224,20 +218,18 @@ TEST_F(RollSessionTest, AFolderOthersMayWriteInIsToldAndAnotherUsersLinkOpensToB
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::number(c.folderBits, 8).toStdString() + " link " +
                      std::to_string(c.link));
-        if (c.link != kNoLink && ::geteuid() != 0)
+        if (c.link != kNoLink && !testing::runsAsRoot())
             GTEST_SKIP() << "only root can make a link owned by another user";
         files.write(u"private.dat"_s, line("Adams"));
         QFile::remove(files.path(ClubDataFile::kFileName));
         if (c.link == kNoLink) {
             files.write(ClubDataFile::kFileName, line("Adams"));
         } else {
-            ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), rollPath.constData()), 0);
-            ASSERT_EQ(::lchown(rollPath.constData(), uid_t(c.link), gid_t(-1)), 0);
+            ASSERT_TRUE(testing::makeLinkOwnedBy(target, files.path(ClubDataFile::kFileName),
+                                                 c.link));
         }
-        ASSERT_EQ(::chown(folder.constData(), c.folderOwner == 0 ? ::geteuid() : c.folderOwner,
-                          gid_t(-1)),
-                  0);
-        ASSERT_EQ(::chmod(folder.constData(), mode_t(c.folderBits)), 0);
+        ASSERT_TRUE(testing::giveTo(folder, c.folderOwner));
+        ASSERT_TRUE(testing::setPermissionBits(folder, c.folderBits));
 
         RollSession session(files.dir());
         const Claim claim = session.claimFolder();
@@ -285,20 +277,18 @@ TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
     for (const char *name : {"Vereinsb\374cher", "Vereinsb\303\274cher"}) { // Latin-1, UTF-8
         SCOPED_TRACE(QByteArray(name).toHex().toStdString());
         const QByteArray folder = QFile::encodeName(parent.dir()) + '/' + name;
-        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+        ASSERT_TRUE(testing::makeFolder(folder));
         const auto cleanUp = qScopeGuard([&] {
-            for (const char *file : {"/AddrClub.dat", "/Address.txt", "/.tessaly.lock"})
-                ::unlink((folder + file).constData());
-            ::rmdir(folder.constData());
+            testing::removeFolderAndFiles(folder, {"/AddrClub.dat", "/Address.txt", "/.tessaly.lock"});
         });
         std::ofstream(folder.constData() + std::string("/AddrClub.dat"), std::ios::binary)
             << line("Adams").toStdString();
 
-        ASSERT_EQ(::chdir(folder.constData()), 0);
+        ASSERT_TRUE(testing::changeDirectory(folder));
         RollSession roll(startDirectoryPath());
-        ASSERT_EQ(::chdir(here.constData()), 0);
+        ASSERT_TRUE(testing::changeDirectory(here));
         ASSERT_EQ(roll.claimFolder(), Claim::Claimed);
-        EXPECT_EQ(::access((folder + "/.tessaly.lock").constData(), F_OK), 0);
+        EXPECT_TRUE(std::ifstream((folder + "/.tessaly.lock").constData()).good());
         const LoadResult loaded = roll.load();
         ASSERT_TRUE(loaded.outcome.ok()) << loaded.outcome.reason.toStdString();
         ASSERT_EQ(roll.count(), 1);
@@ -472,10 +462,9 @@ TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
     EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
 
     // Made from a private roll, it is as private as the roll, whatever the umask.
-    const mode_t umask = ::umask(022);
-    const auto restore = qScopeGuard([umask] { ::umask(umask); });
+    const testing::UmaskScope umask(022);
     roll.write(ClubDataFile::kFileName, line("Cole"));
-    ASSERT_EQ(::chmod(QFile::encodeName(roll.path(ClubDataFile::kFileName)).constData(), 0640), 0);
+    ASSERT_TRUE(testing::setPermissionBits(roll.path(ClubDataFile::kFileName), 0640));
     ASSERT_TRUE(writeAddressFile(roll.dir(), u"Cole\r\n"_s).ok());
     EXPECT_EQ(QFileInfo(roll.path(kAddressFileName)).permissions(),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |

@@ -3,24 +3,30 @@
 // What the tests make of the operating system's own facilities, Linux's alone: FIFOs and
 // device nodes (mkfifo, mknod), links to /dev/zero, a folder closed by the immutable flag
 // (ioctl), a cap on the size of the files a process writes (RLIMIT_FSIZE), alarms, the peak
-// memory (getrusage). The cases that use them are about these facilities; everything else of
-// the test support serves every system.
+// memory (getrusage), permission bits and owners, child processes (fork), advisory locks
+// (flock) and folders named by bytes. The cases that use them are about these facilities;
+// everything else of the test support serves every system.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include <array>
 #include <csignal>
+#include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 #ifndef _WIN32
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -206,6 +212,131 @@ template <typename Act> void withFileSizeCap(rlim_t bytes, Act act)
     std::signal(SIGXFSZ, handler);
 }
 
+// The permission bits of a file or folder (07777 of its mode); -1 where it cannot be read.
+inline int permissionBits(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+// What the node at path is, itself and what a link there leads to: inode, mode, size and
+// the nanoseconds of its change time; then the inode and mode of the link's target.
+inline std::array<long long, 6> nodeState(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat own {};
+    struct stat target {};
+    if (::lstat(name.constData(), &own) != 0 || ::stat(name.constData(), &target) != 0)
+        return {};
+    return {(long long)own.st_ino,    own.st_mode, own.st_size, own.st_mtim.tv_nsec,
+            (long long)target.st_ino, target.st_mode};
+}
+
+inline bool setPermissionBits(const QString &path, int bits)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode_t(bits)) == 0;
+}
+
+// The process's umask for the life of the object.
+class UmaskScope {
+  public:
+    explicit UmaskScope(int mask) : saved_(::umask(mode_t(mask))) {}
+    ~UmaskScope() { ::umask(saved_); }
+    UmaskScope(const UmaskScope &) = delete;
+    UmaskScope &operator=(const UmaskScope &) = delete;
+
+  private:
+    mode_t saved_;
+};
+
+inline bool runsAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// Gives a file or folder to the user (0: this process's own) and this process's group.
+inline bool giveTo(const QString &path, int user)
+{
+    return ::chown(QFile::encodeName(path).constData(), user == 0 ? ::geteuid() : uid_t(user),
+                   user == 0 ? ::getegid() : gid_t(-1)) == 0;
+}
+
+// A symbolic link at link to target, owned by the user given (only root may give it away).
+inline bool makeLinkOwnedBy(const QString &target, const QString &link, int user)
+{
+    const QByteArray name = QFile::encodeName(link);
+    return ::symlink(QFile::encodeName(target).constData(), name.constData()) == 0 &&
+           ::lchown(name.constData(), uid_t(user), gid_t(-1)) == 0;
+}
+
+// Holds the advisory lock a writer holds on its temporary, on an open file's handle.
+inline bool lockAsAWriterDoes(int handle)
+{
+    return ::flock(handle, LOCK_EX | LOCK_NB) == 0;
+}
+
+// A copy of this process (fork) that runs work and ends with what it returns; work that never
+// returns runs until the copy is killed. The copy is killed and reaped when the object goes.
+class ChildProcess {
+  public:
+    template <typename Work> explicit ChildProcess(Work work) : pid_(::fork())
+    {
+        if (pid_ < 0)
+            throw std::runtime_error("cannot fork");
+        if (pid_ == 0)
+            ::_exit(work());
+    }
+    ~ChildProcess() { kill(); }
+    ChildProcess(const ChildProcess &) = delete;
+    ChildProcess &operator=(const ChildProcess &) = delete;
+
+    void kill()
+    {
+        if (pid_ <= 0)
+            return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
+    // The exit status (0 for success) once the copy has ended; nothing while it runs.
+    std::optional<int> ended()
+    {
+        int status = -1;
+        if (pid_ <= 0 || ::waitpid(pid_, &status, WNOHANG) == 0)
+            return std::nullopt;
+        pid_ = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    int wait()
+    {
+        int status = -1;
+        ::waitpid(pid_, &status, 0);
+        pid_ = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t pid_;
+};
+
+// Folders named by bytes that need not be text in any encoding.
+inline bool makeFolder(const QByteArray &name)
+{
+    return ::mkdir(name.constData(), 0700) == 0;
+}
+
+inline void removeFolderAndFiles(const QByteArray &name, std::initializer_list<const char *> files)
+{
+    for (const char *file : files)
+        ::unlink((name + file).constData());
+    ::rmdir(name.constData());
+}
+
+inline bool changeDirectory(const QByteArray &name)
+{
+    return ::chdir(name.constData()) == 0;
+}
+
 #else
 
 // Windows has none of these facilities. Each stands in so that the suites build, and fails
@@ -240,6 +371,62 @@ class UnwritableFolder {
 template <typename Act> void withFileSizeCap(qint64, Act)
 {
     throw std::runtime_error("no cap on the size of written files on Windows");
+}
+
+inline int permissionBits(const QString &)
+{
+    throw std::runtime_error("no permission bits on Windows");
+}
+inline std::array<long long, 6> nodeState(const QString &)
+{
+    throw std::runtime_error("no inodes on Windows");
+}
+inline bool setPermissionBits(const QString &, int)
+{
+    throw std::runtime_error("no permission bits on Windows");
+}
+
+class UmaskScope {
+  public:
+    explicit UmaskScope(int) { throw std::runtime_error("no umask on Windows"); }
+};
+
+inline bool runsAsRoot()
+{
+    return false;
+}
+inline bool giveTo(const QString &, int)
+{
+    throw std::runtime_error("no owners to give files to on Windows");
+}
+inline bool makeLinkOwnedBy(const QString &, const QString &, int)
+{
+    throw std::runtime_error("no owners to give links to on Windows");
+}
+inline bool lockAsAWriterDoes(int)
+{
+    throw std::runtime_error("no advisory locks on Windows");
+}
+
+class ChildProcess {
+  public:
+    template <typename Work> explicit ChildProcess(Work)
+    {
+        throw std::runtime_error("no fork on Windows");
+    }
+    void kill() {}
+    std::optional<int> ended() { return -1; }
+    int wait() { return -1; }
+};
+
+inline bool makeFolder(const QByteArray &)
+{
+    throw std::runtime_error("folder names are text on Windows, not bytes");
+}
+inline void removeFolderAndFiles(const QByteArray &, std::initializer_list<const char *>) {}
+inline bool changeDirectory(const QByteArray &)
+{
+    return false;
 }
 
 #endif
