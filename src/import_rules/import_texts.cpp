@@ -1,5 +1,6 @@
 #include "import_rules/import_texts.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace tessaly {
@@ -83,14 +84,14 @@ QString nulBytesReason(int line)
 QString sheetUnreadableMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("Tessaly could not import %1: %2.\n\nNothing was added to the roll.")
-        .arg(path, reason);
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString noDataRowsMessage(const QString &path)
 {
     return QStringLiteral("%1 has no rows below its first row, which names the columns.\n\n"
                           "Nothing was added to the roll.")
-        .arg(path);
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString headerQuoteNeverClosedReason(int line)

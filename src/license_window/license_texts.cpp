@@ -2,6 +2,8 @@
 
 #include "core/date_text.h"
 
+#include <QDir>
+
 namespace tessaly {
 
 namespace {
@@ -54,7 +56,7 @@ QString fccFileUnreadableMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("The FCC license file %1 could not be read: %2\n\nThe roll was not "
                           "changed.")
-        .arg(path, reason);
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString nothingToSayMessage(const QString &fileName, int count)

@@ -17,7 +17,7 @@ QString saveFailureMessage(const QString &path, const QString &reason)
     return QStringLiteral("The member roll could not be saved to %1 because of this problem: %2."
                           "\n\nYour change is kept in memory while Tessaly runs. The file on disk "
                           "still holds the roll as it was before this change.")
-        .arg(path, reason);
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString surplusTitle()
@@ -32,7 +32,7 @@ QString surplusMessage(const QString &path, int surplus)
     return QStringLiteral("%1 holds %2 than Tessaly can keep (10,000). The first 10,000 members "
                           "were loaded.\n\nThe whole original file will be kept as %3 beside it "
                           "before the roll is first saved.")
-        .arg(path, more, ClubDataFile::kBackupFileName);
+        .arg(QDir::toNativeSeparators(path), more, ClubDataFile::kBackupFileName);
 }
 
 QString damagedRollTitle()

@@ -223,18 +223,18 @@ TEST_F(ImportTest, AFileWithoutRowsToPreviewIsRefusedBeforeAnyDialog)
     EXPECT_EQ(dialogs, 1);
     const QString nothingAdded = u"\n\nNothing was added to the roll."_s;
     const QString refusals[] = {
-        u"Tessaly could not import "_s + files.path(u"club.xlsx"_s) +
+        u"Tessaly could not import "_s + files.shown(u"club.xlsx"_s) +
             u": it is not comma-, semicolon- or tab-separated text. Save the spreadsheet as "
             u"\"CSV UTF-8\" or \"CSV\" and import that file."_s +
             nothingAdded,
-        files.path(u"club.csv"_s) +
+        files.shown(u"club.csv"_s) +
             u" has no rows below its first row, which names the columns."_s + nothingAdded,
-        u"Tessaly could not import "_s + files.path(u"header.csv"_s) +
+        u"Tessaly could not import "_s + files.shown(u"header.csv"_s) +
             u": its first row, which names the columns, opens a quote on line 1 that is never "
             u"closed, so the rest of the file was read as one value. Close the quote in the "
             u"spreadsheet and import again."_s +
             nothingAdded,
-        u"Tessaly could not import "_s + files.path(u"misplaced.csv"_s) +
+        u"Tessaly could not import "_s + files.shown(u"misplaced.csv"_s) +
             u": a quote in its first row, which names the columns, closes in row 3 with more of "
             u"the value after it, so the columns cannot be told apart. Put the quote right in "
             u"the spreadsheet and import again."_s +

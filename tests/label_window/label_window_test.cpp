@@ -222,6 +222,7 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
     EXPECT_EQ(box(2)->text(), u"1"_s);
 
     using Fate = PrintResult::Fate;
+    const QString shownPdf = QDir::toNativeSeparators(u"/club/Labels.pdf"_s);
     const std::tuple<PrintResult, QString, QString> answers[] = {
         {{Fate::Failed, {}, u"the printer PDF is not accepting jobs"_s},
          u"Printer Error!"_s,
@@ -229,15 +230,15 @@ TEST_F(LabelWindowTest, ALayoutThatCannotBePrintedIsRefusedAndThePrintersAnswerI
          "jobs."_s},
         {{Fate::Failed, u"/club/Labels.pdf"_s, u"No space left on device"_s},
          u"File Not Written"_s,
-         u"/club/Labels.pdf could not be written: No space left on device.\n\nThe labels were "
-         "not printed, and any earlier file of that name is as it was."_s},
+         shownPdf + u" could not be written: No space left on device.\n\nThe labels were "
+                    "not printed, and any earlier file of that name is as it was."_s},
         {{Fate::Waiting, {}, u"the printer PDF is stopped"_s},
          u"Labels Waiting"_s,
          u"The labels were handed to the print system, but the printer PDF is stopped."_s},
         {{Fate::Saved, u"/club/Labels.pdf"_s, {}},
          u"Labels Saved"_s,
-         u"This computer has no printer, so the labels were saved as a PDF file:\n\n"
-         "/club/Labels.pdf\n\nOpen it to print it or to look at it."_s},
+         u"This computer has no printer, so the labels were saved as a PDF file:\n\n"_s +
+             shownPdf + u"\n\nOpen it to print it or to look at it."_s},
     };
     opener.show();
     const auto print = [&](const std::function<void()> &clickPrint) {

@@ -110,8 +110,8 @@ TEST_F(ListingTest, AClipboardOrAddressFileThatCannotBeWrittenIsReported)
     expectMessage(2, u"Clipboard Not Available"_s);
     click("Command6");
     expectMessage(3, u"Address File Not Written"_s,
-                  u"The listed addresses could not be written to the file "_s + files.dir() +
-                      u"/Address.txt.\n\nReason: a folder named Address.txt stands where the "
+                  u"The listed addresses could not be written to the file "_s + files.shown(u"Address.txt"_s) +
+                      u".\n\nReason: a folder named Address.txt stands where the "
                       u"file should go\n\nNothing in the member roll was changed, and an earlier "
                       u"copy of the address file, if there was one, is left as it was."_s);
 }
@@ -312,7 +312,7 @@ TEST_F(LicensesTest, CancelOrAnUnreadableFileChangesNothing)
     settle();
     expectMessage(1, u"Update Licenses"_s,
                   u"The FCC license file %1 could not be read: l_amat.zip is not a zip file, or is "
-                  "cut off\n\nThe roll was not changed."_s.arg(files.path(u"l_amat.zip"_s)));
+                  "cut off\n\nThe roll was not changed."_s.arg(files.shown(u"l_amat.zip"_s)));
     EXPECT_EQ(roll(), held);
 }
 

@@ -23,13 +23,13 @@ TEST_F(StartUpTest, AMissingOrOverfullDataFileIsReported)
         u"generally not good.  Try closing all other programs and opening this program "
         u"again.  If that doesn't work, try opening the file addrclub.dat with a text "
         u"editor such as notepad to see if the files are ok (c:\\program files\\club).\n\n"_s +
-            files.path(u"AddrClub.dat"_s) + u": No such file or directory"_s);
+            files.shown(u"AddrClub.dat"_s) + u": "_s + testing::noSuchFileReason());
 
     // Beyond the capacity the first ten thousand load.
     open(fileRecord({}).repeated(10'002));
     EXPECT_EQ(listLines().size(), 10'000);
     expectMessage(1, u"Too many members!"_s,
-                  files.path(u"AddrClub.dat"_s) +
+                  files.shown(u"AddrClub.dat"_s) +
                       u" holds 2 more members than Tessaly can keep (10,000). The first 10,000 "
                       u"members were loaded.\n\nThe whole original file will be kept as "
                       u"AddrClub.dat.bak beside it before the roll is first saved."_s);
@@ -110,7 +110,7 @@ TEST_F(RollSafetyTest, ADamagedRollIsToldOnceAndListed)
         "value too many or too few, or a quotation mark missing or out of place. The roll "
         "was loaded as well as it could be; check the members read from there on.\n\nThe "
         "original file will be kept as AddrClub.dat.bak beside it before the roll is first "
-        "saved."_s.arg(files.path(u"AddrClub.dat"_s)));
+        "saved."_s.arg(files.shown(u"AddrClub.dat"_s)));
 
     enterLastName(u"Baker"_s);
     EXPECT_EQ(listLines().size(), 4);
@@ -126,7 +126,7 @@ TEST_F(RollSafetyTest, AUtf8RollNamesWhatWindows1252CannotHold)
                   "will write it back that way when it is first saved; the original file will be "
                   "kept as AddrClub.dat.bak beside it before then.\n\nThese characters have no "
                   "place in Windows-1252 and will be written as \"?\": \u0141 \u015a \u0105"_s.arg(
-                      files.path(u"AddrClub.dat"_s)));
+                      files.shown(u"AddrClub.dat"_s)));
 }
 
 // Another program rewrote the roll behind Tessaly's back: the operator is asked, No keeps that
@@ -143,7 +143,7 @@ TEST_F(RollSafetyTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheOpera
                          u"%1 was changed by another program after Tessaly read it.\n\nSave the "
                          "roll as Tessaly holds it over that file? What the other program wrote "
                          "would be lost.\n\nNo keeps the file as it is; your change stays in "
-                         "memory while Tessaly runs."_s.arg(files.path(u"AddrClub.dat"_s))));
+                         "memory while Tessaly runs."_s.arg(files.shown(u"AddrClub.dat"_s))));
     expectMessage(2, u"Trouble saving data!"_s);
     EXPECT_TRUE(desktop.messages.shown[1].text.contains(
         u"because of this problem: another program changed the file after Tessaly read it, and "
@@ -169,7 +169,7 @@ TEST_F(RollSafetyTest, TheDaysBackupIsMadeAndItsFailureToldOnce)
                   "this problem: a folder named AddrClub-2026-12-06.dat stands where the file "
                   "should go.\n\nThe roll itself was saved. Tessaly tries again at each save and "
                   "will not tell you again while it runs."_s.arg(
-                      files.path(u"backups/AddrClub-2026-12-06.dat"_s)));
+                      files.shown(u"backups/AddrClub-2026-12-06.dat"_s)));
     EXPECT_EQ(listLines().size(), 5);
 
     desktop.clock.date = QDate(2026, 12, 7);
@@ -192,7 +192,7 @@ class UnsavedChangesTest : public MainWindowTest {
             "large.\n\nYour latest changes are only in memory, and quitting now loses them. "
             "Save Again tries to save the roll once more; Quit Without Saving ends Tessaly "
             "and leaves the file on disk as it is; Cancel keeps Tessaly open."_s.arg(
-                files.path(u"AddrClub.dat"_s)));
+                files.shown(u"AddrClub.dat"_s)));
         EXPECT_TRUE(desktop.messages.shown.back().question);
         ASSERT_FALSE(desktop.messages.choices.empty());
         EXPECT_EQ(desktop.messages.choices.back().buttons,
@@ -278,7 +278,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
                   u"Tessaly cannot write in the folder %1 (%2), so the member roll there was "
                   "opened only to be read: members can be looked at, searched, listed and copied, "
                   "but not added, changed or deleted.\n\nNothing was changed."_s.arg(
-                      files.dir(), session->readOnlyReason()));
+                      files.shownDir(), session->readOnlyReason()));
     EXPECT_EQ(line("Text3")->text(), u"Dunn"_s);
     clickRow(1);
     click("Command2"); // Delete: refused before anything is asked

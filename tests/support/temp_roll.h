@@ -8,7 +8,31 @@
 
 #include <stdexcept>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 namespace tessaly::testing {
+
+// The system's own words for a file that is not there, as the file readers pass them on:
+// strerror's on Linux, FormatMessage's without the final full stop on Windows.
+inline QString noSuchFileReason()
+{
+#ifdef _WIN32
+    wchar_t text[256] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     ERROR_FILE_NOT_FOUND, 0, text, 256, nullptr);
+    QString reason = QString::fromWCharArray(text).trimmed();
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason;
+#else
+    return QStringLiteral("No such file or directory");
+#endif
+}
 
 // A fresh start directory for one test, removed afterwards.
 class TempRoll {
@@ -20,6 +44,9 @@ class TempRoll {
     }
     QString dir() const { return dir_.path(); }
     QString path(const QString &name) const { return QDir(dir_.path()).filePath(name); }
+    // The path as messages name it: with backslashes on Windows.
+    QString shown(const QString &name) const { return QDir::toNativeSeparators(path(name)); }
+    QString shownDir() const { return QDir::toNativeSeparators(dir()); }
     void write(const QString &name, const QByteArray &bytes) const
     {
         QFile file(path(name));
