@@ -221,6 +221,12 @@ Outcome writeWholeFile(const QString &path, const QByteArray &bytes, FilePermiss
     if (!odd.isEmpty())
         return Outcome::failure(native, QFileInfo(path).fileName() +
                                             QStringLiteral(" is not a regular file (%1)").arg(odd));
+    // A file marked read-only is never replaced: whoever marked it meant it to stay as it
+    // is, and Windows itself refuses the swap onto it (Wine alone lets it through).
+    const DWORD attributes = ::GetFileAttributesW(finalName.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Outcome::failure(native,
+                                QFileInfo(path).fileName() + QStringLiteral(" is marked read-only"));
     // Windows keeps no permission bits; a new file takes its folder's access rules, and
     // the only bit it has is read-only, which a new file never gets.
     Q_UNUSED(permissions);
