@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Builds Tessaly for Windows on this Debian machine: the installer and a portable zip.
 #   ./package-windows.sh          build/windows/Tessaly-<version>-setup.exe and -portable.zip
+#   ./package-windows.sh --test   also builds the unit and window suites for Windows and runs
+#                                 them under Wine, offscreen
 # Qt and libzip for Windows are built from Debian's own source packages into a cache
 # (~/.cache/tessaly/windows-<versions>) that later runs reuse.
 set -euo pipefail
 cd "$(dirname "$0")"
 here="$PWD"
 
+run_tests=false
 for arg in "$@"; do
     case "$arg" in
-        -h|--help) sed -n '2,5p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        --test) run_tests=true ;;
+        -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         *) echo "package-windows.sh: unknown option $arg" >&2; exit 2 ;;
     esac
 done
@@ -73,3 +77,7 @@ cp -r "$stage"/. "$roll_files"/. "$out/portable/Tessaly/"
 (cd "$out/portable" && cmake -E tar cf "$here/$portable" --format=zip Tessaly)
 echo "Windows installer: $setup"
 echo "Portable zip:      $portable"
+
+if $run_tests; then
+    scripts/windows_tests.sh "$cache" "$out/tests"
+fi

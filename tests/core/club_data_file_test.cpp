@@ -268,7 +268,7 @@ TEST(ClubDataFile, KeepsTheRollAsEachDayFoundItForThirtyDays)
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(std::pair(failure->file, failure->reason),
               std::pair(roll.path(u"backups/AddrClub-2026-12-22.dat"_s),
-                        u"the folder %1 could not be made"_s.arg(roll.path(u"backups"_s))));
+                        u"the folder %1 could not be made"_s.arg(roll.shown(u"backups"_s))));
 }
 
 // A process saving a full roll over and over is killed at random moments. Each time the

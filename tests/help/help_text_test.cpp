@@ -25,7 +25,7 @@ TEST(HelpText, ReadsReadtessTxtWholeOrNothingFromASpecialOrOversizedFile)
     TempRoll files;
     Outcome failure;
     EXPECT_EQ(readHelpText(files.dir(), &failure), QString());
-    EXPECT_EQ(failure.reason, u"No such file or directory"_s);
+    EXPECT_EQ(failure.reason, testing::noSuchFileReason());
     EXPECT_EQ(helpPageText(files.dir()), QString());
     files.write(u"readtess.txt"_s, "Tessaly Help\r\n\r\nCaf\351 dues: \2005.\r\n\"Queries\" menu");
     EXPECT_EQ(readHelpText(files.dir(), &failure),

@@ -134,7 +134,9 @@ PrintDocument lines(int pages, int linesPerPage)
 }
 
 // Without a printer the pages go to Labels.pdf, written whole beside the earlier one and put
-// in its place only when complete: a cut-off run leaves the earlier file and no stray one.
+// in its place only when complete, with the font its text is drawn in: a PDF drawn without
+// fonts (as Qt's offscreen platform on Windows draws without a fonts folder) has boxes for
+// letters and no text at all.
 TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
 {
     const QByteArray earlier = "%PDF-1.4 the labels printed last week\n%%EOF\n";
@@ -145,22 +147,32 @@ TEST(QtPrinter, OnlyAWholeDocumentReplacesTheEarlierPdf)
     EXPECT_EQ(printer.print(lines(0, 1)).fate, PrintResult::Fate::Printed); // nothing to print
     EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
 
-    PrintResult cut;
-    testing::withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
-    EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
-    EXPECT_EQ(cut.reason + u' ' + cut.file, u"File too large "_s + folder.path(u"Labels.pdf"_s));
-    EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
-    EXPECT_EQ(files(), QStringList{u"Labels.pdf"_s});
-
     const PrintResult saved = printer.print(lines(2, 3));
     ASSERT_EQ(saved.fate, PrintResult::Fate::Saved) << saved.reason.toStdString();
     const QByteArray pdf = folder.read(u"Labels.pdf"_s);
     EXPECT_EQ(std::tuple(saved.file, files(), pdf.left(7), pdf == earlier),
               std::tuple(folder.path(u"Labels.pdf"_s), QStringList{u"Labels.pdf"_s}, "%PDF-1."_ba,
                          false));
+    EXPECT_TRUE(pdf.contains("/FontFile2")) << "no font embedded: the text would be boxes";
     // A PDF has no unprintable edge, and without a printer the paper is Letter.
     EXPECT_EQ(printer.pageArea(QPageSize(QPageSize::A4)).printable, QRectF(0, 0, 595, 842));
     EXPECT_EQ(printer.defaultPaper(), QPageSize(QPageSize::Letter));
+}
+
+// A run cut off half way (the disk full) leaves the earlier file and no stray one.
+TEST(QtPrinter, ACutOffPdfLeavesTheEarlierOneAndNoStrayFile)
+{
+    const QByteArray earlier = "%PDF-1.4 the labels printed last week\n%%EOF\n";
+    TempRoll folder;
+    folder.write(u"Labels.pdf"_s, earlier);
+    QtPrinter printer(folder.dir(), QtPrinter::Destination::PdfFile);
+    PrintResult cut;
+    testing::withFileSizeCap(2000, [&] { cut = printer.print(lines(20, 40)); });
+    EXPECT_EQ(cut.fate, PrintResult::Fate::Failed);
+    EXPECT_EQ(cut.reason + u' ' + cut.file, u"File too large "_s + folder.shown(u"Labels.pdf"_s));
+    EXPECT_EQ(folder.read(u"Labels.pdf"_s), earlier);
+    EXPECT_EQ(QDir(folder.dir()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"Labels.pdf"_s});
 }
 
 // The label window selects the printer's current font in the font list by its exact name; the

@@ -146,10 +146,45 @@ TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
     first.reset();
     EXPECT_EQ(second.claimFolder(), Claim::Claimed);
     EXPECT_TRUE(second.writable());
+}
 
+// The lock a Tessaly that died left behind holds no one back.
+TEST(RollSessionLock, ALockACrashedTessalyLeftIsTakenOver)
+{
     testing::TempRoll other;
     leaveLockOfACrashedTessaly(other.dir());
     EXPECT_EQ(RollSession(other.dir()).claimFolder(), Claim::Claimed);
+}
+
+// A roll folder named in any language, or deeper in the disk than the 260 characters Windows
+// once allowed a path, holds its roll like any other: claimed, read, saved with the day's
+// backup beside it, the address file written there.
+TEST(RollFolder, NamedInAnyLanguageOrDeeperThan260CharactersHoldsItsRollLikeAnyOther)
+{
+    const testing::TempRoll parent;
+    const QString segment = u"Membership-roll-of-the-club-kept-since-1952"_s;
+    const QString folders[] = {
+        parent.path(u"Vereinsb\u00fccher \u0141\u00f3d\u017a \u03a9"_s), // Ł, ź, Ω: not Windows-1252
+        parent.path(QStringList(8, segment).join(u'/')),
+    };
+    for (const QString &folder : folders) {
+        SCOPED_TRACE(folder.toStdString());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile roll(QDir(folder).filePath(ClubDataFile::kFileName));
+        ASSERT_TRUE(roll.open(QIODevice::WriteOnly) && roll.write(line("Adams")) > 0);
+        roll.close();
+
+        RollSession session(folder, {[] { return QDate(2026, 12, 8); }, {}});
+        ASSERT_EQ(session.claimFolder(), Claim::Claimed);
+        ASSERT_TRUE(session.load().outcome.ok());
+        ASSERT_TRUE(session.add(member("Baker")).ok());
+        ASSERT_TRUE(roll.open(QIODevice::ReadOnly));
+        EXPECT_EQ(roll.readAll(), line("Adams") + serializeRecord(member("Baker")));
+        EXPECT_EQ(QDir(QDir(folder).filePath(u"backups"_s)).entryList(QDir::Files).size(), 1);
+        ASSERT_TRUE(writeAddressFile(folder, u"Cole\r\n"_s).ok());
+        EXPECT_TRUE(QFile::exists(QDir(folder).filePath(kAddressFileName)));
+    }
+    EXPECT_GT(folders[1].size(), 260);
 }
 
 // No copy of Tessaly can save in a folder closed to writing, so none is turned away there,
@@ -304,7 +339,8 @@ TEST(StartDirectory, AFolderWhoseNameIsNotUtf8HoldsItsRollLikeAnyOther)
 TEST(RollMessages, OneMemberOverTheLimitIsWordedInTheSingular)
 {
     EXPECT_TRUE(surplusMessage(u"/club/AddrClub.dat"_s, 1)
-                    .startsWith(u"/club/AddrClub.dat holds 1 more member than Tessaly"_s));
+                    .startsWith(QDir::toNativeSeparators(u"/club/AddrClub.dat"_s) +
+                                u" holds 1 more member than Tessaly"_s));
 }
 
 TEST(MatchesSearch, AgainstOneMember)
@@ -454,14 +490,18 @@ TEST(WriteAddressFile, FailsWithAReasonAndWritesNothing)
     for (const QString &name : {u"gone"_s, u"file"_s, u"dir"_s}) {
         const Outcome result = writeAddressFile(roll.path(name), u"Cole\r\n"_s);
         EXPECT_TRUE(result.failed() && !result.reason.isEmpty()) << name.toStdString();
-        EXPECT_EQ(result.file, roll.path(name) + u"/Address.txt"_s);
+        EXPECT_EQ(result.file, roll.shown(name + u"/Address.txt"_s));
     }
     EXPECT_EQ(QDir(roll.dir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{u"dir"_s, u"file"_s}));
     EXPECT_TRUE(QFileInfo(roll.path(u"dir/"_s + kAddressFileName)).isDir());
     EXPECT_EQ(roll.read(u"file"_s), QByteArray("keep"));
+}
 
-    // Made from a private roll, it is as private as the roll, whatever the umask.
+// Made from a private roll, the address file is as private as the roll, whatever the umask.
+TEST(WriteAddressFile, IsAsPrivateAsTheRoll)
+{
+    const testing::TempRoll roll;
     const testing::UmaskScope umask(022);
     roll.write(ClubDataFile::kFileName, line("Cole"));
     ASSERT_TRUE(testing::setPermissionBits(roll.path(ClubDataFile::kFileName), 0640));
