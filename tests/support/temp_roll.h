@@ -17,18 +17,26 @@
 
 namespace tessaly::testing {
 
-// The system's own words for a file that is not there, as the file readers pass them on:
-// strerror's on Linux, FormatMessage's without the final full stop on Windows.
+#ifdef _WIN32
+// The system's own words for an error, as the file seam passes them on: FormatMessage's,
+// without the final full stop.
+inline QString systemWords(DWORD error)
+{
+    wchar_t text[512] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                     text, 512, nullptr);
+    QString words = QString::fromWCharArray(text).trimmed();
+    while (words.endsWith(u'.'))
+        words.chop(1);
+    return words;
+}
+#endif
+
+// The system's own words for a file that is not there.
 inline QString noSuchFileReason()
 {
 #ifdef _WIN32
-    wchar_t text[256] = {};
-    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     ERROR_FILE_NOT_FOUND, 0, text, 256, nullptr);
-    QString reason = QString::fromWCharArray(text).trimmed();
-    if (reason.endsWith(u'.'))
-        reason.chop(1);
-    return reason;
+    return systemWords(ERROR_FILE_NOT_FOUND);
 #else
     return QStringLiteral("No such file or directory");
 #endif

@@ -25,17 +25,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace tessaly {
 namespace {
 
-// The system's own words for an error, as the file seam passes them on.
-QString systemWords(DWORD error)
-{
-    wchar_t text[512] = {};
-    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                     text, 512, nullptr);
-    QString words = QString::fromWCharArray(text).trimmed();
-    while (words.endsWith(u'.'))
-        words.chop(1);
-    return words;
-}
+using testing::systemWords;
 
 QByteArray line(const char *last)
 {
