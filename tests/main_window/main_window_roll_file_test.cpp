@@ -1,11 +1,14 @@
 #include "main_window_fixture.h"
 
 #include "linux_facilities.h"
+#include "member_records.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <functional>
 
 namespace tessaly::testing {
 namespace {
@@ -74,7 +77,7 @@ TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
         for (const QAction *item : title->menu() ? title->menu()->actions() : QList<QAction *>())
             menus << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
     }
-    EXPECT_EQ(menus.join(u'|'), u" &File|mnuImport &Import Members...|mnuLicenses Update &Licenses "
+    EXPECT_EQ(menus.join(u'|'), u" &File|mnuUndo &Undo|-|mnuImport &Import Members...|mnuLicenses Update &Licenses "
                                 u"from FCC File...|mnuExport Ex&port Listed Members...|mnuEmail "
                                 u"Copy E-&mail Addresses|mnuDirectory Print Member &Directory...|-|"
                                 u"mnuExit &Exit|mnuFunctions &Queries|mnuHelp &Help"_s);
@@ -177,6 +180,53 @@ TEST_F(RollSafetyTest, TheDaysBackupIsMadeAndItsFailureToldOnce)
     EXPECT_EQ(files.read(u"backups/AddrClub-2026-12-07.dat"_s).count("\r\n"), 5 + 1);
 }
 
+// Each kind of change, made on a roll the program did not write in order, is named by the Undo
+// item and undone to the roll as it was, byte for byte, saved; the boxes are emptied and
+// everyone listed.
+TEST_F(RollSafetyTest, UndoNamesEachKindOfChangeAndGivesTheRollBackByteForByte)
+{
+    const QByteArray unsorted = carterRecord + adamsRecord + bakerRecord;
+    const std::vector<std::pair<QString, std::function<void()>>> changes = {
+        {u"&Undo Add of Zed"_s, [&] { enterLastName(u"Zed"_s); }},
+        {u"&Undo Record of John Adams"_s,
+         [&] {
+             clickRow(2);
+             enterLastName(u"Zimmer"_s);
+         }},
+        {u"&Undo Delete of Mary Baker"_s,
+         [&] {
+             clickRow(3);
+             desktop.messages.answerNext(Answer::Yes);
+             click("Command2");
+         }},
+        {u"&Undo Dues Reset"_s, [&] { session->resetDues(); }},
+        {u"&Undo Import of 1 Member"_s, [&] { session->addMembers({recordOf(u"|Al||Able"_s)}); }},
+        {u"&Undo Import of 2 Members"_s,
+         [&] { session->addMembers({recordOf(u"|Al||Able"_s), recordOf(u"|Bo||Zorn"_s)}); }},
+        {u"&Undo License Update"_s,
+         [&] {
+             MemberRecord adams = session->member(2);
+             adams[Field::LicenseClass] = u"Extra"_s;
+             session->updateMembers({{2, adams}});
+         }},
+    };
+    for (const auto &[caption, change] : changes) {
+        SCOPED_TRACE(caption.toStdString());
+        open(unsorted);
+        QAction *undo = window->findChild<QAction *>(u"mnuUndo"_s);
+        EXPECT_EQ(std::pair(undo->text(), undo->isEnabled()), std::pair(u"&Undo"_s, false));
+        change();
+        ASSERT_NE(roll(), unsorted);
+        EXPECT_EQ(std::pair(undo->text(), undo->isEnabled()), std::pair(caption, true));
+        clickRow(1); // the entry area in Record mode, as undoing must leave no member edited
+        trigger(u"mnuUndo"_s);
+        EXPECT_EQ(std::tuple(roll(), listLines().size(), undo->text(), undo->isEnabled()),
+                  std::tuple(unsorted, 3, u"&Undo"_s, false));
+        expectEmptyFormInAddMode();
+        EXPECT_EQ(desktop.messages.shown.size(), caption.contains(u"Delete"_s) ? 1u : 0u);
+    }
+}
+
 // Quitting while a change is only in memory asks first; with everything on disk it does not.
 class UnsavedChangesTest : public MainWindowTest {
   protected:
@@ -247,6 +297,21 @@ TEST_F(UnsavedChangesTest, ExitAfterAFailedSaveAsksAndQuitsOnlyOnceSavedOrGivenU
     }
 }
 
+// An undo whose save fails is told like every failed save and stays undone in memory, to be
+// saved with the next change.
+TEST_F(UnsavedChangesTest, AnUndoWhoseSaveFailsIsToldAndKeptInMemory)
+{
+    open();
+    enterLastName(u"Dunn"_s);
+    const QByteArray withDunn = roll();
+    withFileSizeCap(64, [&] { trigger(u"mnuUndo"_s); });
+    expectMessage(1, u"Trouble saving data!"_s);
+    EXPECT_EQ(std::tuple(roll(), listLines().size(), session->hasUnsavedChanges()),
+              std::tuple(withDunn, 3, true));
+    enterLastName(u"Evans"_s);
+    EXPECT_EQ(std::pair(roll().contains("\"Dunn\""), roll().count("\r\n")), std::pair(false, qsizetype{4 + 1}));
+}
+
 // With the disk full the day's backup fails before the roll does: its message must not say
 // the roll was saved, and the roll's own failure follows it.
 TEST_F(UnsavedChangesTest, AFailedSaveIsNeverCalledSaved)
@@ -294,6 +359,7 @@ TEST_F(UnsavedChangesTest, ARollInAFolderClosedToWritingIsShownAndCopiedButNever
         EXPECT_EQ(desktop.messages.shown.back().title, u"Roll Is Read-Only"_s) << command;
     }
     EXPECT_TRUE(desktop.files.titles.isEmpty());
+    EXPECT_FALSE(window->findChild<QAction *>(u"mnuUndo"_s)->isEnabled());
     EXPECT_EQ(roll(), threeMembers);
     window->close(); // nothing unsaved to ask about
     EXPECT_EQ(desktop.messages.shown.size(), 5u);
