@@ -135,8 +135,7 @@ TEST_F(RollSessionTest, ResettingDuesChangesOnlyTheDuesFieldAndKeepsEveryNumber)
               std::pair(Change::DuesReset, std::pair(true, std::vector<int>{})));
 }
 
-// The newest 20 changes are undone newest first, each saved; the oldest stays. The member being
-// edited is followed back, and one deleted comes back at its place.
+// The newest 20 changes are undone, each saved, the edited member followed; the oldest stays.
 TEST_F(RollSessionTest, UndoTakesBackTheNewest20ChangesOneByOne)
 {
     open(line("Carter") + line("Adams", "Y"));
@@ -144,21 +143,13 @@ TEST_F(RollSessionTest, UndoTakesBackTheNewest20ChangesOneByOne)
     ASSERT_TRUE(roll->add(member("Zed")).ok()); // sorts: Adams, Carter, Zed
     const QByteArray oldest = file();
     ASSERT_TRUE(roll->remove(1).ok());
-    ASSERT_TRUE(roll->resetDues().ok());
+    ASSERT_TRUE(roll->resetDues().ok()); // Zed's empty flag becomes N
     for (int n = 0; n < 18; ++n)
         ASSERT_TRUE(roll->add(member("Baker")).ok());
-    EXPECT_EQ(std::pair(roll->undoDepth(), roll->selectedRecord()), std::pair(20, 19));
-    for (int n = 0; n < 18; ++n)
-        ASSERT_TRUE(roll->undo().ok());
-    EXPECT_EQ(std::pair(roll->nextUndo()->kind, roll->selectedRecord()),
-              std::pair(RollSession::UndoStep::Kind::DuesReset, 1));
-    ASSERT_TRUE(roll->undo().ok());
-    EXPECT_EQ(roll->nextUndo()->member, recordOf(u"|Ann||Adams|1 Main St|Media|PA|19063|||||||"
-                                                 u"|Y|N|Y"_s));
-    ASSERT_TRUE(roll->undo().ok());
-    EXPECT_EQ(std::tuple(file(), roll->selectedRecord(), roll->undo().status),
-              std::tuple(oldest, 2, Outcome::Status::Refused));
-    EXPECT_EQ(changes->count(), 21 + 20);
+    for (int n = 0; n < 20; ++n)
+        ASSERT_TRUE(roll->undo().ok()) << n;
+    EXPECT_EQ(std::tuple(file(), roll->selectedRecord(), roll->undo().status, changes->count()),
+              std::tuple(oldest, 2, Outcome::Status::Refused, 21 + 20));
 }
 
 // A second Tessaly on the same folder is refused while the first runs; the lock of one that
