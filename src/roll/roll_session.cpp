@@ -197,16 +197,17 @@ Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord
     Undo undo{{UndoStep::Kind::LicenseUpdate, {}, 0}, {}, {}, {}};
     std::vector<int> differing;
     for (const auto &[record, member] : members) {
-        // A member given twice was, before the change, what it held before the first.
-        if (std::none_of(undo.kept.begin(), undo.kept.end(),
-                         [record = record](const auto &kept) { return kept.first == record; }))
-            undo.kept.emplace_back(record, store_.record(record));
+        undo.kept.emplace_back(record, store_.record(record));
         if (store_.record(record) != member)
             differing.push_back(record);
         store_.replace(record, member);
     }
-    std::sort(undo.kept.begin(), undo.kept.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    // A member given twice was, before the change, what it held before the first.
+    const auto byRecord = [](const auto &a, const auto &b) { return a.first < b.first; };
+    std::stable_sort(undo.kept.begin(), undo.kept.end(), byRecord);
+    undo.kept.erase(std::unique(undo.kept.begin(), undo.kept.end(),
+                                [](const auto &a, const auto &b) { return a.first == b.first; }),
+                    undo.kept.end());
     return sortAndSave(differing, std::move(undo), store_.count());
 }
 
