@@ -7,6 +7,7 @@
 #include "bench_desktop.h"
 #include "bench_roll.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -18,7 +19,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
+#include <string>
+
+#include <malloc.h>
 
 namespace tessaly {
 namespace {
@@ -68,6 +73,56 @@ BENCHMARK(BM_WindowAddMember)
     ->Apply(atRollSizes)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(200);
+
+// Undo of an add: the roll before it is put back, saved, and every member listed again.
+void BM_WindowUndoAdd(benchmark::State &state)
+{
+    WindowUnderLoad w(std::min(rollSize(state), RollSession::kAddLimit - 1));
+    QLineEdit *last = w.control<QLineEdit>("Text3");
+    QAction *undo = w.window->findChild<QAction *>(QStringLiteral("mnuUndo"));
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        last->setText(QStringLiteral("Miller%1").arg(n++));
+        w.click("Command1");
+        state.ResumeTiming();
+        undo->trigger();
+        QApplication::processEvents();
+    }
+    if (w.desktop.messages != 0 || w.roll->undoDepth() != 0)
+        state.SkipWithError("a message box came up, or an add was not undone");
+}
+BENCHMARK(BM_WindowUndoAdd)->Apply(atRollSizes)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// What 20 changes held for Undo take beyond the roll: a member recorded so that it moves, and
+// every dues flag reset, by turns (Linux's resident memory, trimmed before and after).
+void BM_UndoHistoryMemory(benchmark::State &state)
+{
+    const auto residentBytes = [] {
+        malloc_trim(0);
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind("VmRSS:", 0) == 0)
+                return std::stod(line.substr(6)) * 1024.0;
+        }
+        return 0.0;
+    };
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        writeRoll(dir.path(), rollSize(state));
+        RollSession roll(dir.path());
+        roll.load();
+        const double before = residentBytes();
+        for (int n = 0; n < RollSession::kUndoDepth; ++n) {
+            MemberRecord moved = roll.member((n * 37) % roll.count() + 1);
+            moved[Field::LastName] = QStringLiteral("Zimmer%1").arg(n);
+            if (!(n % 2 ? roll.resetDues() : roll.update((n * 37) % roll.count() + 1, moved)).ok())
+                state.SkipWithError("a change was not saved");
+        }
+        state.counters["held_MB"] = (residentBytes() - before) / (1024.0 * 1024.0);
+    }
+}
+BENCHMARK(BM_UndoHistoryMemory)->Apply(atRollSizes)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Record: a listed member is selected, renamed so that it moves, and stored.
 void BM_WindowUpdateMember(benchmark::State &state)

@@ -73,6 +73,7 @@ void MainWindow::connectControls()
 {
     using Handler = void (MainWindow::*)();
     static constexpr std::pair<Command, Handler> handlers[] = {
+        {Command::Undo, &MainWindow::undo},
         {Command::AddRecord, &MainWindow::addOrRecord},
         {Command::Clear, &MainWindow::clear},
         {Command::Delete, &MainWindow::deleteMember},
@@ -121,6 +122,8 @@ void MainWindow::connectControls()
             emptySearchBox();
         }
     });
+    connect(&roll_, &RollSession::changed, this, &MainWindow::showUndo);
+    showUndo();
 
     // Whatever the operator does to a box counts as typing; what the program puts there
     // does not.
@@ -661,6 +664,31 @@ void MainWindow::updateLicenses()
     if (updated && editing && editedChanged && roll_.holds(roll_.selectedRecord()))
         loadMember(roll_.selectedRecord());
     focusWatcher_->giveFocus(controls_.callBox);
+}
+
+void MainWindow::undo()
+{
+    // Typing stored first is itself the newest change, which the item now names: the
+    // operator undoes it, or the change before it, knowingly.
+    bool stored = false;
+    const QMetaObject::Connection watch =
+        connect(&roll_, &RollSession::changed, this, [&stored] { stored = true; });
+    const bool settled = settleTyping();
+    disconnect(watch);
+    if (!settled || stored)
+        return;
+    const Outcome outcome = roll_.undo();
+    if (outcome.status == Outcome::Status::Refused)
+        return;
+    clear();
+    reportFailure(outcome);
+}
+
+void MainWindow::showUndo()
+{
+    QAction *item = controls_.menuItems[static_cast<std::size_t>(Command::Undo)];
+    item->setText(undoCaption(roll_.nextUndo()));
+    item->setEnabled(roll_.undoDepth() > 0);
 }
 
 void MainWindow::openLabelWindow()

@@ -100,6 +100,9 @@ class MainWindow : public QMainWindow {
     void openHelpWindow();
     void importMembers();
     void updateLicenses();
+    void undo();
+    // The Undo item names the newest change, greyed when there is none.
+    void showUndo();
 
     // What storing the entry area came to.
     enum class Stored {

@@ -246,6 +246,9 @@ const std::vector<MenuSpec> &menus()
          u"&File"_s,
          C::None,
          {
+             // Its caption names the change it takes back (undoCaption).
+             {u"mnuUndo"_s, u"&Undo"_s, C::Undo},
+             {},
              {u"mnuImport"_s, u"&Import Members..."_s, C::ImportMembers},
              {u"mnuLicenses"_s, u"Update &Licenses from FCC File..."_s, C::UpdateLicenses},
              // The listed members taken elsewhere, like every export of this window.

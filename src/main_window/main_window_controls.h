@@ -33,6 +33,7 @@ enum class OtherControlKind { TallButton, Button, QuickCopyBox, SearchBox, Membe
 // this name.
 enum class Command {
     None, // no command: a box or list, or a menu's separator
+    Undo,
     AddRecord,
     Clear,
     Delete,

@@ -1,5 +1,6 @@
 #include "main_window/main_window_texts.h"
 
+#include "core/member_lines.h"
 #include "core/version.h"
 
 #include <QDir>
@@ -97,6 +98,41 @@ QString duplicateMemberMessage(const QString &listLine)
 QString confirmDeleteTitle()
 {
     return u"Confirm Delete?"_s;
+}
+
+QString undoCaption(const std::optional<RollSession::UndoStep> &step)
+{
+    using Kind = RollSession::UndoStep::Kind;
+    if (!step)
+        return u"&Undo"_s;
+    // A member is named as the delete question names it, by first and last name, and by
+    // the call sign when it has neither; an ampersand in a name is no access key.
+    const auto named = [&step](const QString &change) {
+        const MemberRecord &member = step->member;
+        QString name = nameLine(NameParts{member[Field::FirstName], {}, member[Field::LastName]},
+                                {NameOrder::GivenFirst, NameSeparators::BetweenPresent});
+        if (name.trimmed().isEmpty())
+            name = member[Field::Call];
+        if (name.trimmed().isEmpty())
+            return u"&Undo "_s + change;
+        return u"&Undo "_s + change + u" of "_s + name.replace(u'&', u"&&"_s);
+    };
+    switch (step->kind) {
+    case Kind::Add:
+        return named(u"Add"_s);
+    case Kind::Record:
+        return named(u"Record"_s);
+    case Kind::Delete:
+        return named(u"Delete"_s);
+    case Kind::DuesReset:
+        return u"&Undo Dues Reset"_s;
+    case Kind::Import:
+        return u"&Undo Import of %1 %2"_s.arg(step->members).arg(
+            step->members == 1 ? u"Member"_s : u"Members"_s);
+    case Kind::LicenseUpdate:
+        return u"&Undo License Update"_s;
+    }
+    return u"&Undo"_s;
 }
 
 QString confirmDeleteMessage(const QString &firstName, const QString &lastName)

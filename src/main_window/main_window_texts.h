@@ -1,7 +1,11 @@
 #pragma once
 
+#include "roll/roll_session.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace tessaly {
 
@@ -34,6 +38,9 @@ QString addAnywayTitle();
 QString blankMemberMessage();
 // listLine: how the member list shows the member already on the roll.
 QString duplicateMemberMessage(const QString &listLine);
+
+// The File menu's Undo item, naming the change it takes back; bare when there is none.
+QString undoCaption(const std::optional<RollSession::UndoStep> &step);
 
 QString confirmDeleteTitle();
 QString confirmDeleteMessage(const QString &firstName, const QString &lastName);

@@ -107,10 +107,11 @@ Outcome RollSession::add(const MemberRecord &member)
 {
     if (!mayChange())
         return refusal();
-    if (store_.count() >= kAddLimit || !store_.append(member))
+    const int before = store_.count();
+    if (before >= kAddLimit || !store_.append(member))
         return Outcome::refused(
             QStringLiteral("the roll holds %1 members, the most it takes").arg(store_.count()));
-    return sortAndSave({store_.count()});
+    return sortAndSave({store_.count()}, {{UndoStep::Kind::Add, member, 0}, {}, {}, {}}, before);
 }
 
 Outcome RollSession::update(int record, const MemberRecord &member)
@@ -119,9 +120,12 @@ Outcome RollSession::update(int record, const MemberRecord &member)
         return refusal();
     if (!holds(record))
         return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
-    const bool differs = store_.record(record) != member;
+    const MemberRecord old = store_.record(record);
+    const bool differs = old != member;
     store_.replace(record, member);
-    return sortAndSave(differs ? std::vector<int>{record} : std::vector<int>{});
+    return sortAndSave(differs ? std::vector<int>{record} : std::vector<int>{},
+                       {{UndoStep::Kind::Record, old, 0}, {}, {{record, old}}, {}},
+                       store_.count());
 }
 
 Outcome RollSession::remove(int record)
@@ -130,11 +134,16 @@ Outcome RollSession::remove(int record)
         return refusal();
     if (!holds(record))
         return Outcome::refused(QStringLiteral("there is no member %1").arg(record));
+    Undo undo{{UndoStep::Kind::Delete, store_.record(record), 0}, {}, {}, {}};
+    undo.kept.emplace_back(record, store_.record(record));
+    for (int n = 1; n <= store_.count(); ++n)
+        undo.from.push_back(n < record ? n : n > record ? n - 1 : 0);
     store_.removeMember(record);
     if (selected_ == record)
         selected_ = 0;
     else if (selected_ > record)
         --selected_;
+    remember(std::move(undo));
     return saveAndAnnounce(Change::Members, {});
 }
 
@@ -142,9 +151,15 @@ Outcome RollSession::resetDues()
 {
     if (!mayChange())
         return refusal();
+    Undo undo{{UndoStep::Kind::DuesReset, {}, 0}, {}, {}, {}};
     const QString no = QStringLiteral("N");
-    for (int n = 1; n <= store_.count(); ++n)
+    for (int n = 1; n <= store_.count(); ++n) {
+        undo.from.push_back(n);
+        if (store_.field(n, Field::DuesPaid) != no)
+            undo.dues.emplace_back(n, store_.field(n, Field::DuesPaid));
         store_.setField(n, Field::DuesPaid, no);
+    }
+    remember(std::move(undo));
     return saveAndAnnounce(Change::DuesReset, {true, {}});
 }
 
@@ -159,12 +174,14 @@ Outcome RollSession::addMembers(const std::vector<MemberRecord> &members)
                                     .arg(kAddLimit));
     if (members.empty())
         return Outcome::done();
+    const int before = store_.count();
     std::vector<int> added;
     for (const MemberRecord &member : members) {
         store_.append(member);
         added.push_back(store_.count());
     }
-    return sortAndSave(added);
+    return sortAndSave(
+        added, {{UndoStep::Kind::Import, {}, static_cast<int>(adding)}, {}, {}, {}}, before);
 }
 
 Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord>> &members)
@@ -177,13 +194,65 @@ Outcome RollSession::updateMembers(const std::vector<std::pair<int, MemberRecord
     }
     if (members.empty())
         return Outcome::done();
+    Undo undo{{UndoStep::Kind::LicenseUpdate, {}, 0}, {}, {}, {}};
     std::vector<int> differing;
     for (const auto &[record, member] : members) {
+        undo.kept.emplace_back(record, store_.record(record));
         if (store_.record(record) != member)
             differing.push_back(record);
         store_.replace(record, member);
     }
-    return sortAndSave(differing);
+    // A member given twice was, before the change, what it held before the first.
+    const auto byRecord = [](const auto &a, const auto &b) { return a.first < b.first; };
+    std::stable_sort(undo.kept.begin(), undo.kept.end(), byRecord);
+    undo.kept.erase(std::unique(undo.kept.begin(), undo.kept.end(),
+                                [](const auto &a, const auto &b) { return a.first == b.first; }),
+                    undo.kept.end());
+    return sortAndSave(differing, std::move(undo), store_.count());
+}
+
+std::optional<RollSession::UndoStep> RollSession::nextUndo() const
+{
+    if (undos_.empty())
+        return std::nullopt;
+    return undos_.back().step;
+}
+
+void RollSession::remember(Undo undo)
+{
+    undos_.push_back(std::move(undo));
+    while (undos_.size() > static_cast<std::size_t>(kUndoDepth))
+        undos_.pop_front();
+}
+
+Outcome RollSession::undo()
+{
+    if (undos_.empty())
+        return Outcome::refused(QStringLiteral("there is no change to undo"));
+    if (!mayChange())
+        return refusal();
+    Undo undo = std::move(undos_.back());
+    undos_.pop_back();
+    MemberStore before;
+    before.reserve(static_cast<int>(undo.from.size()));
+    auto kept = undo.kept.begin();
+    int selected = 0;
+    for (int n = 1; n <= static_cast<int>(undo.from.size()); ++n) {
+        const int from = undo.from[static_cast<std::size_t>(n - 1)];
+        if (kept != undo.kept.end() && kept->first == n)
+            before.append(std::move((kept++)->second));
+        else
+            before.append(std::move(store_.record(from)));
+        if (from != 0 && from == selected_)
+            selected = n;
+    }
+    for (const auto &[record, dues] : undo.dues)
+        before.setField(record, Field::DuesPaid, dues);
+    // The texts the records may be views into stay with store_, which keeps every text it
+    // ever held.
+    store_ = std::move(before);
+    selected_ = selected;
+    return saveAndAnnounce(Change::Members, {true, {}});
 }
 
 Outcome RollSession::writeAddresses(const std::vector<int> &records) const
@@ -191,9 +260,11 @@ Outcome RollSession::writeAddresses(const std::vector<int> &records) const
     return writeAddressFile(startDirectory_, addressFileText(store_, records));
 }
 
-Outcome RollSession::sortAndSave(const std::vector<int> &records)
+Outcome RollSession::sortAndSave(const std::vector<int> &records, Undo undo, int before)
 {
     const std::vector<int> newNumbers = store_.sortMembers();
+    undo.from.assign(newNumbers.begin() + 1, newNumbers.begin() + 1 + before);
+    remember(std::move(undo));
     if (selected_ > 0 && static_cast<std::size_t>(selected_) < newNumbers.size())
         selected_ = newNumbers[static_cast<std::size_t>(selected_)];
     ChangedMembers members;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QObject>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -135,6 +136,25 @@ class RollSession : public QObject {
     // Tries the failed save once more; Done at once when nothing is waiting.
     Outcome saveAgain();
 
+    // The changes of this run that can be taken back, newest first; nothing of them is kept
+    // on disk. A roll only to be read has none, since it takes no change.
+    static constexpr int kUndoDepth = 20;
+    struct UndoStep {
+        enum class Kind { Add, Record, Delete, DuesReset, Import, LicenseUpdate };
+        Kind kind = Kind::Add;
+        MemberRecord member; // the member added, or recorded or deleted as it was
+        int members = 0;     // the members an import (addMembers) added
+    };
+    // What undo would take back, or nothing. addMembers is the import's change and
+    // updateMembers the license update's.
+    std::optional<UndoStep> nextUndo() const;
+    int undoDepth() const { return static_cast<int>(undos_.size()); }
+    // Puts the whole roll back as it was before the newest change and saves it like any
+    // change (a failed save keeps the roll undone in memory); the member being edited is
+    // followed back, and one the change added is no longer there. Refused when there is
+    // nothing to undo.
+    Outcome undo();
+
     // Address.txt in the start directory, from the given records in that order.
     Outcome writeAddresses(const std::vector<int> &records) const;
 
@@ -148,9 +168,21 @@ class RollSession : public QObject {
     void changeRefused(const QString &directory, const QString &reason);
 
   private:
+    // How to build the roll before a change from the roll after it: before-record i+1 is
+    // after-record from[i], or, when it is in kept, the record kept; then the dues values
+    // are put back.
+    struct Undo {
+        UndoStep step;
+        std::vector<int> from;
+        std::vector<std::pair<int, MemberRecord>> kept; // ascending by before-number
+        std::vector<std::pair<int, QString>> dues;      // ascending by before-number
+    };
+    void remember(Undo undo);
+
     FolderClaim takeLock();
-    // records: the members given new values, by their numbers before the sort.
-    Outcome sortAndSave(const std::vector<int> &records);
+    // records: the members given new values, by their numbers before the sort; undo: the
+    // change, its roll before holding the first `before` members of the roll as it stands.
+    Outcome sortAndSave(const std::vector<int> &records, Undo undo, int before);
     Outcome saveAndAnnounce(Change change, const ChangedMembers &members);
     Outcome save();
     Outcome refusal() const { return Outcome::refused(readOnlyReason_); }
@@ -164,6 +196,7 @@ class RollSession : public QObject {
     QString readOnlyReason_;
     Exposure exposure_;
     std::optional<Outcome> unsaved_;
+    std::deque<Undo> undos_;
 };
 
 } // namespace tessaly

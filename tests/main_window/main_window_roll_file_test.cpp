@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <functional>
+
 namespace tessaly::testing {
 namespace {
 
@@ -74,10 +76,11 @@ TEST_F(StartUpTest, TabVisitsEveryControlInOrderEachNamedByItsLabel)
         for (const QAction *item : title->menu() ? title->menu()->actions() : QList<QAction *>())
             menus << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
     }
-    EXPECT_EQ(menus.join(u'|'), u" &File|mnuImport &Import Members...|mnuLicenses Update &Licenses "
-                                u"from FCC File...|mnuExport Ex&port Listed Members...|mnuEmail "
-                                u"Copy E-&mail Addresses|mnuDirectory Print Member &Directory...|-|"
-                                u"mnuExit &Exit|mnuFunctions &Queries|mnuHelp &Help"_s);
+    EXPECT_EQ(menus.join(u'|'), u" &File|mnuUndo &Undo|-|mnuImport &Import Members...|mnuLicenses "
+                                u"Update &Licenses from FCC File...|mnuExport Ex&port Listed "
+                                u"Members...|mnuEmail Copy E-&mail Addresses|mnuDirectory Print "
+                                u"Member &Directory...|-|mnuExit &Exit|mnuFunctions &Queries|"
+                                u"mnuHelp &Help"_s);
 }
 
 // The window takes the whole work area; its controls are placed on the client area below the
@@ -177,6 +180,34 @@ TEST_F(RollSafetyTest, TheDaysBackupIsMadeAndItsFailureToldOnce)
     EXPECT_EQ(files.read(u"backups/AddrClub-2026-12-07.dat"_s).count("\r\n"), 5 + 1);
 }
 
+// Undo names each kind of change and gives the roll back byte for byte, saved, and all listed.
+TEST_F(RollSafetyTest, UndoNamesEachKindOfChangeAndGivesTheRollBackByteForByte)
+{
+    const QByteArray unsorted = carterRecord + adamsRecord + bakerRecord;
+    const std::vector<std::pair<QString, std::function<void()>>> changes = {
+        {u"&Undo Add of Zed"_s, [&] { enterLastName(u"Zed"_s); }},
+        {u"&Undo Record of John Adams"_s, [&] { clickRow(2); enterLastName(u"Zimmer"_s); }},
+        {u"&Undo Delete of Mary Baker"_s,
+         [&] { clickRow(3); desktop.messages.answerNext(Answer::Yes); click("Command2"); }},
+        {u"&Undo Dues Reset"_s, [&] { session->resetDues(); }},
+        {u"&Undo Import of 1 Member"_s, [&] { session->addMembers({session->member(1)}); }},
+        {u"&Undo Import of 2 Members"_s, [&] { session->addMembers({session->member(1), {}}); }},
+        {u"&Undo License Update"_s, [&] { session->updateMembers({{2, session->member(3)}}); }},
+    };
+    for (const auto &[caption, change] : changes) {
+        SCOPED_TRACE(caption.toStdString());
+        open(unsorted);
+        QAction *undo = window->findChild<QAction *>(u"mnuUndo"_s);
+        change();
+        EXPECT_EQ(std::pair(undo->text(), undo->isEnabled()), std::pair(caption, true));
+        clickRow(1); // Record mode, which undoing leaves
+        trigger(u"mnuUndo"_s);
+        EXPECT_EQ(std::tuple(roll(), listLines().size(), undo->text(), undo->isEnabled()),
+                  std::tuple(unsorted, 3, u"&Undo"_s, false));
+        expectEmptyFormInAddMode();
+    }
+}
+
 // Quitting while a change is only in memory asks first; with everything on disk it does not.
 class UnsavedChangesTest : public MainWindowTest {
   protected:
@@ -245,6 +276,17 @@ TEST_F(UnsavedChangesTest, ExitAfterAFailedSaveAsksAndQuitsOnlyOnceSavedOrGivenU
         EXPECT_EQ(roll().contains("\"Dunn\""), last == 0);
         EXPECT_EQ(roll().count("\r\n"), last == 0 ? 4 + 1 : 3 + 1); // Baker's address: 2
     }
+}
+
+// An undo whose save fails is told like every failed save and stays undone in memory.
+TEST_F(UnsavedChangesTest, AnUndoWhoseSaveFailsIsToldAndKeptInMemory)
+{
+    open();
+    enterLastName(u"Dunn"_s);
+    withFileSizeCap(64, [&] { trigger(u"mnuUndo"_s); });
+    expectMessage(1, u"Trouble saving data!"_s);
+    EXPECT_EQ(std::tuple(roll().contains("Dunn"), listLines().size(), session->hasUnsavedChanges()),
+              std::tuple(true, 3, true));
 }
 
 // With the disk full the day's backup fails before the roll does: its message must not say

@@ -135,6 +135,23 @@ TEST_F(RollSessionTest, ResettingDuesChangesOnlyTheDuesFieldAndKeepsEveryNumber)
               std::pair(Change::DuesReset, std::pair(true, std::vector<int>{})));
 }
 
+// The newest 20 changes are undone, each saved, the edited member followed; the oldest stays.
+TEST_F(RollSessionTest, UndoTakesBackTheNewest20ChangesOneByOne)
+{
+    open(line("Carter") + line("Adams", "Y"));
+    roll->select(1);
+    ASSERT_TRUE(roll->add(member("Zed")).ok()); // sorts: Adams, Carter, Zed
+    const QByteArray oldest = file();
+    ASSERT_TRUE(roll->remove(1).ok());
+    ASSERT_TRUE(roll->resetDues().ok()); // Zed's empty flag becomes N
+    for (int n = 0; n < 18; ++n)
+        ASSERT_TRUE(roll->add(member("Baker")).ok());
+    for (int n = 0; n < 20; ++n)
+        ASSERT_TRUE(roll->undo().ok()) << n;
+    EXPECT_EQ(std::tuple(file(), roll->selectedRecord(), roll->undo().status, changes->count()),
+              std::tuple(oldest, 2, Outcome::Status::Refused, 21 + 20));
+}
+
 // A second Tessaly on the same folder is refused while the first runs; the lock of one that
 // died without letting go is taken over.
 TEST_F(RollSessionTest, OneSessionHoldsTheFolderAtATime)
