@@ -3,11 +3,14 @@
 #include "fcc_files.h"
 #include "linux_facilities.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTreeView>
 
 namespace tessaly::testing {
 namespace {
@@ -150,6 +153,67 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     // her voting "y" ticks its box (ARRL, voting, dues).
     clickRow(1);
     EXPECT_EQ(form().section(u'|', 15, 17), u"N|Y|N"_s);
+}
+
+// "&Use This List" makes the report's lines, in the order shown after a query or a title click,
+// the main window's list, which Write File then takes; Escape keeps the list. The line under the
+// list says what it holds after each command.
+TEST_F(ReportFromMainWindowTest, UseThisListTakesTheReportsLinesInTheirOrder)
+{
+    const auto member = [](const char *last, const char *expires, const char *dues) {
+        return fileRecord({"", "E", "", last, "1 Way", "Media", "PA", "19063", "", "", "", expires,
+                           "", "", "", "N", "N", dues, ""});
+    }; // Adams's dues are "N" and his membership expires 12/31/2026, Baker's are "Y"
+    open(threeMembers + member("Evans", "1/1/2026", "n") + member("Ford", "6/1/2026", "") +
+         member("Gray", "", "y"));
+    const auto shown = [this] {
+        QStringList lasts{control<QLabel>("List1Label")->text()};
+        for (const QString &listed : listLines())
+            lasts << listed.section(u',', 0, 0);
+        click("Command6"); // the name line of each block of Address.txt, its last name
+        for (const QString &block : QString::fromLatin1(files.read(u"Address.txt"_s))
+                                        .split(u"\r\n\r\n"_s, Qt::SkipEmptyParts)) {
+            const int name = block.startsWith(u"ARS "_s) ? 1 : 0;
+            lasts << block.section(u"\r\n"_s, name, name).section(u' ', -1);
+        }
+        return lasts.join(u' ');
+    };
+    const auto useReport = [this](const std::function<void(QWidget *)> &act) {
+        const ModalWatch watch([&](QWidget *report) {
+            act(report);
+            QTest::mouseClick(report->findChild<QWidget *>(u"Command5"_s), Qt::LeftButton);
+        });
+        trigger(u"mnuFunctions"_s);
+        showActive(); // as a window manager gives the activation back
+    };
+    const auto press = [](QWidget *report, const QString &id) {
+        report->findChild<QAbstractButton *>(id)->click();
+    };
+    EXPECT_EQ(shown(), u"All 6 members Adams Baker Carter Evans Ford Gray"_s
+                       u" Adams Baker Carter Evans Ford Gray"_s);
+    useReport([&](QWidget *report) { press(report, u"Option4"_s), press(report, u"Command1"_s); });
+    EXPECT_EQ(shown(),
+              u"4 members: dues not paid Adams Carter Evans Ford Adams Carter Evans Ford"_s);
+    useReport([&](QWidget *report) {
+        report->findChild<QLineEdit *>(u"Text1"_s)->setText(u"01/01/27"_s);
+        press(report, u"Command1"_s);
+        emit report->findChild<QTreeView *>()->header()->sectionClicked(11); // Expires, as text
+    });
+    const QString queried =
+        u"3 members: club expiration earlier than 1/1/2027 Evans Adams Ford Evans Adams Ford"_s;
+    EXPECT_EQ(shown(), queried);
+    EXPECT_EQ(window->focusWidget(), line("Text12"));
+    const ModalWatch escape([](QWidget *report) {
+        report->findChild<QAbstractButton *>(u"Command2"_s)->click();
+        QTest::keyClick(report, Qt::Key_Escape);
+    });
+    trigger(u"mnuFunctions"_s);
+    showActive();
+    EXPECT_EQ(shown(), queried);
+    typeInto("Text11", u"adams"_s);
+    EXPECT_EQ(control<QLabel>("List1Label")->text(), u"1 of 6 members found"_s);
+    click("Command9");
+    EXPECT_EQ(control<QLabel>("List1Label")->text(), u"2 voting members"_s);
 }
 
 // "&Print List" opens " Label Format"; Escape closes it, the focus back in the Call box. "&Help"

@@ -65,15 +65,21 @@ class ReportWindowTest : public WindowTest<ReportWindow> {
 };
 
 // The whole frame takes the work area (the offscreen desktop draws one too), and every control
-// stays inside the smaller client area.
+// stays inside the smaller client area; the button added beside "List &All" covers none, and the
+// third option stands inside its group box.
 TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
 {
     desktop.desktop.area = QRect(40, 24, 1236, 840); // a panel above and one at the left
     open(kOlder);
     EXPECT_EQ(window->frameGeometry(), desktop.desktop.area);
     EXPECT_LT(window->width(), 1236);
-    for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+    const QRect use = control("Command5")->geometry();
+    for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(window->rect().contains(child->geometry())) << qPrintable(child->objectName());
+        EXPECT_TRUE(child->geometry() == use || !child->geometry().intersects(use))
+            << qPrintable(child->objectName());
+    }
+    EXPECT_TRUE(control("Frame1")->rect().contains(control("Option4")->geometry()));
 }
 
 // Every member with the figures of the roll; the address's trailing CR LF shows as ", ". Tab
@@ -89,8 +95,8 @@ TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
     EXPECT_EQ(figures(), (QStringList{u"3  "_s, u"2  "_s, u"1  "_s, u"67%"_s}));
     EXPECT_EQ(window->windowTitle() + u' ' + window->objectName(), u"Database Functions Form3"_s);
     control("Command2")->setFocus(Qt::TabFocusReason);
-    for (const char *id :
-         {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4", "Command3"}) {
+    for (const char *id : {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4",
+                           "Command3", "Command5"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -98,6 +104,9 @@ TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
     EXPECT_EQ(control<QPushButton>("Command3")->text(), u"&Reset All Dues Paid"_s);
     EXPECT_EQ(control("Command3")->toolTip(), u"Reset dues paid value to NO for All members."_s);
+    EXPECT_EQ(control<QPushButton>("Command5")->text() + u'|' + control("Command5")->toolTip(),
+              u"&Use This List|List these members in the main window, for labels, e-mail and "
+              u"exports."_s);
     window.reset();
     open(QByteArray());
     desktop.clipboard.text = u"before"_s;
@@ -129,6 +138,10 @@ TEST_F(ReportWindowTest, TheQueryListsWhoExpiresBeforeTheDateAndKeepsTheLinesOnA
     ASSERT_TRUE(QTest::qWaitFor([this] { return desktop.messages.shown.size() == 2; }));
     settle();
     EXPECT_EQ(line("Text1")->selectedText(), u"13/45/2026"_s);
+    control<QRadioButton>("Option4")->click();
+    click("Command1"); // the dues flag alone decides, whatever the date box holds
+    EXPECT_EQ(std::pair(lastNames(), desktop.messages.shown.size()),
+              std::pair(QStringList(), std::size_t(2))); // every dues flag is "Y"
 
     click("Command2");
     EXPECT_EQ(lastNames(), (QStringList{u"Older"_s, u"Newer"_s, u"Undated"_s}));

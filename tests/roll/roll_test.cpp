@@ -423,7 +423,7 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
               (QStringList{u"Adams, Ann Q - K3AA"_s, u"Baker, Bob  - W1BB"_s, u"Carter, Cy B"_s,
                            u"Dean, Di "_s}));
 
-    model.listRecords({2, 4, 1});
+    model.listRecords({2, 4, 1}, {});
     EXPECT_EQ(model.rowRecords(), (std::vector<int>{2, 4, 1}));
     EXPECT_EQ(
         std::tuple(model.recordAtRow(3), shown(3), model.recordAtRow(0), model.recordAtRow(4)),
@@ -431,9 +431,30 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
     store.removeMember(4); // before a relisting, a row whose record is gone shows nothing
     EXPECT_EQ(shown(2), QString());
 
-    model.listRecords({});
+    model.listRecords({}, {});
     // Each listing resets the model once, not row by row.
     EXPECT_EQ(std::pair(model.rowCount(), resets.count()), std::pair(0, qsizetype(3)));
+}
+
+TEST(ListedMembers, TheSummarySaysWhatTheListHolds)
+{
+    using K = Listing::Kind;
+    const std::tuple<Listing, int, int, QString> cases[] = {
+        {{K::All, {}}, 57, 57, u"All 57 members"_s},
+        {{K::All, {}}, 1, 1, u"1 member"_s},
+        {{K::Found, {}}, 0, 0, u"No members"_s},
+        {{K::Found, {}}, 3, 57, u"3 of 57 members found"_s},
+        {{K::Found, {}}, 1, 57, u"1 of 57 members found"_s},
+        {{K::Voting, {}}, 18, 57, u"18 voting members"_s},
+        {{K::Voting, {}}, 1, 57, u"1 voting member"_s},
+        {{K::ClubExpiresBefore, QDate(2027, 1, 1)}, 14, 57,
+         u"14 members: club expiration earlier than 1/1/2027"_s},
+        {{K::LicenseExpiresBefore, QDate(2026, 12, 31)}, 1, 57,
+         u"1 member: license expiration earlier than 12/31/2026"_s},
+        {{K::DuesNotPaid, {}}, 9, 57, u"9 members: dues not paid"_s},
+    };
+    for (const auto &[listing, listed, roll, text] : cases)
+        EXPECT_EQ(listingSummary(listing, listed, roll), text);
 }
 
 // A megabyte in one value (another program wrote it) must not be measured at every paint:
