@@ -66,6 +66,7 @@ const Target kTargets[] = {
     {"WindowSearchKeystroke", 5},
     {"WindowAddMember", 20},
     {"WindowUpdateMember", 20},
+    {"WindowUseThisList", 20},
     {"ProgramStartUp", 300},
     {"ImportIntoRoll", 300}, // 5,000 rows into a roll of 4,998
 };

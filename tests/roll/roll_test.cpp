@@ -436,25 +436,22 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
     EXPECT_EQ(std::pair(model.rowCount(), resets.count()), std::pair(0, qsizetype(3)));
 }
 
+// The forms the main window's own tests do not reach: the whole roll, one member, none.
 TEST(ListedMembers, TheSummarySaysWhatTheListHolds)
 {
     using K = Listing::Kind;
-    const std::tuple<Listing, int, int, QString> cases[] = {
-        {{K::All, {}}, 57, 57, u"All 57 members"_s},
-        {{K::All, {}}, 1, 1, u"1 member"_s},
-        {{K::Found, {}}, 0, 0, u"No members"_s},
-        {{K::Found, {}}, 3, 57, u"3 of 57 members found"_s},
-        {{K::Found, {}}, 1, 57, u"1 of 57 members found"_s},
-        {{K::Voting, {}}, 18, 57, u"18 voting members"_s},
-        {{K::Voting, {}}, 1, 57, u"1 voting member"_s},
-        {{K::ClubExpiresBefore, QDate(2027, 1, 1)}, 14, 57,
-         u"14 members: club expiration earlier than 1/1/2027"_s},
-        {{K::LicenseExpiresBefore, QDate(2026, 12, 31)}, 1, 57,
-         u"1 member: license expiration earlier than 12/31/2026"_s},
-        {{K::DuesNotPaid, {}}, 9, 57, u"9 members: dues not paid"_s},
-    };
-    for (const auto &[listing, listed, roll, text] : cases)
-        EXPECT_EQ(listingSummary(listing, listed, roll), text);
+    const std::tuple<K, int, int> cases[] = {{K::All, 57, 57},
+                                             {K::All, 1, 1},
+                                             {K::Found, 0, 0},
+                                             {K::Voting, 1, 57},
+                                             {K::LicenseExpiresBefore, 1, 57},
+                                             {K::ClubExpiresBefore, 14, 57}};
+    QStringList said;
+    for (const auto &[kind, listed, roll] : cases)
+        said << listingSummary({kind, QDate(2027, 1, 1)}, listed, roll);
+    EXPECT_EQ(said.join(u'|'), u"All 57 members|1 member|No members|1 voting member|1 member: "
+                               u"license expiration earlier than 1/1/2027|14 members: club "
+                               u"expiration earlier than 1/1/2027"_s);
 }
 
 // A megabyte in one value (another program wrote it) must not be measured at every paint:
