@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
