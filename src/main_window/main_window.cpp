@@ -101,6 +101,9 @@ void MainWindow::connectControls()
     }
 
     connect(controls_.search, &QLineEdit::textChanged, this, &MainWindow::search);
+    // Whichever command fills the list, the line under it says what it holds.
+    connect(listed_, &QAbstractItemModel::modelReset, controls_.listSummary,
+            [this] { controls_.listSummary->setText(listed_->summary()); });
 
     // A line is chosen by a click or by moving the selection with the keys; the
     // Tab key only makes a line current and loads nobody.
@@ -480,7 +483,7 @@ void MainWindow::listVoting()
 {
     if (!settleTyping())
         return;
-    listed_->listRecords(votingMembers(roll_.store()));
+    listed_->listRecords(votingMembers(roll_.store()), {Listing::Kind::Voting, {}});
     emptySearchBox();
     clear();
 }
@@ -494,7 +497,7 @@ void MainWindow::emptySearchBox()
 
 void MainWindow::search(const QString &text)
 {
-    listed_->listRecords(searchMembers(roll_.store(), text));
+    listed_->listRecords(searchMembers(roll_.store(), text), {Listing::Kind::Found, {}});
 }
 
 void MainWindow::copyQuickCopy()
@@ -629,7 +632,13 @@ void MainWindow::openReportWindow()
 {
     // Built afresh at every opening and gone when closed: it keeps nothing.
     ReportWindow report(roll_, platform_, this);
-    report.exec();
+    if (report.exec() != QDialog::Accepted)
+        return;
+    // "Use This List": the report's lines, in the order shown, become the list that the
+    // labels and exports take.
+    listed_->listRecords(report.listedRecords(), report.listing());
+    emptySearchBox();
+    focusWatcher_->giveFocus(controls_.callBox);
 }
 
 void MainWindow::openHelpWindow()

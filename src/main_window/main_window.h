@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow {
         QPlainTextEdit *quickCopy = nullptr;
         QLineEdit *search = nullptr;
         QListView *members = nullptr;
+        QLabel *listSummary = nullptr;
         std::vector<std::pair<QCheckBox *, QLabel *>> checkLabels;
         std::vector<QWidget *> tabOrder;
     };

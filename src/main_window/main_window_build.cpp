@@ -126,6 +126,12 @@ QWidget *MainWindow::makeOtherControl(QWidget *client, const OtherControlSpec &d
         controls_.members->setFont(memberListFont());
         controls_.members->setAccessibleName(QStringLiteral("Members"));
         return controls_.members;
+    case OtherControlKind::ListSummary:
+        controls_.listSummary = new QLabel(client);
+        controls_.listSummary->setTextFormat(Qt::PlainText);
+        controls_.listSummary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        controls_.listSummary->setAccessibleName(QStringLiteral("Listed"));
+        return controls_.listSummary;
     }
     return nullptr;
 }

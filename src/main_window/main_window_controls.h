@@ -27,7 +27,14 @@ struct EntryControlSpec : ControlRow {
     CaptionSpec label;
 };
 
-enum class OtherControlKind { TallButton, Button, QuickCopyBox, SearchBox, MemberList };
+enum class OtherControlKind {
+    TallButton,
+    Button,
+    QuickCopyBox,
+    SearchBox,
+    MemberList,
+    ListSummary, // the line under the list that says what it holds
+};
 
 // The window's commands, its buttons' and its menus', each bound to its handler by
 // this name.
@@ -77,7 +84,7 @@ struct MenuSpec {
 
 // The nineteen entry controls, in the order the Tab key visits them.
 const std::vector<EntryControlSpec> &entryControls();
-// Commands, Quick Copy box, search box and member list, in the Tab order that
+// Commands, Quick Copy box, search box, member list and its summary line, in the Tab order that
 // follows the entry controls.
 const std::vector<OtherControlSpec> &otherControls();
 // Captions that belong to no entry control: the license heading, " Search",

@@ -20,6 +20,16 @@ std::vector<int> membersExpiringBefore(const MemberStore &store, Field dateField
     return listed;
 }
 
+std::vector<int> membersWithDuesNotPaid(const MemberStore &store)
+{
+    std::vector<int> listed;
+    for (int n = 1; n <= store.count(); ++n) {
+        if (!isYes(store.field(n, Field::DuesPaid)))
+            listed.push_back(n);
+    }
+    return listed;
+}
+
 std::vector<int> allMembers(const MemberStore &store)
 {
     std::vector<int> listed(static_cast<std::size_t>(store.count()));

@@ -15,6 +15,10 @@ namespace tessaly {
 std::vector<int> membersExpiringBefore(const MemberStore &store, Field dateField,
                                        const QDate &queryDate, const QDate &today);
 
+// The record numbers, in record order, whose DuesPaid is not "Y" in either case; an empty
+// flag is not paid.
+std::vector<int> membersWithDuesNotPaid(const MemberStore &store);
+
 // Every record number, 1 to count, in record order.
 std::vector<int> allMembers(const MemberStore &store);
 

@@ -149,6 +149,7 @@ void ReportWindow::connectControls()
         {ReportRole::ListAll, &ReportWindow::listAll},
         {ReportRole::CopyReport, &ReportWindow::copyReport},
         {ReportRole::ResetDues, &ReportWindow::resetDues},
+        {ReportRole::UseList, &ReportWindow::useList},
     };
     for (const auto &[role, handler] : handlers)
         connect(button(role), &QPushButton::clicked, this, handler);
@@ -174,6 +175,12 @@ QLabel *ReportWindow::figure(ReportRole role) const
 
 void ReportWindow::listQuery()
 {
+    // The dues flag alone decides; the date box may hold anything.
+    if (option(ReportRole::DuesNotPaid)->isChecked()) {
+        report_->listRecords(membersWithDuesNotPaid(roll_.store()));
+        listing_ = {Listing::Kind::DuesNotPaid, {}};
+        return;
+    }
     const QDate today = platform_.clock.today();
     const std::optional<QDate> date = parseDateText(controls_.queryDate->text(), today);
     if (!date) {
@@ -181,14 +188,17 @@ void ReportWindow::listQuery()
         focusWatcher_->giveFocus(controls_.queryDate);
         return;
     }
-    const Field field = option(ReportRole::ClubExpiration)->isChecked() ? Field::ClubExpires
-                                                                        : Field::LicenseExpires;
-    report_->listRecords(membersExpiringBefore(roll_.store(), field, *date, today));
+    const bool club = option(ReportRole::ClubExpiration)->isChecked();
+    report_->listRecords(membersExpiringBefore(
+        roll_.store(), club ? Field::ClubExpires : Field::LicenseExpires, *date, today));
+    listing_ = {club ? Listing::Kind::ClubExpiresBefore : Listing::Kind::LicenseExpiresBefore,
+                *date};
 }
 
 void ReportWindow::listAll()
 {
     report_->listRecords(allMembers(roll_.store()));
+    listing_ = {};
     focusWatcher_->giveFocus(button(ReportRole::ListQuery));
 }
 
@@ -210,6 +220,16 @@ void ReportWindow::resetDues()
     if (outcome.failed())
         platform_.messages.inform(saveFailureMessage(outcome.file, outcome.reason),
                                   saveFailureTitle());
+}
+
+const std::vector<int> &ReportWindow::listedRecords() const
+{
+    return report_->records();
+}
+
+void ReportWindow::useList()
+{
+    accept();
 }
 
 void ReportWindow::queryDateEntered(QWidget *control, Qt::FocusReason reason)

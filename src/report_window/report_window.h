@@ -3,11 +3,13 @@
 #include "forms/design_geometry.h"
 #include "platform/platform.h"
 #include "report_window/report_window_controls.h"
+#include "roll/listing_summary.h"
 
 #include <QDialog>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -33,6 +35,11 @@ class ReportWindow : public QDialog {
     ~ReportWindow() override;
 
     const ReportModel &report() const { return *report_; }
+    // Which members the report lists, and their record numbers in the order shown; when
+    // the window was closed by "&Use This List" (exec() gave Accepted), they are the main
+    // window's list.
+    const Listing &listing() const { return listing_; }
+    const std::vector<int> &listedRecords() const;
 
   private:
     // Each kind of control by its role; a role names one control of one kind.
@@ -57,11 +64,13 @@ class ReportWindow : public QDialog {
     void listAll();
     void copyReport();
     void resetDues();
+    void useList();
     void queryDateEntered(QWidget *control, Qt::FocusReason reason);
 
     RollSession &roll_;
     Platform &platform_;
     ReportModel *report_ = nullptr;
+    Listing listing_;
     DesignGeometry geometry_;
     Controls controls_;
     std::unique_ptr<FocusWatcher> focusWatcher_;

@@ -46,14 +46,20 @@ void ListedMembers::listAllMembers()
 {
     std::vector<int> all(static_cast<std::size_t>(store_.count()));
     std::iota(all.begin(), all.end(), 1);
-    listRecords(std::move(all));
+    listRecords(std::move(all), {});
 }
 
-void ListedMembers::listRecords(std::vector<int> records)
+void ListedMembers::listRecords(std::vector<int> records, const Listing &listing)
 {
     beginResetModel();
     rows_ = std::move(records);
+    listing_ = listing;
     endResetModel();
+}
+
+QString ListedMembers::summary() const
+{
+    return listingSummary(listing_, listedCount(), store_.count());
 }
 
 } // namespace tessaly

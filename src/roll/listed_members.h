@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/member_store.h"
+#include "roll/listing_summary.h"
 
 #include <QAbstractListModel>
 
@@ -28,14 +29,19 @@ class ListedMembers : public QAbstractListModel {
     // The record shown on row (counted from 1); 0 when there is no such row.
     int recordAtRow(int row) const;
 
+    // Which members the rows are, and the line that says so.
+    const Listing &listing() const { return listing_; }
+    QString summary() const;
+
     // Every member of the store, in store order.
     void listAllMembers();
     // Replaces the whole listing at once.
-    void listRecords(std::vector<int> records);
+    void listRecords(std::vector<int> records, const Listing &listing);
 
   private:
     const MemberStore &store_;
     std::vector<int> rows_;
+    Listing listing_;
 };
 
 } // namespace tessaly

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,6 +91,7 @@ class MainWindowTest : public WindowTest<MainWindow> {
     void trigger(const QString &action) { window->findChild<QAction *>(action)->trigger(); }
 
     QStringList listLines() const { return columnOf(control<QListView>("List1")->model()); }
+    QString listSummary() const { return control<QLabel>("List1Label")->text(); }
 
     // The entry area in one string: the boxes in file order joined by '|', check boxes as
     // Y or N, and the Quick Copy block last.

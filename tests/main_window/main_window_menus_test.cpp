@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTableView>
@@ -76,7 +77,7 @@ TEST_F(ListingTest, SearchListsTheFoundAndTheExportsTakeExactlyThem)
 }
 
 // Entering the search box empties the form but leaves the list; List All Voting and List All
-// replace the list and clear the form.
+// replace the list and clear the form. The line under the list says what it holds.
 TEST_F(ListingTest, TheSearchBoxAndTheListCommandsEmptyTheForm)
 {
     typeInto("Text11", u"media"_s);
@@ -85,15 +86,18 @@ TEST_F(ListingTest, TheSearchBoxAndTheListCommandsEmptyTheForm)
     focus(line("Text11"));
     expectEmptyFormInAddMode();
     EXPECT_EQ(line("Text11")->text(), u"media"_s);
-    EXPECT_EQ(listLines(), (QStringList{adams, carter, dunn}));
+    EXPECT_EQ(listLines() << listSummary(),
+              (QStringList{adams, carter, dunn, u"3 of 4 members found"_s}));
 
     clickRow(1);
     click("Command9");
-    EXPECT_EQ(listLines(), (QStringList{adams, baker})); // Voting "Y" or "y"
+    EXPECT_EQ(listLines() << listSummary(),
+              (QStringList{adams, baker, u"2 voting members"_s})); // "Y" or "y"
     expectEmptyFormInAddMode();
     typeInto("Text11", u"dunn"_s);
     click("Command3");
-    EXPECT_EQ(listLines(), (QStringList{adams, baker, carter, dunn}));
+    EXPECT_EQ(listLines() << listSummary(),
+              (QStringList{adams, baker, carter, dunn, u"All 4 members"_s}));
     EXPECT_TRUE(line("Text12")->hasFocus());
 }
 
@@ -150,6 +154,43 @@ TEST_F(ReportFromMainWindowTest, AltQOpensTheReportAndTheMainWindowKeepsItsListi
     // her voting "y" ticks its box (ARRL, voting, dues).
     clickRow(1);
     EXPECT_EQ(form().section(u'|', 15, 17), u"N|Y|N"_s);
+}
+
+// "&Use This List" makes the report's lines, in the order shown after a query and after a title
+// click, the main window's list, which Write File then takes (Escape keeps it, above). The line
+// under the list says what it holds.
+TEST_F(ReportFromMainWindowTest, UseThisListTakesTheReportsLinesInTheirOrder)
+{
+    const auto member = [](const char *last, const char *expires, const char *dues) {
+        return fileRecord({"", "E", "", last, "1 Way", "", "", "", "", "", "", expires, "", "", "",
+                           "N", "N", dues, ""});
+    }; // Adams's dues are "N" and his membership expires 12/31/2026; Baker's are "Y"
+    open(threeMembers + member("Evans", "1/1/2026", "n") + member("Ford", "6/1/2026", "") +
+         member("Gray", "", "y"));
+    const auto shown = [this] { // the line, then the name line of each block of Address.txt
+        click("Command6");
+        QStringList seen{listSummary()};
+        for (QString block : QString::fromLatin1(files.read(u"Address.txt"_s)).split(u"\r\n\r\n"_s))
+            seen << block.remove(QRegularExpression(u"^ARS .*\r\n"_s)).section(u"\r\n"_s, 0, 0);
+        return seen.join(u'|');
+    };
+    // The query of option (with date in the box), its lines sorted by the title at column.
+    const auto use = [this](const QString &date, const char *option, int column) {
+        const ModalWatch watch([&](QWidget *report) {
+            report->findChild<QLineEdit *>(u"Text1"_s)->setText(date);
+            for (const char *id : {option, "Command1"})
+                report->findChild<QAbstractButton *>(QString::fromLatin1(id))->click();
+            emit report->findChild<QHeaderView *>()->sectionClicked(column);
+            report->findChild<QAbstractButton *>(u"Command5"_s)->click();
+        });
+        trigger(u"mnuFunctions"_s);
+        showActive(); // as a window manager gives the activation back
+    };
+    use(u"13/45/2026"_s, "Option4", 3); // no date: the dues flag alone decides; by Last
+    EXPECT_EQ(shown(), u"4 members: dues not paid|John Q Adams|Carl Carter|E Evans|E Ford|"_s);
+    use(u"01/01/27"_s, "Option2", 11); // by Expires, as text
+    EXPECT_EQ(shown(),
+              u"3 members: club expiration earlier than 1/1/2027|E Evans|John Q Adams|E Ford|"_s);
 }
 
 // "&Print List" opens " Label Format"; Escape closes it, the focus back in the Call box. "&Help"

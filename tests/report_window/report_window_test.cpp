@@ -65,7 +65,7 @@ class ReportWindowTest : public WindowTest<ReportWindow> {
 };
 
 // The whole frame takes the work area (the offscreen desktop draws one too), and every control
-// stays inside the smaller client area.
+// stays inside the smaller client area, the third option inside its group box.
 TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
 {
     desktop.desktop.area = QRect(40, 24, 1236, 840); // a panel above and one at the left
@@ -74,6 +74,7 @@ TEST_F(ReportWindowTest, TheFrameFillsTheWorkAreaWithEveryControlInside)
     EXPECT_LT(window->width(), 1236);
     for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(window->rect().contains(child->geometry())) << qPrintable(child->objectName());
+    EXPECT_TRUE(control("Frame1")->rect().contains(control("Option4")->geometry()));
 }
 
 // Every member with the figures of the roll; the address's trailing CR LF shows as ", ". Tab
@@ -89,8 +90,8 @@ TEST_F(ReportWindowTest, ListsEveryMemberWithTheFiguresOfTheRoll)
     EXPECT_EQ(figures(), (QStringList{u"3  "_s, u"2  "_s, u"1  "_s, u"67%"_s}));
     EXPECT_EQ(window->windowTitle() + u' ' + window->objectName(), u"Database Functions Form3"_s);
     control("Command2")->setFocus(Qt::TabFocusReason);
-    for (const char *id :
-         {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4", "Command3"}) {
+    for (const char *id : {"Command2", "ListView1", "Option2", "Text1", "Command1", "Command4",
+                           "Command3", "Command5"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }

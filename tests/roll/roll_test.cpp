@@ -440,7 +440,7 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
               (QStringList{u"Adams, Ann Q - K3AA"_s, u"Baker, Bob  - W1BB"_s, u"Carter, Cy B"_s,
                            u"Dean, Di "_s}));
 
-    model.listRecords({2, 4, 1});
+    model.listRecords({2, 4, 1}, {});
     EXPECT_EQ(model.rowRecords(), (std::vector<int>{2, 4, 1}));
     EXPECT_EQ(
         std::tuple(model.recordAtRow(3), shown(3), model.recordAtRow(0), model.recordAtRow(4)),
@@ -448,9 +448,20 @@ TEST(ListedMembers, RowsMapToRecordsInListOrder)
     store.removeMember(4); // before a relisting, a row whose record is gone shows nothing
     EXPECT_EQ(shown(2), QString());
 
-    model.listRecords({});
+    model.listRecords({}, {});
     // Each listing resets the model once, not row by row.
     EXPECT_EQ(std::pair(model.rowCount(), resets.count()), std::pair(0, qsizetype(3)));
+}
+
+// The forms the main window's own tests do not reach: one member, none, the license query.
+TEST(ListedMembers, TheSummarySaysWhatTheListHolds)
+{
+    const Listing voting{Listing::Kind::Voting, {}},
+        license{Listing::Kind::LicenseExpiresBefore, QDate(2027, 1, 1)};
+    EXPECT_EQ(listingSummary({}, 1, 1) + u'|' + listingSummary(voting, 0, 0) + u'|' +
+                  listingSummary(voting, 1, 57) + u'|' + listingSummary(license, 1, 57),
+              u"1 member|No members|1 voting member|1 member: license expiration earlier than "
+              u"1/1/2027"_s);
 }
 
 // A megabyte in one value (another program wrote it) must not be measured at every paint:
