@@ -9,6 +9,7 @@
 #include "window_test.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -130,7 +131,7 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
-                           "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"}) {
+                           "List1", "Text9", "Check1", "Command1", "Command2", "Combo1", "Text1"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -347,6 +348,42 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     // Row 2, column 2 of the sheet: 3.25 in from the left edge.
     EXPECT_TRUE(printed[0].texts.value(0).startsWith(u"234.0,"_s));
     EXPECT_TRUE(printed[0].texts.value(0).endsWith(u" ARS K3ABC"_s));
+}
+
+// Alt+H ticks "One label per &household", which stands clear of every other control: the two
+// Adamses at one address (letter case and blanks aside) share the first one's label, in the
+// preview and in its count. Unticked, and at every opening, each member has a label.
+TEST_F(LabelWindowTest, OneLabelPerHouseholdJoinsTheMembersOfOneAddress)
+{
+    startSession(kAdams + kBaker + kCarter +
+                 fileRecord({"W3DEF", "Abigail", "", "adams", "12 Oak St\r\nApt  2", "MEDIA",
+                             "PA", "19063"}));
+    ASSERT_TRUE(session->load().outcome.ok());
+    open({1, 2, 3, 4});
+    auto *households = control<QCheckBox>("Check1");
+    for (QWidget *other : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(other == households || !other->geometry().intersects(households->geometry()))
+            << other->objectName().toStdString();
+    const QStringList joined{u"ARS K3ABC, W3DEF"_s, u"John Q & Abigail Adams"_s, u"12 Oak St"_s};
+    const QStringList single{u"ARS K3ABC"_s, u"John Q Adams"_s, u"12 Oak St"_s};
+    for (const auto &[ticked, summary, lines] : {std::tuple(true, u"3 labels on 1 page"_s, joined),
+                                                 std::tuple(false, u"4 labels on 1 page"_s, single)}) {
+        // The access key clicks the box as a click shows it, a moment later.
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return households->isChecked() == ticked; }));
+        previewByKey();
+        ASSERT_NE(previewDialog(), nullptr);
+        EXPECT_EQ(previewDialog()->findChild<QLabel *>(u"PreviewSummary"_s)->text(), summary);
+        QStringList shown;
+        for (const QString &text : previewPage(1).texts.mid(0, 3))
+            shown << text.section(u' ', 1);
+        EXPECT_EQ(shown, lines);
+        pressEnter(previewDialog()->findChild<QPushButton *>(u"PreviewClose"_s));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    households->setChecked(true);
+    open({1, 2, 3, 4});
+    EXPECT_FALSE(control<QCheckBox>("Check1")->isChecked());
 }
 
 // What poppler's pdftotext reads in the file: what the operator would find on paper.
