@@ -67,6 +67,7 @@ const Target kTargets[] = {
     {"WindowAddMember", 20},
     {"WindowUpdateMember", 20},
     {"WindowUndoAdd", 15},
+    {"LabelPlanHouseholds", 20},
     {"ProgramStartUp", 300},
     {"ImportIntoRoll", 300}, // 5,000 rows into a roll of 4,998
 };

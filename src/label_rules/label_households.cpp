@@ -5,39 +5,59 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace tessaly {
 
 namespace {
 
-// A text as households are compared: case folded, without any blanks.
-void appendFolded(QString &out, QStringView text)
+// A text as households are compared, written from out on: case folded, without any blanks.
+// One pass, the letters of plain ASCII without a call into the tables; returns the end.
+QChar *writeFolded(QChar *out, QStringView text)
 {
     for (const QChar c : text) {
-        if (!c.isSpace())
-            out.append(c);
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            if (u == u' ' || (u >= u'\t' && u <= u'\r'))
+                continue;
+            *out++ = QChar(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
+        } else if (!c.isSpace()) {
+            *out++ = c.toCaseFolded();
+        }
     }
+    return out;
+}
+
+// Of the texts, folded, with a separator no field holds between them, so that "Media|PA"
+// stays apart from "MediaP|A"; empty when the first is blank.
+template <std::size_t N> QString foldedKey(const std::array<QStringView, N> &texts)
+{
+    qsizetype size = N - 1;
+    for (const QStringView text : texts)
+        size += text.size();
+    QString key(size, Qt::Uninitialized);
+    QChar *const start = key.data();
+    QChar *end = writeFolded(start, texts[0]);
+    if (end == start)
+        return QString();
+    for (std::size_t n = 1; n < N; ++n) {
+        *end++ = QChar(0x1f);
+        end = writeFolded(end, texts[n]);
+    }
+    key.truncate(end - start);
+    return key;
 }
 
 QString folded(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    appendFolded(out, text);
-    return out.toCaseFolded();
+    return foldedKey(std::array<QStringView, 1>{text});
 }
 
 // The household a member belongs to; empty for an address that is shared with nobody.
 QString householdKey(const MemberRecord &member)
 {
-    QString key;
-    appendFolded(key, member[Field::Address]);
-    if (key.isEmpty())
-        return key;
-    for (const Field part : {Field::City, Field::State, Field::Zip}) {
-        key.append(QChar(0x1f)); // no field holds it: "Media|PA" stays apart from "MediaP|A"
-        appendFolded(key, member[part]);
-    }
-    return key.toCaseFolded();
+    return foldedKey(std::array<QStringView, 4>{member[Field::Address], member[Field::City],
+                                                member[Field::State], member[Field::Zip]});
 }
 
 constexpr NameStyle kJoined{NameOrder::GivenFirst, NameSeparators::BetweenPresent};
