@@ -63,11 +63,11 @@ struct Target {
     double milliseconds;
 };
 const Target kTargets[] = {
+    {"LabelPlanHouseholds", 20},
     {"WindowSearchKeystroke", 5},
     {"WindowAddMember", 20},
     {"WindowUpdateMember", 20},
     {"WindowUndoAdd", 15},
-    {"LabelPlanHouseholds", 20},
     {"ProgramStartUp", 300},
     {"ImportIntoRoll", 300}, // 5,000 rows into a roll of 4,998
 };
