@@ -63,6 +63,7 @@ struct Target {
     double milliseconds;
 };
 const Target kTargets[] = {
+    {"LabelPlanHouseholds", 20},
     {"WindowSearchKeystroke", 5},
     {"WindowAddMember", 20},
     {"WindowUpdateMember", 20},

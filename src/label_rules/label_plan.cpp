@@ -1,6 +1,7 @@
 #include "label_rules/label_plan.h"
 
 #include "core/member_lines.h"
+#include "label_rules/label_households.h"
 #include "label_rules/label_request.h"
 #include "label_rules/whole_number.h"
 
@@ -28,7 +29,8 @@ QStringList labelLines(const MemberRecord &member)
 // every row then begins a page. A listed record number outside the roll (a listing left
 // over after the roll shrank) leaves its place on the sheet blank.
 LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
-                     const LabelLayout &layout, int startRow, int startColumn)
+                     const LabelLayout &layout, int startRow, int startColumn,
+                     LabelGrouping grouping)
 {
     LabelPlan plan;
     const int rows = wholeNumber(layout.rowsPerPage);
@@ -41,12 +43,19 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
     const Inches height = Inches::typed(layout.labelHeight);
     const Inches width = Inches::typed(layout.labelWidth);
 
+    // With households, the labels are the groups, each at the list position of its first.
+    std::vector<LabelGroup> groups;
+    if (grouping == LabelGrouping::PerHousehold)
+        groups = householdsOf(store, listed);
+    const bool grouped = grouping == LabelGrouping::PerHousehold;
+    std::vector<const MemberRecord *> members;
+
     // 64 bits: N + startColumn and the row start stepping past it stay far from overflow.
-    const long long count = static_cast<long long>(listed.size());
+    const long long count = static_cast<long long>(grouped ? groups.size() : listed.size());
     const long long lastStart = count + startColumn - 1;
     long long row = static_cast<long long>(startRow) - 1;
     int page = 1;
-    plan.labels.reserve(listed.size());
+    plan.labels.reserve(static_cast<std::size_t>(count));
     for (long long i = 1; i <= lastStart; i += columns) {
         ++row;
         if (row > rows) {
@@ -57,17 +66,25 @@ LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
         const long long lastColumn = std::min<long long>(columns, count + startColumn - i);
         for (long long c = firstColumn; c <= lastColumn; ++c) {
             const long long k = i + c - startColumn;
-            const int record = listed[static_cast<std::size_t>(k - 1)];
+            const auto slot = static_cast<std::size_t>(k - 1);
+            const int record = grouped ? groups[slot].records.front() : listed[slot];
             if (record < 1 || record > store.count())
                 continue;
             PlannedLabel label;
-            label.listPosition = static_cast<int>(k);
+            label.listPosition = grouped ? groups[slot].listPosition : static_cast<int>(k);
             label.page = page;
             label.row = static_cast<int>(row);
             label.column = static_cast<int>(c);
             label.x = left + width * static_cast<double>(c - 1);
             label.y = top + height * static_cast<double>(row - 1);
-            label.lines = labelLines(store.record(record));
+            if (grouped) {
+                members.clear();
+                for (const int member : groups[slot].records)
+                    members.push_back(&store.record(member));
+                label.lines = householdLines(members);
+            } else {
+                label.lines = labelLines(store.record(record));
+            }
             plan.labels.push_back(std::move(label));
         }
     }

@@ -33,13 +33,21 @@ struct LabelPlan {
 // and "City ST Zip".
 QStringList labelLines(const MemberRecord &member);
 
+// Which listed members share a label.
+enum class LabelGrouping {
+    PerMember,    // one label for each listed member
+    PerHousehold, // one label for the members of one household (householdsOf)
+};
+
 // The plan for the listed records (in list order) on the layout, the first label at startRow,
-// startColumn. The layout's counts are taken rounded down to whole numbers. The caller checks
-// the request first (checkLabelRequest): a plan is made only for a request that passed.
-// An unchecked request can neither hang it nor reach outside the list: a column count below
-// 1, or a start column outside 1 to the column count, gives an empty plan.
+// startColumn; a household's label takes the place of the first of its members, and the
+// labels after it close up. The layout's counts are taken rounded down to whole numbers. The caller
+// checks the request first (checkLabelRequest): a plan is made only for a request that passed. An
+// unchecked request can neither hang it nor reach outside the list: a column count below 1, or a
+// start column outside 1 to the column count, gives an empty plan.
 LabelPlan planLabels(const MemberStore &store, const std::vector<int> &listed,
-                     const LabelLayout &layout, int startRow, int startColumn);
+                     const LabelLayout &layout, int startRow, int startColumn,
+                     LabelGrouping grouping = LabelGrouping::PerMember);
 
 // Every label of one sheet of the layout, row by row, in inches from the same corner as the
 // plan's positions: at each label's place, labelSize big (the label itself, or its pitches

@@ -15,6 +15,7 @@
 #include "label_window/label_window_texts.h"
 #include "roll/roll_session.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -137,6 +138,9 @@ void LabelWindow::buildControls()
             preview_ = new QLabel(design.caption, this);
             preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return preview_;
+        case LabelControlKind::HouseholdBox:
+            households_ = new QCheckBox(design.caption, this);
+            return households_;
         case LabelControlKind::PrintButton:
             printButton_ = new PictureButton(ButtonPicture::Print, this);
             printButton_->setText(design.caption);
@@ -167,7 +171,8 @@ void LabelWindow::widenBoxes()
         if (wanted <= was.width())
             continue;
         numberBox->resize(wanted, was.height());
-        const int room = numberBox->geometry().right() + numberBox->fontMetrics().averageCharWidth();
+        const int room =
+            numberBox->geometry().right() + numberBox->fontMetrics().averageCharWidth();
         for (QWidget *beside : geometry_.controls()) {
             const QRect at = beside->geometry();
             const bool onRow = at.top() <= was.bottom() && at.bottom() >= was.top();
@@ -328,8 +333,10 @@ std::optional<LabelWindow::CheckedLabels> LabelWindow::checkedPlan()
     if (refused(checkLabelRequest(*request)))
         return std::nullopt;
     const LabelCounts counts = labelCounts(*request);
+    const LabelGrouping grouping =
+        households_->isChecked() ? LabelGrouping::PerHousehold : LabelGrouping::PerMember;
     return CheckedLabels{*request, planLabels(roll_.store(), listed_, request->layout,
-                                              counts.startRow, counts.startColumn)};
+                                              counts.startRow, counts.startColumn, grouping)};
 }
 
 void LabelWindow::print()
@@ -367,8 +374,7 @@ void LabelWindow::preview()
     const LabelLayout &layout = checked->request.layout;
     const std::optional<std::size_t> sheet = matchingSheet(layout);
     const Inches width = Inches::typed(sheet ? labelSheets()[*sheet].width : layout.labelWidth);
-    const Inches height =
-        Inches::typed(sheet ? labelSheets()[*sheet].height : layout.labelHeight);
+    const Inches height = Inches::typed(sheet ? labelSheets()[*sheet].height : layout.labelHeight);
     const LabelLettering lettering{chosenFont(), static_cast<double>(layout.fontSize),
                                    sheetCells(layout, width, height)};
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -26,7 +27,8 @@ class RollSession;
 
 // " Label Format": the label sheet's measurements (typed, or filled from the sheet list),
 // where on the first sheet to begin, and the printer font; "&Print" prints one label for
-// each listed member, in list order, and "Pre&view" shows first what it would print.
+// each listed member, in list order (or one for each household when "One label per
+// &household" is ticked), and "Pre&view" shows first what it would print.
 // Built afresh at every opening; it hides itself after every print.
 class LabelWindow : public QDialog {
     Q_OBJECT
@@ -76,6 +78,7 @@ class LabelWindow : public QDialog {
     QComboBox *sheets_ = nullptr;
     QListWidget *fonts_ = nullptr;
     QLabel *preview_ = nullptr;
+    QCheckBox *households_ = nullptr; // unticked at every opening; never saved
     QPushButton *printButton_ = nullptr;
     QPushButton *previewButton_ = nullptr;
     std::unique_ptr<FocusWatcher> focusWatcher_;

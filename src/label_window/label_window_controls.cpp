@@ -47,6 +47,8 @@ const std::vector<LabelControlSpec> &labelControls()
         {{u"Label8"_s, u"Font Style"_s, {4320, 3000, 3015, 1575}, {}}, K::Preview},
         {{u"Text9"_s, u"10"_s, {240, 3840, 495, 285}, {}, kTab}, K::NumberBox, B::FontSize},
         {{u"Label9"_s, labelBoxCaption(B::FontSize), {960, 3840, 2055, 255}, {}}, K::Caption},
+        {{u"Check1"_s, u"One label per &household"_s, {4320, 4590, 3405, 255}, {}, kTab},
+         K::HouseholdBox},
         {{u"Command1"_s, u"&Print"_s, {3120, 3720, 1095, 975}, {}, kTab}, K::PrintButton},
         {{u"Command2"_s, u"Pre&view"_s, {1905, 4170, 1095, 525}, {}, kTab}, K::PreviewButton},
     };

@@ -21,6 +21,7 @@ enum class LabelControlKind {
     SheetList,
     FontList,
     Preview,
+    HouseholdBox,
     PrintButton,
     PreviewButton,
 };
@@ -31,9 +32,9 @@ struct LabelControlSpec : ControlRow {
 };
 
 // The sheet list first, then the nine number boxes in focus order, Text1 to Text8, then
-// Text9 after the font list, "&Print" and its preview last. The sheet list and the preview
-// button stand where the window had room: above the first box, and below "Font Size"
-// beside "&Print".
+// Text9 after the font list, the household box, "&Print" and its preview last. The sheet
+// list, the household box and the preview button stand where the window had room: above the
+// first box, below the font preview, and below "Font Size" beside "&Print".
 const std::vector<LabelControlSpec> &labelControls();
 
 } // namespace tessaly

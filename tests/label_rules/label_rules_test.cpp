@@ -350,6 +350,40 @@ TEST(LabelPlan, LabelsCarryTheLinesOfTheListedMember)
               (QStringList{u"3"_s, u"  "_s, u"1"_s, u"  "_s}));
 }
 
+// Members of one household share the label at the first one's place: "position@row.column".
+TEST(LabelPlan, OneLabelPerHousehold)
+{
+    using testing::storeOf;
+    const QString oak = u"|1 Oak|Troy|NY|1"_s;
+    const std::tuple<MemberStore, std::vector<int>, QString> cases[] = {
+        {storeOf({u"K3A|Jo|Q|Lee"_s + oak, u"|Mae|R|lee|1  oAK |TROY| ny|1 "_s}), {1, 2},
+         u"1@1.1 ARS K3A|Jo Q & Mae Lee|1 Oak|Troy NY 1"_s},
+        {storeOf({u"|Jo|Q|Lee"_s + oak, u"W1AW|Mae||Ray"_s + oak}), {1, 2},
+         u"1@1.1 ARS W1AW|Jo Q Lee & Mae Ray|1 Oak|Troy NY 1"_s},
+        {storeOf({u"A1|Al||Fox"_s + oak, u"|Bo||Fox"_s + oak, u"C3|Cy||FOX"_s + oak}), {1, 2, 3},
+         u"1@1.1 ARS A1, C3|The Fox Family|1 Oak|Troy NY 1"_s},
+        {storeOf({u"|Ann||Lee"_s + oak, u"|Bob||Ray"_s + oak, u"|Cy||Fox"_s + oak}), {1, 2, 3},
+         u"1@1.1 Ann Lee, Bob Ray & Cy Fox|1 Oak|Troy NY 1"_s},
+        // The first of a household holds its place; the labels after it close up. A record
+        // outside the roll keeps its blank; another zip is another household.
+        {storeOf({u"|Al||Roe|1 Elm|Troy|NY|1"_s, u"|Bo||Fox"_s + oak, u"|Cy||Roe|1 Elm|Troy|NY|1"_s,
+                  u"|Di||Roe|1 Elm|Troy|NY|2"_s}), {2, 1, 9, 3, 4},
+         u"1@1.1 Bo Fox|1 Oak|Troy NY 1 / 2@1.2 Al & Cy Roe|1 Elm|Troy NY 1 / "
+         u"5@2.1 Di Roe|1 Elm|Troy NY 2"_s},
+        // An empty address is nobody's household; a household of one keeps its member's lines.
+        {storeOf({u"W1AW|Al||||Troy|NY|1"_s, u"|Bo||Roe| |Troy|NY|1"_s}), {1, 2},
+         u"1@1.1 ARS W1AW|Al |Troy NY 1 / 2@1.2 Bo Roe| |Troy NY 1"_s},
+    };
+    for (const auto &[store, listed, labels] : cases) {
+        QStringList shown;
+        for (const PlannedLabel &l :
+             planLabels(store, listed, sheet(10, 3), 1, 1, LabelGrouping::PerHousehold).labels)
+            shown << u"%1@%2.%3 "_s.arg(l.listPosition).arg(l.row).arg(l.column) +
+                         l.lines.join(u'|');
+        EXPECT_EQ(shown.join(u" / "_s), labels) << labels.toStdString();
+    }
+}
+
 TEST(LabelLines, CallSignNameAddressAndTown)
 {
     using testing::recordOf;

@@ -130,7 +130,7 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
-                           "List1", "Text9", "Command1", "Command2", "Combo1", "Text1"}) {
+                           "List1", "Text9", "Check1", "Command1", "Command2", "Combo1", "Text1"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -347,6 +347,36 @@ TEST_F(LabelWindowTest, ThePreviewShowsWhatPrintWouldPrintWithTheSheetOutlined)
     // Row 2, column 2 of the sheet: 3.25 in from the left edge.
     EXPECT_TRUE(printed[0].texts.value(0).startsWith(u"234.0,"_s));
     EXPECT_TRUE(printed[0].texts.value(0).endsWith(u" ARS K3ABC"_s));
+}
+
+// Alt+H ticks "One label per &household" (clear at opening, and of every other control): the
+// Adamses at one address (case and blanks aside) share a label, in the preview and its count.
+TEST_F(LabelWindowTest, OneLabelPerHouseholdJoinsTheMembersOfOneAddress)
+{
+    startSession(kAdams + kBaker + kCarter +
+                 fileRecord({"W3DEF", "Abby", "", "adams", "12 Oak St\r\nApt  2", "MEDIA", "PA",
+                             "19063"}));
+    ASSERT_TRUE(session->load().outcome.ok());
+    open({1, 2, 3, 4});
+    auto *households = control<QAbstractButton>("Check1");
+    for (QWidget *other : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(other == households || !other->geometry().intersects(households->geometry()))
+            << other->objectName().toStdString();
+    for (const auto &[ticked, shows] :
+         {std::pair(true, u"3 labels on 1 page|ARS K3ABC, W3DEF|John Q & Abby Adams"_s),
+          std::pair(false, u"4 labels on 1 page|ARS K3ABC|John Q Adams"_s)}) {
+        // The access key clicks the box as a click shows it, a moment later.
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return households->isChecked() == ticked; }));
+        previewByKey();
+        ASSERT_NE(previewDialog(), nullptr);
+        const QStringList texts = previewPage(1).texts;
+        EXPECT_EQ(previewDialog()->findChild<QLabel *>(u"PreviewSummary"_s)->text() + u'|' +
+                      texts.value(0).section(u' ', 1) + u'|' + texts.value(1).section(u' ', 1),
+                  shows);
+        pressEnter(previewDialog()->findChild<QPushButton *>(u"PreviewClose"_s));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 // What poppler's pdftotext reads in the file: what the operator would find on paper.
