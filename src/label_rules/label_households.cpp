@@ -80,7 +80,9 @@ QString listedNames(const std::vector<const MemberRecord *> &members)
 {
     QStringList names;
     for (const MemberRecord *member : members) {
-        QString name = nameLine(*member, kJoined);
+        // First and last name only, as "John Smith & Mary Jones".
+        QString name = nameLine(
+            NameParts{(*member)[Field::FirstName], {}, (*member)[Field::LastName]}, kJoined);
         if (!name.isEmpty())
             names.append(std::move(name));
     }

@@ -359,7 +359,7 @@ TEST(LabelPlan, OneLabelPerHousehold)
         {storeOf({u"K3A|Jo|Q|Lee"_s + oak, u"|Mae|R|lee|1  oAK |TROY| ny|1 "_s}), {1, 2},
          u"1@1.1 ARS K3A|Jo Q & Mae Lee|1 Oak|Troy NY 1"_s},
         {storeOf({u"|Jo|Q|Lee"_s + oak, u"W1AW|Mae||Ray"_s + oak}), {1, 2},
-         u"1@1.1 ARS W1AW|Jo Q Lee & Mae Ray|1 Oak|Troy NY 1"_s},
+         u"1@1.1 ARS W1AW|Jo Lee & Mae Ray|1 Oak|Troy NY 1"_s},
         {storeOf({u"A1|Al||Fox"_s + oak, u"|Bo||Fox"_s + oak, u"C3|Cy||FOX"_s + oak}), {1, 2, 3},
          u"1@1.1 ARS A1, C3|The Fox Family|1 Oak|Troy NY 1"_s},
         {storeOf({u"|Ann||Lee"_s + oak, u"|Bob||Ray"_s + oak, u"|Cy||Fox"_s + oak}), {1, 2, 3},
