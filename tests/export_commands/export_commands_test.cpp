@@ -2,11 +2,9 @@
 
 #include "window_test.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace tessaly::testing {
 namespace {
@@ -26,21 +24,13 @@ class ExportCommandsTest : public WindowTest<QWidget> {
         window = std::make_unique<QWidget>();
         showActive();
     }
-    // Presses the named button of the preview once it is up, keeping what its summary says and
-    // what its printer list and copies show ("entries/selected/copies", disabled marked "-"),
-    // after choosing the printer at index chosen and the copies when asked.
-    void whenPreviewUp(const char *button, int chosen = -1, int copies = 0)
+    // Presses the named button of the preview once it is up, keeping what it shows.
+    void whenPreviewUp(const char *button)
     {
-        preview.emplace([this, button, chosen, copies](QWidget *up) {
+        preview.emplace([this, button](QWidget *up) {
             summary = up->findChild<QLabel *>(u"PreviewSummary"_s)->text();
-            auto *list = up->findChild<QComboBox *>(u"PreviewPrinter"_s);
-            auto *count = up->findChild<QSpinBox *>(u"PreviewCopies"_s);
-            printers = columnOf(list->model()).join(u'|') + u'/' + list->currentText() + u'/' +
-                       count->text() + (list->isEnabled() ? u""_s : u"-"_s);
-            if (chosen >= 0)
-                list->setCurrentIndex(chosen);
-            if (copies > 0)
-                count->setValue(copies);
+            printers = offeredPrinters(up->findChild<QComboBox *>(u"PreviewPrinter"_s),
+                                       up->findChild<QSpinBox *>(u"PreviewCopies"_s));
             QTest::mouseClick(up->findChild<QPushButton *>(QString::fromLatin1(button)),
                               Qt::LeftButton);
         });
@@ -104,13 +94,13 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     EXPECT_TRUE(desktop.printer.jobs.empty());
 
-    // The installed printers with the default selected; the printer and copies chosen are
-    // the job's.
+    // The preview offers the printer and copies chosen last (in the label window), the job's.
     desktop.printer.paper = QPageSize(QPageSize::A4);
-    whenPreviewUp("PreviewPrint", 0, 2);
+    desktop.printer.choose({u"Front Desk"_s, 2});
+    whenPreviewUp("PreviewPrint");
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
-    EXPECT_EQ(summary + u' ' + printers, u"3 members on 1 page Front Desk|Office/Office/1"_s);
+    EXPECT_EQ(summary + u' ' + printers, u"3 members on 1 page Front Desk|Office/Front Desk/2"_s);
     const FakePrinter::Job &job = desktop.printer.jobs[0];
     ASSERT_EQ(std::tuple(job.name, job.paper, job.pages.size(), job.choice.printer,
                          job.choice.copies),
@@ -126,22 +116,18 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 
     // Told by the labels' rule in the directory's words, and the focus is back in the window the
-    // command came from. The next preview opens with the choice made; without a printer its
-    // list says where the directory goes.
+    // command came from. Without a printer the list says where the directory goes.
     using Fate = PrintResult::Fate;
-    const std::tuple<PrintResult, QString, QString, QString> answers[] = {
+    const std::tuple<PrintResult, QString, QString> answers[] = {
         {{Fate::Failed, {}, u"the printer PDF cancelled the job"_s},
          u"Printer Error!"_s,
-         u"Printer Error!\n\nThe directory was not printed: the printer PDF cancelled the job."_s,
-         u"Front Desk|Office/Front Desk/2"_s},
+         u"Printer Error!\n\nThe directory was not printed: the printer PDF cancelled the job."_s},
         {{Fate::Saved, u"/club/Directory.pdf"_s, {}},
          u"Directory Saved"_s,
          u"This computer has no printer, so the directory was saved as a PDF file:\n\n"_s +
              QDir::toNativeSeparators(u"/club/Directory.pdf"_s) +
-             u"\n\nOpen it to print it or to look at it."_s,
-         u"No printer: the directory goes to Directory.pdf/No printer: the directory goes to "
-         u"Directory.pdf/2-"_s}};
-    for (const auto &[answer, title, text, offered] : answers) {
+             u"\n\nOpen it to print it or to look at it."_s}};
+    for (const auto &[answer, title, text] : answers) {
         desktop.printer.answer = answer;
         if (answer.fate == Fate::Saved)
             desktop.printer.installed = {};
@@ -149,10 +135,11 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
         whenPreviewUp("PreviewPrint");
         printMemberDirectory(*session, {1}, desktop.platform(), window.get());
         expectMessage(before + 1, title, text);
-        EXPECT_EQ(printers, offered);
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << title.toStdString();
     }
     EXPECT_EQ(desktop.messages.beeps, 1);
+    EXPECT_EQ(printers, u"No printer: the directory goes to Directory.pdf/No printer: the "
+                        u"directory goes to Directory.pdf/2-"_s);
 }
 
 } // namespace
