@@ -28,6 +28,7 @@ class QuietPrinter final : public Printer {
         return {size, QRectF(QPointF(0, 0), size)};
     }
     PrintResult print(const PrintDocument &) override { return {PrintResult::Fate::Printed, {}, {}}; }
+    InstalledPrinters installedPrinters() override { return {}; }
 
     QString family = QStringLiteral("Arial");
 };

@@ -59,11 +59,18 @@ void copyEmailAddresses(const RollSession &roll, const std::vector<int> &records
 void printMemberDirectory(const RollSession &roll, const std::vector<int> &records,
                           Platform &platform, QWidget *parent)
 {
-    const QPageSize paper = directoryPaperFor(platform.printer.defaultPaper());
-    const DirectoryPaper page{paper, platform.printer.pageArea(paper),
+    // The paper and its printable area are the printer's: those of the printer chosen when
+    // the preview opens for the preview, and of the one chosen at "&Print" for the print.
+    const auto paperNow = [&platform] {
+        const QPageSize paper = directoryPaperFor(platform.printer.defaultPaper());
+        return DirectoryPaper{paper, platform.printer.pageArea(paper),
                               formatDate(platform.clock.today())};
-    const DirectoryPlan plan =
-        planDirectory(roll.store(), records, directoryMeasures(page.area.paper));
+    };
+    const auto planOn = [&roll, &records](const DirectoryPaper &page) {
+        return planDirectory(roll.store(), records, directoryMeasures(page.area.paper));
+    };
+    DirectoryPaper page = paperNow();
+    DirectoryPlan plan = planOn(page);
     if (plan.blocks.empty()) {
         platform.messages.inform(nothingInDirectoryMessage(), directoryTitle());
         return;
@@ -74,9 +81,15 @@ void printMemberDirectory(const RollSession &roll, const std::vector<int> &recor
     preview.showPages(page.area, plan.pages, [&plan, &page](QPainter &painter, int n) {
         paintDirectoryPage(painter, plan, n, page);
     });
+    preview.offerPrinterChoice(platform.printer, noPrinterForDirectory());
     if (preview.exec() != QDialog::Accepted)
         return;
     preview.hide();
+    const DirectoryPaper chosen = paperNow();
+    if (chosen.paper != page.paper || chosen.area.printable != page.area.printable) {
+        page = chosen;
+        plan = planOn(page);
+    }
     tellPrintResult(platform.messages, platform.printer.print(directoryDocument(plan, page)),
                     printedDirectory());
     // The preview has gone and a message box may have closed: the focus would be in no window

@@ -97,4 +97,9 @@ PrintedWork printedDirectory()
     return {u"Directory"_s, u"the directory was"_s};
 }
 
+QString noPrinterForDirectory()
+{
+    return u"No printer: the directory goes to Directory.pdf"_s;
+}
+
 } // namespace tessaly

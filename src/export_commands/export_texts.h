@@ -23,5 +23,7 @@ QString directorySummary(int members, int pages);
 QString nothingInDirectoryMessage();
 // How the messages of a print name the directory.
 PrintedWork printedDirectory();
+// The preview's printer list's only entry when the system has no printer.
+QString noPrinterForDirectory();
 
 } // namespace tessaly

@@ -1,7 +1,9 @@
 #include "forms/page_preview.h"
 
 #include "forms/enter_key.h"
+#include "forms/printer_choice.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPaintEvent>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -72,7 +75,7 @@ void PreviewPages::paintEvent(QPaintEvent *event)
 PagePreviewDialog::PagePreviewDialog(const QString &title, const QString &name,
                                      const QString &summary, const QRect &workArea,
                                      QWidget *parent)
-    : QDialog(parent), layout_(new QVBoxLayout(this))
+    : QDialog(parent), layout_(new QVBoxLayout(this)), buttons_(nullptr), print_(nullptr)
 {
     setObjectName(name);
     setWindowTitle(title);
@@ -80,7 +83,7 @@ PagePreviewDialog::PagePreviewDialog(const QString &title, const QString &name,
 
     auto *summaryLabel = new QLabel(summary, this);
     summaryLabel->setObjectName(QStringLiteral("PreviewSummary"));
-    auto *print = new QPushButton(QStringLiteral("&Print"), this);
+    auto *print = print_ = new QPushButton(QStringLiteral("&Print"), this);
     print->setObjectName(QStringLiteral("PreviewPrint"));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("PreviewClose"));
@@ -98,11 +101,11 @@ PagePreviewDialog::PagePreviewDialog(const QString &title, const QString &name,
             asker->window()->activateWindow();
     });
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(summaryLabel, 1);
-    buttons->addWidget(print);
-    buttons->addWidget(close);
-    layout_->addLayout(buttons);
+    buttons_ = new QHBoxLayout;
+    buttons_->addWidget(summaryLabel, 1);
+    buttons_->addWidget(print);
+    buttons_->addWidget(close);
+    layout_->addLayout(buttons_);
 
     // A letter page is 8.5 by 11 inches; the buttons take a little more height.
     const int height = workArea.height() * 9 / 10;
@@ -124,6 +127,26 @@ void PagePreviewDialog::showPages(const PageArea &area, int pages, PagePainter p
     scroll->setWidget(view);
     layout_->insertWidget(0, scroll, 1);
     view->setFocus();
+}
+
+void PagePreviewDialog::offerPrinterChoice(Printer &printer, const QString &noPrinter)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(QStringLiteral("PreviewPrinter"));
+    auto *copies = new QSpinBox(this);
+    copies->setObjectName(QStringLiteral("PreviewCopies"));
+    offerPrinters(printer, list, copies, noPrinter);
+    auto *printerCaption = new QLabel(QStringLiteral("Printer"), this);
+    printerCaption->setBuddy(list);
+    auto *copiesCaption = new QLabel(QStringLiteral("Copies"), this);
+    copiesCaption->setBuddy(copies);
+    const int at = buttons_->indexOf(print_);
+    buttons_->insertWidget(at, printerCaption);
+    buttons_->insertWidget(at + 1, list);
+    buttons_->insertWidget(at + 2, copiesCaption);
+    buttons_->insertWidget(at + 3, copies);
+    setTabOrder(list, copies);
+    setTabOrder(copies, print_);
 }
 
 } // namespace tessaly

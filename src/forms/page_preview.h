@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QHBoxLayout;
+class QPushButton;
 class QVBoxLayout;
 
 namespace tessaly {
@@ -52,9 +54,14 @@ class PagePreviewDialog : public QDialog {
 
     // Shows the pages above the buttons.
     void showPages(const PageArea &area, int pages, PagePainter paintPage);
+    // Puts "Printer" and "Copies" before the buttons, offering the printer's choice as
+    // offerPrinters does; Tab goes from them to "&Print".
+    void offerPrinterChoice(Printer &printer, const QString &noPrinter);
 
   private:
     QVBoxLayout *layout_;
+    QHBoxLayout *buttons_;
+    QPushButton *print_;
 };
 
 } // namespace tessaly

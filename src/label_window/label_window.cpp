@@ -5,6 +5,7 @@
 #include "forms/focus_watcher.h"
 #include "forms/page_preview.h"
 #include "forms/picture_button.h"
+#include "forms/printer_choice.h"
 #include "forms/screen_scale.h"
 #include "label_rules/label_page.h"
 #include "label_rules/label_plan.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -105,6 +107,7 @@ LabelWindow::LabelWindow(const RollSession &roll, std::vector<int> listed, Platf
     widenBoxes();
     fillSheetList();
     fillFontList();
+    offerPrinters(platform_.printer, printers_, copies_, noPrinterEntry());
     readSettings();
     showMatchingSheet();
     connectControls();
@@ -141,6 +144,14 @@ void LabelWindow::buildControls()
         case LabelControlKind::HouseholdBox:
             households_ = new QCheckBox(design.caption, this);
             return households_;
+        case LabelControlKind::PrinterList:
+            printers_ = new QComboBox(this);
+            printers_->setAccessibleName(QStringLiteral("Printer"));
+            return printers_;
+        case LabelControlKind::CopiesBox:
+            copies_ = new QSpinBox(this);
+            copies_->setAccessibleName(QStringLiteral("Copies"));
+            return copies_;
         case LabelControlKind::PrintButton:
             printButton_ = new PictureButton(ButtonPicture::Print, this);
             printButton_->setText(design.caption);

@@ -18,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 namespace tessaly {
 
@@ -79,6 +80,8 @@ class LabelWindow : public QDialog {
     QListWidget *fonts_ = nullptr;
     QLabel *preview_ = nullptr;
     QCheckBox *households_ = nullptr; // unticked at every opening; never saved
+    QComboBox *printers_ = nullptr;    // the printer's choice, kept for the run of the program
+    QSpinBox *copies_ = nullptr;
     QPushButton *printButton_ = nullptr;
     QPushButton *previewButton_ = nullptr;
     std::unique_ptr<FocusWatcher> focusWatcher_;

@@ -49,6 +49,10 @@ const std::vector<LabelControlSpec> &labelControls()
         {{u"Label9"_s, labelBoxCaption(B::FontSize), {960, 3840, 2055, 255}, {}}, K::Caption},
         {{u"Check1"_s, u"One label per &household"_s, {4320, 4590, 3405, 255}, {}, kTab},
          K::HouseholdBox},
+        {{u"Label12"_s, u"Printer"_s, {240, 4980, 675, 255}, {}}, K::Caption},
+        {{u"Combo2"_s, {}, {960, 4920, 4095, 285}, {}, kTab}, K::PrinterList},
+        {{u"Label13"_s, u"Copies"_s, {5280, 4980, 675, 255}, {}}, K::Caption},
+        {{u"Spin1"_s, {}, {6060, 4920, 735, 285}, {}, kTab}, K::CopiesBox},
         {{u"Command1"_s, u"&Print"_s, {3120, 3720, 1095, 975}, {}, kTab}, K::PrintButton},
         {{u"Command2"_s, u"Pre&view"_s, {1905, 4170, 1095, 525}, {}, kTab}, K::PreviewButton},
     };

@@ -13,7 +13,7 @@ namespace tessaly {
 // in twips, its text and tooltip, in focus order. The window builds itself from this.
 
 constexpr int kLabelDesignClientWidth = 7845;
-constexpr int kLabelDesignClientHeight = 4860;
+constexpr int kLabelDesignClientHeight = 5340;
 
 enum class LabelControlKind {
     NumberBox,
@@ -22,6 +22,8 @@ enum class LabelControlKind {
     FontList,
     Preview,
     HouseholdBox,
+    PrinterList,
+    CopiesBox,
     PrintButton,
     PreviewButton,
 };
@@ -32,9 +34,10 @@ struct LabelControlSpec : ControlRow {
 };
 
 // The sheet list first, then the nine number boxes in focus order, Text1 to Text8, then
-// Text9 after the font list, the household box, "&Print" and its preview last. The sheet
-// list, the household box and the preview button stand where the window had room: above the
-// first box, below the font preview, and below "Font Size" beside "&Print".
+// Text9 after the font list, the household box, the printer and its copies, "&Print" and its
+// preview last. The sheet list, the household box and the preview button stand where the
+// window had room: above the first box, below the font preview, and below "Font Size" beside
+// "&Print"; the printer and the copies on a row of their own under everything.
 const std::vector<LabelControlSpec> &labelControls();
 
 } // namespace tessaly

@@ -39,6 +39,11 @@ PrintedWork printedLabels()
     return {u"Labels"_s, u"the labels were"_s};
 }
 
+QString noPrinterEntry()
+{
+    return u"No printer: the labels go to Labels.pdf"_s;
+}
+
 QString customSheetName()
 {
     return u"Custom"_s;

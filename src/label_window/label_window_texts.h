@@ -21,6 +21,9 @@ QString layoutRefusedTitle();
 // How the messages of a print name the labels.
 PrintedWork printedLabels();
 
+// The printer list's only entry when the system has no printer.
+QString noPrinterEntry();
+
 // The sheet list's entry for measurements that are no sheet of the list.
 QString customSheetName();
 

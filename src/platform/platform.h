@@ -95,7 +95,22 @@ struct PageArea {
     QRectF printable;
 };
 
-// The system's default printer, or a PDF file when the system has no printer.
+// The printers installed on the system, each once, and the system's default among them
+// (empty when it names none). No names: the system has no printer.
+struct InstalledPrinters {
+    QStringList names;
+    QString defaultName;
+};
+
+// The printer the next documents go to and how many copies of each; an empty printer is the
+// system's default.
+struct PrinterChoice {
+    QString printer;
+    int copies = 1;
+};
+
+// The system's default printer, or the one the operator chose, or a PDF file when the system
+// has no printer.
 class Printer {
   public:
     virtual ~Printer() = default;
@@ -112,6 +127,16 @@ class Printer {
     // Prints every page of the document, or writes them to the PDF in the folder the printer
     // was made for when the system has no printer. A document without pages prints nothing.
     virtual PrintResult print(const PrintDocument &document) = 0;
+    virtual InstalledPrinters installedPrinters() = 0;
+
+    // The choice every later call follows, for the whole run of the program: the printer
+    // whose paper and printable area count, and the copies print() makes (a PDF is written
+    // once whatever the copies). A printer no longer installed counts as the default.
+    const PrinterChoice &choice() const { return choice_; }
+    void choose(const PrinterChoice &choice) { choice_ = choice; }
+
+  private:
+    PrinterChoice choice_;
 };
 
 class FileChooser {

@@ -17,6 +17,8 @@
 #include <QPrinterInfo>
 #include <QSet>
 
+#include <algorithm>
+
 namespace tessaly {
 
 namespace {
@@ -113,7 +115,10 @@ std::optional<QPrinterInfo> QtPrinter::target() const
 {
     if (destination_ == Destination::PdfFile)
         return std::nullopt;
-    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    QPrinterInfo printer = choice().printer.isEmpty() ? QPrinterInfo()
+                                                      : QPrinterInfo::printerInfo(choice().printer);
+    if (printer.isNull())
+        printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull()) {
         const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
         if (all.isEmpty())
@@ -149,6 +154,13 @@ PrintResult QtPrinter::print(const PrintDocument &document)
     if (const std::optional<QPrinterInfo> printer = target())
         return toPrinter(document, *printer);
     return toPdf(document);
+}
+
+InstalledPrinters QtPrinter::installedPrinters()
+{
+    if (destination_ == Destination::PdfFile)
+        return {};
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
 }
 
 PrintResult QtPrinter::toPdf(const PrintDocument &document) const
@@ -194,6 +206,7 @@ PrintResult QtPrinter::toPrinter(const PrintDocument &document, const QPrinterIn
 
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(document.name);
+    printer.setCopyCount(std::max(1, choice().copies));
     layOut(printer, document.paper);
     // The print system must neither fit nor scale the pages: a label is where the sheet has it.
     printer.printEngine()->setProperty(

@@ -6,7 +6,8 @@ class QPrinterInfo;
 
 namespace tessaly {
 
-// The system's default printer (its first one when none is the default), or a PDF file in
+// The printer chosen, else the system's default printer (its first one when none is the
+// default), or a PDF file in
 // the given folder when the system has no printer at all (a machine without a print
 // service), so that a print run always leaves something the operator can print later.
 class QtPrinter final : public Printer {
@@ -25,6 +26,7 @@ class QtPrinter final : public Printer {
     QPageSize defaultPaper() override;
     PageArea pageArea(const QPageSize &paper) override;
     PrintResult print(const PrintDocument &document) override;
+    InstalledPrinters installedPrinters() override;
 
   private:
     std::optional<QPrinterInfo> target() const;

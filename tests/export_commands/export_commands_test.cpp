@@ -24,17 +24,20 @@ class ExportCommandsTest : public WindowTest<QWidget> {
         window = std::make_unique<QWidget>();
         showActive();
     }
-    // Presses the named button of the preview once it is up, keeping what its summary says.
+    // Presses the named button of the preview once it is up, keeping what it shows.
     void whenPreviewUp(const char *button)
     {
         preview.emplace([this, button](QWidget *up) {
             summary = up->findChild<QLabel *>(u"PreviewSummary"_s)->text();
+            printers = offeredPrinters(up->findChild<QComboBox *>(u"PreviewPrinter"_s),
+                                       up->findChild<QSpinBox *>(u"PreviewCopies"_s));
             QTest::mouseClick(up->findChild<QPushButton *>(QString::fromLatin1(button)),
                               Qt::LeftButton);
         });
     }
     std::optional<ModalWatch> preview;
     QString summary;
+    QString printers;
 };
 
 TEST_F(ExportCommandsTest, ExportWritesTheListedMembersWhereTheOperatorChose)
@@ -91,14 +94,18 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     EXPECT_TRUE(desktop.printer.jobs.empty());
 
+    // The preview offers the printer and copies chosen last (in the label window), the job's.
     desktop.printer.paper = QPageSize(QPageSize::A4);
+    desktop.printer.choose({u"Front Desk"_s, 2});
     whenPreviewUp("PreviewPrint");
     printMemberDirectory(*session, {1, 2, 3}, desktop.platform(), window.get());
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
-    EXPECT_EQ(summary, u"3 members on 1 page"_s);
+    EXPECT_EQ(summary + u' ' + printers, u"3 members on 1 page Front Desk|Office/Front Desk/2"_s);
     const FakePrinter::Job &job = desktop.printer.jobs[0];
-    ASSERT_EQ(std::tuple(job.name, job.paper, job.pages.size()),
-              std::tuple(u"Directory"_s, QPageSize(QPageSize::A4), std::size_t{1}));
+    ASSERT_EQ(std::tuple(job.name, job.paper, job.pages.size(), job.choice.printer,
+                         job.choice.copies),
+              std::tuple(u"Directory"_s, QPageSize(QPageSize::A4), std::size_t{1},
+                         u"Front Desk"_s, 2));
     // Half an inch in from the paper's edge, the day under the heading, each member's lines,
     // the page count last.
     const QStringList &texts = job.pages[0].texts;
@@ -109,7 +116,7 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
     EXPECT_TRUE(texts.last().endsWith(u" Page 1 of 1"_s));
 
     // Told by the labels' rule in the directory's words, and the focus is back in the window the
-    // command came from.
+    // command came from. Without a printer the list says where the directory goes.
     using Fate = PrintResult::Fate;
     const std::tuple<PrintResult, QString, QString> answers[] = {
         {{Fate::Failed, {}, u"the printer PDF cancelled the job"_s},
@@ -122,6 +129,8 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
              u"\n\nOpen it to print it or to look at it."_s}};
     for (const auto &[answer, title, text] : answers) {
         desktop.printer.answer = answer;
+        if (answer.fate == Fate::Saved)
+            desktop.printer.installed = {};
         const std::size_t before = desktop.messages.shown.size();
         whenPreviewUp("PreviewPrint");
         printMemberDirectory(*session, {1}, desktop.platform(), window.get());
@@ -129,6 +138,8 @@ TEST_F(ExportCommandsTest, TheDirectoryIsPreviewedThenPrintedOnThePrintersPaper)
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << title.toStdString();
     }
     EXPECT_EQ(desktop.messages.beeps, 1);
+    EXPECT_EQ(printers, u"No printer: the directory goes to Directory.pdf/No printer: the "
+                        u"directory goes to Directory.pdf/2-"_s);
 }
 
 } // namespace

@@ -97,6 +97,10 @@ class LabelWindowTest : public WindowTest<LabelWindow> {
     QComboBox *sheets() const { return control<QComboBox>("Combo1"); }
     QDialog *previewDialog() const { return window->findChild<QDialog *>(u"LabelPreview"_s); }
     QListWidget *fonts() const { return control<QListWidget>("List1"); }
+    QString printers() const
+    {
+        return offeredPrinters(control<QComboBox>("Combo2"), control<QSpinBox>("Spin1"));
+    }
     // Page (from 1) of the open preview as it draws it.
     DrawnPage previewPage(int page) const
     {
@@ -130,7 +134,8 @@ TEST_F(LabelWindowTest, FirstOpeningShowsTheDesignTextsAndSaysOnceThatNoSettings
               u"Depending on your printer, you may have to subtract the printer's default top "
               u"margin."_s);
     for (const char *id : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
-                           "List1", "Text9", "Check1", "Command1", "Command2", "Combo1", "Text1"}) {
+                           "List1", "Text9", "Check1", "Combo2", "Spin1", "Command1", "Command2",
+                           "Combo1", "Text1"}) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -153,7 +158,7 @@ TEST_F(LabelWindowTest, OpensWithTheSettingsFileAndWithoutAPrinterSaysSoForEachF
     EXPECT_EQ(boxTexts(), u"8|2|.5|.25|1.5|4|1|1|12"_s);
     EXPECT_EQ(preview()->font().pointSizeF(), 12.0);
     EXPECT_EQ(std::pair(window->pos(), window->size()),
-              std::pair(QPoint(117, 117), QSize(1046, 486)));
+              std::pair(QPoint(117, 93), QSize(1046, 534)));
     EXPECT_DOUBLE_EQ(box(1)->font().pointSizeF(), 1.5 * QFont().pointSizeF());
 }
 
@@ -295,6 +300,26 @@ TEST_F(LabelWindowTest, TheSheetListFillsTheBoxesAndFollowsThem)
     pressEnter(control("Command1"));
     ASSERT_EQ(desktop.printer.jobs.size(), 1u);
     EXPECT_EQ(desktop.printer.jobs[0].paper, QPageSize(QPageSize::A4));
+}
+
+// The installed printers with the default selected; the printer and copies chosen are the
+// job's and are offered at the next opening; with no printer the list says where labels go.
+TEST_F(LabelWindowTest, ThePrinterAndCopiesChosenArePrintedOnAndKeptForTheNextOpening)
+{
+    open({1});
+    EXPECT_EQ(printers(), u"Front Desk|Office/Office/1"_s);
+    control<QComboBox>("Combo2")->setCurrentIndex(0);
+    control<QSpinBox>("Spin1")->setValue(3);
+    click("Command1");
+    ASSERT_EQ(desktop.printer.jobs.size(), 1u);
+    const PrinterChoice &printedOn = desktop.printer.jobs[0].choice;
+    EXPECT_EQ(printedOn.printer + u' ' + QString::number(printedOn.copies), u"Front Desk 3"_s);
+    open({1});
+    EXPECT_EQ(printers(), u"Front Desk|Office/Front Desk/3"_s);
+    desktop.printer.installed = {};
+    open({1});
+    EXPECT_EQ(printers(), u"No printer: the labels go to Labels.pdf/No printer: the labels go to "
+                          u"Labels.pdf/3-"_s);
 }
 
 // The preview is drawn by the same renderer as the print: the same lettering on the same

@@ -1,6 +1,6 @@
 // Prints the labels of the roll in a folder as "&Print" in the label window does, on the
-// system's default printer through the real print path, and says on standard output what
-// the operator was told, a line a message: "title|text".
+// system's default printer or on the one named second, through the real print path, and says
+// on standard output what the operator was told, a line a message: "title|text".
 #include "label_window/label_window.h"
 #include "qt_platform/qt_printer.h"
 #include "roll/roll_session.h"
@@ -8,6 +8,7 @@
 #include "fake_platform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -21,8 +22,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: label_print_probe FOLDER\n");
+    if (args.size() != 2 && args.size() != 3) {
+        std::fprintf(stderr, "usage: label_print_probe FOLDER [PRINTER]\n");
         return 2;
     }
     RollSession session(args.at(1));
@@ -41,6 +42,8 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(&window))
         return 2;
     desktop.messages.shown.clear(); // what the opening said is not the print's
+    if (args.size() == 3) // a name the list lacks leaves the default: nothing reaches the queue
+        window.findChild<QComboBox *>(QStringLiteral("Combo2"))->setCurrentText(args.at(2));
     window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     for (const testing::ShownMessage &shown : desktop.messages.shown)
         std::printf("%s|%s\n", qUtf8Printable(shown.title),

@@ -5,7 +5,8 @@
 # The sample club on the 30-per-sheet Letter sheet must land on one Letter page, its first
 # word at the first label's corner (13.5 pt, 36.0 pt); a queue that refuses jobs must give
 # "Printer Error!" and no pages; a stopped queue, and a job the queue holds, must say the labels
-# wait; and a server that goes away while a long job is made must never go unsaid.
+# wait; labels printed on the second queue, chosen in the window, must land in its folder
+# alone; and a server that goes away while a long job is made must never go unsaid.
 #
 # The server keeps everything under WORK_DIR/cups: configuration, spool, logs, socket and the
 # printed PDFs. The machine's own CUPS setup is neither read nor written and no TCP port is
@@ -36,9 +37,9 @@ dir=$(cd "$work/cups" && pwd -P)
 old_umask=$(umask)
 umask 022
 mkdir -p "$dir"/conf/ppd "$dir"/conf/ssl "$dir"/spool/tmp "$dir"/cache "$dir"/log "$dir"/run \
-         "$dir"/pdf "$dir"/tmp "$dir"/cups-pdf-spool
+         "$dir"/pdf "$dir"/pdf2 "$dir"/tmp "$dir"/cups-pdf-spool
 chmod 755 "$dir" "$dir"/conf "$dir"/log "$dir"/run "$dir"/cache
-chmod 1777 "$dir"/pdf "$dir"/tmp
+chmod 1777 "$dir"/pdf "$dir"/pdf2 "$dir"/tmp
 # Only a unix socket, and anyone who can reach it may do anything. Finished jobs stay in the
 # history so that their fate can be asked.
 cat >"$dir/conf/cupsd.conf" <<CONF
@@ -103,6 +104,9 @@ AnonUMask 0000
 Label 2
 TitlePref 1
 CONF
+# The second queue's instance (its URI cups-pdf:/second) writes to a folder of its own.
+sed "s|^Out .*|Out $dir/pdf2|; s|^AnonDirName .*|AnonDirName $dir/pdf2|" \
+    "$dir/conf/cups-pdf.conf" >"$dir/conf/cups-pdf-second.conf"
 umask "$old_umask"
 
 # Stops cupsd with the given signal, and whatever it started. cupsd gives every filter and
@@ -183,8 +187,11 @@ lpadmin -d PDF
 # nothing of a paper the PPD lacks, so the server's copy of the PPD is checked.
 lpadmin -p PDF -o PageSize=A4
 grep -q '^\*DefaultPageSize: A4\s*$' "$dir/conf/ppd/PDF.ppd" || fail "the queue kept its paper"
+lpadmin -p Second -v cups-pdf:/second -m "$ppd" -E -o printer-error-policy=abort-job \
+    -o pdftops-renderer-default=pdftocairo -o PageSize=A4 ||
+    fail "lpadmin could not make the second queue"
 
-pdf_count() { find "$dir/pdf" -maxdepth 1 -name '*.pdf' | wc -l; }
+pdf_count() { find "$dir/${1:-pdf}" -maxdepth 1 -name '*.pdf' | wc -l; }
 # Waits for a finished PDF beyond the given count and prints the newest one's path. cups-pdf
 # writes the file in place through ghostscript, so finished means the job left the queue and
 # the file ends in %%EOF.
@@ -243,6 +250,22 @@ awk -v x="$x" -v y="$y" -v x0="$x0" -v y0="$y0" 'BEGIN {
 names=$(pdftotext -layout "$pdf" - | grep -c 'PA 19' || true)
 [ "$names" -ge $(( (members + 2) / 3 )) ] || fail "only $names label rows of $members members"
 echo "sample club: $members labels on one Letter page, first word at ($x, $y) less ($x0, $y0)"
+
+# The second queue, chosen in the window's list, takes the job: its folder gets the PDF, on
+# the labels' Letter paper, and the default queue's folder nothing.
+count=$(pdf_count)
+told="$("$probe" "$roll" Second)"
+[ -z "$(grep -v '^beeps 0$' <<<"$told")" ] || fail "printing on Second said: $told"
+deadline=$(( $(date +%s) + 60 ))
+until [ "$(pdf_count pdf2)" -gt 0 ] && [ -z "$(lpstat -o Second 2>/dev/null)" ] &&
+      tail -c 64 "$(find "$dir/pdf2" -name '*.pdf' | head -n 1)" | grep -q '%%EOF'; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "no job reached the second queue"
+    sleep 0.2
+done
+second="$(find "$dir/pdf2" -name '*.pdf' | head -n 1)"
+grep -q '^Page size: *612 x 792 pts' <<<"$(pdfinfo "$second")" || fail "Second: not Letter"
+[ "$(pdf_count)" -eq "$count" ] || fail "the job for Second went to the default queue as well"
+echo "second queue: the job landed in its own folder"
 
 count=$(pdf_count)
 cupsreject PDF

@@ -108,7 +108,7 @@ PageArea FakePrinter::pageArea(const QPageSize &paper)
 
 PrintResult FakePrinter::print(const PrintDocument &document)
 {
-    Job job{document.name, document.paper, {}};
+    Job job{document.name, document.paper, choice(), {}};
     const PageArea area = pageArea(document.paper);
     for (int page = 1; page <= document.pages; ++page)
         job.pages.push_back(drawnPage(document.paintPage, page, area));

@@ -31,10 +31,12 @@ class FakePrinter final : public Printer {
     QPageSize defaultPaper() override { return paper; }
     PageArea pageArea(const QPageSize &paper) override;
     PrintResult print(const PrintDocument &document) override;
+    InstalledPrinters installedPrinters() override { return installed; }
 
     struct Job {
         QString name;
         QPageSize paper;
+        PrinterChoice choice; // the printer and copies it went to
         std::vector<DrawnPage> pages;
     };
     std::vector<Job> jobs;
@@ -45,6 +47,8 @@ class FakePrinter final : public Printer {
     // Becomes the family of every font remembered, as a real printer does.
     std::optional<QString> current = QStringLiteral("Arial");
     QPageSize paper{QPageSize::Letter}; // the printer's own
+    InstalledPrinters installed{{QStringLiteral("Front Desk"), QStringLiteral("Office")},
+                                QStringLiteral("Office")};
     // What every print answers.
     PrintResult answer{PrintResult::Fate::Printed, {}, {}};
 };

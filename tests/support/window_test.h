@@ -9,7 +9,9 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +58,13 @@ inline QStringList columnOf(const QAbstractItemModel *model, int column = 0)
     for (int row = 0; row < model->rowCount(); ++row)
         cells << model->index(row, column).data().toString();
     return cells;
+}
+
+// A printer list and its copies as shown: "entries/selected/copies", "-" when disabled.
+inline QString offeredPrinters(const QComboBox *list, const QSpinBox *copies)
+{
+    return columnOf(list->model()).join(u'|') + u'/' + list->currentText() + u'/' +
+           copies->text() + (list->isEnabled() ? u""_s : u"-"_s);
 }
 
 // A window of type W over the roll of a fresh start directory, on a fake desktop.
